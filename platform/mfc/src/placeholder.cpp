@@ -1,0 +1,1 @@
+int wdMfcPlaceholder() { return 1; }

@@ -1,0 +1,21 @@
+# Shared settings for the project's scripts: where the build and the Wine prefix live.
+# Sourced, not run.
+WD_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+WD_BUILD=${WD_BUILD:-$WD_ROOT/build}
+export WINEPREFIX=$WD_BUILD/wineprefix
+export WINEARCH=win64
+export WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko installer prompts in a fresh prefix.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# Headless: the prefix uses the null graphics driver; never talk to an X server by accident.
+unset DISPLAY WAYLAND_DISPLAY
+
+wd_server_start() {
+  # One persistent server for the whole run, detached from our pipes, then warmed up once,
+  # so that no test (or ctest's discovery) is the first Wine client.
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+wd_server_stop() {
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+}
