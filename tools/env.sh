@@ -15,6 +15,17 @@ wd_server_start() {
   # so that no test (or ctest's discovery) is the first Wine client.
   wineserver -p </dev/null >/dev/null 2>&1
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  # Wine's desktop process ends with the last windowed program and starts again with the
+  # next one; a program that creates its first window while the desktop is starting can
+  # fail to get a display driver. A long-lived windowed program keeps the desktop up.
+  if ! pgrep -f 'explorer.exe /desktop' >/dev/null; then
+    (setsid wine notepad.exe </dev/null >/dev/null 2>&1 &)
+    for _ in $(seq 50); do
+      pgrep -f 'explorer.exe /desktop' >/dev/null && break
+      sleep 0.2
+    done
+    sleep 1
+  fi
 }
 wd_server_stop() {
   wineserver -k </dev/null >/dev/null 2>&1 || true

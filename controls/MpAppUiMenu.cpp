@@ -1,0 +1,54 @@
+// Owner-drawn menu: the objects all menus share, built when the library is loaded.
+#include "MpAppUiMenu.h"
+#include <new>
+
+int windowsVersionCodeFor(DWORD version, const OSVERSIONINFOA* info) {
+  const DWORD majorVersion = version & 0xFF;
+  if (!(version & 0x80000000)) {
+    // The NT family; only the versions whose menus look different get a code of their own.
+    int code = 1;
+    if (info) {
+      if (info->dwMajorVersion == 4) {
+        code = 5;
+      } else if (info->dwMajorVersion == 5 && info->dwMinorVersion == 0) {
+        code = 6;
+      } else if (info->dwMajorVersion == 5 && info->dwMinorVersion == 1) {
+        code = 7;
+      }
+    }
+    return code;
+  }
+  if (majorVersion < 4) return 0;
+  int code = 2;
+  if (info) {
+    if (info->dwMinorVersion == 10) {
+      code = 3;
+    } else if (info->dwMinorVersion == 90) {
+      code = 4;
+    }
+  }
+  return code;
+}
+
+int getWindowsVersionCode() {
+  const DWORD version = ::GetVersion();
+  // A 16-bit based Windows below 4 has nothing to refine.
+  if ((version & 0x80000000) && (version & 0xFF) < 4) return windowsVersionCodeFor(version, nullptr);
+  OSVERSIONINFOA* info = new (std::nothrow) OSVERSIONINFOA();
+  const OSVERSIONINFOA* answer = nullptr;
+  if (info) {
+    info->dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
+    if (::GetVersionExA(info)) answer = info;
+  }
+  const int code = windowsVersionCodeFor(version, answer);
+  delete info;
+  return code;
+}
+
+// Built in this order, destroyed in the reverse order at unload.
+CImageList MpAppUiMenu::m_AllImages;
+CArray<int, int&> MpAppUiMenu::m_AllImagesID;
+int windowsVersionCode = getWindowsVersionCode();
+CTypedPtrArray<CPtrArray, HMENU> MpAppUiMenu::m_AllSubMenus;
+
+UINT g_simulationGotoMessage = ::RegisterWindowMessageA("SIMULATION_GOTO");

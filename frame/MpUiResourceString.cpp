@@ -1,0 +1,15 @@
+// User texts of the resource module, and the tolerance comparison of doubles.
+#include "MpUiResourceString.h"
+#include "MpResourceString.h"
+
+std::string getResourceString(unsigned int id, std::string insert1, std::string insert2, std::string insert3,
+                              std::string insert4) {
+  // The library's one road to its texts: no text of the library takes a fifth or sixth insert.
+  return MpGetResourceString(id, insert1, insert2, insert3, insert4, "", "");
+}
+
+bool isNearlyEqual(const double& a, const double& b, const double& tolerance) {
+  // Written so that every comparison with a NaN comes out false.
+  if (!(b + tolerance >= a)) return false;
+  return !(b - tolerance > a);
+}

@@ -1,0 +1,124 @@
+// Scripted use of modal windows, for tests and unattended runs of the demo host.
+//
+// Every modal loop of the class library (dialogs, property sheets, message boxes) asks the
+// installed player for the next step whenever it runs out of messages. A player that has
+// no step for the window that is up ends that loop at once: nothing ever waits for a person
+// while a player is installed. Without a player the loops wait for real input.
+//
+// This is not part of the class library's own interface: it is the seam through which
+// tests drive the library's dialogs the way a user would, through real window messages.
+#pragma once
+#include <windows.h>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace AfxScript {
+
+// What is up when a modal loop asks for a step.
+struct ModalInfo {
+  HWND hwnd = nullptr;
+  UINT templateId = 0;   // dialog template identifier; 0 for sheets and named templates
+  std::string caption;   // the window's text
+  const char* kind = ""; // "dialog" or "sheet"
+  std::string Describe() const;
+};
+
+class Player {
+public:
+  virtual ~Player() = default;
+  // Runs the next step for the window that is up; false when there is none (the loop then
+  // ends at once, as if cancelled).
+  virtual bool RunStep(const ModalInfo& info) = 0;
+  // Answers a message box; the return is the button pressed (IDOK, IDYES, ...).
+  virtual int Answer(const std::string& text, UINT type) = 0;
+};
+
+void SetPlayer(Player* player);
+Player* GetPlayer();
+
+// A message box as shown.
+struct ShownBox {
+  std::string text;
+  UINT type;
+};
+
+// The ordinary player: one queue of steps, taken in order. A dialog step names its window
+// by template identifier or by caption; a message-box step holds the button to press.
+// Anything that comes up out of order, or with the queue empty, is recorded as a failure.
+class Script : public Player {
+public:
+  using Action = std::function<void(HWND)>;
+  Script& Dialog(UINT templateId, Action action);
+  Script& Dialog(const std::string& caption, Action action);
+  Script& Sheet(const std::string& caption, Action action);
+  Script& MessageBox(int answer);
+
+  bool RunStep(const ModalInfo& info) override;
+  int Answer(const std::string& text, UINT type) override;
+
+  bool Finished() const { return m_steps.empty(); }
+  size_t Pending() const { return m_steps.size(); }
+  std::vector<ShownBox> boxes;        // every message box, in order
+  std::vector<std::string> failures;  // what came up without a step for it
+  std::vector<std::string> shown;     // every window a step ran in, described
+
+private:
+  struct Step {
+    bool isBox;
+    UINT templateId;
+    std::string caption;
+    Action action;
+    int answer;
+    std::string Describe() const;
+  };
+  std::vector<Step> m_steps;
+};
+
+// Installs a player for a scope.
+class ScopedPlayer {
+public:
+  explicit ScopedPlayer(Player* p) : m_prev(GetPlayer()) { SetPlayer(p); }
+  ~ScopedPlayer() { SetPlayer(m_prev); }
+  ScopedPlayer(const ScopedPlayer&) = delete;
+  ScopedPlayer& operator=(const ScopedPlayer&) = delete;
+
+private:
+  Player* m_prev;
+};
+
+// ---- What a user does, through real window messages ----
+HWND Item(HWND dlg, int id);
+// Focus the edit and replace its text (EN_CHANGE arrives); the focus stays there.
+void Type(HWND dlg, int id, const char* text);
+// Type, then move the focus to the next control in tab order (EN_KILLFOCUS arrives).
+void TypeAndLeave(HWND dlg, int id, const char* text);
+// Move the focus to the control (the control losing it gets its kill-focus).
+void Focus(HWND dlg, int id);
+// Press a button as with the mouse (the button takes the focus first).
+void Click(HWND dlg, int id);
+// Tick or clear a check box by clicking it when its state differs.
+void SetCheck(HWND dlg, int id, bool checked);
+// Choose a combo-box entry by index (CB_SETCURSEL, then CBN_SELCHANGE to the parent).
+void ChooseCombo(HWND dlg, int id, int index);
+// Choose the entry with exactly this text; false when there is none.
+bool ChooseComboText(HWND dlg, int id, const char* text);
+// Post a key press to the focused window (the loop translates it into WM_CHAR).
+void PressKey(UINT vk);
+inline void PressEnter() { PressKey(VK_RETURN); }
+inline void PressEscape() { PressKey(VK_ESCAPE); }
+inline void PressTab() { PressKey(VK_TAB); }
+// Property sheets: OK, Cancel, Apply as clicks on the sheet's own buttons; page switch.
+void SheetOK(HWND sheet);
+void SheetCancel(HWND sheet);
+void SheetSelectPage(HWND sheet, int index);
+HWND SheetPage(HWND sheet);  // the current page's window
+std::string Text(HWND dlg, int id);
+
+// ---- Hooks into the stand-in for tests ----
+// The result AfxInitExtensionModule gives from now on (TRUE by default).
+void SetExtensionInitResult(BOOL bResult);
+// Whether a module is in the chain of extension libraries (as code or as resources).
+bool IsInExtensionChain(HMODULE hModule);
+
+}  // namespace AfxScript

@@ -1,1 +1,0 @@
-int wdMfcPlaceholder() { return 1; }

@@ -1,0 +1,707 @@
+// CCmdTarget and CWnd: message maps, the handle map and the window procedure.
+#include "afxwin.h"
+#include "afxpriv_.h"
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
+IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
+
+// ---------------------------------------------------------------------------------------
+// Message maps
+// ---------------------------------------------------------------------------------------
+static const AFX_MSGMAP_ENTRY s_rootEntries[] = {{0, 0, 0, 0, nullptr, nullptr}};
+static const AFX_MSGMAP* RootMap() {
+  static const AFX_MSGMAP m = {nullptr, s_rootEntries};
+  return &m;
+}
+const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() { return RootMap(); }
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
+
+static bool EntryMatches(const AFX_MSGMAP_ENTRY& e, UINT nMessage, UINT nCode, UINT nID) {
+  if (e.pRegMsg) return nMessage == *e.pRegMsg;
+  if (e.nMessage != nMessage) return false;
+  if (nMessage == WM_COMMAND || nMessage == WM_NOTIFY) {
+    return e.nCode == nCode && nID >= e.nID && nID <= e.nLastID;
+  }
+  if (nMessage == WM_REFLECT_BASE + WM_COMMAND || nMessage == WM_REFLECT_BASE + WM_NOTIFY) {
+    return e.nCode == nCode;
+  }
+  return true;
+}
+
+const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, UINT nID,
+                                                     const AFX_MSGMAP_ENTRY* pAfter) const {
+  bool seenAfter = (pAfter == nullptr);
+  for (const AFX_MSGMAP* map = GetMessageMap(); map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
+    for (const AFX_MSGMAP_ENTRY* e = map->lpEntries; e->pfn; ++e) {
+      if (!seenAfter) {
+        if (e == pAfter) seenAfter = true;
+        continue;
+      }
+      if (EntryMatches(*e, nMessage, nCode, nID)) return e;
+    }
+    if (map->pfnGetBaseMap == nullptr || map == RootMap()) break;
+  }
+  return nullptr;
+}
+
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, void*) {
+  UINT msg = WM_COMMAND;
+  LPARAM l = 0;
+  if (HIWORD(nCode) == WM_NOTIFY) {  // notifications come through here too
+    msg = WM_NOTIFY;
+    auto* n = static_cast<AFX_NOTIFY*>(pExtra);
+    l = reinterpret_cast<LPARAM>(n->pNMHDR);
+    // Notification codes are 32-bit (mostly negative): take the code from the header.
+    UINT code = n->pNMHDR->code;
+    for (const AFX_MSGMAP_ENTRY* e = FindMessageEntry(msg, code, nID); e;
+         e = FindMessageEntry(msg, code, nID, e)) {
+      if (e->pfn(this, nID, 0, l, n->pResult)) return TRUE;
+    }
+    return FALSE;
+  }
+  const AFX_MSGMAP_ENTRY* e = FindMessageEntry(msg, (UINT)nCode, nID);
+  if (!e) return FALSE;
+  LRESULT r = 0;
+  e->pfn(this, nID, 0, 0, &r);
+  return TRUE;
+}
+
+void CCmdTarget::BeginWaitCursor() { ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT)); }
+void CCmdTarget::EndWaitCursor() { ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW)); }
+void CCmdTarget::RestoreWaitCursor() { BeginWaitCursor(); }
+
+// ---------------------------------------------------------------------------------------
+// Handle map: permanent objects (attached, their window subclassed) and temporary ones
+// (made by FromHandle for windows nobody attached).
+// ---------------------------------------------------------------------------------------
+namespace {
+struct HandleMaps {
+  std::unordered_map<HWND, CWnd*> permanent;
+  std::unordered_map<HWND, CWnd*> temporary;
+};
+HandleMaps& Maps() {
+  static HandleMaps* m = new HandleMaps;  // outlives every static CWnd
+  return *m;
+}
+thread_local CWnd* t_pWndInit = nullptr;
+thread_local HHOOK t_hHookCreate = nullptr;
+}  // namespace
+
+HWND CWnd::GetSafeHwnd() const {
+  const CWnd* volatile self = this;
+  return self ? self->m_hWnd : nullptr;
+}
+
+CWnd::CWnd(HWND hWnd) { m_hWnd = hWnd; }
+
+CWnd::~CWnd() {
+  if (m_hWndToolTip) {
+    ::DestroyWindow(m_hWndToolTip);
+    m_hWndToolTip = nullptr;
+  }
+  if (m_hWnd && !m_bTempObject) {
+    auto& perm = Maps().permanent;
+    auto it = perm.find(m_hWnd);
+    if (it != perm.end() && it->second == this) {
+      // The object goes before its window: the window keeps working without us.
+      if (m_pfnSuper) ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+      perm.erase(it);
+      if (::IsWindow(m_hWnd) && ::GetParent(m_hWnd) == nullptr) ::DestroyWindow(m_hWnd);
+    }
+  }
+}
+
+CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd) {
+  if (!hWnd) return nullptr;
+  auto& perm = Maps().permanent;
+  auto it = perm.find(hWnd);
+  return it == perm.end() ? nullptr : it->second;
+}
+
+CWnd* PASCAL CWnd::FromHandle(HWND hWnd) {
+  if (!hWnd) return nullptr;
+  if (CWnd* p = FromHandlePermanent(hWnd)) return p;
+  auto& tmp = Maps().temporary;
+  auto it = tmp.find(hWnd);
+  if (it != tmp.end()) return it->second;
+  CWnd* p = new CWnd(hWnd);
+  p->m_bTempObject = TRUE;
+  tmp[hWnd] = p;
+  return p;
+}
+
+void AFXAPI AfxDeleteTempMap() {
+  // Only objects whose window is gone are freed, so a pointer held across idle time by
+  // code that still uses the window never dangles.
+  auto& tmp = Maps().temporary;
+  for (auto it = tmp.begin(); it != tmp.end();) {
+    if (!::IsWindow(it->first) || Maps().permanent.count(it->first)) {
+      it->second->m_hWnd = nullptr;
+      delete it->second;
+      it = tmp.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  AfxDeleteTempDCMap();
+}
+
+BOOL CWnd::Attach(HWND hWndNew) {
+  if (!hWndNew || m_hWnd) return FALSE;
+  m_hWnd = hWndNew;
+  Maps().permanent[hWndNew] = this;
+  auto& tmp = Maps().temporary;
+  auto it = tmp.find(hWndNew);
+  if (it != tmp.end()) {
+    it->second->m_hWnd = nullptr;
+    delete it->second;
+    tmp.erase(it);
+  }
+  return TRUE;
+}
+
+HWND CWnd::Detach() {
+  HWND h = m_hWnd;
+  if (h) {
+    auto& perm = Maps().permanent;
+    auto it = perm.find(h);
+    if (it != perm.end() && it->second == this) perm.erase(it);
+  }
+  m_hWnd = nullptr;
+  return h;
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd) {
+  if (!Attach(hWnd)) return FALSE;
+  PreSubclassWindow();
+  WNDPROC old = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)&AfxWndProc);
+  if (old != &AfxWndProc) m_pfnSuper = old;
+  return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
+  HWND h = ::GetDlgItem(pParent->GetSafeHwnd(), (int)nID);
+  return h ? SubclassWindow(h) : FALSE;
+}
+
+HWND CWnd::UnsubclassWindow() {
+  if (m_pfnSuper) ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+  m_pfnSuper = nullptr;
+  return Detach();
+}
+
+// ---------------------------------------------------------------------------------------
+// Creation: a thread CBT hook attaches the object to its window before the window gets its
+// first message, so that WM_NCCREATE/WM_CREATE/WM_INITDIALOG reach the message map.
+// ---------------------------------------------------------------------------------------
+static LRESULT CALLBACK CbtCreateHook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && t_pWndInit) {
+    CWnd* p = t_pWndInit;
+    t_pWndInit = nullptr;
+    p->SubclassWindow(reinterpret_cast<HWND>(wParam));
+  }
+  return ::CallNextHookEx(t_hHookCreate, code, wParam, lParam);
+}
+
+void AFXAPI AfxHookWindowCreate(CWnd* pWnd) {
+  if (!t_hHookCreate) {
+    t_hHookCreate = ::SetWindowsHookExA(WH_CBT, &CbtCreateHook, nullptr, ::GetCurrentThreadId());
+  }
+  t_pWndInit = pWnd;
+}
+
+BOOL AFXAPI AfxUnhookWindowCreate() {
+  bool used = (t_pWndInit == nullptr);
+  t_pWndInit = nullptr;
+  if (t_hHookCreate) {
+    ::UnhookWindowsHookEx(t_hHookCreate);
+    t_hHookCreate = nullptr;
+  }
+  return used;
+}
+
+LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground,
+                                  HICON hIcon) {
+  // One class per combination, named after it, as the class library does.
+  static std::vector<std::string>* names = new std::vector<std::string>;
+  char buf[128];
+  wsprintfA(buf, "Afx:%p:%x:%p:%p:%p", (void*)AfxGetInstanceHandle(), nClassStyle, (void*)hCursor,
+            (void*)hbrBackground, (void*)hIcon);
+  WNDCLASSA wc{};
+  if (!::GetClassInfoA(AfxGetInstanceHandle(), buf, &wc)) {
+    wc.style = nClassStyle;
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = AfxGetInstanceHandle();
+    wc.hCursor = hCursor;
+    wc.hbrBackground = hbrBackground;
+    wc.hIcon = hIcon;
+    wc.lpszClassName = buf;
+    ::RegisterClassA(&wc);
+  }
+  names->push_back(buf);
+  return names->back().c_str();
+}
+
+static void RegisterDefaultClass() {
+  WNDCLASSA wc{};
+  if (::GetClassInfoA(AfxGetInstanceHandle(), AFX_WND_CLASS, &wc)) return;
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = ::DefWindowProcA;
+  wc.hInstance = AfxGetInstanceHandle();
+  wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.lpszClassName = AFX_WND_CLASS;
+  ::RegisterClassA(&wc);
+}
+
+BOOL CWnd::PreCreateWindow(CREATESTRUCTA& cs) {
+  if (cs.lpszClass == nullptr) {
+    RegisterDefaultClass();
+    cs.lpszClass = AFX_WND_CLASS;
+  }
+  return TRUE;
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
+                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
+                    LPVOID lpParam) {
+  CREATESTRUCTA cs{};
+  cs.dwExStyle = (LONG)dwExStyle;
+  cs.lpszClass = lpszClassName;
+  cs.lpszName = lpszWindowName;
+  cs.style = (LONG)dwStyle;
+  cs.x = x;
+  cs.y = y;
+  cs.cx = nWidth;
+  cs.cy = nHeight;
+  cs.hwndParent = hWndParent;
+  cs.hMenu = nIDorHMenu;
+  cs.hInstance = AfxGetInstanceHandle();
+  cs.lpCreateParams = lpParam;
+  if (!PreCreateWindow(cs)) {
+    PostNcDestroy();
+    return FALSE;
+  }
+  AfxHookWindowCreate(this);
+  HWND h = ::CreateWindowExA((DWORD)cs.dwExStyle, cs.lpszClass, cs.lpszName, (DWORD)cs.style, cs.x,
+                             cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
+                             cs.lpCreateParams);
+  AfxUnhookWindowCreate();
+  if (!h) return FALSE;
+  if (m_hWnd != h) {  // the hook did not see it (a window created by another thread?)
+    SubclassWindow(h);
+  }
+  return TRUE;
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
+                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
+  return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+                  rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+                  reinterpret_cast<HMENU>((UINT_PTR)nID), lpParam);
+}
+
+BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID, void*) {
+  return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID);
+}
+
+BOOL CWnd::DestroyWindow() {
+  if (!m_hWnd) return FALSE;
+  return ::DestroyWindow(m_hWnd);
+}
+
+void CWnd::PostNcDestroy() {}
+void CWnd::PreSubclassWindow() {}
+void CWnd::DoDataExchange(CDataExchange*) {}
+
+// ---------------------------------------------------------------------------------------
+// The window procedure
+// ---------------------------------------------------------------------------------------
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+  CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+  if (!pWnd) return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
+  MSG saved = pWnd->m_msgCur;
+  pWnd->m_msgCur = MSG{hWnd, nMsg, wParam, lParam, 0, {0, 0}};
+  LRESULT r = pWnd->WindowProc(nMsg, wParam, lParam);
+  if (nMsg == WM_NCDESTROY) {
+    // The window is gone: detach, then let the object clean up (possibly delete itself).
+    WNDPROC super = pWnd->m_pfnSuper;
+    if (super && ::IsWindow(hWnd)) ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)super);
+    pWnd->m_pfnSuper = nullptr;
+    pWnd->Detach();
+    pWnd->PostNcDestroy();
+    return r;
+  }
+  pWnd->m_msgCur = saved;
+  return r;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT lResult = 0;
+  if (!OnWndMsg(message, wParam, lParam, &lResult)) lResult = DefWindowProc(message, wParam, lParam);
+  return lResult;
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (m_pfnSuper) return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+  return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default() {
+  return DefWindowProc(m_msgCur.message, m_msgCur.wParam, m_msgCur.lParam);
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  LRESULT lResult = 0;
+  if (message == WM_COMMAND) {
+    if (OnCommand(wParam, lParam)) {
+      if (pResult) *pResult = 1;
+      return TRUE;
+    }
+    return FALSE;
+  }
+  if (message == WM_NOTIFY) {
+    NMHDR* hdr = reinterpret_cast<NMHDR*>(lParam);
+    if (hdr && hdr->hwndFrom && OnNotify(wParam, lParam, &lResult)) {
+      if (pResult) *pResult = lResult;
+      return TRUE;
+    }
+    return FALSE;
+  }
+  // Owner-draw and colour messages go to the control first.
+  if (message == WM_DRAWITEM || message == WM_MEASUREITEM || message == WM_DELETEITEM ||
+      message == WM_COMPAREITEM || (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)) {
+    HWND hCtl = nullptr;
+    if (message == WM_DRAWITEM) hCtl = reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)->hwndItem;
+    else if (message == WM_DELETEITEM) hCtl = reinterpret_cast<LPDELETEITEMSTRUCT>(lParam)->hwndItem;
+    else if (message == WM_COMPAREITEM) hCtl = reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam)->hwndItem;
+    else if (message == WM_MEASUREITEM) {
+      auto* mis = reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam);
+      if (mis->CtlType != ODT_MENU) hCtl = ::GetDlgItem(m_hWnd, (int)mis->CtlID);
+    } else hCtl = reinterpret_cast<HWND>(lParam);
+    if (message == WM_DRAWITEM && reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)->CtlType == ODT_MENU)
+      hCtl = nullptr;
+    if (CWnd* pChild = FromHandlePermanent(hCtl)) {
+      if (pChild != this && pChild->OnChildNotify(message, wParam, lParam, pResult)) return TRUE;
+    }
+  }
+  const AFX_MSGMAP_ENTRY* e = FindMessageEntry(message, 0, 0);
+  if (!e) return FALSE;
+  e->pfn(this, 0, wParam, lParam, &lResult);
+  if (pResult) *pResult = lResult;
+  return TRUE;
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+  UINT nID = LOWORD(wParam);
+  HWND hWndCtrl = reinterpret_cast<HWND>(lParam);
+  int nCode = HIWORD(wParam);
+  if (hWndCtrl) {
+    if (hWndCtrl == m_hWnd) return FALSE;  // never reflect to ourselves
+    CWnd* pChild = FromHandlePermanent(hWndCtrl);
+    if (pChild && pChild->OnChildNotify(WM_COMMAND, wParam, lParam, nullptr)) return TRUE;
+  } else {
+    nCode = 0;  // menu and accelerator commands
+  }
+  return OnCmdMsg(nID, nCode, nullptr, nullptr);
+}
+
+BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) {
+  NMHDR* hdr = reinterpret_cast<NMHDR*>(lParam);
+  HWND hWndCtrl = hdr->hwndFrom;
+  UINT nID = (UINT)hdr->idFrom;
+  // Tooltip texts are asked for with id 0, whichever tool the tip is for.
+  if (hdr->code == TTN_NEEDTEXTA || hdr->code == TTN_NEEDTEXTW) nID = 0;
+  else if (CWnd* pChild = FromHandlePermanent(hWndCtrl)) {
+    if (pChild != this && pChild->OnChildNotify(WM_NOTIFY, 0, lParam, pResult)) return TRUE;
+  }
+  AFX_NOTIFY notify{pResult, hdr};
+  return OnCmdMsg(nID, (int)MAKELONG(hdr->code, WM_NOTIFY), &notify, nullptr);
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  return ReflectChildNotify(message, wParam, lParam, pResult);
+}
+
+BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  LRESULT r = 0;
+  const AFX_MSGMAP_ENTRY* e = nullptr;
+  if (message == WM_COMMAND) {
+    e = FindMessageEntry(WM_REFLECT_BASE + WM_COMMAND, HIWORD(wParam), 0);
+  } else if (message == WM_NOTIFY) {
+    e = FindMessageEntry(WM_REFLECT_BASE + WM_NOTIFY, reinterpret_cast<NMHDR*>(lParam)->code, 0);
+  } else {
+    e = FindMessageEntry(WM_REFLECT_BASE + message, 0, 0);
+  }
+  if (!e) return FALSE;
+  e->pfn(this, 0, wParam, lParam, &r);
+  if (pResult) *pResult = r;
+  return TRUE;
+}
+
+BOOL CWnd::PreTranslateMessage(MSG* pMsg) {
+  if (m_hWndToolTip && pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST) {
+    ::SendMessageA(m_hWndToolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(pMsg));
+  }
+  return FALSE;
+}
+
+// Default handlers: pass the message on to the window's previous procedure.
+int CWnd::OnCreate(LPCREATESTRUCT) { return (int)Default(); }
+void CWnd::OnDestroy() { Default(); }
+void CWnd::OnNcDestroy() { Default(); }
+void CWnd::OnClose() { Default(); }
+void CWnd::OnSize(UINT, int, int) { Default(); }
+void CWnd::OnMove(int, int) { Default(); }
+void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
+BOOL CWnd::OnEraseBkgnd(CDC*) { return (BOOL)Default(); }
+void CWnd::OnPaint() { Default(); }
+void CWnd::OnTimer(UINT_PTR) { Default(); }
+void CWnd::OnSetFocus(CWnd*) { Default(); }
+void CWnd::OnKillFocus(CWnd*) { Default(); }
+void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
+LRESULT CWnd::OnNcHitTest(CPoint) { return Default(); }
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return (BOOL)Default(); }
+void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
+void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
+void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
+void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
+void CWnd::OnRButtonDown(UINT, CPoint) { Default(); }
+void CWnd::OnRButtonUp(UINT, CPoint) { Default(); }
+void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
+void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
+void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
+void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
+void CWnd::OnHScroll(UINT, UINT, CScrollBar*) { Default(); }
+void CWnd::OnVScroll(UINT, UINT, CScrollBar*) { Default(); }
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT) { Default(); }
+void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT) { Default(); }
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
+void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
+void CWnd::OnWindowPosChanged(WINDOWPOS*) { Default(); }
+void CWnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
+void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) { Default(); }
+UINT CWnd::OnGetDlgCode() { return (UINT)Default(); }
+void CWnd::OnEnterIdle(UINT, CWnd*) { Default(); }
+
+const AFX_MSGMAP* CWnd::GetThisMessageMap() {
+  static const AFX_MSGMAP_ENTRY entries[] = {{0, 0, 0, 0, nullptr, nullptr}};
+  static const AFX_MSGMAP m = {&CCmdTarget::GetThisMessageMap, entries};
+  return &m;
+}
+const AFX_MSGMAP* CWnd::GetMessageMap() const { return GetThisMessageMap(); }
+
+// ---------------------------------------------------------------------------------------
+// Data exchange
+// ---------------------------------------------------------------------------------------
+BOOL CWnd::UpdateData(BOOL bSaveAndValidate) {
+  CDataExchange dx(this, bSaveAndValidate);
+  DoDataExchange(&dx);
+  return !dx.m_bFailed;
+}
+
+// ---------------------------------------------------------------------------------------
+// Thin members over the window
+// ---------------------------------------------------------------------------------------
+void CWnd::SetWindowText(LPCSTR s) { ::SetWindowTextA(m_hWnd, s); }
+int CWnd::GetWindowText(LPSTR buf, int n) const { return ::GetWindowTextA(m_hWnd, buf, n); }
+void CWnd::GetWindowText(CString& s) const {
+  int n = ::GetWindowTextLengthA(m_hWnd);
+  char* p = s.GetBufferSetLength(n);
+  ::GetWindowTextA(m_hWnd, p, n + 1);
+  s.ReleaseBuffer();
+}
+int CWnd::GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
+CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
+void CWnd::GetDlgItem(int nID, HWND* phWnd) const { *phWnd = ::GetDlgItem(m_hWnd, nID); }
+int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+int CWnd::SetDlgCtrlID(int nID) { return (int)::SetWindowLongPtrA(m_hWnd, GWLP_ID, nID); }
+void CWnd::SetDlgItemText(int nID, LPCSTR s) { ::SetDlgItemTextA(m_hWnd, nID, s); }
+int CWnd::GetDlgItemText(int nID, CString& s) const {
+  HWND h = ::GetDlgItem(m_hWnd, nID);
+  s.Empty();
+  if (h) FromHandle(h)->GetWindowText(s);
+  return s.GetLength();
+}
+UINT CWnd::GetDlgItemInt(int nID, BOOL* lpTrans, BOOL bSigned) const {
+  return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
+}
+void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned) { ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned); }
+void CWnd::CheckDlgButton(int nID, UINT nCheck) { ::CheckDlgButton(m_hWnd, nID, nCheck); }
+UINT CWnd::IsDlgButtonChecked(int nID) const { return ::IsDlgButtonChecked(m_hWnd, nID); }
+void CWnd::CheckRadioButton(int a, int b, int c) { ::CheckRadioButton(m_hWnd, a, b, c); }
+CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
+CWnd* CWnd::GetOwner() const { return FromHandle(::GetWindow(m_hWnd, GW_OWNER)); }
+CWnd* CWnd::GetTopLevelParent() const {
+  HWND h = m_hWnd, p;
+  while ((p = ::GetParent(h)) != nullptr && (::GetWindowLongA(h, GWL_STYLE) & WS_CHILD)) h = p;
+  return FromHandle(h);
+}
+CWnd* CWnd::GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
+CWnd* CWnd::GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious) const {
+  return FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
+}
+CWnd* CWnd::GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious) const {
+  return FromHandle(::GetNextDlgGroupItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious));
+}
+CWnd* CWnd::SetParent(CWnd* p) { return FromHandle(::SetParent(m_hWnd, p->GetSafeHwnd())); }
+CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
+BOOL CWnd::ShowWindow(int n) { return ::ShowWindow(m_hWnd, n); }
+BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+BOOL CWnd::EnableWindow(BOOL b) { return ::EnableWindow(m_hWnd, b); }
+BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+BOOL CWnd::IsZoomed() const { return ::IsZoomed(m_hWnd); }
+BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
+BOOL CWnd::IsChild(const CWnd* p) const { return ::IsChild(m_hWnd, p->GetSafeHwnd()); }
+DWORD CWnd::GetStyle() const { return (DWORD)::GetWindowLongA(m_hWnd, GWL_STYLE); }
+DWORD CWnd::GetExStyle() const { return (DWORD)::GetWindowLongA(m_hWnd, GWL_EXSTYLE); }
+
+static BOOL ModifyStyleImpl(HWND h, int idx, DWORD remove, DWORD add, UINT nFlags) {
+  DWORD style = (DWORD)::GetWindowLongA(h, idx);
+  DWORD newStyle = (style & ~remove) | add;
+  if (style == newStyle) return FALSE;
+  ::SetWindowLongA(h, idx, (LONG)newStyle);
+  if (nFlags) {
+    ::SetWindowPos(h, nullptr, 0, 0, 0, 0,
+                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+  }
+  return TRUE;
+}
+BOOL CWnd::ModifyStyle(DWORD r, DWORD a, UINT f) { return ModifyStyleImpl(m_hWnd, GWL_STYLE, r, a, f); }
+BOOL CWnd::ModifyStyleEx(DWORD r, DWORD a, UINT f) { return ModifyStyleImpl(m_hWnd, GWL_EXSTYLE, r, a, f); }
+void CWnd::GetClientRect(LPRECT r) const { ::GetClientRect(m_hWnd, r); }
+void CWnd::GetWindowRect(LPRECT r) const { ::GetWindowRect(m_hWnd, r); }
+void CWnd::ScreenToClient(LPPOINT p) const { ::ScreenToClient(m_hWnd, p); }
+void CWnd::ScreenToClient(LPRECT r) const {
+  ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(r));
+  ::ScreenToClient(m_hWnd, reinterpret_cast<LPPOINT>(r) + 1);
+  if (GetExStyle() & WS_EX_LAYOUTRTL) std::swap(r->left, r->right);
+}
+void CWnd::ClientToScreen(LPPOINT p) const { ::ClientToScreen(m_hWnd, p); }
+void CWnd::ClientToScreen(LPRECT r) const {
+  ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(r));
+  ::ClientToScreen(m_hWnd, reinterpret_cast<LPPOINT>(r) + 1);
+  if (GetExStyle() & WS_EX_LAYOUTRTL) std::swap(r->left, r->right);
+}
+void CWnd::MapWindowPoints(CWnd* to, LPRECT r) const {
+  ::MapWindowPoints(m_hWnd, to->GetSafeHwnd(), reinterpret_cast<LPPOINT>(r), 2);
+}
+void CWnd::MapWindowPoints(CWnd* to, LPPOINT p, UINT n) const {
+  ::MapWindowPoints(m_hWnd, to->GetSafeHwnd(), p, n);
+}
+void CWnd::MoveWindow(int x, int y, int w, int h, BOOL rp) { ::MoveWindow(m_hWnd, x, y, w, h, rp); }
+void CWnd::MoveWindow(LPCRECT r, BOOL rp) {
+  ::MoveWindow(m_hWnd, r->left, r->top, r->right - r->left, r->bottom - r->top, rp);
+}
+BOOL CWnd::SetWindowPos(const CWnd* after, int x, int y, int cx, int cy, UINT f) {
+  // The special insert-after values (HWND_TOP, HWND_BOTTOM, ...) arrive as fake CWnd pointers.
+  HWND hAfter = reinterpret_cast<HWND>(const_cast<CWnd*>(after));
+  LONG_PTR v = reinterpret_cast<LONG_PTR>(after);
+  if (v > 1 || v < -2) hAfter = after->m_hWnd;
+  return ::SetWindowPos(m_hWnd, hAfter, x, y, cx, cy, f);
+}
+BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* p) const { return ::GetWindowPlacement(m_hWnd, p); }
+BOOL CWnd::SetWindowPlacement(const WINDOWPLACEMENT* p) { return ::SetWindowPlacement(m_hWnd, p); }
+int CWnd::GetWindowRgn(HRGN h) const { return ::GetWindowRgn(m_hWnd, h); }
+int CWnd::SetWindowRgn(HRGN h, BOOL b) { return ::SetWindowRgn(m_hWnd, h, b); }
+int CWnd::GetScrollPos(int n) const { return ::GetScrollPos(m_hWnd, n); }
+int CWnd::SetScrollPos(int n, int pos, BOOL b) { return ::SetScrollPos(m_hWnd, n, pos, b); }
+int CWnd::GetScrollLimit(int nBar) const {
+  SCROLLINFO si{sizeof(si), SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
+  if (!::GetScrollInfo(m_hWnd, nBar, &si)) return 0;
+  int limit = si.nMax - (si.nPage > 0 ? (int)si.nPage - 1 : 0);
+  return limit < si.nMin ? si.nMin : limit;
+}
+void CWnd::CenterWindow(CWnd* pAlternateOwner) {
+  HWND hOwner = pAlternateOwner ? pAlternateOwner->m_hWnd : ::GetWindow(m_hWnd, GW_OWNER);
+  RECT rcArea{}, rc{};
+  if (hOwner) ::GetWindowRect(hOwner, &rcArea);
+  else ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcArea, 0);
+  ::GetWindowRect(m_hWnd, &rc);
+  int w = rc.right - rc.left, h = rc.bottom - rc.top;
+  ::SetWindowPos(m_hWnd, nullptr, (rcArea.left + rcArea.right - w) / 2,
+                 (rcArea.top + rcArea.bottom - h) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+void CWnd::BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
+void CWnd::Invalidate(BOOL e) { ::InvalidateRect(m_hWnd, nullptr, e); }
+void CWnd::InvalidateRect(LPCRECT r, BOOL e) { ::InvalidateRect(m_hWnd, r, e); }
+void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
+BOOL CWnd::RedrawWindow(LPCRECT r, HRGN h, UINT f) { return ::RedrawWindow(m_hWnd, r, h, f); }
+void CWnd::SetRedraw(BOOL b) { ::SendMessageA(m_hWnd, WM_SETREDRAW, b, 0); }
+CDC* CWnd::GetDC() {
+  CDC* p = new CDC;
+  p->Attach(::GetDC(m_hWnd));
+  return p;
+}
+CDC* CWnd::GetWindowDC() {
+  CDC* p = new CDC;
+  p->Attach(::GetWindowDC(m_hWnd));
+  return p;
+}
+int CWnd::ReleaseDC(CDC* pDC) {
+  if (!pDC) return 0;
+  int r = ::ReleaseDC(m_hWnd, pDC->Detach());
+  delete pDC;
+  return r;
+}
+void CWnd::SetFont(CFont* f, BOOL b) {
+  ::SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(f ? f->m_hObject : nullptr), b);
+}
+CFont* CWnd::GetFont() const {
+  return CFont::FromHandle(reinterpret_cast<HFONT>(::SendMessageA(m_hWnd, WM_GETFONT, 0, 0)));
+}
+CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+CWnd* PASCAL CWnd::GetFocus() { return FromHandle(::GetFocus()); }
+CWnd* PASCAL CWnd::GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
+CWnd* CWnd::SetActiveWindow() { return FromHandle(::SetActiveWindow(m_hWnd)); }
+CWnd* CWnd::SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
+CWnd* PASCAL CWnd::GetCapture() { return FromHandle(::GetCapture()); }
+UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT ms, void(CALLBACK* fn)(HWND, UINT, UINT_PTR, DWORD)) {
+  return ::SetTimer(m_hWnd, id, ms, fn);
+}
+BOOL CWnd::KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
+LRESULT CWnd::SendMessage(UINT m, WPARAM w, LPARAM l) const { return ::SendMessageA(m_hWnd, m, w, l); }
+BOOL CWnd::PostMessage(UINT m, WPARAM w, LPARAM l) const { return ::PostMessageA(m_hWnd, m, w, l); }
+LRESULT CWnd::SendDlgItemMessage(int id, UINT m, WPARAM w, LPARAM l) const {
+  return ::SendDlgItemMessageA(m_hWnd, id, m, w, l);
+}
+void CWnd::SendMessageToDescendants(UINT m, WPARAM w, LPARAM l, BOOL bDeep) {
+  for (HWND h = ::GetWindow(m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+    ::SendMessageA(h, m, w, l);
+    if (bDeep && ::GetWindow(h, GW_CHILD)) FromHandle(h)->SendMessageToDescendants(m, w, l, TRUE);
+  }
+}
+int CWnd::MessageBox(LPCSTR text, LPCSTR caption, UINT type) {
+  return AfxMessageBoxOwned(m_hWnd, text, caption, type);
+}
+
+BOOL CWnd::EnableToolTips(BOOL bEnable) {
+  if (!bEnable) {
+    if (m_hWndToolTip) ::SendMessageA(m_hWndToolTip, TTM_ACTIVATE, FALSE, 0);
+    return TRUE;
+  }
+  if (!m_hWndToolTip) {
+    m_hWndToolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                      WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
+                                      AfxGetInstanceHandle(), nullptr);
+    if (!m_hWndToolTip) return FALSE;
+  }
+  // Every child is a tool; the text is asked for when the tip shows (TTN_NEEDTEXT).
+  for (HWND h = ::GetWindow(m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+    TTTOOLINFOA ti{};
+    ti.cbSize = sizeof(ti);
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = m_hWnd;
+    ti.uId = reinterpret_cast<UINT_PTR>(h);
+    ti.lpszText = LPSTR_TEXTCALLBACKA;
+    ::SendMessageA(m_hWndToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+  ::SendMessageA(m_hWndToolTip, TTM_ACTIVATE, TRUE, 0);
+  return TRUE;
+}

@@ -1,0 +1,54 @@
+// The data library's session functions.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include "MpDataLib.h"
+
+namespace {
+
+TEST(DataLibTest, ContextIsOneRecordTheHostChanges) {
+  ZulContextData* context = MpContextData();
+  ASSERT_NE(nullptr, context);
+  EXPECT_EQ(context, MpContextData());
+  const ZulContextData saved = *context;
+  context->variantFilterId = 17;
+  EXPECT_EQ(17, reinterpret_cast<const int32_t*>(MpContextData())[2]) << "the third word";
+  *context = saved;
+}
+
+TEST(DataLibTest, LoginIsRefusedUntilAHookDecides) {
+  EXPECT_FALSE(MpDataLogin("anna", "secret"));
+  std::string seenUser, seenPassword;
+  MpDataLoginHook previous = MpSetDataLoginHook([&](const std::string& user, const std::string& password) {
+    seenUser = user;
+    seenPassword = password;
+    return password == "secret";
+  });
+  EXPECT_TRUE(MpDataLogin("anna", "secret"));
+  EXPECT_EQ("anna", seenUser);
+  EXPECT_EQ("secret", seenPassword);
+  EXPECT_FALSE(MpDataLogin("anna", "guess"));
+  MpSetDataLoginHook(previous);
+  EXPECT_FALSE(MpDataLogin("anna", "secret"));
+}
+
+TEST(DataLibTest, TraversalFolder) {
+  const std::string fallback = MpContextGetTraversalXmlDir(false);
+  ASSERT_GT(fallback.size(), 10u);
+  EXPECT_EQ("Traversal", fallback.substr(fallback.size() - 9));
+
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  std::string folder = std::string(temp) + "wd_traversal_test_" + std::to_string(GetCurrentProcessId());
+  RemoveDirectoryA(folder.c_str());
+  MpSetTraversalXmlDir(folder + "\\");
+  EXPECT_EQ(folder, MpContextGetTraversalXmlDir(false)) << "no separator at the end";
+  EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(folder.c_str())) << "false makes nothing";
+  EXPECT_EQ(folder, MpContextGetTraversalXmlDir(true));
+  const DWORD attributes = GetFileAttributesA(folder.c_str());
+  EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY));
+  RemoveDirectoryA(folder.c_str());
+  MpSetTraversalXmlDir("");
+  EXPECT_EQ(fallback, MpContextGetTraversalXmlDir(false));
+}
+
+}  // namespace

@@ -1,0 +1,99 @@
+// The object factories and their registries.
+#include <gtest/gtest.h>
+#include "MpClassFactory.h"
+#include "test_objects.h"
+
+namespace {
+
+const GUID CLSID_TestNode = MpGuid("{0F4A4A52-8C9B-4E63-A3B1-2C5D6E7F8091}");
+
+TEST(ClassFactoryTest, CreatesRegisteredClasses) {
+  IMpClassFactory* factory = theMpClassFactory();
+  ASSERT_NE(nullptr, factory);
+  EXPECT_EQ(factory, theMpClassFactory());
+  const int live = liveTestObjects();
+
+  int created = 0;
+  EXPECT_FALSE(MpRegisterClass(CLSID_TestNode, MpClassCreator()));
+  ASSERT_TRUE(MpRegisterClass(CLSID_TestNode, [&](REFIID iid, void** out) {
+    ++created;
+    TestNode* node = new TestNode(static_cast<uint32_t>(created));
+    HRESULT hr = node->QueryInterface(iid, out);
+    node->Release();
+    return hr;
+  }));
+  EXPECT_TRUE(MpIsClassRegistered(CLSID_TestNode));
+
+  void* out = reinterpret_cast<void*>(1);
+  EXPECT_EQ(S_OK, factory->createInstance(CLSID_TestNode, nullptr, IID_IMpZulNode, &out));
+  ASSERT_NE(nullptr, out);
+  IMpZulNode* node = static_cast<IMpZulNode*>(out);
+  EXPECT_EQ(1u, node->getObjectKey().objectId);
+  EXPECT_EQ(live + 1, liveTestObjects());
+  node->Release();
+  EXPECT_EQ(live, liveTestObjects());
+
+  out = reinterpret_cast<void*>(1);
+  EXPECT_EQ(E_NOINTERFACE, factory->createInstance(CLSID_TestNode, nullptr, IID_IMpOptions, &out));
+  EXPECT_EQ(nullptr, out);
+  EXPECT_EQ(live, liveTestObjects()) << "an object without the interface is not kept";
+
+  TestPlain outer;
+  out = reinterpret_cast<void*>(1);
+  EXPECT_EQ(CLASS_E_NOAGGREGATION, factory->createInstance(CLSID_TestNode, &outer, IID_IMpZulNode, &out));
+  EXPECT_EQ(nullptr, out);
+  EXPECT_EQ(2, created) << "refused before the creator runs";
+
+  EXPECT_TRUE(MpUnregisterClass(CLSID_TestNode));
+  EXPECT_FALSE(MpUnregisterClass(CLSID_TestNode));
+  EXPECT_FALSE(MpIsClassRegistered(CLSID_TestNode));
+  out = reinterpret_cast<void*>(1);
+  EXPECT_EQ(REGDB_E_CLASSNOTREG, factory->createInstance(CLSID_TestNode, nullptr, IID_IMpZulNode, &out));
+  EXPECT_EQ(nullptr, out);
+  EXPECT_EQ(E_POINTER, factory->createInstance(CLSID_TestNode, nullptr, IID_IMpZulNode, nullptr));
+}
+
+TEST(ClassFactoryTest, ACreatorThatFailsHandsOutNothing) {
+  const int live = liveTestObjects();
+  ASSERT_TRUE(MpRegisterClass(CLSID_TestNode, [](REFIID, void** out) {
+    *out = static_cast<IMpZulNode*>(new TestNode(1));
+    return E_FAIL;
+  }));
+  void* out = nullptr;
+  EXPECT_EQ(E_FAIL, theMpClassFactory()->createInstance(CLSID_TestNode, nullptr, IID_IMpZulNode, &out));
+  EXPECT_EQ(nullptr, out);
+  EXPECT_EQ(live, liveTestObjects());
+  MpUnregisterClass(CLSID_TestNode);
+}
+
+TEST(ZulClassFactoryTest, AsksTheInstalledResolver) {
+  IMpZulClassFactory* factory = theMpZulClassFactory();
+  ASSERT_NE(nullptr, factory);
+  TestData data;
+  TestNode* node = new TestNode(31);
+
+  void* out = reinterpret_cast<void*>(1);
+  MpZulObjectResolver before = MpSetZulObjectResolver(MpZulObjectResolver());
+  EXPECT_EQ(E_FAIL, factory->getObject(&data, ZulObjectKey(31), 0, IID_IMpZulNode, &out));
+  EXPECT_EQ(nullptr, out);
+
+  IMpData* seenData = nullptr;
+  MpSetZulObjectResolver([&](IMpData* d, const ZulObjectKey& key, int, REFIID iid, void** o) -> HRESULT {
+    seenData = d;
+    if (key.objectId != 31) return E_FAIL;
+    return node->QueryInterface(iid, o);
+  });
+  EXPECT_EQ(S_OK, factory->getObject(&data, ZulObjectKey(31), 0, IID_IMpZulPrototype, &out));
+  EXPECT_EQ(node->asPrototype(), out);
+  EXPECT_EQ(&data, seenData);
+  EXPECT_EQ(2, node->refs());
+  static_cast<IUnknown*>(out)->Release();
+  EXPECT_NE(S_OK, factory->getObject(&data, ZulObjectKey(32), 0, IID_IMpZulNode, &out));
+  EXPECT_EQ(nullptr, out);
+
+  MpZulObjectResolver mine = MpSetZulObjectResolver(before);
+  EXPECT_TRUE(static_cast<bool>(mine));
+  node->Release();
+}
+
+}  // namespace

@@ -1,0 +1,141 @@
+// Small host objects with observable reference counts for the maker library's tests.
+#pragma once
+#include <map>
+#include <string>
+#include "MpInterfaces.h"
+
+// Counts the objects alive, so a test sees leaks and premature frees.
+inline int& liveTestObjects() {
+  static int live = 0;
+  return live;
+}
+
+// Reference counting shared by the test objects: made with one reference (the creator's); the
+// object deletes itself when the count reaches zero.
+template <class Derived>
+class TestRefCounted {
+ public:
+  TestRefCounted() { ++liveTestObjects(); }
+  virtual ~TestRefCounted() { --liveTestObjects(); }
+  int refs() const { return m_refs; }
+
+ protected:
+  ULONG addRef() { return static_cast<ULONG>(++m_refs); }
+  ULONG release() {
+    const int refs = --m_refs;
+    if (refs == 0) delete this;
+    return static_cast<ULONG>(refs);
+  }
+
+ private:
+  int m_refs = 1;
+};
+
+// A node with an object identifier and string fields; it also answers as a prototype, through an
+// interface pointer at another address.
+class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRefCounted<TestNode> {
+ public:
+  explicit TestNode(uint32_t id, std::map<std::string, std::string> fields = {})
+      : m_id(id), m_fields(std::move(fields)) {}
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    *out = nullptr;
+    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpZulNode))
+      *out = static_cast<IMpZulNode*>(this);
+    else if (IsEqualGUID(iid, IID_IMpZulPrototype))
+      *out = static_cast<IMpZulPrototype*>(this);
+    if (!*out) return E_NOINTERFACE;
+    addRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
+  ULONG STDMETHODCALLTYPE Release() override { return release(); }
+
+  ZulObjectKey getObjectKey() override { return ZulObjectKey(m_id, 3, 1, 0); }
+  bool getName(std::string& name) override {
+    name = "node " + std::to_string(m_id);
+    return true;
+  }
+  IMpData* getData() override { return nullptr; }
+  IMpZulClass* getClass() override { return nullptr; }
+  std::string getStringField(const std::string& fieldName) override {
+    auto it = m_fields.find(fieldName);
+    return it == m_fields.end() ? std::string() : it->second;
+  }
+
+  IUnknown* unknown() { return static_cast<IMpZulNode*>(this); }
+  IUnknown* asPrototype() { return static_cast<IMpZulPrototype*>(this); }
+
+ private:
+  uint32_t m_id;
+  std::map<std::string, std::string> m_fields;
+};
+
+// A host class with attributes.
+class TestClass final : public IMpZulClass, public TestRefCounted<TestClass> {
+ public:
+  TestClass(std::string name, std::map<std::string, std::string> properties = {})
+      : m_name(std::move(name)), m_properties(std::move(properties)) {}
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    *out = nullptr;
+    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpZulClass)) *out = static_cast<IMpZulClass*>(this);
+    if (!*out) return E_NOINTERFACE;
+    addRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
+  ULONG STDMETHODCALLTYPE Release() override { return release(); }
+
+  bool getName(std::string& name) override {
+    name = m_name;
+    return true;
+  }
+  bool getNiceName(std::string& name) override {
+    name = "Nice " + m_name;
+    return true;
+  }
+  bool loadByName(IMpData*, const std::string&) override { return false; }
+  bool loadByNameFromCustomization(IMpDataCustomization2*, const std::string&) override { return false; }
+  bool getSubClasses(MpSmartList&, bool) override { return false; }
+  bool getProperty(const std::string& key, std::string& value) override {
+    auto it = m_properties.find(key);
+    if (it == m_properties.end()) return false;
+    value = it->second;
+    return true;
+  }
+
+  IUnknown* unknown() { return static_cast<IMpZulClass*>(this); }
+
+ private:
+  std::string m_name;
+  std::map<std::string, std::string> m_properties;
+};
+
+// An object that is neither node nor class.
+class TestPlain final : public IMpPmRule, public TestRefCounted<TestPlain> {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    *out = nullptr;
+    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpPmRule)) *out = static_cast<IMpPmRule*>(this);
+    if (!*out) return E_NOINTERFACE;
+    addRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
+  ULONG STDMETHODCALLTYPE Release() override { return release(); }
+};
+
+// A data object: identity and reference counting only.
+class TestData final : public IMpData, public TestRefCounted<TestData> {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    *out = nullptr;
+    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpData)) *out = static_cast<IMpData*>(this);
+    if (!*out) return E_NOINTERFACE;
+    addRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
+  ULONG STDMETHODCALLTYPE Release() override { return release(); }
+};

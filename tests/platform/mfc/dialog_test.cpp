@@ -1,0 +1,170 @@
+// Dialogs from the resource module, run by the scripted modal loop.
+#include "wdtest.h"
+#include "resource.h"
+#include <afxdllx.h>
+
+using namespace AfxScript;
+
+namespace {
+
+class SampleDlg : public CDialog {
+public:
+  SampleDlg() : CDialog(IDD_WD_SAMPLE) {}
+  CString m_name;
+  int m_count = 5;
+  BOOL m_enabled = FALSE;
+  int m_nameKillFocus = 0;
+  CComboBox m_combo;
+
+  void DoDataExchange(CDataExchange* pDX) override {
+    DDX_Control(pDX, IDC_WD_SAMPLE_COMBO, m_combo);
+    DDX_Text(pDX, IDC_WD_SAMPLE_NAME, m_name);
+    DDX_Text(pDX, IDC_WD_SAMPLE_COUNT, m_count);
+    DDV_MinMaxInt(pDX, m_count, 1, 100);
+    DDX_Check(pDX, IDC_WD_SAMPLE_CHECK, m_enabled);
+  }
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    m_combo.AddString("alpha");
+    m_combo.AddString("beta");
+    return TRUE;
+  }
+  afx_msg void OnNameKillFocus() { ++m_nameKillFocus; }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(SampleDlg, CDialog)
+  ON_EN_KILLFOCUS(IDC_WD_SAMPLE_NAME, OnNameKillFocus)
+END_MESSAGE_MAP()
+
+}  // namespace
+
+using DialogTest = ScriptedTest;
+
+TEST_F(DialogTest, TypesPressesOkAndReadsValuesBack) {
+  SampleDlg dlg;
+  dlg.m_name = "preset";
+  std::string shownName;
+  script.Dialog(IDD_WD_SAMPLE, [&](HWND h) {
+    shownName = Text(h, IDC_WD_SAMPLE_NAME);  // filled from the member at start
+    TypeAndLeave(h, IDC_WD_SAMPLE_NAME, "Bracket");
+    Type(h, IDC_WD_SAMPLE_COUNT, "12");
+    SetCheck(h, IDC_WD_SAMPLE_CHECK, true);
+    EXPECT_TRUE(ChooseComboText(h, IDC_WD_SAMPLE_COMBO, "beta"));
+    Click(h, IDOK);
+  });
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  EXPECT_EQ(shownName, "preset");
+  EXPECT_STREQ(dlg.m_name, "Bracket");
+  EXPECT_EQ(dlg.m_count, 12);
+  EXPECT_TRUE(dlg.m_enabled);
+  EXPECT_EQ(dlg.m_nameKillFocus, 1);  // tabbing away
+  EXPECT_EQ(dlg.m_hWnd, nullptr);     // the window is gone after DoModal
+}
+
+TEST_F(DialogTest, KillFocusArrivesWhenOkIsClickedAndKeysWork) {
+  SampleDlg dlg;
+  script.Dialog(IDD_WD_SAMPLE, [&](HWND h) {
+    Type(h, IDC_WD_SAMPLE_NAME, "x");
+    Click(h, IDOK);  // the button takes the focus from the edit
+  });
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  EXPECT_EQ(dlg.m_nameKillFocus, 1);
+
+  // Escape through the dialog manager cancels; Enter presses the default button.
+  SampleDlg esc;
+  script.Dialog(IDD_WD_SAMPLE, [&](HWND h) {
+    Focus(h, IDC_WD_SAMPLE_NAME);
+    PressEscape();
+  });
+  EXPECT_EQ(esc.DoModal(), IDCANCEL);
+  SampleDlg enter;
+  script.Dialog(IDD_WD_SAMPLE, [&](HWND h) {
+    Type(h, IDC_WD_SAMPLE_NAME, "typed");
+    PressEnter();
+  });
+  EXPECT_EQ(enter.DoModal(), IDOK);
+  EXPECT_STREQ(enter.m_name, "typed");
+}
+
+TEST_F(DialogTest, RefusedValueKeepsTheDialogUp) {
+  SampleDlg dlg;
+  int focusAfterRefusal = 0;
+  script.Dialog(IDD_WD_SAMPLE, [&](HWND h) {
+          Type(h, IDC_WD_SAMPLE_COUNT, "500");
+          Click(h, IDOK);
+        })
+      .MessageBox(IDOK)
+      .Dialog(IDD_WD_SAMPLE, [&](HWND h) {
+        focusAfterRefusal = ::GetDlgCtrlID(::GetFocus());
+        EXPECT_TRUE(::IsWindow(h));
+        Type(h, IDC_WD_SAMPLE_COUNT, "100");
+        Click(h, IDOK);
+      });
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  EXPECT_EQ(dlg.m_count, 100);
+  ASSERT_EQ(script.boxes.size(), 1u);
+  EXPECT_NE(script.boxes[0].text.find("100"), std::string::npos) << script.boxes[0].text;
+  EXPECT_EQ(focusAfterRefusal, IDC_WD_SAMPLE_COUNT);
+}
+
+TEST_F(DialogTest, UnexpectedDialogEndsAtOnceAndIsNamed) {
+  SampleDlg dlg;
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  ASSERT_EQ(script.failures.size(), 1u);
+  EXPECT_NE(script.failures[0].find("9100"), std::string::npos) << script.failures[0];
+  script.failures.clear();
+
+  // A message box nobody expected is recorded too, and answered as if closed.
+  EXPECT_EQ(AfxMessageBox("Surprise", MB_YESNO), IDNO);
+  ASSERT_EQ(script.failures.size(), 1u);
+  EXPECT_NE(script.failures[0].find("Surprise"), std::string::npos);
+  script.failures.clear();
+
+  // A step queued for another dialog does not run in this one.
+  script.Dialog(4242, [](HWND) {});
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  ASSERT_EQ(script.failures.size(), 1u);
+  EXPECT_NE(script.failures[0].find("dialog 4242"), std::string::npos) << script.failures[0];
+  script.failures.clear();
+  script = AfxScript::Script();
+}
+
+TEST(ResourceChain, TemplatesAndStringsFoundOnceTheModuleJoins) {
+  HINSTANCE h = ::LoadLibraryA("WidgetDeckRes.dll");
+  ASSERT_NE(h, nullptr);
+  // Take the module out of the chain if an earlier test put it there.
+  for (CDynLinkLibrary* p = AfxGetFirstDynLinkLibrary(); p;) {
+    CDynLinkLibrary* next = p->m_pNextDLL;
+    if (p->m_hResource == h) delete p;
+    p = next;
+  }
+  EXPECT_FALSE(IsInExtensionChain(h));
+  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_WD_SAMPLE), (LPCSTR)RT_DIALOG), nullptr);
+  CString s;
+  EXPECT_FALSE(s.LoadString(IDS_WD_SAMPLE_TITLE));
+
+  new CDynLinkLibrary(h, h);
+  EXPECT_TRUE(IsInExtensionChain(h));
+  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_WD_SAMPLE), (LPCSTR)RT_DIALOG), h);
+  EXPECT_EQ(AfxFindStringResourceHandle(IDS_WD_SAMPLE_TITLE), h);
+  // An id in the same string block that the module lacks is not found there.
+  EXPECT_EQ(AfxFindStringResourceHandle(IDS_WD_SAMPLE_TITLE + 10), nullptr);
+  ASSERT_TRUE(s.LoadString(IDS_WD_SAMPLE_TITLE));
+  EXPECT_STREQ(s, "Sample");
+  CString fmt;
+  ASSERT_TRUE(fmt.LoadString(IDS_WD_SAMPLE_FORMAT));
+  s.Format(fmt, 3);
+  EXPECT_STREQ(s, "Entry3");
+
+  // Extension modules: initialising fails when told to, and termination leaves the chain.
+  AFX_EXTENSION_MODULE ext;
+  SetExtensionInitResult(FALSE);
+  EXPECT_FALSE(AfxInitExtensionModule(ext, ::GetModuleHandleA(nullptr)));
+  SetExtensionInitResult(TRUE);
+  ASSERT_TRUE(AfxInitExtensionModule(ext, ::GetModuleHandleA(nullptr)));
+  new CDynLinkLibrary(ext);
+  EXPECT_TRUE(IsInExtensionChain(::GetModuleHandleA(nullptr)));
+  AfxTermExtensionModule(ext);
+  EXPECT_FALSE(IsInExtensionChain(::GetModuleHandleA(nullptr)));
+}

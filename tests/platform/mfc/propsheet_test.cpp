@@ -1,0 +1,120 @@
+// Property sheets: lazily created pages, a page that refuses to be left, OK and Cancel.
+#include "wdtest.h"
+#include "resource.h"
+#include <afxdlgs.h>
+
+using namespace AfxScript;
+
+namespace {
+
+class RefusingPage : public CPropertyPage {
+public:
+  RefusingPage() : CPropertyPage(IDD_WD_SAMPLE_PAGE1) {}
+  CString m_value;
+  int m_killActive = 0;
+  int m_applied = 0;
+  void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_WD_PAGE1_EDIT, m_value); }
+  BOOL OnKillActive() override {
+    ++m_killActive;
+    if (!CPropertyPage::OnKillActive()) return FALSE;
+    return m_value != "bad";
+  }
+  void OnOK() override { ++m_applied; }
+};
+
+class TickPage : public CPropertyPage {
+public:
+  TickPage() : CPropertyPage(IDD_WD_SAMPLE_PAGE2) {}
+  BOOL m_ticked = FALSE;
+  int m_inits = 0;
+  void DoDataExchange(CDataExchange* pDX) override { DDX_Check(pDX, IDC_WD_PAGE2_CHECK, m_ticked); }
+  BOOL OnInitDialog() override {
+    ++m_inits;
+    return CPropertyPage::OnInitDialog();
+  }
+};
+
+class SampleSheet : public CPropertySheet {
+public:
+  SampleSheet() : CPropertySheet(IDS_WD_SAMPLE_SHEET) {
+    m_psh.dwFlags |= PSH_NOAPPLYNOW;
+    AddPage(&m_first);
+    AddPage(&m_second);
+  }
+  RefusingPage m_first;
+  TickPage m_second;
+};
+
+}  // namespace
+
+using PropertySheetTest = ScriptedTest;
+
+TEST_F(PropertySheetTest, RefusingPageKeepsTheSheetOnItUntilFixed) {
+  SampleSheet sheet;
+  HWND firstPage = nullptr;
+  bool secondCreatedEarly = true, applyVisible = true;
+  script
+      .Sheet("Sample sheet", [&](HWND h) {
+        firstPage = SheetPage(h);
+        secondCreatedEarly = sheet.m_second.m_hWnd != nullptr;
+        HWND apply = ::GetDlgItem(h, 0x3021);  // the sheet's Apply button
+        applyVisible = apply && ::IsWindowVisible(apply);
+        Type(firstPage, IDC_WD_PAGE1_EDIT, "bad");
+        SheetSelectPage(h, 1);
+      })
+      .Sheet("Sample sheet", [&](HWND h) {
+        EXPECT_EQ(SheetPage(h), firstPage) << "the page was left although it refused";
+        EXPECT_EQ(sheet.GetActiveIndex(), 0);
+        SheetOK(h);  // refused as well
+      })
+      .Sheet("Sample sheet", [&](HWND h) {
+        EXPECT_EQ(SheetPage(h), firstPage);
+        Type(firstPage, IDC_WD_PAGE1_EDIT, "good");
+        SheetSelectPage(h, 1);
+      })
+      .Sheet("Sample sheet", [&](HWND h) {
+        EXPECT_EQ(sheet.GetActiveIndex(), 1);
+        EXPECT_NE(sheet.m_second.m_hWnd, nullptr);
+        SetCheck(SheetPage(h), IDC_WD_PAGE2_CHECK, true);
+        SheetOK(h);
+      });
+  EXPECT_EQ(sheet.DoModal(), IDOK);
+  EXPECT_NE(firstPage, nullptr);
+  EXPECT_FALSE(secondCreatedEarly) << "pages are created when first shown";
+  EXPECT_FALSE(applyVisible);
+  EXPECT_STREQ(sheet.m_first.m_value, "good");
+  EXPECT_TRUE(sheet.m_second.m_ticked);
+  EXPECT_EQ(sheet.m_second.m_inits, 1);
+  EXPECT_EQ(sheet.m_first.m_applied, 1);
+  EXPECT_GE(sheet.m_first.m_killActive, 3);
+  EXPECT_EQ(sheet.m_hWnd, nullptr);
+}
+
+TEST_F(PropertySheetTest, CancelAndEscapeGiveCancel) {
+  SampleSheet sheet;
+  script.Sheet("Sample sheet", [&](HWND h) {
+    Type(SheetPage(h), IDC_WD_PAGE1_EDIT, "bad");  // no check on cancel
+    SheetCancel(h);
+  });
+  EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+  EXPECT_EQ(sheet.m_first.m_applied, 0);
+
+  SampleSheet again;
+  script.Sheet("Sample sheet", [&](HWND h) {
+    ::SetFocus(::GetDlgItem(SheetPage(h), IDC_WD_PAGE1_EDIT));
+    PressEscape();
+  });
+  EXPECT_EQ(again.DoModal(), IDCANCEL);
+  // A second page never shown was never created.
+  EXPECT_EQ(again.m_second.m_inits, 0);
+}
+
+TEST_F(PropertySheetTest, EnterInAPageEditPressesOk) {
+  SampleSheet sheet;
+  script.Sheet("Sample sheet", [&](HWND h) {
+    Type(SheetPage(h), IDC_WD_PAGE1_EDIT, "typed");
+    PressEnter();
+  });
+  EXPECT_EQ(sheet.DoModal(), IDOK);
+  EXPECT_STREQ(sheet.m_first.m_value, "typed");
+}
