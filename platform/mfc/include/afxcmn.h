@@ -85,8 +85,8 @@ public:
   // Columns
   int InsertColumn(int nCol, const LVCOLUMNA* pColumn);
   // nWidth -1: no width given; nSubItem -1: the sub-item is the column's index.
-  int InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT,
-                   int nWidth = -1, int nSubItem = -1);
+  int InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
+                   int nSubItem = -1);
   BOOL DeleteColumn(int nCol);
   BOOL GetColumn(int nCol, LVCOLUMNA* pColumn) const;
   BOOL SetColumn(int nCol, const LVCOLUMNA* pColumn);
@@ -99,8 +99,8 @@ public:
   int InsertItem(const LVITEMA* pItem);
   int InsertItem(int nItem, LPCSTR lpszItem);
   int InsertItem(int nItem, LPCSTR lpszItem, int nImage);
-  int InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, UINT nStateMask,
-                 int nImage, LPARAM lParam);
+  int InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
+                 LPARAM lParam);
   BOOL DeleteItem(int nItem);
   BOOL DeleteAllItems();
   BOOL GetItem(LVITEMA* pItem) const;
@@ -166,8 +166,7 @@ public:
   HTREEITEM InsertItem(LPCSTR lpszItem, int nImage, int nSelectedImage,
                        HTREEITEM hParent = TVI_ROOT, HTREEITEM hInsertAfter = TVI_LAST);
   HTREEITEM InsertItem(UINT nMask, LPCSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
-                       UINT nStateMask, LPARAM lParam, HTREEITEM hParent,
-                       HTREEITEM hInsertAfter);
+                       UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter);
   BOOL DeleteItem(HTREEITEM hItem);
   BOOL DeleteAllItems();
   UINT GetCount() const;
@@ -228,7 +227,7 @@ public:
   void Activate(BOOL bActivate);
   int SetMaxTipWidth(int iWidth);
   int GetMaxTipWidth() const;
-  void SetDelayTime(UINT nDelay);                 // sets all three delays from one
+  void SetDelayTime(UINT nDelay);                  // sets all three delays from one
   void SetDelayTime(DWORD dwDuration, int iTime);  // TTDT_AUTOPOP, TTDT_INITIAL, TTDT_RESHOW
   int GetDelayTime(DWORD dwDuration) const;
   void SetTipBkColor(COLORREF clr);

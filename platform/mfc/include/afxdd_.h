@@ -53,8 +53,7 @@ void AFXAPI DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long max
 void AFXAPI DDV_MinMaxDWord(CDataExchange* pDX, DWORD value, DWORD minVal, DWORD maxVal);
 void AFXAPI DDV_MinMaxShort(CDataExchange* pDX, short value, short minVal, short maxVal);
 void AFXAPI DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal);
-void AFXAPI DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minVal,
-                             double maxVal);
+void AFXAPI DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minVal, double maxVal);
 void AFXAPI DDV_MinMaxFloat(CDataExchange* pDX, const float& value, float minVal, float maxVal);
 // At most nChars characters. When loading, the edit control is limited to nChars.
 void AFXAPI DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars);

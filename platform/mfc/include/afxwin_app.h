@@ -31,6 +31,7 @@ public:
   explicit CWinApp(LPCSTR lpszAppName = nullptr);
   ~CWinApp() override;
 
+  // Heap strings (malloc): to replace one, free it and assign a _strdup copy.
   LPCSTR m_pszAppName = nullptr;
   LPCSTR m_pszExeName = nullptr;
   LPCSTR m_pszRegistryKey = nullptr;

@@ -2,8 +2,8 @@
 //
 // Each wrapper owns the handle it holds: the destructor deletes it (DeleteObject, DeleteDC,
 // DestroyMenu) unless it was detached first. FromHandle gives the object attached to a
-// handle, or a temporary wrapper that never deletes its handle and is freed by
-// AfxDeleteTempMap; do not keep temporary objects across idle time.
+// handle, or a temporary wrapper that never deletes its handle; AfxDeleteTempMap frees the
+// temporaries whose handle no longer exists.
 #pragma once
 
 class CWnd;
@@ -85,9 +85,8 @@ public:
   operator HFONT() const { return static_cast<HFONT>(m_hObject); }
   BOOL CreateFontIndirect(const LOGFONTA* lpLogFont);
   BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
-                  BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                  BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
-                  BYTE nPitchAndFamily, LPCSTR lpszFacename);
+                  BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision,
+                  BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily, LPCSTR lpszFacename);
   // nPointSize in tenths of a point, converted for pDC (the screen when null).
   BOOL CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC = nullptr);
   // lfHeight in tenths of a point.
@@ -230,8 +229,8 @@ public:
 
   // Clipping
   int GetClipBox(LPRECT lpRect) const;
-  int SelectClipRgn(CRgn* pRgn);              // null removes the clip region
-  int SelectClipRgn(CRgn* pRgn, int nMode);   // RGN_AND, RGN_COPY, RGN_DIFF, RGN_OR, RGN_XOR
+  int SelectClipRgn(CRgn* pRgn);             // null removes the clip region
+  int SelectClipRgn(CRgn* pRgn, int nMode);  // RGN_AND, RGN_COPY, RGN_DIFF, RGN_OR, RGN_XOR
   int ExtSelectClipRgn(CRgn* pRgn, int nMode);
   int IntersectClipRect(int x1, int y1, int x2, int y2);
   int IntersectClipRect(LPCRECT lpRect);
@@ -276,8 +275,7 @@ public:
 
   // Bitmaps and pixels
   BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
-  BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
-              DWORD dwRop);
+  BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
   BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                   int nSrcWidth, int nSrcHeight, DWORD dwRop);
   int SetStretchBltMode(int nStretchMode);
@@ -413,6 +411,6 @@ protected:
   friend struct AfxGdiInternals;
 };
 
-// Frees the temporary GDI objects, DCs, menus and image lists that FromHandle made; run by
-// AfxDeleteTempMap at idle time.
+// Frees the temporary GDI objects, DCs and menus of handles that no longer exist, and every
+// temporary image list, that FromHandle made; run by AfxDeleteTempMap at idle time.
 void AFXAPI AfxDeleteTempDCMap();

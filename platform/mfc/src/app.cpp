@@ -1,5 +1,6 @@
 // The application object: name, resources, wait cursor and the registry profile.
 #include "afxwin.h"
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -13,13 +14,9 @@ CWinApp* g_pApp = nullptr;
 // The key of the profile when the application names none.
 const char kDefaultRegistryKey[] = "WidgetDeck";
 
-char* Duplicate(LPCSTR s) {
-  if (s == nullptr) return nullptr;
-  size_t n = std::strlen(s) + 1;
-  char* p = new char[n];
-  std::memcpy(p, s, n);
-  return p;
-}
+// The name fields are heap strings from malloc, freed with free, so that an application
+// may replace one with its own _strdup copy as the class library documents.
+char* Duplicate(LPCSTR s) { return s ? _strdup(s) : nullptr; }
 
 std::string ExeBaseName() {
   char path[MAX_PATH] = {};
@@ -74,7 +71,7 @@ CWinApp::~CWinApp() {
 
 void CWinApp::SetString(LPCSTR& rField, LPCSTR lpszValue) {
   char* copy = Duplicate(lpszValue);  // before freeing: the value may be the field itself
-  delete[] const_cast<char*>(rField);
+  std::free(const_cast<char*>(rField));
   rField = copy;
 }
 
@@ -99,7 +96,9 @@ HICON CWinApp::LoadIcon(LPCSTR lpszResourceName) const {
   HINSTANCE h = AfxFindResourceHandle(lpszResourceName, RT_GROUP_ICON);
   return h ? ::LoadIconA(h, lpszResourceName) : nullptr;
 }
-HICON CWinApp::LoadStandardIcon(LPCSTR lpszIconName) const { return ::LoadIconA(nullptr, lpszIconName); }
+HICON CWinApp::LoadStandardIcon(LPCSTR lpszIconName) const {
+  return ::LoadIconA(nullptr, lpszIconName);
+}
 HICON CWinApp::LoadOEMIcon(UINT nIDIcon) const {
   return ::LoadIconA(nullptr, MAKEINTRESOURCEA(nIDIcon));
 }
@@ -136,8 +135,8 @@ void CWinApp::SetRegistryKey(UINT nIDRegistryKey) {
 namespace {
 std::string AppKeyPath(const CWinApp* app) {
   std::string path = "Software\\";
-  path += app->m_pszRegistryKey && *app->m_pszRegistryKey ? app->m_pszRegistryKey
-                                                          : kDefaultRegistryKey;
+  path +=
+      app->m_pszRegistryKey && *app->m_pszRegistryKey ? app->m_pszRegistryKey : kDefaultRegistryKey;
   path += '\\';
   const char* profile = app->m_pszProfileName ? app->m_pszProfileName : app->m_pszAppName;
   path += profile ? profile : "";
@@ -249,13 +248,13 @@ BOOL CWinApp::WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue) 
   HKEY h = GetSectionKey(lpszSection);
   if (h == nullptr) return FALSE;
   DWORD v = (DWORD)nValue;
-  LONG r = ::RegSetValueExA(h, lpszEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof(v));
+  LONG r =
+      ::RegSetValueExA(h, lpszEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof(v));
   ::RegCloseKey(h);
   return r == ERROR_SUCCESS;
 }
 
-BOOL CWinApp::GetProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE* ppData,
-                               UINT* pBytes) {
+BOOL CWinApp::GetProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE* ppData, UINT* pBytes) {
   *ppData = nullptr;
   *pBytes = 0;
   HKEY h = OpenSectionForRead(this, lpszSection);
@@ -271,8 +270,7 @@ BOOL CWinApp::GetProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE* ppD
   return TRUE;
 }
 
-BOOL CWinApp::WriteProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE pData,
-                                 UINT nBytes) {
+BOOL CWinApp::WriteProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE pData, UINT nBytes) {
   if (lpszEntry == nullptr) return FALSE;
   HKEY h = GetSectionKey(lpszSection);
   if (h == nullptr) return FALSE;
@@ -285,7 +283,5 @@ BOOL CWinApp::WriteProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE pD
 // Globals
 // ---------------------------------------------------------------------------------------
 CWinApp* AFXAPI AfxGetApp() { return g_pApp; }
-LPCSTR AFXAPI AfxGetAppName() {
-  return g_pApp && g_pApp->m_pszAppName ? g_pApp->m_pszAppName : "";
-}
+LPCSTR AFXAPI AfxGetAppName() { return g_pApp && g_pApp->m_pszAppName ? g_pApp->m_pszAppName : ""; }
 CWinThread* AFXAPI AfxGetThread() { return g_pApp; }

@@ -171,7 +171,9 @@ BOOL CImageList::Remove(int nImage) { return ImageList_Remove(m_hImageList, nIma
 BOOL CImageList::Copy(int iDst, int iSrc, UINT uFlags) {
   return ImageList_Copy(m_hImageList, iDst, m_hImageList, iSrc, uFlags);
 }
-HICON CImageList::ExtractIcon(int nImage) { return ImageList_GetIcon(m_hImageList, nImage, ILD_NORMAL); }
+HICON CImageList::ExtractIcon(int nImage) {
+  return ImageList_GetIcon(m_hImageList, nImage, ILD_NORMAL);
+}
 BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle) {
   return ImageList_Draw(m_hImageList, nImage, pDC->GetSafeHdc(), pt.x, pt.y, nStyle);
 }
@@ -199,11 +201,17 @@ BOOL CListCtrl::CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd*
 DWORD CListCtrl::SetExtendedStyle(DWORD dwNewStyle) {
   return (DWORD)Send(m_hWnd, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, (LPARAM)dwNewStyle);
 }
-DWORD CListCtrl::GetExtendedStyle() const { return (DWORD)Send(m_hWnd, LVM_GETEXTENDEDLISTVIEWSTYLE); }
+DWORD CListCtrl::GetExtendedStyle() const {
+  return (DWORD)Send(m_hWnd, LVM_GETEXTENDEDLISTVIEWSTYLE);
+}
 COLORREF CListCtrl::GetBkColor() const { return (COLORREF)Send(m_hWnd, LVM_GETBKCOLOR); }
-BOOL CListCtrl::SetBkColor(COLORREF cr) { return (BOOL)Send(m_hWnd, LVM_SETBKCOLOR, 0, (LPARAM)cr); }
+BOOL CListCtrl::SetBkColor(COLORREF cr) {
+  return (BOOL)Send(m_hWnd, LVM_SETBKCOLOR, 0, (LPARAM)cr);
+}
 COLORREF CListCtrl::GetTextColor() const { return (COLORREF)Send(m_hWnd, LVM_GETTEXTCOLOR); }
-BOOL CListCtrl::SetTextColor(COLORREF cr) { return (BOOL)Send(m_hWnd, LVM_SETTEXTCOLOR, 0, (LPARAM)cr); }
+BOOL CListCtrl::SetTextColor(COLORREF cr) {
+  return (BOOL)Send(m_hWnd, LVM_SETTEXTCOLOR, 0, (LPARAM)cr);
+}
 COLORREF CListCtrl::GetTextBkColor() const { return (COLORREF)Send(m_hWnd, LVM_GETTEXTBKCOLOR); }
 BOOL CListCtrl::SetTextBkColor(COLORREF cr) {
   return (BOOL)Send(m_hWnd, LVM_SETTEXTBKCOLOR, 0, (LPARAM)cr);
@@ -236,7 +244,9 @@ int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int
   }
   return InsertColumn(nCol, &col);
 }
-BOOL CListCtrl::DeleteColumn(int nCol) { return (BOOL)Send(m_hWnd, LVM_DELETECOLUMN, (WPARAM)nCol); }
+BOOL CListCtrl::DeleteColumn(int nCol) {
+  return (BOOL)Send(m_hWnd, LVM_DELETECOLUMN, (WPARAM)nCol);
+}
 BOOL CListCtrl::GetColumn(int nCol, LVCOLUMNA* pColumn) const {
   return (BOOL)Send(m_hWnd, LVM_GETCOLUMNA, (WPARAM)nCol, Ptr(pColumn));
 }
@@ -275,7 +285,9 @@ int CListCtrl::InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, U
 }
 BOOL CListCtrl::DeleteItem(int nItem) { return (BOOL)Send(m_hWnd, LVM_DELETEITEM, (WPARAM)nItem); }
 BOOL CListCtrl::DeleteAllItems() { return (BOOL)Send(m_hWnd, LVM_DELETEALLITEMS); }
-BOOL CListCtrl::GetItem(LVITEMA* pItem) const { return (BOOL)Send(m_hWnd, LVM_GETITEMA, 0, Ptr(pItem)); }
+BOOL CListCtrl::GetItem(LVITEMA* pItem) const {
+  return (BOOL)Send(m_hWnd, LVM_GETITEMA, 0, Ptr(pItem));
+}
 BOOL CListCtrl::SetItem(const LVITEMA* pItem) {
   return (BOOL)Send(m_hWnd, LVM_SETITEMA, 0, Ptr(pItem));
 }
@@ -453,10 +465,10 @@ HTREEITEM CTreeCtrl::InsertItem(LPTVINSERTSTRUCTA lpInsertStruct) {
 HTREEITEM CTreeCtrl::InsertItem(LPCSTR lpszItem, HTREEITEM hParent, HTREEITEM hInsertAfter) {
   return InsertItem(TVIF_TEXT, lpszItem, 0, 0, 0, 0, 0, hParent, hInsertAfter);
 }
-HTREEITEM CTreeCtrl::InsertItem(LPCSTR lpszItem, int nImage, int nSelectedImage,
-                                HTREEITEM hParent, HTREEITEM hInsertAfter) {
-  return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, lpszItem, nImage,
-                    nSelectedImage, 0, 0, 0, hParent, hInsertAfter);
+HTREEITEM CTreeCtrl::InsertItem(LPCSTR lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent,
+                                HTREEITEM hInsertAfter) {
+  return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, lpszItem, nImage, nSelectedImage,
+                    0, 0, 0, hParent, hInsertAfter);
 }
 HTREEITEM CTreeCtrl::InsertItem(UINT nMask, LPCSTR lpszItem, int nImage, int nSelectedImage,
                                 UINT nState, UINT nStateMask, LPARAM lParam, HTREEITEM hParent,
@@ -473,7 +485,9 @@ HTREEITEM CTreeCtrl::InsertItem(UINT nMask, LPCSTR lpszItem, int nImage, int nSe
   tvis.item.lParam = lParam;
   return InsertItem(&tvis);
 }
-BOOL CTreeCtrl::DeleteItem(HTREEITEM hItem) { return (BOOL)Send(m_hWnd, TVM_DELETEITEM, 0, Ptr(hItem)); }
+BOOL CTreeCtrl::DeleteItem(HTREEITEM hItem) {
+  return (BOOL)Send(m_hWnd, TVM_DELETEITEM, 0, Ptr(hItem));
+}
 BOOL CTreeCtrl::DeleteAllItems() { return (BOOL)Send(m_hWnd, TVM_DELETEITEM, 0, Ptr(TVI_ROOT)); }
 UINT CTreeCtrl::GetCount() const { return (UINT)Send(m_hWnd, TVM_GETCOUNT); }
 HTREEITEM CTreeCtrl::GetNextItem(HTREEITEM hItem, UINT nCode) const {
@@ -487,14 +501,18 @@ HTREEITEM CTreeCtrl::GetNextSiblingItem(HTREEITEM hItem) const {
 HTREEITEM CTreeCtrl::GetPrevSiblingItem(HTREEITEM hItem) const {
   return GetNextItem(hItem, TVGN_PREVIOUS);
 }
-HTREEITEM CTreeCtrl::GetParentItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_PARENT); }
+HTREEITEM CTreeCtrl::GetParentItem(HTREEITEM hItem) const {
+  return GetNextItem(hItem, TVGN_PARENT);
+}
 BOOL CTreeCtrl::ItemHasChildren(HTREEITEM hItem) const {
   TVITEMA item{};
   item.mask = TVIF_CHILDREN;
   item.hItem = hItem;
   return GetItem(&item) && item.cChildren != 0;
 }
-BOOL CTreeCtrl::GetItem(TVITEMA* pItem) const { return (BOOL)Send(m_hWnd, TVM_GETITEMA, 0, Ptr(pItem)); }
+BOOL CTreeCtrl::GetItem(TVITEMA* pItem) const {
+  return (BOOL)Send(m_hWnd, TVM_GETITEMA, 0, Ptr(pItem));
+}
 BOOL CTreeCtrl::SetItem(TVITEMA* pItem) { return (BOOL)Send(m_hWnd, TVM_SETITEMA, 0, Ptr(pItem)); }
 CString CTreeCtrl::GetItemText(HTREEITEM hItem) const {
   CString s;
@@ -824,9 +842,13 @@ void CSliderCtrl::SetRange(int nMin, int nMax, BOOL bRedraw) {
 int CSliderCtrl::GetPos() const { return (int)Send(m_hWnd, TBM_GETPOS); }
 void CSliderCtrl::SetPos(int nPos) { Send(m_hWnd, TBM_SETPOS, TRUE, (LPARAM)nPos); }
 int CSliderCtrl::GetLineSize() const { return (int)Send(m_hWnd, TBM_GETLINESIZE); }
-int CSliderCtrl::SetLineSize(int nSize) { return (int)Send(m_hWnd, TBM_SETLINESIZE, 0, (LPARAM)nSize); }
+int CSliderCtrl::SetLineSize(int nSize) {
+  return (int)Send(m_hWnd, TBM_SETLINESIZE, 0, (LPARAM)nSize);
+}
 int CSliderCtrl::GetPageSize() const { return (int)Send(m_hWnd, TBM_GETPAGESIZE); }
-int CSliderCtrl::SetPageSize(int nSize) { return (int)Send(m_hWnd, TBM_SETPAGESIZE, 0, (LPARAM)nSize); }
+int CSliderCtrl::SetPageSize(int nSize) {
+  return (int)Send(m_hWnd, TBM_SETPAGESIZE, 0, (LPARAM)nSize);
+}
 void CSliderCtrl::SetTicFreq(int nFreq) { Send(m_hWnd, TBM_SETTICFREQ, (WPARAM)nFreq); }
 BOOL CSliderCtrl::SetTic(int nTic) { return (BOOL)Send(m_hWnd, TBM_SETTIC, 0, (LPARAM)nTic); }
 void CSliderCtrl::ClearTics(BOOL bRedraw) { Send(m_hWnd, TBM_CLEARTICS, (WPARAM)bRedraw); }

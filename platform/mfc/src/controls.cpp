@@ -19,36 +19,47 @@ inline LPARAM Text(LPCSTR s) { return reinterpret_cast<LPARAM>(s); }
 // so the message goes on to the parent.
 thread_local bool t_bOwnerDrawDefault = false;
 
-// Runs one owner-draw member for the control; FALSE (and nothing set) when the member was
-// not overridden.
-template <class F>
-BOOL RunOwnerDraw(F call, LRESULT* pResult) {
-  bool saved = t_bOwnerDrawDefault;
-  t_bOwnerDrawDefault = false;
-  LRESULT r = call();
-  bool notHandled = t_bOwnerDrawDefault;
-  t_bOwnerDrawDefault = saved;
-  if (notHandled) return FALSE;
-  if (pResult) *pResult = r;
-  return TRUE;
-}
-
-// Owner-draw messages for list and combo boxes, in one place.
+// Calls the owner-draw member for the message; FALSE (and nothing set) when the message is
+// not an owner-draw one or the class left the member to its default.
 template <class T>
-BOOL ListOwnerDraw(T* p, UINT message, LPARAM lParam, LRESULT* pResult) {
+BOOL CallOwnerDraw(T* p, UINT message, LPARAM lParam, LRESULT* pResult) {
+  bool saved = t_bOwnerDrawDefault;  // owner-draw members may send messages themselves
+  t_bOwnerDrawDefault = false;
+  LRESULT r = TRUE;
   switch (message) {
     case WM_DRAWITEM:
-      return RunOwnerDraw([&] { p->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)); return LRESULT(TRUE); }, pResult);
+      p->DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+      break;
     case WM_MEASUREITEM:
-      return RunOwnerDraw([&] { p->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)); return LRESULT(TRUE); }, pResult);
+      p->MeasureItem(reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
+      break;
     case WM_COMPAREITEM:
-      return RunOwnerDraw([&] { return LRESULT(p->CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam))); }, pResult);
+      r = p->CompareItem(reinterpret_cast<LPCOMPAREITEMSTRUCT>(lParam));
+      break;
     case WM_DELETEITEM:
-      return RunOwnerDraw([&] { p->DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam)); return LRESULT(TRUE); }, pResult);
+      p->DeleteItem(reinterpret_cast<LPDELETEITEMSTRUCT>(lParam));
+      break;
     default:
+      t_bOwnerDrawDefault = saved;
       return FALSE;
   }
+  bool handled = !t_bOwnerDrawDefault;
+  t_bOwnerDrawDefault = saved;
+  if (handled && pResult) *pResult = r;
+  return handled;
 }
+
+// A button draws but never measures, compares or deletes.
+struct ButtonOwnerDraw {
+  CButton* button;
+  void DrawItem(LPDRAWITEMSTRUCT dis) { button->DrawItem(dis); }
+  void MeasureItem(LPMEASUREITEMSTRUCT) { t_bOwnerDrawDefault = true; }
+  int CompareItem(LPCOMPAREITEMSTRUCT) {
+    t_bOwnerDrawDefault = true;
+    return 0;
+  }
+  void DeleteItem(LPDELETEITEMSTRUCT) { t_bOwnerDrawDefault = true; }
+};
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -62,9 +73,7 @@ UINT CButton::GetState() const { return (UINT)Send(m_hWnd, BM_GETSTATE); }
 void CButton::SetState(BOOL bHighlight) { Send(m_hWnd, BM_SETSTATE, (WPARAM)bHighlight); }
 int CButton::GetCheck() const { return (int)Send(m_hWnd, BM_GETCHECK); }
 void CButton::SetCheck(int nCheck) { Send(m_hWnd, BM_SETCHECK, (WPARAM)nCheck); }
-UINT CButton::GetButtonStyle() const {
-  return (UINT)::GetWindowLongA(m_hWnd, GWL_STYLE) & 0xFFFF;
-}
+UINT CButton::GetButtonStyle() const { return (UINT)::GetWindowLongA(m_hWnd, GWL_STYLE) & 0xFFFF; }
 void CButton::SetButtonStyle(UINT nStyle, BOOL bRedraw) {
   Send(m_hWnd, BM_SETSTYLE, (WPARAM)nStyle, (LPARAM)bRedraw);
 }
@@ -77,7 +86,9 @@ HBITMAP CButton::GetBitmap() const {
 HICON CButton::SetIcon(HICON hIcon) {
   return reinterpret_cast<HICON>(Send(m_hWnd, BM_SETIMAGE, IMAGE_ICON, (LPARAM)hIcon));
 }
-HICON CButton::GetIcon() const { return reinterpret_cast<HICON>(Send(m_hWnd, BM_GETIMAGE, IMAGE_ICON)); }
+HICON CButton::GetIcon() const {
+  return reinterpret_cast<HICON>(Send(m_hWnd, BM_GETIMAGE, IMAGE_ICON));
+}
 HCURSOR CButton::SetCursor(HCURSOR hCursor) {
   return reinterpret_cast<HCURSOR>(Send(m_hWnd, BM_SETIMAGE, IMAGE_CURSOR, (LPARAM)hCursor));
 }
@@ -87,11 +98,8 @@ HCURSOR CButton::GetCursor() {
 void CButton::Click() { Send(m_hWnd, BM_CLICK); }
 void CButton::DrawItem(LPDRAWITEMSTRUCT) { t_bOwnerDrawDefault = true; }
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  if (message == WM_DRAWITEM) {
-    if (RunOwnerDraw([&] { DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)); return LRESULT(TRUE); },
-                     pResult))
-      return TRUE;
-  }
+  ButtonOwnerDraw draw{this};
+  if (CallOwnerDraw(&draw, message, lParam, pResult)) return TRUE;
   return CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
@@ -147,7 +155,9 @@ void CEdit::LineScroll(int nLines, int nChars) {
 int CEdit::GetFirstVisibleLine() const { return (int)Send(m_hWnd, EM_GETFIRSTVISIBLELINE); }
 BOOL CEdit::GetModify() const { return (BOOL)Send(m_hWnd, EM_GETMODIFY); }
 void CEdit::SetModify(BOOL bModified) { Send(m_hWnd, EM_SETMODIFY, (WPARAM)bModified); }
-BOOL CEdit::SetReadOnly(BOOL bReadOnly) { return (BOOL)Send(m_hWnd, EM_SETREADONLY, (WPARAM)bReadOnly); }
+BOOL CEdit::SetReadOnly(BOOL bReadOnly) {
+  return (BOOL)Send(m_hWnd, EM_SETREADONLY, (WPARAM)bReadOnly);
+}
 void CEdit::SetPasswordChar(char ch) { Send(m_hWnd, EM_SETPASSWORDCHAR, (WPARAM)(BYTE)ch); }
 char CEdit::GetPasswordChar() const { return (char)Send(m_hWnd, EM_GETPASSWORDCHAR); }
 void CEdit::GetRect(LPRECT lpRect) const { Send(m_hWnd, EM_GETRECT, 0, (LPARAM)lpRect); }
@@ -167,8 +177,7 @@ void CEdit::Paste() { Send(m_hWnd, WM_PASTE); }
 // ---------------------------------------------------------------------------------------
 // CStatic
 // ---------------------------------------------------------------------------------------
-BOOL CStatic::Create(LPCSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                     UINT nID) {
+BOOL CStatic::Create(LPCSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
   return CWnd::Create("STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
 }
 HICON CStatic::SetIcon(HICON hIcon) {
@@ -197,7 +206,9 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 int CComboBox::GetCount() const { return (int)Send(m_hWnd, CB_GETCOUNT); }
 int CComboBox::GetCurSel() const { return (int)Send(m_hWnd, CB_GETCURSEL); }
 int CComboBox::SetCurSel(int nSelect) { return (int)Send(m_hWnd, CB_SETCURSEL, (WPARAM)nSelect); }
-int CComboBox::AddString(LPCSTR lpszString) { return (int)Send(m_hWnd, CB_ADDSTRING, 0, Text(lpszString)); }
+int CComboBox::AddString(LPCSTR lpszString) {
+  return (int)Send(m_hWnd, CB_ADDSTRING, 0, Text(lpszString));
+}
 int CComboBox::InsertString(int nIndex, LPCSTR lpszString) {
   return (int)Send(m_hWnd, CB_INSERTSTRING, (WPARAM)nIndex, Text(lpszString));
 }
@@ -247,7 +258,9 @@ void CComboBox::GetDroppedControlRect(LPRECT lprect) const {
 BOOL CComboBox::GetDroppedState() const { return (BOOL)Send(m_hWnd, CB_GETDROPPEDSTATE); }
 void CComboBox::ShowDropDown(BOOL bShowIt) { Send(m_hWnd, CB_SHOWDROPDOWN, (WPARAM)bShowIt); }
 int CComboBox::GetDroppedWidth() const { return (int)Send(m_hWnd, CB_GETDROPPEDWIDTH); }
-int CComboBox::SetDroppedWidth(UINT nWidth) { return (int)Send(m_hWnd, CB_SETDROPPEDWIDTH, nWidth); }
+int CComboBox::SetDroppedWidth(UINT nWidth) {
+  return (int)Send(m_hWnd, CB_SETDROPPEDWIDTH, nWidth);
+}
 int CComboBox::GetItemHeight(int nIndex) const {
   return (int)Send(m_hWnd, CB_GETITEMHEIGHT, (WPARAM)nIndex);
 }
@@ -258,7 +271,9 @@ BOOL CComboBox::GetExtendedUI() const { return (BOOL)Send(m_hWnd, CB_GETEXTENDED
 int CComboBox::SetExtendedUI(BOOL bExtended) {
   return (int)Send(m_hWnd, CB_SETEXTENDEDUI, (WPARAM)bExtended);
 }
-BOOL CComboBox::LimitText(int nMaxChars) { return (BOOL)Send(m_hWnd, CB_LIMITTEXT, (WPARAM)nMaxChars); }
+BOOL CComboBox::LimitText(int nMaxChars) {
+  return (BOOL)Send(m_hWnd, CB_LIMITTEXT, (WPARAM)nMaxChars);
+}
 DWORD CComboBox::GetEditSel() const { return (DWORD)Send(m_hWnd, CB_GETEDITSEL); }
 BOOL CComboBox::SetEditSel(int nStartChar, int nEndChar) {
   return (BOOL)Send(m_hWnd, CB_SETEDITSEL, 0, MAKELPARAM(nStartChar, nEndChar));
@@ -275,7 +290,7 @@ int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT) {
 }
 void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) { t_bOwnerDrawDefault = true; }
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  if (ListOwnerDraw(this, message, lParam, pResult)) return TRUE;
+  if (CallOwnerDraw(this, message, lParam, pResult)) return TRUE;
   return CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
@@ -286,7 +301,9 @@ BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nI
   return CWnd::Create("LISTBOX", nullptr, dwStyle, rect, pParentWnd, nID);
 }
 int CListBox::GetCount() const { return (int)Send(m_hWnd, LB_GETCOUNT); }
-int CListBox::AddString(LPCSTR lpszItem) { return (int)Send(m_hWnd, LB_ADDSTRING, 0, Text(lpszItem)); }
+int CListBox::AddString(LPCSTR lpszItem) {
+  return (int)Send(m_hWnd, LB_ADDSTRING, 0, Text(lpszItem));
+}
 int CListBox::InsertString(int nIndex, LPCSTR lpszItem) {
   return (int)Send(m_hWnd, LB_INSERTSTRING, (WPARAM)nIndex, Text(lpszItem));
 }
@@ -304,7 +321,9 @@ void CListBox::GetText(int nIndex, CString& rString) const {
   int got = GetText(nIndex, rString.GetBuffer(n));
   rString.ReleaseBuffer(got == LB_ERR ? 0 : got);
 }
-int CListBox::GetTextLen(int nIndex) const { return (int)Send(m_hWnd, LB_GETTEXTLEN, (WPARAM)nIndex); }
+int CListBox::GetTextLen(int nIndex) const {
+  return (int)Send(m_hWnd, LB_GETTEXTLEN, (WPARAM)nIndex);
+}
 int CListBox::SetItemData(int nIndex, DWORD_PTR dwItemData) {
   return (int)Send(m_hWnd, LB_SETITEMDATA, (WPARAM)nIndex, (LPARAM)dwItemData);
 }
@@ -377,7 +396,7 @@ int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) {
 }
 void CListBox::DeleteItem(LPDELETEITEMSTRUCT) { t_bOwnerDrawDefault = true; }
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
-  if (ListOwnerDraw(this, message, lParam, pResult)) return TRUE;
+  if (CallOwnerDraw(this, message, lParam, pResult)) return TRUE;
   return CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 

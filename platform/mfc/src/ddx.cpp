@@ -83,8 +83,10 @@ ParseResult ParseMagnitude(const std::string& t, bool allowMinus, bool* pNegativ
   for (; i < t.size(); ++i) {
     if (t[i] < '0' || t[i] > '9') return ParseResult::kNotNumber;
     unsigned d = (unsigned)(t[i] - '0');
-    if (m > (std::numeric_limits<unsigned long long>::max() - d) / 10) overflow = true;
-    else m = m * 10 + d;
+    if (m > (std::numeric_limits<unsigned long long>::max() - d) / 10)
+      overflow = true;
+    else
+      m = m * 10 + d;
   }
   if (*pNegative && !allowMinus && (m != 0 || overflow)) return ParseResult::kOutOfRange;
   if (overflow) return ParseResult::kOutOfRange;
@@ -222,8 +224,8 @@ void TextInteger(CDataExchange* pDX, int nIDC, T& value) {
   } else if (r == ParseResult::kOutOfRange) {
     FailWith(pDX, RangePrompt(std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
   } else {
-    FailWith(pDX, std::is_signed<T>::value ? "Enter an integer."
-                                           : "Enter an integer of 0 or more.");
+    FailWith(pDX,
+             std::is_signed<T>::value ? "Enter an integer." : "Enter an integer of 0 or more.");
   }
 }
 
@@ -277,7 +279,8 @@ void LoadComboString(HWND h, const CString& value, bool exact) {
     }
   }
   if (found == CB_ERR) {
-    if (::SendMessageA(h, CB_GETCURSEL, 0, 0) != CB_ERR) ::SendMessageA(h, CB_SETCURSEL, (WPARAM)-1, 0);
+    if (::SendMessageA(h, CB_GETCURSEL, 0, 0) != CB_ERR)
+      ::SendMessageA(h, CB_SETCURSEL, (WPARAM)-1, 0);
     if (HasEditField(h)) SetTextIfChanged(h, value.GetString());
   }
 }
@@ -362,7 +365,9 @@ void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, long& value) { TextInteger(pD
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value) { TextInteger(pDX, nIDC, value); }
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, short& value) { TextInteger(pDX, nIDC, value); }
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value) { TextInteger(pDX, nIDC, value); }
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, LONGLONG& value) { TextInteger(pDX, nIDC, value); }
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, LONGLONG& value) {
+  TextInteger(pDX, nIDC, value);
+}
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, ULONGLONG& value) {
   TextInteger(pDX, nIDC, value);
 }

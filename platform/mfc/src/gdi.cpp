@@ -55,12 +55,18 @@ struct AfxGdiInternals {
   static const CRuntimeClass* ClassOfHandle(HGDIOBJ h) {
     switch (::GetObjectType(h)) {
       case OBJ_PEN:
-      case OBJ_EXTPEN: return RUNTIME_CLASS(CPen);
-      case OBJ_BRUSH: return RUNTIME_CLASS(CBrush);
-      case OBJ_FONT: return RUNTIME_CLASS(CFont);
-      case OBJ_BITMAP: return RUNTIME_CLASS(CBitmap);
-      case OBJ_REGION: return RUNTIME_CLASS(CRgn);
-      default: return RUNTIME_CLASS(CGdiObject);
+      case OBJ_EXTPEN:
+        return RUNTIME_CLASS(CPen);
+      case OBJ_BRUSH:
+        return RUNTIME_CLASS(CBrush);
+      case OBJ_FONT:
+        return RUNTIME_CLASS(CFont);
+      case OBJ_BITMAP:
+        return RUNTIME_CLASS(CBitmap);
+      case OBJ_REGION:
+        return RUNTIME_CLASS(CRgn);
+      default:
+        return RUNTIME_CLASS(CGdiObject);
     }
   }
 
@@ -87,13 +93,22 @@ struct AfxGdiInternals {
     return p;
   }
 
-  template <class H, class T>
-  static void DeleteTemps(HandleMap<H, T>& map) {
+  // Frees the temporaries whose handle is gone (and the retired ones). A wrapper of a live
+  // handle stays, so that a pointer held across idle time (a font selected out of a DC
+  // before a message box, say) never dangles.
+  template <class H, class T, class Alive>
+  static void DeleteTemps(HandleMap<H, T>& map, Alive alive) {
     std::vector<T*> doomed;
     {
       std::lock_guard<std::recursive_mutex> guard(Get().lock);
-      for (auto& e : map.temporary) doomed.push_back(e.second);
-      map.temporary.clear();
+      for (auto it = map.temporary.begin(); it != map.temporary.end();) {
+        if (alive(it->first)) {
+          ++it;
+        } else {
+          doomed.push_back(it->second);
+          it = map.temporary.erase(it);
+        }
+      }
       doomed.insert(doomed.end(), map.retired.begin(), map.retired.end());
       map.retired.clear();
     }
@@ -162,7 +177,8 @@ CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject) {
 }
 
 void PASCAL CGdiObject::DeleteTempMap() {
-  AfxGdiInternals::DeleteTemps(AfxGdiInternals::Get().gdi);
+  AfxGdiInternals::DeleteTemps(AfxGdiInternals::Get().gdi,
+                               [](HGDIOBJ h) { return ::GetObjectType(h) != 0; });
 }
 
 HGDIOBJ CGdiObject::GetSafeHandle() const {
@@ -208,8 +224,12 @@ CPen* PASCAL CPen::FromHandle(HPEN hPen) {
 BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor) {
   return Adopt(this, ::CreatePen(nPenStyle, nWidth, crColor));
 }
-BOOL CPen::CreatePenIndirect(LPLOGPEN lpLogPen) { return Adopt(this, ::CreatePenIndirect(lpLogPen)); }
-int CPen::GetLogPen(LOGPEN* pLogPen) const { return ::GetObjectA(m_hObject, sizeof(LOGPEN), pLogPen); }
+BOOL CPen::CreatePenIndirect(LPLOGPEN lpLogPen) {
+  return Adopt(this, ::CreatePenIndirect(lpLogPen));
+}
+int CPen::GetLogPen(LOGPEN* pLogPen) const {
+  return ::GetObjectA(m_hObject, sizeof(LOGPEN), pLogPen);
+}
 
 CBrush::CBrush(COLORREF crColor) { CreateSolidBrush(crColor); }
 CBrush::CBrush(int nIndex, COLORREF crColor) { CreateHatchBrush(nIndex, crColor); }
@@ -244,11 +264,11 @@ BOOL CFont::CreateFontIndirect(const LOGFONTA* lpLogFont) {
 }
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
                        BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                       BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
-                       BYTE nPitchAndFamily, LPCSTR lpszFacename) {
+                       BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily,
+                       LPCSTR lpszFacename) {
   return Adopt(this, ::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic,
-                                   bUnderline, cStrikeOut, nCharSet, nOutPrecision,
-                                   nClipPrecision, nQuality, nPitchAndFamily, lpszFacename));
+                                   bUnderline, cStrikeOut, nCharSet, nOutPrecision, nClipPrecision,
+                                   nQuality, nPitchAndFamily, lpszFacename));
 }
 BOOL CFont::CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC) {
   LOGFONTA lf{};
@@ -314,7 +334,9 @@ CRgn* PASCAL CRgn::FromHandle(HRGN hRgn) {
 BOOL CRgn::CreateRectRgn(int x1, int y1, int x2, int y2) {
   return Adopt(this, ::CreateRectRgn(x1, y1, x2, y2));
 }
-BOOL CRgn::CreateRectRgnIndirect(LPCRECT lpRect) { return Adopt(this, ::CreateRectRgnIndirect(lpRect)); }
+BOOL CRgn::CreateRectRgnIndirect(LPCRECT lpRect) {
+  return Adopt(this, ::CreateRectRgnIndirect(lpRect));
+}
 BOOL CRgn::CreateEllipticRgn(int x1, int y1, int x2, int y2) {
   return Adopt(this, ::CreateEllipticRgn(x1, y1, x2, y2));
 }
@@ -348,8 +370,12 @@ BOOL CRgn::EqualRgn(const CRgn* pRgn) const {
 }
 int CRgn::OffsetRgn(int x, int y) { return ::OffsetRgn(static_cast<HRGN>(m_hObject), x, y); }
 int CRgn::OffsetRgn(POINT point) { return OffsetRgn(point.x, point.y); }
-int CRgn::GetRgnBox(LPRECT lpRect) const { return ::GetRgnBox(static_cast<HRGN>(m_hObject), lpRect); }
-BOOL CRgn::PtInRegion(int x, int y) const { return ::PtInRegion(static_cast<HRGN>(m_hObject), x, y); }
+int CRgn::GetRgnBox(LPRECT lpRect) const {
+  return ::GetRgnBox(static_cast<HRGN>(m_hObject), lpRect);
+}
+BOOL CRgn::PtInRegion(int x, int y) const {
+  return ::PtInRegion(static_cast<HRGN>(m_hObject), x, y);
+}
 BOOL CRgn::PtInRegion(POINT point) const { return PtInRegion(point.x, point.y); }
 BOOL CRgn::RectInRegion(LPCRECT lpRect) const {
   return ::RectInRegion(static_cast<HRGN>(m_hObject), lpRect);
@@ -381,7 +407,10 @@ CDC* PASCAL CDC::FromHandle(HDC hDC) {
   return p;
 }
 
-void PASCAL CDC::DeleteTempMap() { AfxGdiInternals::DeleteTemps(AfxGdiInternals::Get().dc); }
+void PASCAL CDC::DeleteTempMap() {
+  AfxGdiInternals::DeleteTemps(AfxGdiInternals::Get().dc,
+                               [](HDC h) { return ::GetObjectType(h) != 0; });
+}
 
 BOOL CDC::Attach(HDC hDC) {
   if (hDC == nullptr || m_hDC != nullptr) return FALSE;
@@ -446,8 +475,7 @@ CFont* CDC::SelectObject(CFont* pFont) {
   return CFont::FromHandle(static_cast<HFONT>(::SelectObject(m_hDC, pFont->GetSafeHandle())));
 }
 CBitmap* CDC::SelectObject(CBitmap* pBitmap) {
-  return CBitmap::FromHandle(
-      static_cast<HBITMAP>(::SelectObject(m_hDC, pBitmap->GetSafeHandle())));
+  return CBitmap::FromHandle(static_cast<HBITMAP>(::SelectObject(m_hDC, pBitmap->GetSafeHandle())));
 }
 int CDC::SelectObject(CRgn* pRgn) {
   return ::SelectClipRgn(m_hDC, static_cast<HRGN>(pRgn->GetSafeHandle()));
@@ -588,11 +616,15 @@ int CDC::ExtSelectClipRgn(CRgn* pRgn, int nMode) {
 int CDC::IntersectClipRect(int x1, int y1, int x2, int y2) {
   return ::IntersectClipRect(m_hDC, x1, y1, x2, y2);
 }
-int CDC::IntersectClipRect(LPCRECT r) { return IntersectClipRect(r->left, r->top, r->right, r->bottom); }
+int CDC::IntersectClipRect(LPCRECT r) {
+  return IntersectClipRect(r->left, r->top, r->right, r->bottom);
+}
 int CDC::ExcludeClipRect(int x1, int y1, int x2, int y2) {
   return ::ExcludeClipRect(m_hDC, x1, y1, x2, y2);
 }
-int CDC::ExcludeClipRect(LPCRECT r) { return ExcludeClipRect(r->left, r->top, r->right, r->bottom); }
+int CDC::ExcludeClipRect(LPCRECT r) {
+  return ExcludeClipRect(r->left, r->top, r->right, r->bottom);
+}
 int CDC::OffsetClipRgn(int x, int y) { return ::OffsetClipRgn(m_hDC, x, y); }
 BOOL CDC::PtVisible(int x, int y) const { return ::PtVisible(m_hDC, x, y); }
 BOOL CDC::RectVisible(LPCRECT lpRect) const { return ::RectVisible(m_hDC, lpRect); }
@@ -610,7 +642,9 @@ CPoint CDC::MoveTo(int x, int y) {
 CPoint CDC::MoveTo(POINT point) { return MoveTo(point.x, point.y); }
 BOOL CDC::LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
 BOOL CDC::LineTo(POINT point) { return LineTo(point.x, point.y); }
-BOOL CDC::Polyline(const POINT* lpPoints, int nCount) { return ::Polyline(m_hDC, lpPoints, nCount); }
+BOOL CDC::Polyline(const POINT* lpPoints, int nCount) {
+  return ::Polyline(m_hDC, lpPoints, nCount);
+}
 BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) { return ::Rectangle(m_hDC, x1, y1, x2, y2); }
 BOOL CDC::Rectangle(LPCRECT r) { return Rectangle(r->left, r->top, r->right, r->bottom); }
 BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
@@ -647,10 +681,10 @@ void CDC::Draw3dRect(LPCRECT r, COLORREF clrTopLeft, COLORREF clrBottomRight) {
   Draw3dRect(r->left, r->top, r->right - r->left, r->bottom - r->top, clrTopLeft, clrBottomRight);
 }
 void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight) {
-  FillSolidRect(x, y, cx - 1, 1, clrTopLeft);             // top, short of the right corner
-  FillSolidRect(x, y, 1, cy - 1, clrTopLeft);             // left, short of the bottom corner
-  FillSolidRect(x + cx - 1, y, 1, cy, clrBottomRight);    // right, whole height
-  FillSolidRect(x, y + cy - 1, cx, 1, clrBottomRight);    // bottom, whole width
+  FillSolidRect(x, y, cx - 1, 1, clrTopLeft);           // top, short of the right corner
+  FillSolidRect(x, y, 1, cy - 1, clrTopLeft);           // left, short of the bottom corner
+  FillSolidRect(x + cx - 1, y, 1, cy, clrBottomRight);  // right, whole height
+  FillSolidRect(x, y + cy - 1, cx, 1, clrBottomRight);  // bottom, whole width
 }
 BOOL CDC::DrawEdge(LPRECT lpRect, UINT nEdge, UINT nFlags) {
   return ::DrawEdge(m_hDC, lpRect, nEdge, nFlags);
@@ -681,7 +715,9 @@ int CDC::SetStretchBltMode(int nStretchMode) { return ::SetStretchBltMode(m_hDC,
 COLORREF CDC::GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
 COLORREF CDC::GetPixel(POINT point) const { return GetPixel(point.x, point.y); }
 COLORREF CDC::SetPixel(int x, int y, COLORREF crColor) { return ::SetPixel(m_hDC, x, y, crColor); }
-COLORREF CDC::SetPixel(POINT point, COLORREF crColor) { return SetPixel(point.x, point.y, crColor); }
+COLORREF CDC::SetPixel(POINT point, COLORREF crColor) {
+  return SetPixel(point.x, point.y, crColor);
+}
 BOOL CDC::SetPixelV(int x, int y, COLORREF crColor) { return ::SetPixelV(m_hDC, x, y, crColor); }
 
 BOOL CDC::TextOut(int x, int y, LPCSTR lpszString, int nCount) {
@@ -723,7 +759,9 @@ CSize CDC::GetOutputTextExtent(LPCSTR lpszString, int nCount) const {
   return GetTextExtent(lpszString, nCount);
 }
 CSize CDC::GetOutputTextExtent(const CString& str) const { return GetTextExtent(str); }
-BOOL CDC::GetTextMetrics(LPTEXTMETRICA lpMetrics) const { return ::GetTextMetricsA(m_hDC, lpMetrics); }
+BOOL CDC::GetTextMetrics(LPTEXTMETRICA lpMetrics) const {
+  return ::GetTextMetricsA(m_hDC, lpMetrics);
+}
 int CDC::GetTextFace(int nCount, LPSTR lpszFacename) const {
   return ::GetTextFaceA(m_hDC, nCount, lpszFacename);
 }
@@ -798,7 +836,10 @@ CMenu* PASCAL CMenu::FromHandle(HMENU hMenu) {
   return p;
 }
 
-void PASCAL CMenu::DeleteTempMap() { AfxGdiInternals::DeleteTemps(AfxGdiInternals::Get().menu); }
+void PASCAL CMenu::DeleteTempMap() {
+  AfxGdiInternals::DeleteTemps(AfxGdiInternals::Get().menu,
+                               [](HMENU h) { return ::IsMenu(h) != FALSE; });
+}
 
 BOOL CMenu::Attach(HMENU hMenu) {
   if (hMenu == nullptr || m_hMenu != nullptr) return FALSE;
@@ -859,12 +900,18 @@ BOOL CMenu::ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem, const C
   return ::ModifyMenuA(m_hMenu, nPosition, nFlags | MF_BITMAP, nIDNewItem,
                        reinterpret_cast<LPCSTR>(pBmp->GetSafeHandle()));
 }
-BOOL CMenu::RemoveMenu(UINT nPosition, UINT nFlags) { return ::RemoveMenu(m_hMenu, nPosition, nFlags); }
-BOOL CMenu::DeleteMenu(UINT nPosition, UINT nFlags) { return ::DeleteMenu(m_hMenu, nPosition, nFlags); }
+BOOL CMenu::RemoveMenu(UINT nPosition, UINT nFlags) {
+  return ::RemoveMenu(m_hMenu, nPosition, nFlags);
+}
+BOOL CMenu::DeleteMenu(UINT nPosition, UINT nFlags) {
+  return ::DeleteMenu(m_hMenu, nPosition, nFlags);
+}
 
 int CMenu::GetMenuItemCount() const { return ::GetMenuItemCount(m_hMenu); }
 UINT CMenu::GetMenuItemID(int nPos) const { return ::GetMenuItemID(m_hMenu, nPos); }
-UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const { return ::GetMenuState(m_hMenu, nID, nFlags); }
+UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const {
+  return ::GetMenuState(m_hMenu, nID, nFlags);
+}
 int CMenu::GetMenuString(UINT nIDItem, LPSTR lpString, int nMaxCount, UINT nFlags) const {
   return ::GetMenuStringA(m_hMenu, nIDItem, lpString, nMaxCount, nFlags);
 }
@@ -888,7 +935,9 @@ BOOL CMenu::CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT n
 UINT CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable) {
   return (UINT)::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable);
 }
-BOOL CMenu::SetDefaultItem(UINT uItem, BOOL fByPos) { return ::SetMenuDefaultItem(m_hMenu, uItem, fByPos); }
+BOOL CMenu::SetDefaultItem(UINT uItem, BOOL fByPos) {
+  return ::SetMenuDefaultItem(m_hMenu, uItem, fByPos);
+}
 UINT CMenu::GetDefaultItem(UINT gmdiFlags, BOOL fByPos) const {
   return ::GetMenuDefaultItem(m_hMenu, fByPos, gmdiFlags);
 }

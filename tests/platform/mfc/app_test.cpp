@@ -132,10 +132,10 @@ TEST_F(AppTest, CursorsIconsAndTheWaitCursor) {
   theApp.DoWaitCursor(-1);
   EXPECT_EQ(::GetCursor(), wait);  // one still outstanding
   ::SetCursor(arrow);
-  theApp.DoWaitCursor(0);             // shown again
+  theApp.DoWaitCursor(0);  // shown again
   EXPECT_EQ(::GetCursor(), wait);
   theApp.DoWaitCursor(-1);
   EXPECT_EQ(::GetCursor(), cross);  // back to the cursor from before the first
-  theApp.DoWaitCursor(-1);             // unbalanced: nothing happens
+  theApp.DoWaitCursor(-1);          // unbalanced: nothing happens
   EXPECT_EQ(::GetCursor(), cross);
 }

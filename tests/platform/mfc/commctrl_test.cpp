@@ -353,7 +353,8 @@ TEST(CommonControls, TabsProgressSliderAndSpin) {
   CEdit buddy;
   ASSERT_TRUE(buddy.Create(WS_VISIBLE, CRect(0, 0, 50, 20), Host(), 508));
   CSpinButtonCtrl spin;
-  ASSERT_TRUE(spin.Create(WS_VISIBLE | UDS_SETBUDDYINT | UDS_NOTHOUSANDS, CRect(50, 0, 66, 20), Host(), 509));
+  ASSERT_TRUE(spin.Create(WS_VISIBLE | UDS_SETBUDDYINT | UDS_NOTHOUSANDS, CRect(50, 0, 66, 20),
+                          Host(), 509));
   spin.SetRange(0, 100);
   spin.GetRange(lo, hi);
   EXPECT_EQ(lo, 0);

@@ -17,7 +17,7 @@ public:
   DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(OwnerWnd, CWnd)
-  ON_WM_DRAWITEM()
+ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
 
 class DrawnButton : public CButton {
@@ -43,8 +43,7 @@ TEST(Controls, ComboBoxSearchesFromAfterTheStartAndWraps) {
   ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWN | WS_VSCROLL, kRect, Host(), 301));
   EXPECT_TRUE(combo.IsKindOf(RUNTIME_CLASS(CWnd)));
   EXPECT_STREQ(combo.GetRuntimeClass()->m_lpszClassName, "CComboBox");
-  for (const char* s : {"Apple", "banana", "Apricot", "cherry", "apple pie"})
-    combo.AddString(s);
+  for (const char* s : {"Apple", "banana", "Apricot", "cherry", "apple pie"}) combo.AddString(s);
   ASSERT_EQ(combo.GetCount(), 5);
 
   // Prefix, ignoring case, beginning after the start index and wrapping round.
@@ -329,8 +328,8 @@ TEST(Controls, ScrollBarPositionRangeAndLimit) {
 
 TEST(Controls, OwnerDrawGoesToTheOverrideOrOnToTheParent) {
   OwnerWnd owner;
-  ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_POPUP, 0, 0, 300, 300,
-                             nullptr, nullptr));
+  ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_POPUP, 0, 0, 300, 300, nullptr,
+                             nullptr));
   DrawnButton drawn;
   CButton plain;
   ASSERT_TRUE(drawn.Create("d", WS_VISIBLE | BS_OWNERDRAW, kRect, &owner, 401));

@@ -20,10 +20,8 @@ public:
   CString m_choice;
   int m_countMax = 100;
   CComboBox m_combo;
-  int exchanges = 0;
 
   void DoDataExchange(CDataExchange* pDX) override {
-    ++exchanges;
     DDX_Control(pDX, IDC_WD_SAMPLE_COMBO, m_combo);
     DDX_Text(pDX, IDC_WD_SAMPLE_NAME, m_name);
     DDX_Text(pDX, IDC_WD_SAMPLE_COUNT, m_count);
@@ -177,7 +175,7 @@ TEST_F(DdxTest, NumbersOfEveryTypeInTheirTextForms) {
   EXPECT_EQ(load(2.5), "2.5");
   EXPECT_EQ(load(0.1), "0.1");
   EXPECT_EQ(load(1.0 / 3), "0.333333333333333");  // DBL_DIG significant digits
-  EXPECT_EQ(load(1.0f / 3), "0.333333");           // FLT_DIG for a float
+  EXPECT_EQ(load(1.0f / 3), "0.333333");          // FLT_DIG for a float
   EXPECT_EQ(load(1e20), "1e+20");
   EXPECT_EQ(load(-7), "-7");
   EXPECT_EQ(load(4000000000u), "4000000000");

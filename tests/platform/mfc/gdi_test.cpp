@@ -64,7 +64,7 @@ public:
   DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(PaintWnd, CWnd)
-  ON_WM_PAINT()
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 }  // namespace
@@ -204,7 +204,9 @@ TEST(Gdi, HandleMapsGiveOwnersOrTemporariesOfTheRightKind) {
   CGdiObject* volatile noObject = nullptr;  // as callers holding a null pointer do
   EXPECT_EQ(noObject->GetSafeHandle(), nullptr);
   AfxDeleteTempDCMap();
-  // The temporary is gone but never deleted the handle.
+  // Idle time keeps the wrapper of a live handle (callers may still hold it), and no
+  // temporary ever deletes its handle.
+  EXPECT_EQ(CGdiObject::FromHandle(loose), any);
   EXPECT_EQ(::GetObjectType(loose), (DWORD)OBJ_FONT);
   CFont adopted;
   EXPECT_TRUE(adopted.Attach(loose));
@@ -237,7 +239,8 @@ TEST(Gdi, HandleMapsGiveOwnersOrTemporariesOfTheRightKind) {
   EXPECT_EQ(temp->GetSafeHdc(), raw);
   EXPECT_EQ(CDC::FromHandle(raw), temp);
   AfxDeleteTempDCMap();
-  EXPECT_EQ(::GetDeviceCaps(raw, BITSPIXEL) > 0, true);  // still alive
+  EXPECT_EQ(CDC::FromHandle(raw), temp);
+  EXPECT_GT(::GetDeviceCaps(raw, BITSPIXEL), 0);  // still alive
   ::DeleteDC(raw);
   CDC* volatile noDC = nullptr;
   EXPECT_EQ(noDC->GetSafeHdc(), nullptr);
@@ -331,8 +334,8 @@ TEST(Gdi, CoordinatesTextAndSavedState) {
 TEST(Gdi, PaintAndClientDCs) {
   PaintWnd wnd;
   // Out of the way of the windows other tests put up, which would clip the painting.
-  ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "paint", WS_POPUP | WS_VISIBLE, 900, 700,
-                           50, 40, nullptr, nullptr));
+  ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "paint", WS_POPUP | WS_VISIBLE, 900, 700, 50,
+                           40, nullptr, nullptr));
   wnd.UpdateWindow();
   int before = wnd.painted;
   wnd.InvalidateRect(CRect(5, 6, 15, 16), FALSE);
@@ -414,6 +417,7 @@ TEST(Gdi, MenusReadBackWhatWasBuilt) {
   EXPECT_EQ(bar.GetSubMenu(5), nullptr);
   AfxDeleteTempDCMap();
   EXPECT_TRUE(::IsMenu(hPopup));  // temporaries leave the menu alone
+  EXPECT_EQ(bar.GetSubMenu(0), sub);
   EXPECT_TRUE(bar.RemoveMenu(0, MF_BYPOSITION));
   EXPECT_EQ(bar.GetMenuItemCount(), 0);
   EXPECT_TRUE(::IsMenu(hPopup));  // removed, not destroyed
