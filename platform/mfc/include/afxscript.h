@@ -32,6 +32,11 @@ public:
   virtual bool RunStep(const ModalInfo& info) = 0;
   // Answers a message box; the return is the button pressed (IDOK, IDYES, ...).
   virtual int Answer(const std::string& text, UINT type) = 0;
+  // Told of each value written to the application profile.
+  virtual void ProfileWritten(const std::string& section, const std::string& entry,
+                              const std::string& value) {
+    (void)section, (void)entry, (void)value;
+  }
 };
 
 void SetPlayer(Player* player);
@@ -41,6 +46,11 @@ Player* GetPlayer();
 struct ShownBox {
   std::string text;
   UINT type;
+};
+
+// A value written to the application profile (an int is written as its decimal text).
+struct ProfileWrite {
+  std::string section, entry, value;
 };
 
 // The ordinary player: one queue of steps, taken in order. A dialog step names its window
@@ -56,10 +66,15 @@ public:
 
   bool RunStep(const ModalInfo& info) override;
   int Answer(const std::string& text, UINT type) override;
+  void ProfileWritten(const std::string& section, const std::string& entry,
+                      const std::string& value) override {
+    profileWrites.push_back(ProfileWrite{section, entry, value});
+  }
 
   bool Finished() const { return m_steps.empty(); }
   size_t Pending() const { return m_steps.size(); }
   std::vector<ShownBox> boxes;        // every message box, in order
+  std::vector<ProfileWrite> profileWrites;
   std::vector<std::string> failures;  // what came up without a step for it
   std::vector<std::string> shown;     // every window a step ran in, described
 

@@ -1,5 +1,6 @@
 // The application object: name, resources, wait cursor and the registry profile.
 #include "afxwin.h"
+#include "afxscript.h"
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -224,6 +225,10 @@ BOOL CWinApp::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lp
                          (DWORD)std::strlen(lpszValue) + 1);
   }
   ::RegCloseKey(h);
+  if (r == ERROR_SUCCESS) {
+    if (AfxScript::Player* p = AfxScript::GetPlayer())
+      p->ProfileWritten(lpszSection, lpszEntry, lpszValue ? lpszValue : "");
+  }
   return r == ERROR_SUCCESS;
 }
 
@@ -251,6 +256,10 @@ BOOL CWinApp::WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue) 
   LONG r =
       ::RegSetValueExA(h, lpszEntry, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&v), sizeof(v));
   ::RegCloseKey(h);
+  if (r == ERROR_SUCCESS) {
+    if (AfxScript::Player* p = AfxScript::GetPlayer())
+      p->ProfileWritten(lpszSection, lpszEntry, std::to_string(nValue));
+  }
   return r == ERROR_SUCCESS;
 }
 

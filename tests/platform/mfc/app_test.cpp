@@ -139,3 +139,19 @@ TEST_F(AppTest, CursorsIconsAndTheWaitCursor) {
   theApp.DoWaitCursor(-1);          // unbalanced: nothing happens
   EXPECT_EQ(::GetCursor(), cross);
 }
+
+TEST_F(AppTest, ProfileWritesAreToldToTheScriptPlayer) {
+  CWinApp theApp(app.c_str());
+  AfxScript::Script script;
+  {
+    AfxScript::ScopedPlayer player(&script);
+    EXPECT_TRUE(theApp.WriteProfileString("Settings", "Blank", "off"));
+    EXPECT_TRUE(theApp.WriteProfileInt("Window", "Count", 3));
+  }
+  EXPECT_TRUE(theApp.WriteProfileString("Settings", "Blank", "on"));  // no player: not told
+  ASSERT_EQ(script.profileWrites.size(), 2u);
+  EXPECT_EQ(script.profileWrites[0].section, "Settings");
+  EXPECT_EQ(script.profileWrites[0].entry, "Blank");
+  EXPECT_EQ(script.profileWrites[0].value, "off");
+  EXPECT_EQ(script.profileWrites[1].value, "3");
+}

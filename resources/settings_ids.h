@@ -1,0 +1,2 @@
+// Identifiers of the settings pages.
+#pragma once

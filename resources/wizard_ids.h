@@ -1,0 +1,2 @@
+// Identifiers of the wizard pages.
+#pragma once
