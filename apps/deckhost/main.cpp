@@ -1,10 +1,15 @@
-// DeckHost: the demo host. It loads the library's resource module and opens dialogs over a
-// sample data set; with a script it runs unattended and prints what it read back.
+// DeckHost: the demo host. It installs the in-memory host, builds the embedded sample planning
+// data set, loads the library's resource module and opens dialogs over the data; with a script it
+// runs unattended and prints what it read back.
 #include <afxwin.h>
-#include <afxdllx.h>
 #include <afxscript.h>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include "MpHost.h"
+#include "MpHostOptions.h"
+#include "MpHostSample.h"
+#include "MpSmartPointers.h"
 #include "../../resources/resource.h"
 
 namespace {
@@ -45,20 +50,72 @@ int RunSample(bool scripted) {
   return script.failures.empty() ? 0 : 1;
 }
 
+// Prints text line by line with an indent.
+void PrintIndented(const std::string& text, const char* indent) {
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::printf("%s%s\n", indent, text.substr(start, end - start).c_str());
+    start = end + 1;
+  }
+}
+
+void PrintDataSet(MpHostData* data) {
+  std::printf("sample data set: store %u, %u objects\n", data->storeNumber(), static_cast<unsigned>(data->size()));
+  std::printf("classes:\n");
+  PrintIndented(data->customization()->text(), "  ");
+  std::printf("objects:\n");
+  PrintIndented(data->text(), "  ");
+  // What the rule-constant task is offered: the names taken and the value types.
+  IMpOptionsPtr choices(CLSID_MpOptions, nullptr);
+  if (choices.isValid() && MpHostFillRuleConstantChoices(data, choices.get())) {
+    std::printf("rule-constant choices:\n");
+    PrintIndented(MpHostOptionsText(choices.get()), "  ");
+  }
+}
+
+// The resource module, made visible to the resource lookups by the host's OS services, as the
+// library's own start-up does.
+bool LoadResources() {
+  IMpUtOsDllPtr os(CLSID_MpUtOs, nullptr);
+  if (os.isValid() && os->loadResourceModule("WidgetDeckRes.dll")) return true;
+  std::fprintf(stderr, "DeckHost: WidgetDeckRes.dll not found\n");
+  return false;
+}
+
+int Usage(const char* cmd) {
+  std::printf("usage: DeckHost [demo | data | sample [--scripted]]\n"
+              "  demo    prints the sample data set, then runs the sample dialog unattended and\n"
+              "          prints what it read back (the default)\n"
+              "  data    prints the sample data set: its classes, objects and rule-constant choices\n"
+              "  sample  shows the sample dialog for a person (needs a display)\n");
+  return std::strcmp(cmd, "--help") ? 2 : 0;
+}
+
+int Run(int argc, char** argv) {
+  const char* cmd = argc > 1 ? argv[1] : "demo";
+  const bool demo = !std::strcmp(cmd, "demo");
+  const bool data = !std::strcmp(cmd, "data");
+  const bool sample = !std::strcmp(cmd, "sample");
+  if (!demo && !data && !sample) return Usage(cmd);
+
+  if (demo || data) {
+    MpHostData* set = MpHostCreateSampleData();
+    PrintDataSet(set);
+    set->Release();
+    if (data) return 0;
+    std::printf("\n");
+  }
+  if (!LoadResources()) return 2;
+  return RunSample(demo || (argc > 2 && !std::strcmp(argv[2], "--scripted")));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const char* cmd = argc > 1 ? argv[1] : "demo";
-  HINSTANCE hRes = ::LoadLibraryA("WidgetDeckRes.dll");
-  if (!hRes) {
-    std::fprintf(stderr, "DeckHost: WidgetDeckRes.dll not found\n");
-    return 2;
-  }
-  new CDynLinkLibrary(hRes, hRes);
-  if (!std::strcmp(cmd, "demo")) return RunSample(true);
-  if (!std::strcmp(cmd, "sample")) return RunSample(argc > 2 && !std::strcmp(argv[2], "--scripted"));
-  std::printf("usage: DeckHost [demo | sample [--scripted]]\n"
-              "  demo    runs the sample dialog unattended and prints what it read back\n"
-              "  sample  shows the sample dialog for a person (needs a display)\n");
-  return std::strcmp(cmd, "--help") ? 2 : 0;
+  MpHostInstall();
+  const int result = Run(argc, argv);
+  MpHostUninstall();
+  return result;
 }

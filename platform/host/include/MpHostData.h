@@ -1,0 +1,268 @@
+// The host's planning data store: a customization (the class tree with fields), data objects
+// (IMpData) holding the objects of the model as nodes, and class objects (IMpZulClass).
+//
+// Customization. Classes form a tree; a class inherits the fields, attributes and offered
+// interfaces of the classes above it. The standard customization holds the host's own classes:
+//
+//   Node                      every object; field "Name"
+//     Project                 IMpZulProject
+//     Location                IMpZulLocation
+//     Attachment              IMpZulAttachment; fields "File", "AttachmentType"
+//     VariantSet              IMpZulVariantSet
+//     Prototype (abstract)    IMpZulPrototype
+//       FeaturePrototype      IMpPmFeaturePrototype
+//       OperationPrototype
+//       ResourcePrototype
+//         ToolPrototype
+//     Product                 IMpPmProduct
+//     Model                   IMpPmModel; field "Role": "part" or "blank"
+//     ModelInstance           IMpPmModelInstance; field "File"
+//     MachiningProcess        IMpPmMachiningProcess
+//     OperationSetup          IMpPmOperationSetup
+//     ResourceSetup           IMpPmResourceSetup
+//     Operation (abstract)    IMpZulInstance; fields "Feature", "Tool"
+//     Feature (abstract)      IMpPmFeature, IMpZulInstance; field "Prototype"
+//       CompoundFeature, PatternFeature, ManualFeature, UserFeature, FreeFormFeature,
+//       ToolPathFeature, GroupFeature, ImportedFeature, DerivedFeature, AbstractFeature
+//                             (all abstract: the kinds that feature recognition leaves out)
+//     Material                IMpPmMaterial
+//     ToolSet                 IMpPmToolSet
+//     ToolAssembly            IMpPmToolAssembly; field "Diameter"
+//     Environment             IMpPmEnvironment
+//     EnvironmentResource     IMpPmEnvironmentResource
+//     Rule                    IMpPmRule
+//     RuleConstant            fields "Type" (enumerated: "integer", "double", "string"),
+//                             "Default", "Factor", "Explanation"
+//
+// Every class has a nice name (its display name). A class with the attribute "Abstract" = "TRUE"
+// has no objects of its own.
+//
+// Objects. Each object of a data store is a node (IMpZulNode) with a key whose first word, the
+// object identifier, is unique in the process; the other words are its class's number in the
+// customization, the store's number and a revision that grows with each change of the node. A
+// node answers IMpZulNode and the interfaces its class offers. The store holds one reference to
+// each of its nodes; releasing the last reference to the data object releases them, and a node
+// still held elsewhere then reports no data object (it keeps its class, fields and interfaces). Every getter that returns an interface
+// pointer adds a reference for the caller.
+//
+// Lookup by key: theMpZulClassFactory()->getObject(data, key, 0, iid, &p) gives the interface iid
+// on the node of that object identifier in that data object: S_OK; E_NOINTERFACE when the node
+// lacks the interface; E_FAIL when the key finds no node of the store; E_INVALIDARG when the data
+// object is null or not the host's.
+#pragma once
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+#include "MpInterfaces.h"
+
+class MpSmartList;
+
+// Value types of fields, as the host numbers them.
+enum MpHostFieldType {
+  MpHostFieldInteger = 2,
+  MpHostFieldDouble = 5,
+  MpHostFieldString = 7,
+};
+
+struct MpHostFieldDef {
+  std::string name;
+  std::string displayName;  // the name shown to the user; the name when empty
+  int type = MpHostFieldString;
+  int dimension = 1;                    // 1 a single value, 3 a vector
+  std::vector<std::string> enumValues;  // the values a string field may take; any when empty
+  std::string unit;                     // "mm", "rpm", ...
+  std::map<std::string, std::string> properties;
+};
+
+struct MpHostClassDef {
+  std::string name;
+  std::string niceName;
+  std::string parent;  // empty for the root of a tree
+  std::map<std::string, std::string> properties;  // class attributes, such as "Abstract" = "TRUE"
+  std::vector<MpHostFieldDef> fields;             // the class's own fields
+  std::vector<GUID> interfaces;  // interfaces its objects answer besides IMpZulNode (own ones)
+};
+
+// A customization: the classes a data store is set up with.
+class MpHostCustomization final : public IMpDataCustomization2 {
+ public:
+  // A new customization with one reference, owned by the caller; with the standard classes above
+  // or empty.
+  static MpHostCustomization* create(bool standardClasses = true);
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
+  ULONG STDMETHODCALLTYPE AddRef() override;
+  ULONG STDMETHODCALLTYPE Release() override;
+
+  // Adds a class below an existing parent (or a root when the parent is empty). False, and
+  // nothing added, for an empty or taken name, an unknown parent, or a field name that the class
+  // or a class above it has already.
+  bool addClass(const MpHostClassDef& definition);
+  // Adds a field to an existing class; false as addClass for the field name.
+  bool addField(const std::string& className, const MpHostFieldDef& field);
+
+  const MpHostClassDef* findClass(const std::string& name) const;
+  // The class's number (1 for the first class added), 0 for an unknown name.
+  uint32_t classNumber(const std::string& name) const;
+  // Whether the class is the ancestor itself or lies below it.
+  bool isKindOf(const std::string& className, const std::string& ancestor) const;
+  bool isAbstract(const std::string& className) const;
+  // The classes directly below, or all below (depth first), in the order they were added.
+  std::vector<std::string> subClasses(const std::string& name, bool recursive) const;
+  // The class's fields: those of the classes above it first, then its own.
+  std::vector<MpHostFieldDef> fields(const std::string& className) const;
+  const MpHostFieldDef* findField(const std::string& className, const std::string& fieldName) const;
+  // Interfaces its objects answer, besides IMpZulNode: its own and those of the classes above.
+  std::vector<GUID> interfaces(const std::string& className) const;
+  // Every class name in the order the classes were added.
+  std::vector<std::string> classNames() const;
+  // The class tree, one class a line, indented by depth, with nice names and own fields.
+  std::string text() const;
+
+ private:
+  MpHostCustomization();
+  ~MpHostCustomization();
+  bool fieldNameTaken(const std::string& className, const std::string& fieldName) const;
+
+  volatile LONG m_refs = 1;
+  std::vector<std::unique_ptr<MpHostClassDef>> m_classes;
+  std::map<std::string, size_t> m_index;
+};
+
+class MpHostData;
+
+// An object of a data store. Made by MpHostData::addNode only.
+class MpHostNode final : public IMpZulNode,
+                         public IMpZulInstance,
+                         public IMpZulAttachment,
+                         public IMpZulVariantSet,
+                         public IMpZulLocation,
+                         public IMpZulProject,
+                         public IMpZulPrototype,
+                         public IMpPmEnvironment,
+                         public IMpPmEnvironmentResource,
+                         public IMpPmFeature,
+                         public IMpPmFeaturePrototype,
+                         public IMpPmMachiningProcess,
+                         public IMpPmMaterial,
+                         public IMpPmModel,
+                         public IMpPmModelInstance,
+                         public IMpPmOperationSetup,
+                         public IMpPmProduct,
+                         public IMpPmResourceSetup,
+                         public IMpPmRule,
+                         public IMpPmToolAssembly,
+                         public IMpPmToolSet {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
+  ULONG STDMETHODCALLTYPE AddRef() override;
+  ULONG STDMETHODCALLTYPE Release() override;
+
+  ZulObjectKey getObjectKey() override;
+  bool getName(std::string& name) override;
+  IMpData* getData() override;
+  IMpZulClass* getClass() override;
+  // The field's text; "Name" gives the node's name.
+  std::string getStringField(const std::string& fieldName) override;
+
+  const ZulObjectKey& key() const { return m_key; }
+  const std::string& name() const { return m_name; }
+  const std::string& className() const { return m_className; }
+  // The parent's key; none for an object at the top of its store.
+  const ZulObjectKey& parent() const { return m_parent; }
+  // The children's keys, in the order they were added.
+  const std::vector<ZulObjectKey>& children() const { return m_children; }
+  // The field values that were set, by field name ("Name" is not among them).
+  const std::map<std::string, std::string>& fieldValues() const { return m_fields; }
+  // Sets a field of the node's class; "Name" renames the node. False for a field the class lacks,
+  // a value that is not an integer or number for such a field, or a value outside a field's
+  // enumerated values.
+  bool setField(const std::string& fieldName, const std::string& value);
+  // The data object (no reference added); null once the store has let the node go. A node can be
+  // changed also then.
+  MpHostData* data() const { return m_data; }
+
+ private:
+  friend class MpHostData;
+  MpHostNode(MpHostData* data, const ZulObjectKey& key, const std::string& className, const std::string& name,
+             const ZulObjectKey& parent);
+  ~MpHostNode();
+  void* interfaceFor(REFIID iid);
+
+  volatile LONG m_refs = 1;
+  MpHostData* m_data;  // not counted: the store holds its nodes, not the reverse
+  MpHostCustomization* m_customization;  // one reference
+  std::vector<GUID> m_interfaces;        // fixed for the node's life, as COM wants it
+  ZulObjectKey m_key;
+  std::string m_className;
+  std::string m_name;
+  ZulObjectKey m_parent;
+  std::vector<ZulObjectKey> m_children;
+  std::map<std::string, std::string> m_fields;
+};
+
+// A data object: one store of nodes over a customization.
+class MpHostData final : public IMpData {
+ public:
+  // A new, empty store with one reference, owned by the caller, over the customization (the store
+  // takes its own reference), or over a new standard customization when it is null.
+  static MpHostData* create(MpHostCustomization* customization = nullptr);
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
+  ULONG STDMETHODCALLTYPE AddRef() override;
+  ULONG STDMETHODCALLTYPE Release() override;
+
+  MpHostCustomization* customization() const { return m_customization; }
+  uint32_t storeNumber() const { return m_storeNumber; }
+
+  // Adds an object of the class, named name, below parent (none: at the top), with field values
+  // (MpHostNode::setField). Returns its key; a key of no object, and nothing added, when the class
+  // is unknown or abstract, the parent is not in this store, or a field value is refused.
+  ZulObjectKey addNode(const std::string& className, const std::string& name,
+                       const ZulObjectKey& parent = ZulObjectKey(),
+                       const std::map<std::string, std::string>& fields = {});
+  // The node of the key's object identifier (no reference added); null when none.
+  MpHostNode* node(const ZulObjectKey& key) const;
+  // The first node (in the order added) of the class or a class below it with that name; none
+  // when there is none. An empty class name matches every class.
+  ZulObjectKey find(const std::string& className, const std::string& name) const;
+  // The objects at the top, in the order added.
+  std::vector<ZulObjectKey> topLevel() const;
+  // The objects of the class (and, with subClasses, of the classes below it), in the order added.
+  std::vector<ZulObjectKey> objectsOfClass(const std::string& className, bool subClasses) const;
+  // Appends those objects to a list, each with a reference held by the list.
+  void objectsOfClass(const std::string& className, bool subClasses, MpSmartList& list) const;
+  size_t size() const { return m_order.size(); }
+  // The objects as a tree, one a line: `#id Class "name"` and its field values.
+  std::string text() const;
+
+ private:
+  MpHostData(MpHostCustomization* customization);
+  ~MpHostData();
+
+  volatile LONG m_refs = 1;
+  MpHostCustomization* m_customization;  // one reference
+  uint32_t m_storeNumber;
+  std::map<uint32_t, MpHostNode*> m_nodes;  // one reference each
+  std::vector<uint32_t> m_order;
+};
+
+// The host's implementations behind interface pointers (no reference added); null for an object
+// of another implementation or null.
+MpHostCustomization* MpHostCustomizationOf(IUnknown* customization);
+MpHostData* MpHostDataOf(IUnknown* data);
+MpHostNode* MpHostNodeOf(IUnknown* node);
+
+// A class object loaded with the class of the customization (one reference for the caller); null
+// for an unknown class.
+IMpZulClass* MpHostCreateClass(MpHostCustomization* customization, const std::string& className);
+
+// Rule constants of a store: the names taken (every RuleConstant's name as stored, in the order
+// added) and the value types offered (the enumerated values of the field "Type" of RuleConstant).
+std::vector<std::string> MpHostRuleConstantNames(IMpData* data);
+std::vector<std::string> MpHostRuleConstantTypes(IMpData* data);
+// Puts both into a bag as the rule-constant task reads them: the string lists "Name" and "Type".
+// False when the data object or the bag is null or not usable.
+bool MpHostFillRuleConstantChoices(IMpData* data, IMpOptions* bag);

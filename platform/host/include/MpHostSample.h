@@ -1,0 +1,18 @@
+// The embedded sample planning data set: a small machining project, shared by the demo host and
+// the tests.
+//
+// A project "Bracket machining" with the product "Bracket": its part model with five features
+// (two holes, a pocket, a slot, a planar face), its blank model, a machining process with one
+// operation set-up of five operations, two product-variant sets and a drawing attachment; beside
+// it a material, a tool set with three tool assemblies, two feature prototypes and four rule
+// constants. The customization adds the machining classes (feature kinds, operation kinds) with
+// their fields to the host's standard classes (MpHostData.h).
+#pragma once
+#include "MpHostData.h"
+
+// A new data object holding the sample set, with one reference for the caller.
+MpHostData* MpHostCreateSampleData();
+
+// The sample's rule constants, as stored: "SafetyGap", "MaxSpindleSpeed", "'Chip Load'",
+// "CoolantMode".
+extern const char* const MpHostSampleRuleConstants[4];

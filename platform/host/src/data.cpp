@@ -1,0 +1,307 @@
+// The data store: data objects and their nodes, the lookup by key, and the rule constants.
+#include <algorithm>
+#include <functional>
+#include "MpHostData.h"
+#include "MpHostOptions.h"
+#include "MpSmartList.h"
+#include "host_internal.h"
+#include "host_registry.h"
+
+namespace {
+
+// Object identifiers are unique in the process, so that two objects of different stores are never
+// taken for the same object.
+volatile LONG g_lastObjectId = 0;
+volatile LONG g_lastStoreNumber = 0;
+
+bool valueFits(const MpHostFieldDef& field, const std::string& value) {
+  if (field.type == MpHostFieldInteger) {
+    int i = 0;
+    if (!MpHostParseInt(value, i)) return false;
+  } else if (field.type == MpHostFieldDouble) {
+    double d = 0;
+    if (!MpHostParseDouble(value, d)) return false;
+  }
+  return field.enumValues.empty() ||
+         std::find(field.enumValues.begin(), field.enumValues.end(), value) != field.enumValues.end();
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Nodes
+// ---------------------------------------------------------------------------------------------
+
+MpHostNode::MpHostNode(MpHostData* data, const ZulObjectKey& key, const std::string& className,
+                       const std::string& name, const ZulObjectKey& parent)
+    : m_data(data),
+      m_customization(data->customization()),
+      m_interfaces(m_customization->interfaces(className)),
+      m_key(key),
+      m_className(className),
+      m_name(name),
+      m_parent(parent) {
+  m_customization->AddRef();
+  mphost::objectMade();
+}
+
+MpHostNode::~MpHostNode() {
+  m_customization->Release();
+  mphost::objectGone();
+}
+
+void* MpHostNode::interfaceFor(REFIID iid) {
+  if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpZulNode)) return static_cast<IMpZulNode*>(this);
+  if (IsEqualGUID(iid, IID_MpHostNodeImpl)) return this;
+  bool offered = false;
+  for (const GUID& offer : m_interfaces)
+    if (IsEqualGUID(offer, iid)) offered = true;
+  if (!offered) return nullptr;
+  if (IsEqualGUID(iid, IID_IMpZulInstance)) return static_cast<IMpZulInstance*>(this);
+  if (IsEqualGUID(iid, IID_IMpZulAttachment)) return static_cast<IMpZulAttachment*>(this);
+  if (IsEqualGUID(iid, IID_IMpZulVariantSet)) return static_cast<IMpZulVariantSet*>(this);
+  if (IsEqualGUID(iid, IID_IMpZulLocation)) return static_cast<IMpZulLocation*>(this);
+  if (IsEqualGUID(iid, IID_IMpZulProject)) return static_cast<IMpZulProject*>(this);
+  if (IsEqualGUID(iid, IID_IMpZulPrototype)) return static_cast<IMpZulPrototype*>(this);
+  if (IsEqualGUID(iid, IID_IMpPmEnvironment)) return static_cast<IMpPmEnvironment*>(this);
+  if (IsEqualGUID(iid, IID_IMpPmEnvironmentResource)) return static_cast<IMpPmEnvironmentResource*>(this);
+  if (IsEqualGUID(iid, IID_IMpPmFeature)) return static_cast<IMpPmFeature*>(this);
+  if (IsEqualGUID(iid, IID_IMpPmFeaturePrototype)) return static_cast<IMpPmFeaturePrototype*>(this);
+  if (IsEqualGUID(iid, IID_IMpPmMachiningProcess)) return static_cast<IMpPmMachiningProcess*>(this);
+  if (IsEqualGUID(iid, IID_IMpPmMaterial)) return static_cast<IMpPmMaterial*>(this);
+  if (IsEqualGUID(iid, IID_IMpPmModel)) return static_cast<IMpPmModel*>(this);
+  if (IsEqualGUID(iid, IID_IMpPmModelInstance)) return static_cast<IMpPmModelInstance*>(this);
+  if (IsEqualGUID(iid, IID_IMpPmOperationSetup)) return static_cast<IMpPmOperationSetup*>(this);
+  if (IsEqualGUID(iid, IID_IMpPmProduct)) return static_cast<IMpPmProduct*>(this);
+  if (IsEqualGUID(iid, IID_IMpPmResourceSetup)) return static_cast<IMpPmResourceSetup*>(this);
+  if (IsEqualGUID(iid, IID_IMpPmRule)) return static_cast<IMpPmRule*>(this);
+  if (IsEqualGUID(iid, IID_IMpPmToolAssembly)) return static_cast<IMpPmToolAssembly*>(this);
+  if (IsEqualGUID(iid, IID_IMpPmToolSet)) return static_cast<IMpPmToolSet*>(this);
+  return nullptr;
+}
+
+HRESULT STDMETHODCALLTYPE MpHostNode::QueryInterface(REFIID iid, void** out) {
+  if (!out) return E_POINTER;
+  *out = interfaceFor(iid);
+  if (!*out) return E_NOINTERFACE;
+  AddRef();
+  return S_OK;
+}
+
+ULONG STDMETHODCALLTYPE MpHostNode::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&m_refs)); }
+
+ULONG STDMETHODCALLTYPE MpHostNode::Release() {
+  const LONG refs = ::InterlockedDecrement(&m_refs);
+  if (refs == 0) delete this;
+  return static_cast<ULONG>(refs);
+}
+
+ZulObjectKey MpHostNode::getObjectKey() { return m_key; }
+
+bool MpHostNode::getName(std::string& name) {
+  name = m_name;
+  return true;
+}
+
+IMpData* MpHostNode::getData() {
+  if (m_data) m_data->AddRef();
+  return m_data;
+}
+
+IMpZulClass* MpHostNode::getClass() { return MpHostCreateClass(m_customization, m_className); }
+
+std::string MpHostNode::getStringField(const std::string& fieldName) {
+  if (fieldName == "Name") return m_name;
+  const auto it = m_fields.find(fieldName);
+  return it == m_fields.end() ? std::string() : it->second;
+}
+
+bool MpHostNode::setField(const std::string& fieldName, const std::string& value) {
+  const MpHostFieldDef* field = m_customization->findField(m_className, fieldName);
+  if (!field || !valueFits(*field, value)) return false;
+  if (fieldName == "Name")
+    m_name = value;
+  else
+    m_fields[fieldName] = value;
+  ++m_key.revision;
+  return true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Data objects
+// ---------------------------------------------------------------------------------------------
+
+MpHostData* MpHostData::create(MpHostCustomization* customization) {
+  if (customization) {
+    customization->AddRef();
+  } else {
+    customization = MpHostCustomization::create(true);
+  }
+  return new MpHostData(customization);
+}
+
+MpHostData::MpHostData(MpHostCustomization* customization)
+    : m_customization(customization),
+      m_storeNumber(static_cast<uint32_t>(::InterlockedIncrement(&g_lastStoreNumber))) {
+  mphost::objectMade();
+}
+
+MpHostData::~MpHostData() {
+  for (uint32_t id : m_order) {
+    MpHostNode* node = m_nodes[id];
+    node->m_data = nullptr;
+    node->Release();
+  }
+  m_customization->Release();
+  mphost::objectGone();
+}
+
+HRESULT STDMETHODCALLTYPE MpHostData::QueryInterface(REFIID iid, void** out) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpData))
+    *out = static_cast<IMpData*>(this);
+  else if (IsEqualGUID(iid, IID_MpHostDataImpl))
+    *out = this;
+  if (!*out) return E_NOINTERFACE;
+  AddRef();
+  return S_OK;
+}
+
+ULONG STDMETHODCALLTYPE MpHostData::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&m_refs)); }
+
+ULONG STDMETHODCALLTYPE MpHostData::Release() {
+  const LONG refs = ::InterlockedDecrement(&m_refs);
+  if (refs == 0) delete this;
+  return static_cast<ULONG>(refs);
+}
+
+ZulObjectKey MpHostData::addNode(const std::string& className, const std::string& name, const ZulObjectKey& parent,
+                                 const std::map<std::string, std::string>& fields) {
+  if (!m_customization->findClass(className) || m_customization->isAbstract(className)) return ZulObjectKey();
+  MpHostNode* parentNode = nullptr;
+  if (!parent.isNone()) {
+    parentNode = node(parent);
+    if (!parentNode) return ZulObjectKey();
+  }
+  const ZulObjectKey key(static_cast<uint32_t>(::InterlockedIncrement(&g_lastObjectId)),
+                         m_customization->classNumber(className), m_storeNumber, 0);
+  MpHostNode* created = new MpHostNode(this, key, className, name, parentNode ? parentNode->key() : ZulObjectKey());
+  for (const auto& f : fields) {
+    if (!created->setField(f.first, f.second)) {
+      created->m_data = nullptr;
+      created->Release();
+      return ZulObjectKey();
+    }
+  }
+  created->m_key.revision = 0;
+  m_nodes[key.objectId] = created;
+  m_order.push_back(key.objectId);
+  if (parentNode) parentNode->m_children.push_back(key);
+  return key;
+}
+
+MpHostNode* MpHostData::node(const ZulObjectKey& key) const {
+  const auto it = m_nodes.find(key.objectId);
+  return it == m_nodes.end() ? nullptr : it->second;
+}
+
+ZulObjectKey MpHostData::find(const std::string& className, const std::string& name) const {
+  for (uint32_t id : m_order) {
+    const MpHostNode* n = m_nodes.find(id)->second;
+    if (n->name() == name && (className.empty() || m_customization->isKindOf(n->className(), className)))
+      return n->key();
+  }
+  return ZulObjectKey();
+}
+
+std::vector<ZulObjectKey> MpHostData::topLevel() const {
+  std::vector<ZulObjectKey> keys;
+  for (uint32_t id : m_order) {
+    const MpHostNode* n = m_nodes.find(id)->second;
+    if (n->parent().isNone()) keys.push_back(n->key());
+  }
+  return keys;
+}
+
+std::vector<ZulObjectKey> MpHostData::objectsOfClass(const std::string& className, bool subClasses) const {
+  std::vector<ZulObjectKey> keys;
+  for (uint32_t id : m_order) {
+    const MpHostNode* n = m_nodes.find(id)->second;
+    if (subClasses ? m_customization->isKindOf(n->className(), className) : n->className() == className)
+      keys.push_back(n->key());
+  }
+  return keys;
+}
+
+void MpHostData::objectsOfClass(const std::string& className, bool subClasses, MpSmartList& list) const {
+  for (const ZulObjectKey& key : objectsOfClass(className, subClasses))
+    list.push_back(static_cast<IMpZulNode*>(node(key)), true);
+}
+
+std::string MpHostData::text() const {
+  std::string out;
+  std::function<void(const ZulObjectKey&, int)> print = [&](const ZulObjectKey& key, int depth) {
+    const MpHostNode* n = node(key);
+    out += std::string(2 * depth, ' ') + "#" + std::to_string(key.objectId) + " " + n->className() + " \"" +
+           n->name() + "\"";
+    // Field values in the order the class declares its fields.
+    for (const MpHostFieldDef& f : m_customization->fields(n->className())) {
+      const auto value = n->fieldValues().find(f.name);
+      if (value != n->fieldValues().end()) out += "  " + f.name + "=" + value->second + (f.unit.empty() ? "" : " " + f.unit);
+    }
+    out += "\n";
+    for (const ZulObjectKey& child : n->children()) print(child, depth + 1);
+  };
+  for (const ZulObjectKey& key : topLevel()) print(key, 0);
+  return out;
+}
+
+MpHostData* MpHostDataOf(IUnknown* data) {
+  return mphost::implementationOf<MpHostData>(data, IID_MpHostDataImpl);
+}
+
+MpHostNode* MpHostNodeOf(IUnknown* node) { return mphost::implementationOf<MpHostNode>(node, IID_MpHostNodeImpl); }
+
+// ---------------------------------------------------------------------------------------------
+// Rule constants
+// ---------------------------------------------------------------------------------------------
+
+std::vector<std::string> MpHostRuleConstantNames(IMpData* data) {
+  std::vector<std::string> names;
+  const MpHostData* d = MpHostDataOf(data);
+  if (!d) return names;
+  for (const ZulObjectKey& key : d->objectsOfClass("RuleConstant", true)) names.push_back(d->node(key)->name());
+  return names;
+}
+
+std::vector<std::string> MpHostRuleConstantTypes(IMpData* data) {
+  const MpHostData* d = MpHostDataOf(data);
+  const MpHostFieldDef* type = d ? d->customization()->findField("RuleConstant", "Type") : nullptr;
+  return type ? type->enumValues : std::vector<std::string>();
+}
+
+bool MpHostFillRuleConstantChoices(IMpData* data, IMpOptions* bag) {
+  if (!bag || !MpHostDataOf(data)) return false;
+  const bool names = bag->setStringList("Name", MpHostRuleConstantNames(data));
+  const bool types = bag->setStringList("Type", MpHostRuleConstantTypes(data));
+  return names && types;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Lookup by key
+// ---------------------------------------------------------------------------------------------
+
+namespace mphost {
+
+HRESULT resolveObject(IMpData* data, const ZulObjectKey& key, int, REFIID iid, void** out) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  const MpHostData* d = MpHostDataOf(data);
+  if (!d) return E_INVALIDARG;
+  MpHostNode* n = d->node(key);
+  if (!n) return E_FAIL;
+  return n->QueryInterface(iid, out);
+}
+
+}  // namespace mphost

@@ -1,0 +1,45 @@
+// Shared by the host's sources: the live-object count and the identifiers through which the host
+// finds its own implementation behind an interface pointer.
+#pragma once
+#include <windows.h>
+#include "MpGuid.h"
+
+// Answered only by the host's own objects, with a pointer to the implementing C++ object.
+MP_IDENTIFIER(IID_MpHostOptionsImpl, "{97DD3317-1373-4B78-8B56-84659C99F6BF}");
+MP_IDENTIFIER(IID_MpHostCustomizationImpl, "{C96E9D98-8586-4687-B9E8-265123CFCED5}");
+MP_IDENTIFIER(IID_MpHostDataImpl, "{A62A590C-E435-4C21-B954-93665AF6FAF5}");
+MP_IDENTIFIER(IID_MpHostNodeImpl, "{48C3114B-4A04-4EE9-8882-9EA54EBD2037}");
+
+namespace mphost {
+
+void objectMade();
+void objectGone();
+
+// Counts the references of one object and keeps the live-object count.
+class RefCount {
+ public:
+  RefCount() { objectMade(); }
+  ~RefCount() { objectGone(); }
+  RefCount(const RefCount&) = delete;
+  RefCount& operator=(const RefCount&) = delete;
+  ULONG addRef() { return static_cast<ULONG>(::InterlockedIncrement(&m_refs)); }
+  // The count left; 0 means the owner deletes itself.
+  ULONG release() { return static_cast<ULONG>(::InterlockedDecrement(&m_refs)); }
+
+ private:
+  volatile LONG m_refs = 1;
+};
+
+// Asks an object for one of the host's implementation identifiers; the implementation pointer
+// without the reference the query added (the caller holds the object), null when it has none.
+template <class T>
+T* implementationOf(IUnknown* object, REFIID implementationId) {
+  if (!object) return nullptr;
+  void* p = nullptr;
+  if (FAILED(object->QueryInterface(implementationId, &p)) || !p) return nullptr;
+  T* impl = static_cast<T*>(p);
+  impl->Release();
+  return impl;
+}
+
+}  // namespace mphost

@@ -1,0 +1,23 @@
+// The creators and hooks that MpHostInstall registers, one per source file.
+#pragma once
+#include <unknwn.h>
+#include "MpKeys.h"
+
+struct IMpData;
+
+namespace mphost {
+
+HRESULT createOptions(REFIID iid, void** out);
+HRESULT createSettingsService(REFIID iid, void** out);
+HRESULT createOsServices(REFIID iid, void** out);
+HRESULT createRegistry(REFIID iid, void** out);
+HRESULT createSystemInfo(REFIID iid, void** out);
+HRESULT createClassObject(REFIID iid, void** out);
+
+// The resolver of theMpZulClassFactory().
+HRESULT resolveObject(IMpData* data, const ZulObjectKey& key, int flags, REFIID iid, void** out);
+
+void openSettingsStore();
+void closeSettingsStore();
+
+}  // namespace mphost

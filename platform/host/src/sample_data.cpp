@@ -1,0 +1,109 @@
+// The embedded sample planning data set: the machining of a small bracket.
+#include "MpHostSample.h"
+
+const char* const MpHostSampleRuleConstants[4] = {"SafetyGap", "MaxSpindleSpeed", "'Chip Load'", "CoolantMode"};
+
+namespace {
+
+MpHostFieldDef field(const char* name, int type, const char* unit = "", std::vector<std::string> enumValues = {}) {
+  MpHostFieldDef f;
+  f.name = name;
+  f.displayName = name;
+  f.type = type;
+  f.unit = unit;
+  f.enumValues = std::move(enumValues);
+  return f;
+}
+
+MpHostClassDef machiningClass(const char* name, const char* niceName, const char* parent,
+                              std::vector<MpHostFieldDef> fields) {
+  MpHostClassDef c;
+  c.name = name;
+  c.niceName = niceName;
+  c.parent = parent;
+  c.fields = std::move(fields);
+  return c;
+}
+
+// The machining classes: the feature and operation kinds the sample uses.
+void addMachiningClasses(MpHostCustomization& c) {
+  const int I = MpHostFieldInteger, D = MpHostFieldDouble, S = MpHostFieldString;
+  c.addClass(machiningClass("Hole", "Drilled hole", "Feature",
+                            {field("Diameter", D, "mm"), field("Depth", D, "mm"), field("Through", S, "", {"yes", "no"})}));
+  c.addClass(machiningClass("Pocket", "Rectangular pocket", "Feature",
+                            {field("Length", D, "mm"), field("Width", D, "mm"), field("Depth", D, "mm"),
+                             field("CornerRadius", D, "mm")}));
+  c.addClass(machiningClass("Slot", "Straight slot", "Feature",
+                            {field("Length", D, "mm"), field("Width", D, "mm"), field("Depth", D, "mm")}));
+  c.addClass(machiningClass("PlanarFace", "Planar face", "Feature", {field("Stock", D, "mm")}));
+  c.addClass(machiningClass("Drilling", "Drilling", "Operation",
+                            {field("SpindleSpeed", I, "rpm"), field("FeedRate", D, "mm/min")}));
+  c.addClass(machiningClass("Milling", "Milling", "Operation",
+                            {field("Strategy", S, "", {"roughing", "finishing"}), field("SpindleSpeed", I, "rpm"),
+                             field("StepOver", D, "mm")}));
+  c.addClass(machiningClass("FaceMilling", "Face milling", "Operation", {field("SpindleSpeed", I, "rpm")}));
+  c.addField("Material", field("Density", D, "g/cm3"));
+}
+
+}  // namespace
+
+MpHostData* MpHostCreateSampleData() {
+  MpHostCustomization* customization = MpHostCustomization::create(true);
+  addMachiningClasses(*customization);
+  MpHostData* data = MpHostData::create(customization);
+  customization->Release();
+  MpHostData& d = *data;
+
+  const ZulObjectKey project = d.addNode("Project", "Bracket machining");
+  const ZulObjectKey product = d.addNode("Product", "Bracket", project);
+
+  const ZulObjectKey part = d.addNode("Model", "Bracket part", product, {{"Role", "part"}});
+  d.addNode("ModelInstance", "bracket_part", part, {{"File", "bracket_part.stp"}});
+  d.addNode("Hole", "Hole 1", part, {{"Diameter", "8.5"}, {"Depth", "20"}, {"Through", "yes"}, {"Prototype", "Standard hole"}});
+  d.addNode("Hole", "Hole 2", part, {{"Diameter", "8.5"}, {"Depth", "20"}, {"Through", "yes"}, {"Prototype", "Standard hole"}});
+  d.addNode("Pocket", "Pocket 1", part,
+            {{"Length", "40"}, {"Width", "25"}, {"Depth", "6"}, {"CornerRadius", "5"}, {"Prototype", "Rectangular pocket"}});
+  d.addNode("Slot", "Slot 1", part, {{"Length", "30"}, {"Width", "10"}, {"Depth", "4"}});
+  d.addNode("PlanarFace", "Top face", part, {{"Stock", "1.5"}});
+
+  const ZulObjectKey blank = d.addNode("Model", "Bracket blank", product, {{"Role", "blank"}});
+  d.addNode("ModelInstance", "bracket_blank", blank, {{"File", "bracket_blank.stp"}});
+
+  const ZulObjectKey process = d.addNode("MachiningProcess", "Bracket process", product);
+  const ZulObjectKey setup = d.addNode("OperationSetup", "Setup 1", process);
+  d.addNode("ResourceSetup", "Setup 1 resources", setup);
+  d.addNode("FaceMilling", "Face top", setup, {{"Feature", "Top face"}, {"Tool", "Face mill 50"}, {"SpindleSpeed", "3000"}});
+  d.addNode("Drilling", "Drill hole 1", setup,
+            {{"Feature", "Hole 1"}, {"Tool", "Drill 8.5"}, {"SpindleSpeed", "2400"}, {"FeedRate", "180"}});
+  d.addNode("Drilling", "Drill hole 2", setup,
+            {{"Feature", "Hole 2"}, {"Tool", "Drill 8.5"}, {"SpindleSpeed", "2400"}, {"FeedRate", "180"}});
+  d.addNode("Milling", "Mill pocket", setup,
+            {{"Feature", "Pocket 1"}, {"Tool", "End mill 10"}, {"Strategy", "roughing"}, {"SpindleSpeed", "6000"},
+             {"StepOver", "4"}});
+  d.addNode("Milling", "Mill slot", setup,
+            {{"Feature", "Slot 1"}, {"Tool", "End mill 10"}, {"Strategy", "finishing"}, {"SpindleSpeed", "6500"},
+             {"StepOver", "2.5"}});
+
+  d.addNode("VariantSet", "Standard bracket", product);
+  d.addNode("VariantSet", "Long bracket", product);
+  d.addNode("Attachment", "Drawing", product, {{"File", "bracket.pdf"}, {"AttachmentType", "Document"}});
+
+  d.addNode("Material", "AlMg3", project, {{"Density", "2.66"}});
+  const ZulObjectKey tools = d.addNode("ToolSet", "Shop tools", project);
+  d.addNode("ToolAssembly", "Drill 8.5", tools, {{"Diameter", "8.5"}});
+  d.addNode("ToolAssembly", "End mill 10", tools, {{"Diameter", "10"}});
+  d.addNode("ToolAssembly", "Face mill 50", tools, {{"Diameter", "50"}});
+
+  d.addNode("FeaturePrototype", "Standard hole", project);
+  d.addNode("FeaturePrototype", "Rectangular pocket", project);
+
+  d.addNode("RuleConstant", MpHostSampleRuleConstants[0], project,
+            {{"Type", "double"}, {"Default", "2.0"}, {"Factor", "1.0"}, {"Explanation", "Clearance above the part"}});
+  d.addNode("RuleConstant", MpHostSampleRuleConstants[1], project,
+            {{"Type", "integer"}, {"Default", "12000"}, {"Explanation", "Fastest spindle of the shop"}});
+  d.addNode("RuleConstant", MpHostSampleRuleConstants[2], project,
+            {{"Type", "double"}, {"Default", "0.002"}, {"Factor", "25.4"}, {"Explanation", "Feed per tooth in inches"}});
+  d.addNode("RuleConstant", MpHostSampleRuleConstants[3], project,
+            {{"Type", "string"}, {"Default", "flood"}, {"Explanation", "Coolant unless a rule says otherwise"}});
+  return data;
+}
