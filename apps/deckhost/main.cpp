@@ -4,6 +4,7 @@
 #include <afxwin.h>
 #include <afxscript.h>
 #include <cstdio>
+#include "TaskCommand.h"
 #include <cstring>
 #include <string>
 #include "MpHost.h"
@@ -85,16 +86,26 @@ bool LoadResources() {
 }
 
 int Usage(const char* cmd) {
-  std::printf("usage: DeckHost [demo | data | sample [--scripted]]\n"
-              "  demo    prints the sample data set, then runs the sample dialog unattended and\n"
-              "          prints what it read back (the default)\n"
+  std::printf("usage: DeckHost [demo | data | task <TaskName> ... | sample [--scripted]]\n"
+              "  demo    prints the sample data set, then runs the \"RuleConstant\" task on it\n"
+              "          unattended and prints the bags read back (the default)\n"
               "  data    prints the sample data set: its classes, objects and rule-constant choices\n"
-              "  sample  shows the sample dialog for a person (needs a display)\n");
+              "  task    runs the task sheet for one task with preset values and scripted user\n"
+              "          actions; \"DeckHost task --help\" lists its options\n"
+              "  sample  shows the class-library sample dialog (--scripted: unattended)\n");
   return std::strcmp(cmd, "--help") ? 2 : 0;
+}
+
+// The demo's task: a new rule constant named on the sample data, typed and confirmed.
+int RunDemoTask() {
+  const char* args[] = {"task", "RuleConstant", "--sample", "--preset", "Name=Depth",
+                        "--preset", "Type=double", "--type", "Default=3", "--ok"};
+  return RunTaskCommand((int)(sizeof(args) / sizeof(args[0])), const_cast<char**>(args));
 }
 
 int Run(int argc, char** argv) {
   const char* cmd = argc > 1 ? argv[1] : "demo";
+  if (!std::strcmp(cmd, "task")) return RunTaskCommand(argc - 1, argv + 1);
   const bool demo = !std::strcmp(cmd, "demo");
   const bool data = !std::strcmp(cmd, "data");
   const bool sample = !std::strcmp(cmd, "sample");
@@ -106,9 +117,10 @@ int Run(int argc, char** argv) {
     set->Release();
     if (data) return 0;
     std::printf("\n");
+    return RunDemoTask();
   }
   if (!LoadResources()) return 2;
-  return RunSample(demo || (argc > 2 && !std::strcmp(argv[2], "--scripted")));
+  return RunSample(argc > 2 && !std::strcmp(argv[2], "--scripted"));
 }
 
 }  // namespace

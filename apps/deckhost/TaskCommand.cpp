@@ -1,0 +1,269 @@
+// DeckHost's "task" command (TaskCommand.h).
+#include "TaskCommand.h"
+#include <afxscript.h>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+#include "MpAppUiOptionsWizard.h"
+#include "MpHost.h"
+#include "MpHostData.h"
+#include "MpHostOptions.h"
+#include "MpHostSample.h"
+#include "MpLogging.h"
+#include "MpSmartPointers.h"
+#include "../../resources/resource.h"
+
+namespace {
+
+enum class ControlKind { Edit, List, ComboEdit };
+
+struct KeyControl {
+  const char* task;
+  const char* key;
+  int id;
+  ControlKind kind;
+};
+
+const KeyControl kKeyControls[] = {
+    {"RuleConstant", "Name", IDC_RULE_CONSTANT_NAME, ControlKind::Edit},
+    {"RuleConstant", "Type", IDC_RULE_CONSTANT_TYPE, ControlKind::List},
+    {"RuleConstant", "Default", IDC_RULE_CONSTANT_DEFAULT, ControlKind::Edit},
+    {"RuleConstant", "Factor", IDC_RULE_CONSTANT_FACTOR, ControlKind::ComboEdit},
+    {"RuleConstant", "Explantion", IDC_RULE_CONSTANT_EXPLANATION, ControlKind::Edit},
+    {"Find", "FindString", IDC_FIND_TEXT, ControlKind::Edit},
+};
+
+const KeyControl* findControl(const std::string& task, const std::string& key) {
+  for (const KeyControl& c : kKeyControls)
+    if (task == c.task && key == c.key) return &c;
+  return nullptr;
+}
+
+struct Action {
+  enum Kind { Type, Choose, Ok, Cancel } kind;
+  const KeyControl* control;
+  std::string text;
+};
+
+// Splits "KEY=VALUE"; false without '='.
+bool splitPair(const char* arg, std::string& key, std::string& value) {
+  const char* eq = std::strchr(arg, '=');
+  if (eq == nullptr || eq == arg) return false;
+  key.assign(arg, eq - arg);
+  value = eq + 1;
+  return true;
+}
+
+std::vector<std::string> splitList(const std::string& text) {
+  std::vector<std::string> items;
+  size_t start = 0;
+  for (;;) {
+    const size_t comma = text.find(',', start);
+    items.push_back(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return items;
+}
+
+// Types into the edit field of a drop-down combo box as typing does (the combo box lets go of
+// its selected entry).
+void typeInCombo(HWND page, int id, const char* text) {
+  HWND edit = ::FindWindowExA(::GetDlgItem(page, id), nullptr, "Edit", nullptr);
+  if (edit == nullptr) return;
+  ::SetFocus(edit);
+  ::SendMessageA(edit, EM_SETSEL, 0, -1);
+  ::SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+}
+
+// Plays the rounds of actions on the sheet, one round each time the sheet is idle, and answers
+// every message box with OK.
+class TaskPlayer : public AfxScript::Player {
+ public:
+  explicit TaskPlayer(std::vector<std::vector<Action>> rounds) : m_rounds(std::move(rounds)) {}
+
+  bool RunStep(const AfxScript::ModalInfo& info) override {
+    if (m_next >= m_rounds.size()) {
+      std::printf("%s is still up with no actions left: it ends as cancelled\n", info.Describe().c_str());
+      m_unexpected = true;
+      return false;
+    }
+    HWND page = AfxScript::SheetPage(info.hwnd);
+    for (const Action& a : m_rounds[m_next]) {
+      switch (a.kind) {
+        case Action::Type:
+          if (a.control->kind == ControlKind::ComboEdit) typeInCombo(page, a.control->id, a.text.c_str());
+          else AfxScript::Type(page, a.control->id, a.text.c_str());
+          break;
+        case Action::Choose:
+          if (!AfxScript::ChooseComboText(page, a.control->id, a.text.c_str())) {
+            std::printf("no entry \"%s\" to choose for %s\n", a.text.c_str(), a.control->key);
+            m_unexpected = true;
+          }
+          break;
+        case Action::Ok:
+          AfxScript::SheetOK(info.hwnd);
+          break;
+        case Action::Cancel:
+          AfxScript::SheetCancel(info.hwnd);
+          break;
+      }
+    }
+    ++m_next;
+    return true;
+  }
+
+  int Answer(const std::string& text, UINT type) override {
+    const char* icon = (type & MB_ICONMASK) == MB_ICONERROR         ? "error"
+                       : (type & MB_ICONMASK) == MB_ICONINFORMATION ? "information"
+                                                                    : "plain";
+    std::printf("message box (%s): %s\n", icon, text.c_str());
+    return IDOK;
+  }
+
+  void ProfileWritten(const std::string& section, const std::string& entry, const std::string& value) override {
+    std::printf("profile: [%s] %s = \"%s\"\n", section.c_str(), entry.c_str(), value.c_str());
+  }
+
+  bool clean() const { return !m_unexpected && m_next == m_rounds.size(); }
+  size_t roundsRun() const { return m_next; }
+
+ private:
+  std::vector<std::vector<Action>> m_rounds;
+  size_t m_next = 0;
+  bool m_unexpected = false;
+};
+
+void printIndented(const std::string& text) {
+  if (text.empty()) {
+    std::printf("    (empty)\n");
+    return;
+  }
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::printf("    %s\n", text.substr(start, end - start).c_str());
+    start = end + 1;
+  }
+}
+
+int usage(const char* message) {
+  std::fprintf(stderr, "DeckHost task: %s\n", message);
+  std::fprintf(stderr,
+               "usage: DeckHost task <TaskName> [--sample] [--preset KEY=VALUE] [--preset-list KEY=A,B]\n"
+               "                     [--empty-preset] [--data] [--type KEY=TEXT] [--choose KEY=TEXT]\n"
+               "                     [--ok | --cancel] ...\n");
+  return 2;
+}
+
+int runTask(int argc, char** argv) {
+  if (argc < 2) return usage("no task name");
+  std::string task = argv[1];
+
+  MpSmartPointer<IMpData, &IID_IMpData> data(MpHostCreateSampleData(), false);
+  IMpOptionsPtr preset;
+  bool useData = false;
+  std::vector<std::vector<Action>> rounds(1);
+
+  for (int i = 2; i < argc; ++i) {
+    const std::string option = argv[i];
+    const bool takesValue = option == "--preset" || option == "--preset-list" || option == "--type" || option == "--choose";
+    std::string key, value;
+    if (takesValue) {
+      if (i + 1 >= argc || !splitPair(argv[i + 1], key, value)) return usage((option + " needs KEY=VALUE").c_str());
+      ++i;
+    }
+    const bool presetOption = option == "--sample" || option == "--preset" || option == "--preset-list" || option == "--empty-preset";
+    if (presetOption && preset.isNull() && !preset.createInstance(CLSID_MpOptions, nullptr)) {
+      std::fprintf(stderr, "DeckHost task: the host makes no bag\n");
+      return 2;
+    }
+    if (option == "--sample") {
+      MpHostFillRuleConstantChoices(data.get(), preset.get());
+    } else if (option == "--preset") {
+      preset->setString(key, value);
+    } else if (option == "--preset-list") {
+      preset->setStringList(key, splitList(value));
+    } else if (option == "--empty-preset") {
+    } else if (option == "--data") {
+      useData = true;
+    } else if (option == "--type" || option == "--choose") {
+      const KeyControl* control = findControl(task, key);
+      if (control == nullptr) return usage(("no control shows " + key + " in task " + task).c_str());
+      const bool choose = option == "--choose";
+      // A drop-down list is only chosen from, an edit only typed into; a combo with an edit takes both.
+      if (choose && control->kind == ControlKind::Edit) return usage((key + " is typed, not chosen: use --type").c_str());
+      if (!choose && control->kind == ControlKind::List) return usage((key + " is chosen, not typed: use --choose").c_str());
+      rounds.back().push_back(Action{choose ? Action::Choose : Action::Type, control, value});
+    } else if (option == "--ok" || option == "--cancel") {
+      rounds.back().push_back(Action{option == "--ok" ? Action::Ok : Action::Cancel, nullptr, ""});
+      rounds.emplace_back();
+    } else {
+      return usage(("unknown option " + option).c_str());
+    }
+  }
+  if (rounds.back().empty()) rounds.pop_back();
+  else rounds.back().push_back(Action{Action::Ok, nullptr, ""});
+
+  // The profile belongs to an application object; a host without one writes none.
+  CWinApp* app = AfxGetApp() != nullptr ? nullptr : new CWinApp("DeckHost");
+  MpResetLogger();
+  TaskPlayer player(std::move(rounds));
+  int exitCode = 0;
+  {
+    MpAppUiOptionsWizard sheet;
+    MpZulSmartList selection;
+    const bool initResult = useData ? sheet.init(task, data.get(), preset.get()) : sheet.init(task, selection, preset.get());
+    std::printf("task %s: init %s, %d page(s)\n", task.c_str(), initResult ? "true" : "false", sheet.GetPageCount());
+    if (!initResult) exitCode = 1;
+
+    AfxScript::ScopedPlayer scoped(&player);
+    const INT_PTR result = sheet.DoModal();
+    std::printf("sheet: %s after %u round(s) of actions\n", result == IDOK ? "OK" : "Cancel",
+                static_cast<unsigned>(player.roundsRun()));
+    if (!player.clean()) exitCode = 1;
+
+    for (const MpLogRecord& r : MpDefaultLogger()->records())
+      std::printf("log: severity %d, flag %d, \"%s\", %s line %d\n", r.severity, r.flag, r.message.c_str(),
+                  r.sourceFile.c_str(), r.line);
+
+    MpSmartPointer<IMpOptions, &IID_IMpOptions> single(sheet.getOptions(), false);
+    std::printf("getOptions(): %s\n", single.isNull() ? "null" : (single.get() == preset.get() ? "the preset" : "a bag of the page's"));
+    if (single.isValid()) printIndented(MpHostOptionsText(single.get()));
+
+    MpSmartList list;
+    const bool any = sheet.getOptions(list);
+    std::printf("getOptions(list): %s, %u bag(s)\n", any ? "true" : "false", static_cast<unsigned>(list.size()));
+    unsigned n = 0;
+    for (IUnknown* item : list) {
+      MpSmartPointer<IMpOptions, &IID_IMpOptions> bag(item, true);
+      std::printf("  bag %u:\n", ++n);
+      if (bag.isValid()) printIndented(MpHostOptionsText(bag.get()));
+    }
+  }
+  delete app;
+  return exitCode;
+}
+
+}  // namespace
+
+int RunTaskCommand(int argc, char** argv) {
+  const bool installedHere = !MpHostIsInstalled();
+  if (installedHere && !MpHostInstall()) {
+    std::fprintf(stderr, "DeckHost task: the host could not be installed\n");
+    return 2;
+  }
+  int result = 2;
+  // The library finds its templates and texts once the host's OS services have the resource module.
+  IMpUtOsDllPtr os(CLSID_MpUtOs, nullptr);
+  if (os.isValid() && os->loadResourceModule("WidgetDeckRes.dll")) {
+    result = runTask(argc, argv);
+  } else {
+    std::fprintf(stderr, "DeckHost task: WidgetDeckRes.dll not found\n");
+  }
+  os = nullptr;
+  if (installedHere) MpHostUninstall();
+  return result;
+}

@@ -1,0 +1,187 @@
+// The task sheet.
+#include "MpAppUiOptionsWizard.h"
+#include "MpLogging.h"
+#include "resource.h"
+
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-local-typedefs"
+BEGIN_MESSAGE_MAP(MpAppUiOptionsWizard, CPropertySheet)
+END_MESSAGE_MAP()
+#pragma GCC diagnostic pop
+
+namespace {
+
+enum class Task {
+  DesignChanges,
+  RenumberAssemblies,
+  ExportNode,
+  AddProductVariant,
+  RuleConstant,
+  RuleDecoration,
+  Find,
+  SetField,
+  CustomerCommand,
+  GroupingCommand,
+  AddOperation,
+  SafeRetracts,
+  CustomizationClass,
+  CustomizationField,
+  None,
+};
+
+struct TaskName {
+  const char* name;
+  Task task;
+};
+
+// The order in which init compares the names (the first equal one wins).
+const TaskName kInitOrder[] = {
+    {"DesignChanges", Task::DesignChanges},
+    {"RenumberAssemblies", Task::RenumberAssemblies},
+    {"ExportNode", Task::ExportNode},
+    {"AddProductVariant", Task::AddProductVariant},
+    {"RuleConstant", Task::RuleConstant},
+    {"RuleDecoration", Task::RuleDecoration},
+    {"Find", Task::Find},
+    {"SetField", Task::SetField},
+    {"CustomerCommand", Task::CustomerCommand},
+    {"GroupingCommand", Task::GroupingCommand},
+    {"AddOperation", Task::AddOperation},
+    {"SafeRetracts", Task::SafeRetracts},
+    {"CustomizationClass", Task::CustomizationClass},
+    {"CustomizationField", Task::CustomizationField},
+};
+
+// The order in which the getters look the name up again.
+const TaskName kLookupOrder[] = {
+    {"DesignChanges", Task::DesignChanges},
+    {"RenumberAssemblies", Task::RenumberAssemblies},
+    {"ExportNode", Task::ExportNode},
+    {"AddProductVariant", Task::AddProductVariant},
+    {"RuleConstant", Task::RuleConstant},
+    {"RuleDecoration", Task::RuleDecoration},
+    {"Find", Task::Find},
+    {"AddOperation", Task::AddOperation},
+    {"SetField", Task::SetField},
+    {"GroupingCommand", Task::GroupingCommand},
+    {"CustomerCommand", Task::CustomerCommand},
+    {"SafeRetracts", Task::SafeRetracts},
+    {"CustomizationClass", Task::CustomizationClass},
+    {"CustomizationField", Task::CustomizationField},
+};
+
+// Exact, case-sensitive comparison.
+template <size_t N>
+Task findTask(const TaskName (&order)[N], const std::string& name) {
+  for (const TaskName& entry : order)
+    if (name == entry.name) return entry.task;
+  return Task::None;
+}
+
+void logTrace(const std::string& message, int line) {
+  if (g_spLogger.get() != nullptr) g_spLogger->log(100, 1, message, "MpAppUiOptionsWizard.cpp", line);
+}
+
+// Reports a failure caught at the sheet's boundary; nothing may leave it, not even from here.
+void logFailure(const std::string& taskName, int line) noexcept {
+  try {
+    if (g_spLogger.get() != nullptr)
+      g_spLogger->log(400, 0, "MpAppUiOptionsWizard - init failed, task " + taskName, "MpAppUiOptionsWizard.cpp", line);
+  } catch (...) {
+  }
+}
+
+// Hands the page's bag to the list, which takes its own reference; the page's added one is
+// given back.
+void appendBag(MpSmartList& options, IMpOptions* bag) {
+  if (bag == nullptr) return;
+  options.push_back(bag, true);
+  bag->Release();
+}
+
+}  // namespace
+
+MpAppUiOptionsWizard::MpAppUiOptionsWizard() : CPropertySheet(IDS_TASK_SHEET_CAPTION, nullptr, 0) {}
+
+MpAppUiOptionsWizard::~MpAppUiOptionsWizard() = default;
+
+bool MpAppUiOptionsWizard::init(std::string& taskName, MpZulSmartList& selection, IMpOptions* preset) {
+  try {
+    m_psh.dwFlags |= PSH_NOAPPLYNOW;
+    // One task per sheet: a second set-up would add its page beside the first.
+    if (m_bInitDone) {
+      logTrace("MpAppUiOptionsWizard - init called again, task " + taskName + " ignored", __LINE__);
+      return false;
+    }
+    m_bInitDone = true;
+    m_taskName = taskName;
+
+    switch (findTask(kInitOrder, taskName)) {
+      case Task::RuleConstant:
+        AddPage(&m_ruleConstantPage);
+        return m_ruleConstantPage.init(selection, preset);
+      case Task::Find:
+        AddPage(&m_findPage);
+        return m_findPage.init(selection, preset);
+      default:
+        // An unknown name, or a task whose page this build does not have.
+        logTrace("MpAppUiOptionsWizard - invalid task " + taskName, 243);
+        return false;
+    }
+  } catch (...) {
+    logFailure(taskName, __LINE__);
+    return false;
+  }
+}
+
+bool MpAppUiOptionsWizard::init(std::string& taskName, IMpData* data, IMpOptions* preset) {
+  try {
+    // A refused second call leaves the data object of the first.
+    if (!m_bInitDone) m_spData = data;
+    MpZulSmartList noSelection;
+    return init(taskName, noSelection, preset);
+  } catch (...) {
+    logFailure(taskName, __LINE__);
+    return false;
+  }
+}
+
+IMpOptions* MpAppUiOptionsWizard::getOptions() {
+  try {
+    switch (findTask(kLookupOrder, m_taskName)) {
+      case Task::RuleConstant:
+        return m_ruleConstantPage.getOptions();
+      case Task::Find:
+        return m_findPage.getOptions();
+      default:
+        // "AddOperation" has six bags and "SetField" is read through the list form only.
+        return nullptr;
+    }
+  } catch (...) {
+    return nullptr;
+  }
+}
+
+bool MpAppUiOptionsWizard::getOptions(MpSmartList& options) {
+  try {
+    switch (findTask(kLookupOrder, m_taskName)) {
+      case Task::RuleConstant:
+        appendBag(options, m_ruleConstantPage.getOptions());
+        break;
+      case Task::Find:
+        appendBag(options, m_findPage.getOptions());
+        break;
+      default:
+        // "GroupingCommand" is read through getOptions() only.
+        break;
+    }
+    return !options.empty();
+  } catch (...) {
+    return false;
+  }
+}
+
+INT_PTR MpAppUiOptionsWizard::DoModal() {
+  if (GetPageCount() == 0) return IDCANCEL;
+  return CPropertySheet::DoModal();
+}

@@ -1,0 +1,81 @@
+// What the task pages share.
+#include "MpAppUiTaskPage.h"
+#include <cstring>
+#include "MpUiResourceString.h"
+
+namespace MpAppUiTaskPage {
+
+namespace {
+std::string toString(const CString& text) { return std::string((LPCSTR)text, (size_t)text.GetLength()); }
+bool isOneOf(char c, const char* set) { return c != '\0' && std::strchr(set, c) != nullptr; }
+}  // namespace
+
+bool createBag(IMpOptionsPtr& bag) { return bag.createInstance(CLSID_MpOptions, nullptr); }
+
+bool writeSwitch(IMpOptions* bag, const std::string& key, bool on) {
+  return bag->setString(key, on ? "on" : "off");
+}
+
+std::string windowText(const CWnd& control) {
+  CString text;
+  control.GetWindowText(text);
+  return toString(text);
+}
+
+void setWindowText(CWnd& control, const std::string& text) { control.SetWindowText(text.c_str()); }
+
+std::string selectedText(const CComboBox& combo) {
+  const int selected = combo.GetCurSel();
+  if (selected == CB_ERR) return std::string();
+  CString text;
+  combo.GetLBText(selected, text);
+  return toString(text);
+}
+
+int findExact(const CComboBox& combo, const std::string& text) {
+  // The combo box's own searches ignore case, and FindString/SelectString match prefixes too.
+  const int count = combo.GetCount();
+  for (int i = 0; i < count; ++i) {
+    CString entry;
+    combo.GetLBText(i, entry);
+    if (toString(entry) == text) return i;
+  }
+  return CB_ERR;
+}
+
+void showInputError(UINT messageId) {
+  const std::string text = getResourceString(messageId, "", "", "", "");
+  AfxMessageBox(text.c_str(), MB_ICONERROR);
+}
+
+void showNotice(UINT messageId, const std::string& insert1) {
+  const std::string text = getResourceString(messageId, insert1, "", "", "");
+  AfxMessageBox(text.c_str(), MB_ICONINFORMATION);
+}
+
+bool isSingleIntFormat(const std::string& format) {
+  int conversions = 0;
+  for (size_t i = 0; i < format.size(); ++i) {
+    if (format[i] != '%') continue;
+    ++i;
+    if (i < format.size() && format[i] == '%') continue;
+    while (i < format.size() && isOneOf(format[i], "-+ #0")) ++i;
+    // A '*' would take an int argument of its own.
+    while (i < format.size() && format[i] >= '0' && format[i] <= '9') ++i;
+    if (i < format.size() && format[i] == '.') {
+      ++i;
+      while (i < format.size() && format[i] >= '0' && format[i] <= '9') ++i;
+    }
+    if (i < format.size() && format[i] == 'h') {
+      ++i;
+      if (i < format.size() && format[i] == 'h') ++i;
+    } else if (i < format.size() && format[i] == 'l') {
+      ++i;
+    }
+    if (i >= format.size() || !isOneOf(format[i], "diouxX")) return false;
+    ++conversions;
+  }
+  return conversions == 1;
+}
+
+}  // namespace MpAppUiTaskPage

@@ -1,0 +1,50 @@
+// What every task page of the task sheet does the same way: taking the preset or making a
+// fresh bag, moving texts between controls and bag, reporting rejected input, and writing
+// check boxes as "on" and "off". Internal to the library; the pages stay plain property pages.
+#pragma once
+#include <afxwin.h>
+#include <string>
+#include "MpSmartPointers.h"
+
+namespace MpAppUiTaskPage {
+
+// A fresh, empty bag from the class factory into bag; false (and bag empty) when the factory
+// cannot make one.
+bool createBag(IMpOptionsPtr& bag);
+
+// The page's bag at set-up. A preset is shared (the page takes its own reference) and keeps its
+// values; without one a fresh bag is made and seed(IMpOptions*) writes the task's default keys.
+// Returns whether the page holds a bag.
+template <class Seed>
+bool takeBag(IMpOptionsPtr& bag, IMpOptions* preset, Seed seed) {
+  if (preset != nullptr) {
+    bag = preset;
+    return true;
+  }
+  if (!createBag(bag)) return false;
+  seed(bag.get());
+  return true;
+}
+
+// Check boxes and radio buttons are kept as "on" and "off".
+bool writeSwitch(IMpOptions* bag, const std::string& key, bool on);
+
+// A control's text.
+std::string windowText(const CWnd& control);
+void setWindowText(CWnd& control, const std::string& text);
+// The text of the combo box's selected entry; empty when nothing is selected.
+std::string selectedText(const CComboBox& combo);
+// The first entry whose text equals text exactly (case included); CB_ERR when none.
+int findExact(const CComboBox& combo, const std::string& text);
+
+// Rejected input: the message's text with the error icon.
+void showInputError(UINT messageId);
+// A notice that does not keep the page: the message with one insert and the information icon.
+void showNotice(UINT messageId, const std::string& insert1);
+
+// Whether a printf format takes exactly one int and nothing else: one conversion among
+// d, i, o, u, x, X (with optional flags, a fixed width and precision, and the length h, hh or l),
+// any number of "%%", and no other conversion.
+bool isSingleIntFormat(const std::string& format);
+
+}  // namespace MpAppUiTaskPage
