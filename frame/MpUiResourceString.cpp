@@ -9,7 +9,7 @@ std::string getResourceString(unsigned int id, std::string insert1, std::string 
 }
 
 bool isNearlyEqual(const double& a, const double& b, const double& tolerance) {
-  // Written so that every comparison with a NaN comes out false.
+  // A NaN operand fails the first comparison, which then decides alone.
   if (!(b + tolerance >= a)) return false;
   return !(b - tolerance > a);
 }

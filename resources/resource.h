@@ -15,6 +15,7 @@
 #define IDS_WD_SAMPLE_SHEET     9151   // caption of the sample sheet
 #define IDS_WD_SAMPLE_FORMAT    9152   // "Entry%d"
 #define IDS_WD_SAMPLE_INSERTS   9153   // "%1 then %2"
+#define IDS_WD_SAMPLE_SIX       9154   // "%1|%2|%3|%4|%5|%6"
 
 #include "frame_ids.h"
 #include "wizard_ids.h"

@@ -7,11 +7,8 @@
 IMPLEMENT_DYNCREATE(MpAppUiFind, CPropertyPage)
 
 // Nothing to handle beyond the page's own. (An empty map leaves the map's class typedef unused.)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-local-typedefs"
 BEGIN_MESSAGE_MAP(MpAppUiFind, CPropertyPage)
 END_MESSAGE_MAP()
-#pragma GCC diagnostic pop
 
 namespace {
 const char kFindPrompt[] = "FindPrompt";

@@ -3,11 +3,8 @@
 #include "MpLogging.h"
 #include "resource.h"
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-local-typedefs"
 BEGIN_MESSAGE_MAP(MpAppUiOptionsWizard, CPropertySheet)
 END_MESSAGE_MAP()
-#pragma GCC diagnostic pop
 
 namespace {
 

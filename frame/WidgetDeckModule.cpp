@@ -1,0 +1,56 @@
+// Entry point of the library: an MFC extension library whose resources live in the resource
+// module WidgetDeckRes.dll.
+#include "WidgetDeckModule.h"
+#include <afxwin.h>
+#include <afxdllx.h>
+#include <string>
+#include "MpSmartPointers.h"
+#include "MpStrings.h"
+#include "MpUtServices.h"
+
+HINSTANCE g_hWidgetDeckInstance = nullptr;
+
+namespace {
+
+AFX_EXTENSION_MODULE WidgetDeckDLL;
+
+BOOL processAttach(HINSTANCE hInstance) {
+  ::OutputDebugStringA("WIDGETDECK.DLL Initializing!\n");
+  g_hWidgetDeckInstance = hInstance;
+  if (!AfxInitExtensionModule(WidgetDeckDLL, hInstance)) return FALSE;
+
+  // Without the host's operating-system services there is no resource module to ask for, and
+  // nothing to say about it.
+  IMpUtOsDllPtr osDll(CLSID_MpUtOs, nullptr);
+  if (!osDll.isNull()) {
+    const std::string resourceModule = "WidgetDeckRes.dll";
+    if (!osDll->loadResourceModule(resourceModule)) {
+      // The library loads all the same, without its texts and templates.
+      const std::string text =
+          MpStrFormat("Unable to locate %s\r\n\r\nCheck your language setting !", resourceModule.c_str());
+      AfxMessageBox(text.c_str(), MB_ICONERROR, 0);
+    }
+  }
+  // Joins the chain of extension libraries, resource module found or not; MFC owns the object.
+  new CDynLinkLibrary(WidgetDeckDLL, FALSE);
+  return TRUE;
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved) {
+  (void)lpReserved;
+  if (dwReason == DLL_PROCESS_ATTACH) {
+    // Nothing may unwind into the loader: an attach that did not finish fails the load.
+    try {
+      return processAttach(hInstance);
+    } catch (...) {
+      return FALSE;
+    }
+  }
+  if (dwReason == DLL_PROCESS_DETACH) {
+    ::OutputDebugStringA("WIDGETDECK.DLL Terminating!\n");
+    AfxTermExtensionModule(WidgetDeckDLL, FALSE);
+  }
+  return TRUE;
+}

@@ -1,0 +1,129 @@
+// What the library builds when it is loaded, its texts and its tolerance comparison.
+#include <gtest/gtest.h>
+#include <cmath>
+#include <limits>
+#include <string>
+#include "MpAppUiMenu.h"
+#include "MpResourceString.h"
+#include "MpUiResourceString.h"
+#include "resource.h"
+#include "wdtest.h"
+
+namespace {
+
+TEST(ResourceString, InsertsGoIntoTheirPlacesAndAMissingIdGivesWhatTheLookupGives) {
+  HINSTANCE resources = wdtest::ResourceModule();
+  ASSERT_NE(resources, nullptr);
+  const bool registeredHere = MpGetResourceString(IDS_WD_SAMPLE_INSERTS).empty();
+  ASSERT_TRUE(MpRegisterResourceModule(resources));
+
+  EXPECT_EQ(getResourceString(IDS_WD_SAMPLE_INSERTS, "cut", "drill", "unused", "unused"), "cut then drill");
+  EXPECT_EQ(getResourceString(IDS_WD_SAMPLE_INSERTS, "", "", "", ""), " then ");
+  // The fifth and sixth inserts are always empty.
+  EXPECT_EQ(getResourceString(IDS_WD_SAMPLE_SIX, "a", "b", "c", "d"), "a|b|c|d||");
+  // The inserts keep their order and are not searched again for placeholders.
+  EXPECT_EQ(getResourceString(IDS_WD_SAMPLE_INSERTS, "%2", "%1", "", ""), "%2 then %1");
+  EXPECT_EQ(getResourceString(IDS_WD_SAMPLE_FORMAT, "a", "b", "c", "d"), MpGetResourceString(IDS_WD_SAMPLE_FORMAT));
+
+  const unsigned int missing = 9199;
+  EXPECT_EQ(getResourceString(missing, "a", "b", "c", "d"), MpGetResourceString(missing, "a", "b", "c", "d"));
+  EXPECT_EQ(getResourceString(missing, "a", "b", "c", "d"), "");
+
+  if (registeredHere) {
+    EXPECT_TRUE(MpUnregisterResourceModule(resources));
+  }
+}
+
+TEST(NearlyEqual, ClosedIntervalAroundTheSecondValue) {
+  // Both bounds belong to the interval.
+  EXPECT_TRUE(isNearlyEqual(1.0, 1.25, 0.25));
+  EXPECT_TRUE(isNearlyEqual(1.5, 1.25, 0.25));
+  EXPECT_TRUE(isNearlyEqual(1.25, 1.25, 0.0));
+  EXPECT_TRUE(isNearlyEqual(2.00005, 2.0, 0.0001));
+  // Just outside, on either side.
+  EXPECT_FALSE(isNearlyEqual(1.5, 1.0, 0.25));
+  EXPECT_FALSE(isNearlyEqual(0.5, 1.0, 0.25));
+  EXPECT_FALSE(isNearlyEqual(1.9998, 2.0, 0.0001));
+  EXPECT_FALSE(isNearlyEqual(1.0, 1.0 + 1e-9, 0.0));
+  // The bounds are b + tolerance and b - tolerance as computed in doubles (|a - b| would round
+  // the other way in both cases).
+  EXPECT_TRUE(isNearlyEqual(0.4, 0.1, 0.3));
+  EXPECT_FALSE(isNearlyEqual(0.3, 1.0, 0.7));
+}
+
+TEST(NearlyEqual, NegativeToleranceAndNaNAreNeverEqual) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  // An empty interval: not even equal operands lie in it.
+  EXPECT_FALSE(isNearlyEqual(1.0, 1.0, -0.25));
+  EXPECT_FALSE(isNearlyEqual(0.0, 0.0, -1e-12));
+  EXPECT_FALSE(isNearlyEqual(1.1, 1.0, -0.25));
+  EXPECT_FALSE(isNearlyEqual(0.9, 1.0, -0.25));
+  // A NaN in any place.
+  EXPECT_FALSE(isNearlyEqual(nan, 1.0, 0.25));
+  EXPECT_FALSE(isNearlyEqual(1.0, nan, 0.25));
+  EXPECT_FALSE(isNearlyEqual(1.0, 1.0, nan));
+  EXPECT_FALSE(isNearlyEqual(nan, nan, 1.0));
+  const double inf = std::numeric_limits<double>::infinity();
+  EXPECT_TRUE(isNearlyEqual(5.0, 1.0, inf));
+  EXPECT_FALSE(isNearlyEqual(inf, 1.0, 1e300));
+}
+
+OSVERSIONINFOA Version(DWORD major, DWORD minor) {
+  OSVERSIONINFOA info{};
+  info.dwOSVersionInfoSize = sizeof(info);
+  info.dwMajorVersion = major;
+  info.dwMinorVersion = minor;
+  return info;
+}
+
+// GetVersion(): major version in the low byte, minor in the next, the top bit set outside the
+// NT family.
+DWORD NtVersion(DWORD major, DWORD minor) { return major | (minor << 8) | (7601u << 16); }
+DWORD NineXVersion(DWORD major, DWORD minor) { return major | (minor << 8) | 0x80000000u; }
+
+TEST(WindowsVersionCode, MapsTheVersionsWhoseMenusDiffer) {
+  struct Case {
+    DWORD version;
+    DWORD major, minor;
+    int code;
+  };
+  const Case cases[] = {
+      {NtVersion(3, 51), 3, 51, 1}, {NtVersion(4, 0), 4, 0, 5},     {NtVersion(5, 0), 5, 0, 6},
+      {NtVersion(5, 1), 5, 1, 7},   {NtVersion(5, 2), 5, 2, 1},     {NtVersion(6, 1), 6, 1, 1},
+      {NtVersion(6, 2), 6, 2, 1},   {NtVersion(10, 0), 10, 0, 1},   {NineXVersion(4, 0), 4, 0, 2},
+      {NineXVersion(4, 10), 4, 10, 3}, {NineXVersion(4, 90), 4, 90, 4}, {NineXVersion(3, 10), 3, 10, 0},
+      {NineXVersion(3, 90), 3, 90, 0},
+  };
+  for (const Case& c : cases) {
+    const OSVERSIONINFOA info = Version(c.major, c.minor);
+    EXPECT_EQ(windowsVersionCodeFor(c.version, &info), c.code)
+        << std::hex << "GetVersion " << c.version << std::dec << ", version " << c.major << "." << c.minor;
+  }
+  // Without the detailed answer the family decides alone.
+  EXPECT_EQ(windowsVersionCodeFor(NtVersion(5, 1), nullptr), 1);
+  EXPECT_EQ(windowsVersionCodeFor(NineXVersion(4, 10), nullptr), 2);
+  EXPECT_EQ(windowsVersionCodeFor(NineXVersion(3, 10), nullptr), 0);
+}
+
+TEST(WindowsVersionCode, SetOnceAtLoadFromTheRunningSystem) {
+  OSVERSIONINFOA info{};
+  info.dwOSVersionInfoSize = sizeof(info);
+  ASSERT_TRUE(::GetVersionExA(&info));
+  const int running = windowsVersionCodeFor(::GetVersion(), &info);
+  EXPECT_EQ(getWindowsVersionCode(), running);
+  EXPECT_EQ(windowsVersionCode, running);
+}
+
+TEST(ModuleObjects, BuiltAtLoad) {
+  // The registered message: the same number the system gives every caller of that name.
+  EXPECT_NE(g_simulationGotoMessage, 0u);
+  EXPECT_EQ(g_simulationGotoMessage, ::RegisterWindowMessageA("SIMULATION_GOTO"));
+  EXPECT_GE(g_simulationGotoMessage, 0xC000u);
+
+  // The menus' shared tables start empty; the image list is created on first use.
+  EXPECT_EQ(MpAppUiMenu::m_AllImages.GetSafeHandle(), nullptr);
+  EXPECT_EQ(MpAppUiMenu::m_AllImagesID.GetSize(), 0);
+  EXPECT_EQ(MpAppUiMenu::m_AllSubMenus.GetSize(), 0);
+}
+
+}  // namespace
