@@ -249,7 +249,7 @@ int runTask(int argc, char** argv) {
 
 }  // namespace
 
-int RunTaskCommand(int argc, char** argv) {
+extern "C" int RunTaskCommand(int argc, char** argv) {
   const bool installedHere = !MpHostIsInstalled();
   if (installedHere && !MpHostInstall()) {
     std::fprintf(stderr, "DeckHost task: the host could not be installed\n");

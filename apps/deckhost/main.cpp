@@ -4,7 +4,6 @@
 #include <afxwin.h>
 #include <afxscript.h>
 #include <cstdio>
-#include "TaskCommand.h"
 #include <cstring>
 #include <string>
 #include "MpHost.h"
@@ -86,14 +85,42 @@ bool LoadResources() {
 }
 
 int Usage(const char* cmd) {
-  std::printf("usage: DeckHost [demo | data | task <TaskName> ... | sample [--scripted]]\n"
+  std::printf("usage: DeckHost [demo | data | task <TaskName> ... | messages [--scripted] |\n"
+              "                 sample [--scripted]]\n"
               "  demo    prints the sample data set, then runs the \"RuleConstant\" task on it\n"
               "          unattended and prints the bags read back (the default)\n"
               "  data    prints the sample data set: its classes, objects and rule-constant choices\n"
               "  task    runs the task sheet for one task with preset values and scripted user\n"
               "          actions; \"DeckHost task --help\" lists its options\n"
+              "  messages  logs three sample failures and shows them in the result viewer\n"
+              "          (--scripted: unattended, printing the viewer's rows)\n"
               "  sample  shows the class-library sample dialog (--scripted: unattended)\n");
   return std::strcmp(cmd, "--help") ? 2 : 0;
+}
+
+// The commands that use the library live in DeckHostCommands.dll. It is loaded, and with it
+// WidgetDeck.dll, only once the host's services are installed, as a real host loads the library:
+// the library's start-up then finds the resource module through the host's OS services.
+HMODULE LoadCommands() {
+  static HMODULE h = ::LoadLibraryA("DeckHostCommands.dll");
+  if (!h) std::fprintf(stderr, "DeckHost: DeckHostCommands.dll or WidgetDeck.dll could not be loaded\n");
+  return h;
+}
+
+int RunTaskCommand(int argc, char** argv) {
+  HMODULE h = LoadCommands();
+  auto fn = h ? reinterpret_cast<int (*)(int, char**)>(
+                    reinterpret_cast<void*>(::GetProcAddress(h, "RunTaskCommand")))
+              : nullptr;
+  return fn ? fn(argc, argv) : 2;
+}
+
+int RunMessagesCommand(bool scripted) {
+  HMODULE h = LoadCommands();
+  auto fn = h ? reinterpret_cast<int (*)(bool)>(
+                    reinterpret_cast<void*>(::GetProcAddress(h, "RunMessagesCommand")))
+              : nullptr;
+  return fn ? fn(scripted) : 2;
 }
 
 // The demo's task: a new rule constant named on the sample data, typed and confirmed.
@@ -109,7 +136,8 @@ int Run(int argc, char** argv) {
   const bool demo = !std::strcmp(cmd, "demo");
   const bool data = !std::strcmp(cmd, "data");
   const bool sample = !std::strcmp(cmd, "sample");
-  if (!demo && !data && !sample) return Usage(cmd);
+  const bool messages = !std::strcmp(cmd, "messages");
+  if (!demo && !data && !sample && !messages) return Usage(cmd);
 
   if (demo || data) {
     MpHostData* set = MpHostCreateSampleData();
@@ -119,6 +147,8 @@ int Run(int argc, char** argv) {
     std::printf("\n");
     return RunDemoTask();
   }
+  const bool scripted = argc > 2 && !std::strcmp(argv[2], "--scripted");
+  if (messages) return RunMessagesCommand(scripted);
   if (!LoadResources()) return 2;
   return RunSample(argc > 2 && !std::strcmp(argv[2], "--scripted"));
 }
