@@ -69,22 +69,8 @@ void addStandardClasses(MpHostCustomization& c) {
 }
 
 // A class object: empty until loaded, then one class of a customization.
-class ClassObject final : public IMpZulClass {
+class ClassObject final : public mphost::SingleInterfaceObject<IMpZulClass, IID_IMpZulClass> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (!IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_IMpZulClass)) return E_NOINTERFACE;
-    *out = static_cast<IMpZulClass*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return m_refs.addRef(); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG refs = m_refs.release();
-    if (refs == 0) delete this;
-    return refs;
-  }
 
   bool getName(std::string& name) override {
     const MpHostClassDef* def = definition();
@@ -131,12 +117,11 @@ class ClassObject final : public IMpZulClass {
   }
 
  private:
-  ~ClassObject() {
+  ~ClassObject() override {
     if (m_customization) m_customization->Release();
   }
   const MpHostClassDef* definition() const { return m_customization ? m_customization->findClass(m_name) : nullptr; }
 
-  mphost::RefCount m_refs;
   MpHostCustomization* m_customization = nullptr;  // one reference once loaded
   std::string m_name;
 };
@@ -313,10 +298,7 @@ IMpZulClass* MpHostCreateClass(MpHostCustomization* customization, const std::st
 namespace mphost {
 
 HRESULT createClassObject(REFIID iid, void** out) {
-  ClassObject* object = new ClassObject();
-  const HRESULT hr = object->QueryInterface(iid, out);
-  object->Release();
-  return hr;
+  return handOut(new ClassObject(), iid, out);
 }
 
 }  // namespace mphost

@@ -43,10 +43,7 @@ void objectMade() { ::InterlockedIncrement(&g_liveObjects); }
 void objectGone() { ::InterlockedDecrement(&g_liveObjects); }
 
 HRESULT createOptions(REFIID iid, void** out) {
-  MpHostOptions* bag = MpHostOptions::create();
-  const HRESULT hr = bag->QueryInterface(iid, out);
-  bag->Release();
-  return hr;
+  return handOut(MpHostOptions::create(), iid, out);
 }
 
 }  // namespace mphost

@@ -30,6 +30,41 @@ class RefCount {
   volatile LONG m_refs = 1;
 };
 
+// The IUnknown of a host object that offers one interface. Made with one reference, which its
+// maker owns; deleted when the last reference goes.
+template <class I, const GUID& Iid>
+class SingleInterfaceObject : public I {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    if (!IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, Iid)) return E_NOINTERFACE;
+    *out = static_cast<I*>(this);
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return m_refs.addRef(); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG refs = m_refs.release();
+    if (refs == 0) delete this;
+    return refs;
+  }
+
+ protected:
+  virtual ~SingleInterfaceObject() = default;
+
+ private:
+  RefCount m_refs;
+};
+
+// Hands a new object out as the interface asked for; the maker's reference is given up.
+template <class T>
+HRESULT handOut(T* object, REFIID iid, void** out) {
+  const HRESULT hr = object->QueryInterface(iid, out);
+  object->Release();
+  return hr;
+}
+
 // Asks an object for one of the host's implementation identifiers; the implementation pointer
 // without the reference the query added (the caller holds the object), null when it has none.
 template <class T>

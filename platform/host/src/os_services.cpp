@@ -149,10 +149,7 @@ class OsServices final : public IMpUtOsDll, public IMpUtOsFile {
 namespace mphost {
 
 HRESULT createOsServices(REFIID iid, void** out) {
-  OsServices* services = new OsServices();
-  const HRESULT hr = services->QueryInterface(iid, out);
-  services->Release();
-  return hr;
+  return handOut(new OsServices(), iid, out);
 }
 
 }  // namespace mphost

@@ -47,22 +47,8 @@ bool writeString(const std::string& key, const std::string& name, const std::str
 // getValue reads strings and 32-bit numbers (as decimal text), getString strings only; both give
 // the fallback for a missing key or value. Both setters write a string value, making the key
 // when it does not exist.
-class Registry final : public IMpRegistry {
+class Registry final : public mphost::SingleInterfaceObject<IMpRegistry, IID_IMpRegistry> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (!IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_IMpRegistry)) return E_NOINTERFACE;
-    *out = static_cast<IMpRegistry*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return m_refs.addRef(); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG refs = m_refs.release();
-    if (refs == 0) delete this;
-    return refs;
-  }
 
   std::string getValue(const std::string& key, const std::string& name, const std::string& fallback) override {
     std::string text;
@@ -80,26 +66,11 @@ class Registry final : public IMpRegistry {
   }
 
  private:
-  ~Registry() = default;
-  mphost::RefCount m_refs;
+  ~Registry() override = default;
 };
 
-class SystemInfo final : public IMpSystemInfo {
+class SystemInfo final : public mphost::SingleInterfaceObject<IMpSystemInfo, IID_IMpSystemInfo> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (!IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_IMpSystemInfo)) return E_NOINTERFACE;
-    *out = static_cast<IMpSystemInfo*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return m_refs.addRef(); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG refs = m_refs.release();
-    if (refs == 0) delete this;
-    return refs;
-  }
 
   bool getProductInfo(std::string& first, std::string& second, std::string& third) override {
     first = MpHostProductWords[0];
@@ -117,16 +88,12 @@ class SystemInfo final : public IMpSystemInfo {
   }
 
  private:
-  ~SystemInfo() = default;
-  mphost::RefCount m_refs;
+  ~SystemInfo() override = default;
 };
 
 template <class T>
 HRESULT createObject(REFIID iid, void** out) {
-  T* object = new T();
-  const HRESULT hr = object->QueryInterface(iid, out);
-  object->Release();
-  return hr;
+  return mphost::handOut(new T(), iid, out);
 }
 
 }  // namespace

@@ -75,24 +75,10 @@ MpHostOptions* liveGroup(const std::shared_ptr<MpHostSettingsStore>& store, MpHo
   return live;
 }
 
-class SettingsService final : public IMpPmUtSettingsBase {
+class SettingsService final : public mphost::SingleInterfaceObject<IMpPmUtSettingsBase, IID_IMpPmUtSettingsBase> {
  public:
   explicit SettingsService(std::shared_ptr<MpHostSettingsStore> store) : m_store(std::move(store)) {}
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (!IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_IMpPmUtSettingsBase)) return E_NOINTERFACE;
-    *out = static_cast<IMpPmUtSettingsBase*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return m_refs.addRef(); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG refs = m_refs.release();
-    if (refs == 0) delete this;
-    return refs;
-  }
 
   bool setCustomization(IMpDataCustomization2* customization) override {
     std::lock_guard<std::mutex> guard(m_store->lock);
@@ -138,7 +124,7 @@ class SettingsService final : public IMpPmUtSettingsBase {
   }
 
  private:
-  ~SettingsService() = default;
+  ~SettingsService() override = default;
 
   IMpOptions* get(MpHostSettingsGroup group) {
     std::lock_guard<std::mutex> guard(m_store->lock);
@@ -152,7 +138,6 @@ class SettingsService final : public IMpPmUtSettingsBase {
     return true;
   }
 
-  mphost::RefCount m_refs;
   std::shared_ptr<MpHostSettingsStore> m_store;
 };
 
@@ -243,10 +228,7 @@ void closeSettingsStore() {
 HRESULT createSettingsService(REFIID iid, void** out) {
   std::shared_ptr<MpHostSettingsStore> store = currentStore();
   if (!store) return E_FAIL;
-  SettingsService* service = new SettingsService(store);
-  const HRESULT hr = service->QueryInterface(iid, out);
-  service->Release();
-  return hr;
+  return handOut(new SettingsService(store), iid, out);
 }
 
 }  // namespace mphost
