@@ -32,8 +32,6 @@ int windowsVersionCodeFor(DWORD version, const OSVERSIONINFOA* info) {
 
 int getWindowsVersionCode() {
   const DWORD version = ::GetVersion();
-  // A 16-bit based Windows below 4 has nothing to refine.
-  if ((version & 0x80000000) && (version & 0xFF) < 4) return windowsVersionCodeFor(version, nullptr);
   OSVERSIONINFOA* info = new (std::nothrow) OSVERSIONINFOA();
   const OSVERSIONINFOA* answer = nullptr;
   if (info) {
@@ -51,4 +49,4 @@ CArray<int, int&> MpAppUiMenu::m_AllImagesID;
 int windowsVersionCode = getWindowsVersionCode();
 CTypedPtrArray<CPtrArray, HMENU> MpAppUiMenu::m_AllSubMenus;
 
-UINT g_simulationGotoMessage = ::RegisterWindowMessageA("SIMULATION_GOTO");
+UINT SIMULATION_GOTO = ::RegisterWindowMessageA("SIMULATION_GOTO");

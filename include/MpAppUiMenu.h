@@ -29,4 +29,4 @@ extern int windowsVersionCode;
 
 // Registered message "SIMULATION_GOTO" (both parameters 0), which the APT listing window sends
 // to its grandparent on a double-click; 0 when registration failed.
-extern UINT g_simulationGotoMessage;
+extern UINT SIMULATION_GOTO;

@@ -11,6 +11,7 @@
 #define IDC_WD_PAGE1_EDIT       9111
 #define IDD_WD_SAMPLE_PAGE2     9120   // second property page
 #define IDC_WD_PAGE2_CHECK      9121
+#define IDC_WD_PAGE2_COMBO      9122   // filled from the template's init data
 #define IDS_WD_SAMPLE_TITLE     9150   // "Sample"
 #define IDS_WD_SAMPLE_SHEET     9151   // caption of the sample sheet
 #define IDS_WD_SAMPLE_FORMAT    9152   // "Entry%d"

@@ -116,9 +116,9 @@ TEST(WindowsVersionCode, SetOnceAtLoadFromTheRunningSystem) {
 
 TEST(ModuleObjects, BuiltAtLoad) {
   // The registered message: the same number the system gives every caller of that name.
-  EXPECT_NE(g_simulationGotoMessage, 0u);
-  EXPECT_EQ(g_simulationGotoMessage, ::RegisterWindowMessageA("SIMULATION_GOTO"));
-  EXPECT_GE(g_simulationGotoMessage, 0xC000u);
+  EXPECT_NE(SIMULATION_GOTO, 0u);
+  EXPECT_EQ(SIMULATION_GOTO, ::RegisterWindowMessageA("SIMULATION_GOTO"));
+  EXPECT_GE(SIMULATION_GOTO, 0xC000u);
 
   // The menus' shared tables start empty; the image list is created on first use.
   EXPECT_EQ(MpAppUiMenu::m_AllImages.GetSafeHandle(), nullptr);

@@ -81,7 +81,8 @@ const int kControls[] = {IDC_WD_RSZ_GROUP,  IDC_WD_RSZ_LIST,      IDC_WD_RSZ_TEX
 // The frame becomes a sizing border around the template's client area. With a client width of
 // 301, anchor point 50 is pixel 150 when margins are taken and when rectangles are rebuilt, so
 // an untouched dialog moves nothing; growing keeps each corner's distance to its anchor point;
-// shrinking back restores every rectangle; SIZE_MAXSHOW and SIZE_MAXHIDE rearrange nothing.
+// shrinking back restores every rectangle; SIZE_MAXSHOW and SIZE_MAXHIDE rearrange nothing;
+// destroying the window removes the anchors.
 TEST_F(ResizableDialogTest, AnchorsKeepDistancesWithoutDrift) {
   TestDialog dlg;
   ASSERT_TRUE(dlg.Create(IDD_WD_RESIZABLE_TEST));
@@ -138,6 +139,10 @@ TEST_F(ResizableDialogTest, AnchorsKeepDistancesWithoutDrift) {
   EXPECT_EQ(RectOf(dlg, IDC_WD_RSZ_BUTTON).TopLeft(), CPoint(1, 2));
   dlg.SendMessage(WM_SIZE, SIZE_RESTORED, size);
   EXPECT_EQ(RectOf(dlg, IDC_WD_RSZ_BUTTON), before[IDC_WD_RSZ_BUTTON]);
+
+  ASSERT_EQ(dlg.ordinaryAnchors(), 6);
+  dlg.DestroyWindow();
+  EXPECT_EQ(dlg.entries() + dlg.ordinaryAnchors(), 0) << "destroying the window removes the anchors";
 }
 
 // A list box scrolled near its right end is moved without copying its old bits, one at its start
@@ -257,8 +262,8 @@ TEST_F(ResizableDialogTest, MissingControlsAndCallbackEntries) {
 }
 
 // Tracking limits act once initialised: the initial size is the minimum; a maximum size applies
-// while set. The grip sits in the corner as a triangle, answers hit
-// tests as the sizing corner and is disabled while the dialog is maximized.
+// while set. The grip sits in the corner as a triangle, answers hit tests as the sizing corner,
+// is disabled while the dialog is maximized and takes its subclass off on WM_DESTROY.
 TEST_F(ResizableDialogTest, TrackingLimitsAndGrip) {
   TestDialog idle;
   idle.SetMinimumTrackSize(CSize(500, 400));
@@ -308,6 +313,14 @@ TEST_F(ResizableDialogTest, TrackingLimitsAndGrip) {
   EXPECT_EQ(RectOf(dlg, grip).BottomRight(), ClientOf(dlg).BottomRight());
   dlg.ShowWindow(SW_RESTORE);
   EXPECT_TRUE(::IsWindowEnabled(grip));
+
+  // On WM_DESTROY the subclass takes itself off: the property goes, the previous procedure is back.
+  const LONG_PTR previous = reinterpret_cast<LONG_PTR>(::GetPropA(grip, "ResizableGrip"));
+  ASSERT_NE(::GetWindowLongPtrA(grip, GWLP_WNDPROC), previous);
+  ::SendMessageA(grip, WM_DESTROY, 0, 0);
+  EXPECT_EQ(::GetPropA(grip, "ResizableGrip"), nullptr);
+  EXPECT_EQ(::GetWindowLongPtrA(grip, GWLP_WNDPROC), previous);
+  EXPECT_NE(::SendMessageA(grip, WM_NCHITTEST, 0, 0), HTBOTTOMRIGHT) << "hit tests go to the scroll bar again";
 }
 
 // The placement in the profile: "10,20,410,320,1,0" in rectangle-only mode puts the window at
@@ -325,6 +338,7 @@ TEST_F(ResizableDialogTest, PlacementSavedAndRestoredThroughTheProfile) {
 
   auto dlg = withSaved(nullptr);
   const CSize initial = WindowOf(*dlg).Size();
+  EXPECT_FALSE(dlg->LoadPlacement(section, TRUE)) << "no entry";
   ASSERT_LT(initial.cx, 400);
   ASSERT_LT(initial.cy, 300);
   dlg->SetWindowPos(nullptr, 30, 40, 420, 310, SWP_NOZORDER);

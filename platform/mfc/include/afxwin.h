@@ -289,6 +289,9 @@ protected:
   int m_nModalResult = -1;
   BOOL m_bInModal = FALSE;
   LRESULT HandleInitDialog(WPARAM, LPARAM);
+  // Fills list and combo boxes from the template's init data (resource type 240), as the
+  // dialog is initialised; FALSE when the data is malformed.
+  BOOL ExecuteDlgInit(LPCSTR lpszResourceName);
   // Finds the template through the resource chain; null when no module has it.
   LPCDLGTEMPLATEA LoadTemplate(HINSTANCE* phInst) const;
   BOOL CreateFromTemplate(LPCDLGTEMPLATEA lpTemplate, HINSTANCE hInst, HWND hWndParent);

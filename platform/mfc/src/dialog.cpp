@@ -1,6 +1,8 @@
 // CDialog: modal and modeless dialogs from templates found through the resource chain.
 #include "afxwin.h"
 #include "afxmodal_.h"
+#include <cstring>
+#include <string>
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -123,7 +125,44 @@ void CDialog::EndDialog(int nResult) {
   else if (m_hWnd) ::EndDialog(m_hWnd, nResult);
 }
 
-LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {
+  ExecuteDlgInit(m_lpszTemplateName);
+  return OnInitDialog();
+}
+
+BOOL CDialog::ExecuteDlgInit(LPCSTR lpszResourceName) {
+  if (!lpszResourceName) return TRUE;
+  const LPCSTR type = MAKEINTRESOURCEA(240);
+  HINSTANCE h = AfxFindResourceHandle(lpszResourceName, type);
+  HRSRC r = h ? ::FindResourceA(h, lpszResourceName, type) : nullptr;
+  HGLOBAL g = r ? ::LoadResource(h, r) : nullptr;
+  const BYTE* p = g ? static_cast<const BYTE*>(::LockResource(g)) : nullptr;
+  if (!p) return TRUE;  // no init data: nothing to do
+  const BYTE* end = p + ::SizeofResource(h, r);
+  // Entries: control id (WORD), message (WORD), length (DWORD), data; a zero id ends them.
+  // The messages are the 16-bit add-string numbers (0x0401 list box, 0x0403 combo box).
+  while (p + sizeof(WORD) <= end) {
+    WORD id = 0, msg = 0;
+    DWORD len = 0;
+    std::memcpy(&id, p, sizeof(WORD));
+    if (id == 0) return TRUE;
+    if (p + 2 * sizeof(WORD) + sizeof(DWORD) > end) return FALSE;
+    std::memcpy(&msg, p + sizeof(WORD), sizeof(WORD));
+    std::memcpy(&len, p + 2 * sizeof(WORD), sizeof(DWORD));
+    p += 2 * sizeof(WORD) + sizeof(DWORD);
+    if (len > static_cast<DWORD>(end - p)) return FALSE;
+    UINT m = 0;
+    if (msg == 0x0401 || msg == LB_ADDSTRING) m = LB_ADDSTRING;
+    else if (msg == 0x0403 || msg == CB_ADDSTRING) m = CB_ADDSTRING;
+    if (m) {
+      std::string item(reinterpret_cast<const char*>(p), len);
+      item.resize(std::strlen(item.c_str()));
+      ::SendDlgItemMessageA(m_hWnd, id, m, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    }
+    p += len;
+  }
+  return TRUE;
+}
 
 BOOL CDialog::OnInitDialog() {
   UpdateData(FALSE);

@@ -696,9 +696,10 @@ BOOL CWnd::EnableToolTips(BOOL bEnable) {
   for (HWND h = ::GetWindow(m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
     TTTOOLINFOA ti{};
     ti.cbSize = sizeof(ti);
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     ti.hwnd = m_hWnd;
     ti.uId = reinterpret_cast<UINT_PTR>(h);
+    if (::SendMessageA(m_hWndToolTip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti))) continue;
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     ti.lpszText = LPSTR_TEXTCALLBACKA;
     ::SendMessageA(m_hWndToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
   }

@@ -2,6 +2,8 @@
 #include "wdtest.h"
 #include "resource.h"
 #include <afxdlgs.h>
+#include <string>
+#include <vector>
 
 using namespace AfxScript;
 
@@ -28,8 +30,15 @@ public:
   BOOL m_ticked = FALSE;
   int m_inits = 0;
   void DoDataExchange(CDataExchange* pDX) override { DDX_Check(pDX, IDC_WD_PAGE2_CHECK, m_ticked); }
+  std::vector<std::string> m_entriesAtInit;  // the combo box's entries when OnInitDialog ran
   BOOL OnInitDialog() override {
     ++m_inits;
+    HWND combo = ::GetDlgItem(m_hWnd, IDC_WD_PAGE2_COMBO);
+    char buf[32];
+    for (int i = 0; i < (int)::SendMessageA(combo, CB_GETCOUNT, 0, 0); ++i) {
+      ::SendMessageA(combo, CB_GETLBTEXT, i, (LPARAM)buf);
+      m_entriesAtInit.push_back(buf);
+    }
     return CPropertyPage::OnInitDialog();
   }
 };
@@ -85,6 +94,8 @@ TEST_F(PropertySheetTest, RefusingPageKeepsTheSheetOnItUntilFixed) {
   EXPECT_STREQ(sheet.m_first.m_value, "good");
   EXPECT_TRUE(sheet.m_second.m_ticked);
   EXPECT_EQ(sheet.m_second.m_inits, 1);
+  // The template's init data filled the combo box before the page's own initialisation.
+  EXPECT_EQ(sheet.m_second.m_entriesAtInit, (std::vector<std::string>{"gamma", "delta"}));
   EXPECT_EQ(sheet.m_first.m_applied, 1);
   EXPECT_GE(sheet.m_first.m_killActive, 3);
   EXPECT_EQ(sheet.m_hWnd, nullptr);
