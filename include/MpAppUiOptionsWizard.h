@@ -38,7 +38,8 @@ class WIDGETDECK_API MpAppUiOptionsWizard : public CPropertySheet {
   // empty afterwards.
   bool getOptions(MpSmartList& options);
 
-  // A sheet without a page (init failed or never called) is not shown: IDCANCEL.
+  // A sheet without a page (init failed or never called) is not shown: IDCANCEL. -1 when the
+  // sheet could not be run.
   INT_PTR DoModal() override;
 
  protected:

@@ -5,8 +5,9 @@ WD_BUILD=${WD_BUILD:-$WD_ROOT/build}
 export WINEPREFIX=$WD_BUILD/wineprefix
 export WINEARCH=win64
 export WINEDEBUG=${WINEDEBUG:--all}
-# No Mono or Gecko installer prompts in a fresh prefix.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko installer prompts; a crashing program ends at once instead of waiting in
+# the debugger (a crashed test then fails instead of timing out).
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 # Headless: the prefix uses the null graphics driver; never talk to an X server by accident.
 unset DISPLAY WAYLAND_DISPLAY
 

@@ -6,7 +6,6 @@
 
 IMPLEMENT_DYNCREATE(MpAppUiFind, CPropertyPage)
 
-// Nothing to handle beyond the page's own. (An empty map leaves the map's class typedef unused.)
 BEGIN_MESSAGE_MAP(MpAppUiFind, CPropertyPage)
 END_MESSAGE_MAP()
 
@@ -57,7 +56,7 @@ BOOL MpAppUiFind::OnKillActive() {
   CString section;
   CString entryFormat;
   CWinApp* app = AfxGetApp();
-  if (app != nullptr && section.LoadString(IDS_FIND_PROFILE_SECTION) && !section.IsEmpty() &&
+  if (app != nullptr && section.LoadString(IDS_FIND_PROFILE_SECTION) &&
       entryFormat.LoadString(IDS_FIND_PROFILE_ENTRY) &&
       MpAppUiTaskPage::isSingleIntFormat(std::string((LPCSTR)entryFormat))) {
     CString entry;

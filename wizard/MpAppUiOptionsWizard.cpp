@@ -31,8 +31,9 @@ struct TaskName {
   Task task;
 };
 
-// The order in which init compares the names (the first equal one wins).
-const TaskName kInitOrder[] = {
+// Every task name, in the order init compares them. The names are distinct, so the getters'
+// lookup finds the same task whatever order it goes in.
+const TaskName kTasks[] = {
     {"DesignChanges", Task::DesignChanges},
     {"RenumberAssemblies", Task::RenumberAssemblies},
     {"ExportNode", Task::ExportNode},
@@ -44,33 +45,14 @@ const TaskName kInitOrder[] = {
     {"CustomerCommand", Task::CustomerCommand},
     {"GroupingCommand", Task::GroupingCommand},
     {"AddOperation", Task::AddOperation},
-    {"SafeRetracts", Task::SafeRetracts},
-    {"CustomizationClass", Task::CustomizationClass},
-    {"CustomizationField", Task::CustomizationField},
-};
-
-// The order in which the getters look the name up again.
-const TaskName kLookupOrder[] = {
-    {"DesignChanges", Task::DesignChanges},
-    {"RenumberAssemblies", Task::RenumberAssemblies},
-    {"ExportNode", Task::ExportNode},
-    {"AddProductVariant", Task::AddProductVariant},
-    {"RuleConstant", Task::RuleConstant},
-    {"RuleDecoration", Task::RuleDecoration},
-    {"Find", Task::Find},
-    {"AddOperation", Task::AddOperation},
-    {"SetField", Task::SetField},
-    {"GroupingCommand", Task::GroupingCommand},
-    {"CustomerCommand", Task::CustomerCommand},
     {"SafeRetracts", Task::SafeRetracts},
     {"CustomizationClass", Task::CustomizationClass},
     {"CustomizationField", Task::CustomizationField},
 };
 
 // Exact, case-sensitive comparison.
-template <size_t N>
-Task findTask(const TaskName (&order)[N], const std::string& name) {
-  for (const TaskName& entry : order)
+Task findTask(const std::string& name) {
+  for (const TaskName& entry : kTasks)
     if (name == entry.name) return entry.task;
   return Task::None;
 }
@@ -113,7 +95,7 @@ bool MpAppUiOptionsWizard::init(std::string& taskName, MpZulSmartList& selection
     m_bInitDone = true;
     m_taskName = taskName;
 
-    switch (findTask(kInitOrder, taskName)) {
+    switch (findTask(taskName)) {
       case Task::RuleConstant:
         AddPage(&m_ruleConstantPage);
         return m_ruleConstantPage.init(selection, preset);
@@ -145,7 +127,7 @@ bool MpAppUiOptionsWizard::init(std::string& taskName, IMpData* data, IMpOptions
 
 IMpOptions* MpAppUiOptionsWizard::getOptions() {
   try {
-    switch (findTask(kLookupOrder, m_taskName)) {
+    switch (findTask(m_taskName)) {
       case Task::RuleConstant:
         return m_ruleConstantPage.getOptions();
       case Task::Find:
@@ -161,7 +143,7 @@ IMpOptions* MpAppUiOptionsWizard::getOptions() {
 
 bool MpAppUiOptionsWizard::getOptions(MpSmartList& options) {
   try {
-    switch (findTask(kLookupOrder, m_taskName)) {
+    switch (findTask(m_taskName)) {
       case Task::RuleConstant:
         appendBag(options, m_ruleConstantPage.getOptions());
         break;
@@ -179,6 +161,10 @@ bool MpAppUiOptionsWizard::getOptions(MpSmartList& options) {
 }
 
 INT_PTR MpAppUiOptionsWizard::DoModal() {
-  if (GetPageCount() == 0) return IDCANCEL;
-  return CPropertySheet::DoModal();
+  try {
+    if (GetPageCount() == 0) return IDCANCEL;
+    return CPropertySheet::DoModal();
+  } catch (...) {
+    return -1;
+  }
 }

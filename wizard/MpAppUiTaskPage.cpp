@@ -12,10 +12,6 @@ bool isOneOf(char c, const char* set) { return c != '\0' && std::strchr(set, c) 
 
 bool createBag(IMpOptionsPtr& bag) { return bag.createInstance(CLSID_MpOptions, nullptr); }
 
-bool writeSwitch(IMpOptions* bag, const std::string& key, bool on) {
-  return bag->setString(key, on ? "on" : "off");
-}
-
 std::string windowText(const CWnd& control) {
   CString text;
   control.GetWindowText(text);

@@ -1,6 +1,6 @@
 // What every task page of the task sheet does the same way: taking the preset or making a
-// fresh bag, moving texts between controls and bag, reporting rejected input, and writing
-// check boxes as "on" and "off". Internal to the library; the pages stay plain property pages.
+// fresh bag, moving texts between controls and bag, reporting rejected input. Internal to the
+// library; the pages stay plain property pages.
 #pragma once
 #include <afxwin.h>
 #include <string>
@@ -25,9 +25,6 @@ bool takeBag(IMpOptionsPtr& bag, IMpOptions* preset, Seed seed) {
   seed(bag.get());
   return true;
 }
-
-// Check boxes and radio buttons are kept as "on" and "off".
-bool writeSwitch(IMpOptions* bag, const std::string& key, bool on);
 
 // A control's text.
 std::string windowText(const CWnd& control);

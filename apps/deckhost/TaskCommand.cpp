@@ -149,12 +149,39 @@ void printIndented(const std::string& text) {
   }
 }
 
+int help() {
+  std::printf(
+      "usage: DeckHost task <TaskName> [options] [actions]\n"
+      "Runs the task sheet for one task unattended and prints what the host reads back.\n"
+      "Options:\n"
+      "  --sample              preset from the sample data: the rule constants' names taken and\n"
+      "                        the value types offered, as the lists \"Name\" and \"Type\"\n"
+      "  --preset KEY=VALUE    a string value in the preset\n"
+      "  --preset-list KEY=A,B,C\n"
+      "                        a string list in the preset (comma-separated)\n"
+      "  --empty-preset        an empty preset (without any preset option the page makes a\n"
+      "                        fresh bag of its own)\n"
+      "  --data                set up through the open data object instead of an empty selection\n"
+      "Actions, done on the task page in this order:\n"
+      "  --type KEY=TEXT       type TEXT into the control that shows KEY\n"
+      "  --choose KEY=TEXT     choose the entry TEXT in the chooser that shows KEY\n"
+      "  --ok | --cancel       press OK or Cancel; this ends one round of actions, and when the\n"
+      "                        page refuses to be left the next round runs\n"
+      "Actions after the last --ok or --cancel end with OK. Every message box is printed and\n"
+      "answered with OK. Keys: RuleConstant \"Name\", \"Type\", \"Default\", \"Factor\",\n"
+      "\"Explantion\"; Find \"FindString\".\n"
+      "Exit code: 0 when every round ran and nothing unexpected came up, 1 otherwise, 2 for a\n"
+      "usage error.\n");
+  return 0;
+}
+
 int usage(const char* message) {
   std::fprintf(stderr, "DeckHost task: %s\n", message);
   std::fprintf(stderr,
                "usage: DeckHost task <TaskName> [--sample] [--preset KEY=VALUE] [--preset-list KEY=A,B]\n"
                "                     [--empty-preset] [--data] [--type KEY=TEXT] [--choose KEY=TEXT]\n"
-               "                     [--ok | --cancel] ...\n");
+               "                     [--ok | --cancel] ...\n"
+               "       DeckHost task --help\n");
   return 2;
 }
 
@@ -250,6 +277,7 @@ int runTask(int argc, char** argv) {
 }  // namespace
 
 extern "C" int RunTaskCommand(int argc, char** argv) {
+  if (argc == 2 && std::strcmp(argv[1], "--help") == 0) return help();
   const bool installedHere = !MpHostIsInstalled();
   if (installedHere && !MpHostInstall()) {
     std::fprintf(stderr, "DeckHost task: the host could not be installed\n");

@@ -2,6 +2,7 @@
 // and a script of user actions, and prints what the host reads back.
 //
 //   DeckHost task <TaskName> [options] [actions]
+//   DeckHost task --help   prints the options and actions below
 //
 // Options (set-up of the sheet):
 //   --sample              preset from the sample data set: the rule constants' names taken and

@@ -283,6 +283,70 @@ TEST_F(RuleConstantPageTest, EveryFailedCheckShowsItsBoxInOrderBeforeThePageStay
   preset->Release();
 }
 
+// A bag of the host's behind a wrapper that records the keys written and refuses one of them.
+class RefusingBag final : public IMpOptions {
+ public:
+  RefusingBag(IMpOptions* inner, std::string refused) : m_inner(inner), m_refused(std::move(refused)) {}
+  std::vector<std::string> written;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (iid != IID_IUnknown && iid != IID_IMpOptions) {
+      *out = nullptr;
+      return E_NOINTERFACE;
+    }
+    *out = static_cast<IMpOptions*>(this);
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs; }
+  ULONG STDMETHODCALLTYPE Release() override { return --refs; }  // lives on the test's stack
+  bool commit() override { return false; }
+  bool setObjectKey(const std::string& k, const ZulObjectKey& v) override { return m_inner->setObjectKey(k, v); }
+  bool setDouble(const std::string& k, double v) override { return m_inner->setDouble(k, v); }
+  bool setInt(const std::string& k, int v) override { return m_inner->setInt(k, v); }
+  bool setBool(const std::string& k, bool v) override { return m_inner->setBool(k, v); }
+  bool setString(const std::string& k, const std::string& v) override {
+    written.push_back(k);
+    return k != m_refused && m_inner->setString(k, v);
+  }
+  bool setStringList(const std::string& k, const std::vector<std::string>& v) override {
+    return m_inner->setStringList(k, v);
+  }
+  std::vector<std::string> getStringList(const std::string& k) override { return m_inner->getStringList(k); }
+  std::string getString(const std::string& k) override { return m_inner->getString(k); }
+  bool getBool(const std::string& k) override { return m_inner->getBool(k); }
+  int getInt(const std::string& k) override { return m_inner->getInt(k); }
+  double getDouble(const std::string& k) override { return m_inner->getDouble(k); }
+  ZulObjectKey getObjectKey(const std::string& k) override { return m_inner->getObjectKey(k); }
+
+  ULONG refs = 1;
+
+ private:
+  IMpOptions* m_inner;
+  std::string m_refused;
+};
+
+TEST_F(RuleConstantPageTest, ARefusedWriteKeepsThePageWithoutABoxAndTheOtherKeysAreStillWritten) {
+  IMpOptions* inner = Preset("Gap", "double", "2", "25.4");
+  {
+    RefusingBag bag(inner, "Default");
+    script
+        .Sheet(Caption(), [&](HWND h) {
+          Type(SheetPage(h), IDC_RULE_CONSTANT_NAME, "Gap2");
+          SheetOK(h);  // every check passes, one write does not
+        })
+        .Sheet(Caption(), [&](HWND h) { SheetCancel(h); });
+    EXPECT_EQ(Run(&bag), IDCANCEL);
+    EXPECT_TRUE(script.boxes.empty());
+    EXPECT_EQ(bag.written, (std::vector<std::string>{"Name", "Type", "Default", "Factor", "Explantion"}));
+    EXPECT_EQ(inner->getString("Name"), "Gap2");
+    EXPECT_EQ(inner->getString("Default"), "2");
+    m_sheet.reset();
+    EXPECT_EQ(bag.refs, 1u) << "the page let its reference go";
+  }
+  inner->Release();
+}
+
 TEST_F(RuleConstantPageTest, WithoutABagThePageLetsTheUserGo) {
   ASSERT_TRUE(MpHostUnregisterClass(CLSID_MpOptions));
   script.Sheet(Caption(), [&](HWND h) { SheetOK(h); });
