@@ -37,9 +37,10 @@ BOOL MpAppUiPropertyPage::OnToolTipNotify(UINT id, NMHDR* pNMHDR, LRESULT* pResu
   TOOLTIPTEXTA* pTTT = reinterpret_cast<TOOLTIPTEXTA*>(pNMHDR);
   if (!(pTTT->uFlags & TTF_IDISHWND)) return FALSE;
   const UINT nID = static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(pNMHDR->idFrom)));
-  // Long texts wrap, and a tip stays up while the mouse rests on the control.
+  // Long texts wrap, and a tip stays up while the mouse rests on the control: as long as the
+  // tooltip control allows (its times are 16-bit; a larger value would be cut to its low word).
   ::SendMessageA(pNMHDR->hwndFrom, TTM_SETMAXTIPWIDTH, 0, 300);
-  ::SendMessageA(pNMHDR->hwndFrom, TTM_SETDELAYTIME, TTDT_AUTOPOP, 1000000);
+  ::SendMessageA(pNMHDR->hwndFrom, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(32767, 0));
   // A control without a string gets an empty text, which the tooltip control does not show.
   CString text;
   text.LoadString(nID);
@@ -247,6 +248,9 @@ void MpAppUiSettingsPage::OnKeyKillFocus(UINT id) {
     // On its way to a button or the tabs of the sheet the text is about to be checked again.
     bForLeave = bMayRefuse && ::GetParent(hWndNew) == ::GetParent(m_hWnd);
   }
+  // A refusal remembered for the page check holds only until a field is left again.
+  m_nRefusedForLeave = 0;
+  m_strRefusedForLeave.clear();
   if (!leaveField(*key, bMayRefuse) && bForLeave) {
     m_nRefusedForLeave = key->id;
     m_strRefusedForLeave = controlText(key->id);
@@ -302,24 +306,20 @@ BOOL MpAppUiSettingsPage::OnKillActive() {
   // A value confirmed with Enter, or left by a switch of pages, still has the focus: it is
   // checked and written as if it had been left with Tab. A text refused on its way to the
   // sheet's buttons was logged then and is not logged again.
-  const MpAppUiPageKey* refused = nullptr;
+  const MpAppUiPageKey* logged = nullptr;
   HWND hWndFocus = ::GetFocus();
   if (hWndFocus && ::GetParent(hWndFocus) == m_hWnd && ::IsWindowEnabled(hWndFocus)) {
     const MpAppUiPageKey* key = findKey(::GetDlgCtrlID(hWndFocus), MpAppUiKeyKind::EditField);
-    if (key && key->id == m_nRefusedForLeave && controlText(key->id) == m_strRefusedForLeave) refused = key;
-    else if (key && !leaveField(*key, true)) refused = key;
+    if (key && key->id == m_nRefusedForLeave && controlText(key->id) == m_strRefusedForLeave) logged = key;
+    else if (key && !leaveField(*key, true)) logged = key;
   }
   m_nRefusedForLeave = 0;
   m_strRefusedForLeave.clear();
 
-  // The page check. The field just refused comes first: the focus is on it already.
-  if (refused && failsPageCheck(*refused)) {
-    refuse(*refused, false);
-    return FALSE;
-  }
+  // The page check, in the page's order; the field just refused is not logged a second time.
   for (size_t i = 0; i < m_keyCount; ++i) {
     if (!failsPageCheck(m_keys[i])) continue;
-    refuse(m_keys[i], true);
+    refuse(m_keys[i], &m_keys[i] != logged);
     return FALSE;
   }
   return MpAppUiPropertyPage::OnKillActive();

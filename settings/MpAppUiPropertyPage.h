@@ -160,8 +160,8 @@ class MpAppUiSettingsPage : public MpAppUiPropertyPage {
   IMpOptionsPtr m_spSettings;
   // Set while a refusal moves the focus: the field that loses it then does not refuse in turn.
   bool m_bRefusing = false;
-  // The field refused on its way to the sheet's buttons or by the leave check in progress, so
-  // that the page check does not log the same text a second time.
+  // The field refused on its way to the sheet's buttons, until a field is left again, so that
+  // the page check does not log the same text a second time.
   int m_nRefusedForLeave = 0;
   std::string m_strRefusedForLeave;
 };

@@ -174,14 +174,24 @@ TEST_F(CatiaQyPageTest, TwoRefusedFieldsDoNotPassTheFocusBackAndForth) {
         EXPECT_EQ("1", Value(kCatia, "simplification_catia_tolerance"));
         EXPECT_EQ("0", Value(kCatia, "simplification_proe_tolerance")) << "as the group had it";
 
-        // Enter on one bad field while the other is bad too: one line, the focus stays put.
+        // Enter on the bad Pro/E field while the CATIA one is bad too: the focused field is
+        // refused as if left, then the page check stops at the CATIA field, which comes first;
+        // one line each, and the focus moves once.
         ClearLogs();
         PressEnter();
       })
       .Sheet(kSheetCaption, [&](HWND h) {
         HWND p = SheetPage(h);
-        ExpectOneRefusal("MpAppUiCatiaQyPage", "Enter");
-        EXPECT_TRUE(FocusedAndSelected(p, IDC_PROE_TOLERANCE));
+        const std::vector<MpLogRecord> logs = Logs();
+        EXPECT_EQ(2u, logs.size());
+        for (const MpLogRecord& log : logs) {
+          EXPECT_EQ(200, log.severity);
+          EXPECT_EQ(RefusalText(), log.message);
+          EXPECT_EQ("MpAppUiCatiaQyPage", log.sourceFile);
+        }
+        EXPECT_TRUE(FocusedAndSelected(p, IDC_CATIA_TOLERANCE));
+        EXPECT_EQ("1", Value(kCatia, "simplification_catia_tolerance"));
+        EXPECT_EQ("0", Value(kCatia, "simplification_proe_tolerance"));
         SheetCancel(h);
       });
   EXPECT_EQ(IDCANCEL, sheet.DoModal());

@@ -72,9 +72,8 @@ TEST_F(PropertyPageTest, TooltipsComeFromTheStringOfEachControl) {
     }
     EXPECT_GE(controls, 9);
     EXPECT_EQ(300, ::SendMessageA(tip, TTM_GETMAXTIPWIDTH, 0, 0));
-    EXPECT_NE(::SendMessageA(tip, TTM_GETDELAYTIME, TTDT_INITIAL, 0) * 10,
-              ::SendMessageA(tip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0))
-        << "the tip stays up longer than the default";
+    EXPECT_EQ(32767, ::SendMessageA(tip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0))
+        << "the tip stays up as long as the control allows";
 
     // A label has no string: an empty text, which the tooltip control does not show.
     HWND label = FirstLabel(p);

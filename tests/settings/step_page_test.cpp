@@ -322,6 +322,66 @@ TEST_F(StepPageTest, OkClickedOnABadValueLogsOnceButCancelOrAnotherWindowNever) 
   EXPECT_EQ("0.01", Value(kStep, "simplification_tolerance"));
 }
 
+TEST_F(StepPageTest, LeavingThePageChecksTheCountBeforeTheTolerance) {
+  IMpOptions* group = Group(kStep);
+  group->setString("convert_parts_assembly", "on");
+  group->setString("convert_comnponent_nr", "0");
+  group->setString("simplification_tolerance", "-1");
+  MpAppUiStepPage page;
+  TestSheet sheet({&page});
+  script
+      .Sheet(kSheetCaption, [&](HWND h) {
+        HWND p = SheetPage(h);
+        ASSERT_TRUE(Enabled(p, IDC_STEP_COMPONENT_NUMBER));
+        ASSERT_TRUE(Enabled(p, IDC_STEP_SIMPLIFICATION_TOLERANCE));
+        Focus(p, IDC_STEP_SIMPLIFICATION_TOLERANCE);
+        EXPECT_TRUE(Logs().empty());
+        PressEnter();
+      })
+      .Sheet(kSheetCaption, [&](HWND h) {
+        // The focused tolerance is refused as if left with Tab; then the page check finds the
+        // count first and keeps the focus there.
+        const std::vector<MpLogRecord> logs = Logs();
+        EXPECT_EQ(2u, logs.size());
+        for (const MpLogRecord& log : logs) {
+          EXPECT_EQ(200, log.severity);
+          EXPECT_EQ(settingstest::RefusalText(), log.message);
+          EXPECT_EQ("MpAppUiStepPage", log.sourceFile);
+        }
+        EXPECT_TRUE(FocusedAndSelected(SheetPage(h), IDC_STEP_COMPONENT_NUMBER));
+        ClearLogs();
+        SheetCancel(h);
+      });
+  EXPECT_EQ(IDCANCEL, sheet.DoModal());
+  EXPECT_TRUE(Logs().empty());
+}
+
+TEST_F(StepPageTest, ATextRefusedOnItsWayToOkIsLoggedAgainOnceAcceptedInBetween) {
+  MpAppUiStepPage page;
+  TestSheet sheet({&page});
+  script
+      .Sheet(kSheetCaption, [&](HWND h) {
+        HWND p = SheetPage(h);
+        Type(p, IDC_STEP_SIMPLIFICATION_TOLERANCE, "0");
+        ::SetFocus(::GetDlgItem(h, IDOK));  // tabbed onto OK
+        ExpectOneRefusal("MpAppUiStepPage", "field left for OK");
+        EXPECT_TRUE(FocusedAndSelected(p, IDC_STEP_SIMPLIFICATION_TOLERANCE));
+        ClearLogs();
+        TypeAndLeave(p, IDC_STEP_SIMPLIFICATION_TOLERANCE, "0.5");
+        EXPECT_EQ("0.5", Value(kStep, "simplification_tolerance"));
+        Type(p, IDC_STEP_SIMPLIFICATION_TOLERANCE, "0");
+        PressEnter();
+      })
+      .Sheet(kSheetCaption, [&](HWND h) {
+        ExpectOneRefusal("MpAppUiStepPage", "the same text refused again after an accepted one");
+        EXPECT_TRUE(FocusedAndSelected(SheetPage(h), IDC_STEP_SIMPLIFICATION_TOLERANCE));
+        ClearLogs();
+        SheetCancel(h);
+      });
+  EXPECT_EQ(IDCANCEL, sheet.DoModal());
+  EXPECT_EQ("0.5", Value(kStep, "simplification_tolerance"));
+}
+
 TEST_F(StepPageTest, DefaultResetsTheSameGroupAndRefills) {
   IMpOptions* group = Group(kStep);
   group->setString("raw_conversion", "on");
