@@ -8,25 +8,16 @@
 // returns FALSE. A DDV_ function checks the control of the DDX_ call just before it, and
 // only when saving.
 //
-// Text forms: integers in decimal ("%d", "%u"), blanks around the number accepted on
-// reading; doubles as "%.*g" with DBL_DIG digits, floats with FLT_DIG digits.
+// Text forms: integers in decimal ("%d"), blanks around the number accepted on reading;
+// doubles as "%.*g" with DBL_DIG digits.
 #pragma once
 
 // Binds rControl to the dialog's control nIDC, once: only while the object has no window.
 void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, LPSTR value, int nMaxLen);
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value);
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, long& value);
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value);
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, short& value);
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value);
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, LONGLONG& value);
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, ULONGLONG& value);
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, double& value);
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, float& value);
 
 // Check box: BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE.
 void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value);
@@ -35,25 +26,6 @@ void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 // -1 for none.
 void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 
-// Combo and list boxes: the selected index (-1 for none), or its text. Loading a string
-// selects the first item that starts with it (CBString, LBString) or equals it
-// (CBStringExact, LBStringExact), ignoring case; a combo box with an edit field that has
-// no such item shows the text there.
-void AFXAPI DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
-void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value);
-void AFXAPI DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value);
-void AFXAPI DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index);
-void AFXAPI DDX_LBString(CDataExchange* pDX, int nIDC, CString& value);
-void AFXAPI DDX_LBStringExact(CDataExchange* pDX, int nIDC, CString& value);
-
 // Ranges are inclusive.
 void AFXAPI DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
-void AFXAPI DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal);
-void AFXAPI DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal);
-void AFXAPI DDV_MinMaxDWord(CDataExchange* pDX, DWORD value, DWORD minVal, DWORD maxVal);
-void AFXAPI DDV_MinMaxShort(CDataExchange* pDX, short value, short minVal, short maxVal);
-void AFXAPI DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal);
 void AFXAPI DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minVal, double maxVal);
-void AFXAPI DDV_MinMaxFloat(CDataExchange* pDX, const float& value, float minVal, float maxVal);
-// At most nChars characters. When loading, the edit control is limited to nChars.
-void AFXAPI DDV_MaxChars(CDataExchange* pDX, const CString& value, int nChars);

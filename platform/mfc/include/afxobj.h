@@ -17,8 +17,6 @@
 #endif
 
 class CObject;
-class CArchive;
-class CDumpContext;
 
 // Marks a class record whose objects cannot be serialized.
 #define AFX_NO_SCHEMA 0xFFFF
@@ -76,12 +74,6 @@ class CObject {
   virtual CRuntimeClass* GetRuntimeClass() const;
   virtual ~CObject();
 
-  // Storage and diagnostics hooks; the defaults do nothing.
-  virtual void Serialize(CArchive& ar);
-  virtual void AssertValid() const;
-  virtual void Dump(CDumpContext& dc) const;
-
-  BOOL IsSerializable() const;
   BOOL IsKindOf(const CRuntimeClass* pClass) const;
 
  protected:
@@ -96,10 +88,6 @@ class CObject {
 
 // pObject when it is of class pClass (or derives from it), otherwise NULL.
 CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
-// pObject unchanged; asserts that it is NULL or of class pClass.
-CObject* AFXAPI AfxStaticDownCast(CRuntimeClass* pClass, CObject* pObject);
 
 #define DYNAMIC_DOWNCAST(class_name, object) \
   (static_cast<class_name*>(AfxDynamicDownCast(RUNTIME_CLASS(class_name), (object))))
-#define STATIC_DOWNCAST(class_name, object) \
-  (static_cast<class_name*>(AfxStaticDownCast(RUNTIME_CLASS(class_name), (object))))

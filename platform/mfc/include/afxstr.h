@@ -38,7 +38,6 @@ class CString {
   // A MAKEINTRESOURCE value loads that string from the resources; NULL gives "".
   CString(LPCSTR lpsz);
   CString(LPCSTR lpch, int nLength);
-  CString(char ch, int nRepeat = 1);
   // Wide text, converted with the thread's ANSI code page.
   CString(LPCWSTR lpsz);
   CString(LPCWSTR lpch, int nLength);
@@ -47,101 +46,54 @@ class CString {
   CString& operator=(const CString& stringSrc);
   CString& operator=(CString&& stringSrc) noexcept;
   CString& operator=(LPCSTR lpsz);
-  CString& operator=(LPCWSTR lpsz);
-  CString& operator=(char ch);
 
   // Access
   int GetLength() const { return GetData()->nDataLength; }
-  int GetAllocLength() const { return GetData()->nAllocLength; }
   BOOL IsEmpty() const { return GetData()->nDataLength == 0; }
   void Empty();
   operator LPCSTR() const { return m_pchData; }
   LPCSTR GetString() const { return m_pchData; }
   char GetAt(int nIndex) const;
   char operator[](int nIndex) const { return GetAt(nIndex); }
-  void SetAt(int nIndex, char ch);
-  void SetString(LPCSTR lpsz);
-  void SetString(LPCSTR lpch, int nLength);
 
   // Appending
   CString& operator+=(const CString& string);
   CString& operator+=(LPCSTR lpsz);
   CString& operator+=(char ch);
-  void Append(const CString& string);
-  void Append(LPCSTR lpsz);
-  void Append(LPCSTR lpch, int nLength);
-  void AppendChar(char ch);
 
-  // Comparison: Compare by character code (bytes as unsigned), CompareNoCase after folding
-  // ASCII letters to lower case.
+  // Comparison by character code (bytes as unsigned).
   int Compare(LPCSTR lpsz) const;
-  int CompareNoCase(LPCSTR lpsz) const;
 
   // Extraction; out-of-range positions and counts are clamped to the string.
   CString Mid(int nFirst) const;
   CString Mid(int nFirst, int nCount) const;
   CString Left(int nCount) const;
   CString Right(int nCount) const;
-  CString SpanIncluding(LPCSTR lpszCharSet) const;
-  CString SpanExcluding(LPCSTR lpszCharSet) const;
-  // The next token at or after iStart, skipping leading delimiters; iStart moves past it, and
-  // becomes -1 (with an empty result) when no token is left.
-  CString Tokenize(LPCSTR pszTokens, int& iStart) const;
 
   // Searching; -1 when not found or when nStart lies outside the string.
   int Find(char ch, int nStart = 0) const;
   int Find(LPCSTR lpszSub, int nStart = 0) const;
   int ReverseFind(char ch) const;
-  int FindOneOf(LPCSTR lpszCharSet) const;
 
-  // Editing; each returns the count of changes or the new length, as its name says.
-  int Replace(char chOld, char chNew);
-  int Replace(LPCSTR lpszOld, LPCSTR lpszNew);
+  // Editing; each returns the count of characters removed or the new length.
   int Remove(char ch);
-  int Insert(int nIndex, char ch);
-  int Insert(int nIndex, LPCSTR pstr);
   int Delete(int nIndex, int nCount = 1);
-  void Truncate(int nNewLength);
 
-  // Case and order (ASCII letters only, as the C locale).
+  // Case (ASCII letters only, as the C locale).
   CString& MakeUpper();
   CString& MakeLower();
-  CString& MakeReverse();
-
-  // Trimming: white space (space, \t, \n, \v, \f, \r), one character, or any of a set.
-  CString& Trim();
-  CString& Trim(char chTarget);
-  CString& Trim(LPCSTR lpszTargets);
-  CString& TrimLeft();
-  CString& TrimLeft(char chTarget);
-  CString& TrimLeft(LPCSTR lpszTargets);
-  CString& TrimRight();
-  CString& TrimRight(char chTarget);
-  CString& TrimRight(LPCSTR lpszTargets);
 
   // printf-style formatting, any length.
   void Format(LPCSTR lpszFormat, ...) AFX_PRINTF_LIKE(2, 3);
-  void Format(UINT nFormatID, ...);
-  void FormatV(LPCSTR lpszFormat, va_list argList);
-  void AppendFormat(LPCSTR lpszFormat, ...) AFX_PRINTF_LIKE(2, 3);
-  void AppendFormatV(LPCSTR lpszFormat, va_list argList);
 
-  // String-table resources: from the module chain, or from one module.
+  // A string-table resource from the module chain.
   BOOL LoadString(UINT nID);
-  BOOL LoadString(HINSTANCE hInstance, UINT nID);
 
   // Direct buffer access. The buffer holds at least nMinBufLength characters plus a NUL;
   // ReleaseBuffer(-1) takes the length up to the first NUL.
-  LPSTR GetBuffer();
   LPSTR GetBuffer(int nMinBufLength);
   LPSTR GetBufferSetLength(int nNewLength);
   void ReleaseBuffer(int nNewLength = -1);
-  void ReleaseBufferSetLength(int nNewLength);
-  void Preallocate(int nLength);
-  void FreeExtra();
-
-  // A new BSTR with the text in UTF-16; the caller frees it with SysFreeString.
-  BSTR AllocSysString() const;
 
  private:
   CStringData* GetData() const { return reinterpret_cast<CStringData*>(m_pchData) - 1; }
@@ -149,6 +101,7 @@ class CString {
   void Reserve(int nLength);
   void SetLength(int nLength);
   void Assign(LPCSTR lpch, int nLength);
+  void Append(LPCSTR lpch, int nLength);
   void Release();
 
   LPSTR m_pchData;
@@ -158,29 +111,11 @@ CString AFXAPI operator+(const CString& string1, const CString& string2);
 CString AFXAPI operator+(const CString& string, LPCSTR lpsz);
 CString AFXAPI operator+(LPCSTR lpsz, const CString& string);
 CString AFXAPI operator+(const CString& string, char ch);
-CString AFXAPI operator+(char ch, const CString& string);
 
 inline bool operator==(const CString& s1, const CString& s2) { return s1.Compare(s2) == 0; }
 inline bool operator==(const CString& s1, LPCSTR s2) { return s1.Compare(s2) == 0; }
 inline bool operator==(LPCSTR s1, const CString& s2) { return s2.Compare(s1) == 0; }
-inline bool operator==(const CString& s1, char ch) {
-  return s1.GetLength() == 1 && s1.GetAt(0) == ch;
-}
-inline bool operator==(char ch, const CString& s2) { return s2 == ch; }
 inline bool operator!=(const CString& s1, const CString& s2) { return s1.Compare(s2) != 0; }
 inline bool operator!=(const CString& s1, LPCSTR s2) { return s1.Compare(s2) != 0; }
 inline bool operator!=(LPCSTR s1, const CString& s2) { return s2.Compare(s1) != 0; }
-inline bool operator!=(const CString& s1, char ch) { return !(s1 == ch); }
-inline bool operator!=(char ch, const CString& s2) { return !(s2 == ch); }
 inline bool operator<(const CString& s1, const CString& s2) { return s1.Compare(s2) < 0; }
-inline bool operator<(const CString& s1, LPCSTR s2) { return s1.Compare(s2) < 0; }
-inline bool operator<(LPCSTR s1, const CString& s2) { return s2.Compare(s1) > 0; }
-inline bool operator>(const CString& s1, const CString& s2) { return s1.Compare(s2) > 0; }
-inline bool operator>(const CString& s1, LPCSTR s2) { return s1.Compare(s2) > 0; }
-inline bool operator>(LPCSTR s1, const CString& s2) { return s2.Compare(s1) < 0; }
-inline bool operator<=(const CString& s1, const CString& s2) { return s1.Compare(s2) <= 0; }
-inline bool operator<=(const CString& s1, LPCSTR s2) { return s1.Compare(s2) <= 0; }
-inline bool operator<=(LPCSTR s1, const CString& s2) { return s2.Compare(s1) >= 0; }
-inline bool operator>=(const CString& s1, const CString& s2) { return s1.Compare(s2) >= 0; }
-inline bool operator>=(const CString& s1, LPCSTR s2) { return s1.Compare(s2) >= 0; }
-inline bool operator>=(LPCSTR s1, const CString& s2) { return s2.Compare(s1) <= 0; }

@@ -8,7 +8,6 @@ class CDC;
 class CMenu;
 class CScrollBar;
 class CDataExchange;
-class CToolTipCtrl;
 
 // ---------------------------------------------------------------------------------------
 // CCmdTarget: the root of everything that handles messages through a message map.

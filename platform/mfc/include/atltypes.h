@@ -4,33 +4,16 @@
 
 #include <windows.h>
 
-class CPoint;
-class CRect;
-
 class CSize : public SIZE {
  public:
   CSize() { cx = cy = 0; }
   CSize(int initCX, int initCY) { cx = initCX, cy = initCY; }
   CSize(SIZE initSize) { cx = initSize.cx, cy = initSize.cy; }
   CSize(POINT initPt) { cx = initPt.x, cy = initPt.y; }
-  // Width in the low word, height in the high word, as messages pack them.
-  CSize(DWORD dwSize) {
-    cx = static_cast<short>(LOWORD(dwSize)), cy = static_cast<short>(HIWORD(dwSize));
-  }
 
   BOOL operator==(SIZE size) const { return cx == size.cx && cy == size.cy; }
   BOOL operator!=(SIZE size) const { return !(*this == size); }
-  void operator+=(SIZE size) { cx += size.cx, cy += size.cy; }
-  void operator-=(SIZE size) { cx -= size.cx, cy -= size.cy; }
-  void SetSize(int CX, int CY) { cx = CX, cy = CY; }
-
   CSize operator+(SIZE size) const { return CSize(cx + size.cx, cy + size.cy); }
-  CSize operator-(SIZE size) const { return CSize(cx - size.cx, cy - size.cy); }
-  CSize operator-() const { return CSize(-cx, -cy); }
-  CPoint operator+(POINT point) const;
-  CPoint operator-(POINT point) const;
-  CRect operator+(const RECT* lpRect) const;
-  CRect operator-(const RECT* lpRect) const;
 };
 
 class CPoint : public POINT {
@@ -38,32 +21,9 @@ class CPoint : public POINT {
   CPoint() { x = y = 0; }
   CPoint(int initX, int initY) { x = initX, y = initY; }
   CPoint(POINT initPt) { x = initPt.x, y = initPt.y; }
-  CPoint(SIZE initSize) { x = initSize.cx, y = initSize.cy; }
-  // Signed coordinates packed as in mouse messages: x in the low word, y in the high word.
-  CPoint(LPARAM dwPoint) {
-    x = static_cast<short>(LOWORD(dwPoint)), y = static_cast<short>(HIWORD(dwPoint));
-  }
-
-  void Offset(int xOffset, int yOffset) { x += xOffset, y += yOffset; }
-  void Offset(POINT point) { Offset(point.x, point.y); }
-  void Offset(SIZE size) { Offset(size.cx, size.cy); }
-  void SetPoint(int X, int Y) { x = X, y = Y; }
 
   BOOL operator==(POINT point) const { return x == point.x && y == point.y; }
   BOOL operator!=(POINT point) const { return !(*this == point); }
-  void operator+=(SIZE size) { Offset(size); }
-  void operator-=(SIZE size) { Offset(-size.cx, -size.cy); }
-  void operator+=(POINT point) { Offset(point); }
-  void operator-=(POINT point) { Offset(-point.x, -point.y); }
-
-  CPoint operator+(SIZE size) const { return CPoint(x + size.cx, y + size.cy); }
-  CPoint operator-(SIZE size) const { return CPoint(x - size.cx, y - size.cy); }
-  CPoint operator-() const { return CPoint(-x, -y); }
-  CPoint operator+(POINT point) const { return CPoint(x + point.x, y + point.y); }
-  // The distance between two points is a size.
-  CSize operator-(POINT point) const { return CSize(x - point.x, y - point.y); }
-  CRect operator+(const RECT* lpRect) const;
-  CRect operator-(const RECT* lpRect) const;
 };
 
 class CRect : public RECT {
@@ -72,12 +32,6 @@ class CRect : public RECT {
   CRect(int l, int t, int r, int b) { left = l, top = t, right = r, bottom = b; }
   CRect(const RECT& srcRect) { ::CopyRect(this, &srcRect); }
   CRect(LPCRECT lpSrcRect) { ::CopyRect(this, lpSrcRect); }
-  CRect(POINT point, SIZE size) {
-    left = point.x, top = point.y, right = point.x + size.cx, bottom = point.y + size.cy;
-  }
-  CRect(POINT topLeft, POINT bottomRight) {
-    left = topLeft.x, top = topLeft.y, right = bottomRight.x, bottom = bottomRight.y;
-  }
 
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }
@@ -88,66 +42,17 @@ class CRect : public RECT {
   const CPoint& TopLeft() const { return *reinterpret_cast<const CPoint*>(&left); }
   const CPoint& BottomRight() const { return *reinterpret_cast<const CPoint*>(&right); }
   CPoint CenterPoint() const { return CPoint((left + right) / 2, (top + bottom) / 2); }
-  void SwapLeftRight() { SwapLeftRight(this); }
-  static void SwapLeftRight(LPRECT lpRect) {
-    LONG temp = lpRect->left;
-    lpRect->left = lpRect->right;
-    lpRect->right = temp;
-  }
 
   operator LPRECT() { return this; }
   operator LPCRECT() const { return this; }
 
-  // Empty: no area (also when inverted). Null: all four coordinates zero.
-  BOOL IsRectEmpty() const { return ::IsRectEmpty(this); }
-  BOOL IsRectNull() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
-  BOOL PtInRect(POINT point) const { return ::PtInRect(this, point); }
-
-  void SetRect(int x1, int y1, int x2, int y2) { ::SetRect(this, x1, y1, x2, y2); }
-  void SetRect(POINT topLeft, POINT bottomRight) {
-    SetRect(topLeft.x, topLeft.y, bottomRight.x, bottomRight.y);
-  }
   void SetRectEmpty() { ::SetRectEmpty(this); }
-  void CopyRect(LPCRECT lpSrcRect) { ::CopyRect(this, lpSrcRect); }
   BOOL EqualRect(LPCRECT lpRect) const { return ::EqualRect(this, lpRect); }
-
-  void InflateRect(int x, int y) { ::InflateRect(this, x, y); }
-  void InflateRect(SIZE size) { InflateRect(size.cx, size.cy); }
-  void InflateRect(LPCRECT lpRect) {
-    left -= lpRect->left, top -= lpRect->top, right += lpRect->right, bottom += lpRect->bottom;
-  }
-  void InflateRect(int l, int t, int r, int b) { left -= l, top -= t, right += r, bottom += b; }
   void DeflateRect(int x, int y) { ::InflateRect(this, -x, -y); }
-  void DeflateRect(SIZE size) { DeflateRect(size.cx, size.cy); }
-  void DeflateRect(LPCRECT lpRect) {
-    left += lpRect->left, top += lpRect->top, right -= lpRect->right, bottom -= lpRect->bottom;
-  }
   void DeflateRect(int l, int t, int r, int b) { left += l, top += t, right -= r, bottom -= b; }
-
   void OffsetRect(int x, int y) { ::OffsetRect(this, x, y); }
   void OffsetRect(POINT point) { OffsetRect(point.x, point.y); }
   void OffsetRect(SIZE size) { OffsetRect(size.cx, size.cy); }
-  void MoveToX(int x) { right = Width() + x, left = x; }
-  void MoveToY(int y) { bottom = Height() + y, top = y; }
-  void MoveToXY(int x, int y) { MoveToX(x), MoveToY(y); }
-  void MoveToXY(POINT point) { MoveToXY(point.x, point.y); }
-  void NormalizeRect() {
-    if (left > right) SwapLeftRight();
-    if (top > bottom) {
-      LONG temp = top;
-      top = bottom;
-      bottom = temp;
-    }
-  }
-
-  // These store the result here and return FALSE when it is empty.
-  BOOL IntersectRect(LPCRECT lpRect1, LPCRECT lpRect2) {
-    return ::IntersectRect(this, lpRect1, lpRect2);
-  }
-  BOOL UnionRect(LPCRECT lpRect1, LPCRECT lpRect2) { return ::UnionRect(this, lpRect1, lpRect2); }
-  BOOL SubtractRect(LPCRECT lpRectSrc1, LPCRECT lpRectSrc2) {
-    return ::SubtractRect(this, lpRectSrc1, lpRectSrc2);
-  }
 
   CRect& operator=(const RECT& srcRect) {
     ::CopyRect(this, &srcRect);
@@ -155,65 +60,9 @@ class CRect : public RECT {
   }
   BOOL operator==(const RECT& rect) const { return ::EqualRect(this, &rect); }
   BOOL operator!=(const RECT& rect) const { return !::EqualRect(this, &rect); }
-  void operator+=(POINT point) { OffsetRect(point); }
-  void operator+=(SIZE size) { OffsetRect(size); }
-  void operator+=(LPCRECT lpRect) { InflateRect(lpRect); }
-  void operator-=(POINT point) { OffsetRect(-point.x, -point.y); }
-  void operator-=(SIZE size) { OffsetRect(-size.cx, -size.cy); }
-  void operator-=(LPCRECT lpRect) { DeflateRect(lpRect); }
-  void operator&=(const RECT& rect) { ::IntersectRect(this, this, &rect); }
-  void operator|=(const RECT& rect) { ::UnionRect(this, this, &rect); }
-
   CRect operator+(POINT point) const {
     CRect rect(*this);
     rect.OffsetRect(point);
     return rect;
   }
-  CRect operator-(POINT point) const {
-    CRect rect(*this);
-    rect.OffsetRect(-point.x, -point.y);
-    return rect;
-  }
-  CRect operator+(SIZE size) const {
-    CRect rect(*this);
-    rect.OffsetRect(size);
-    return rect;
-  }
-  CRect operator-(SIZE size) const {
-    CRect rect(*this);
-    rect.OffsetRect(-size.cx, -size.cy);
-    return rect;
-  }
-  CRect operator+(LPCRECT lpRect) const {
-    CRect rect(*this);
-    rect.InflateRect(lpRect);
-    return rect;
-  }
-  CRect operator-(LPCRECT lpRect) const {
-    CRect rect(*this);
-    rect.DeflateRect(lpRect);
-    return rect;
-  }
-  CRect operator&(const RECT& rect2) const {
-    CRect rect;
-    ::IntersectRect(&rect, this, &rect2);
-    return rect;
-  }
-  CRect operator|(const RECT& rect2) const {
-    CRect rect;
-    ::UnionRect(&rect, this, &rect2);
-    return rect;
-  }
-  // Scales every coordinate by nMultiplier / nDivisor, rounded as MulDiv rounds.
-  CRect MulDiv(int nMultiplier, int nDivisor) const {
-    return CRect(::MulDiv(left, nMultiplier, nDivisor), ::MulDiv(top, nMultiplier, nDivisor),
-                 ::MulDiv(right, nMultiplier, nDivisor), ::MulDiv(bottom, nMultiplier, nDivisor));
-  }
 };
-
-inline CPoint CSize::operator+(POINT point) const { return CPoint(cx + point.x, cy + point.y); }
-inline CPoint CSize::operator-(POINT point) const { return CPoint(cx - point.x, cy - point.y); }
-inline CRect CSize::operator+(const RECT* lpRect) const { return CRect(lpRect) + *this; }
-inline CRect CSize::operator-(const RECT* lpRect) const { return CRect(lpRect) - *this; }
-inline CRect CPoint::operator+(const RECT* lpRect) const { return CRect(lpRect) + *this; }
-inline CRect CPoint::operator-(const RECT* lpRect) const { return CRect(lpRect) - *this; }

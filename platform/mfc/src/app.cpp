@@ -1,4 +1,4 @@
-// The application object: name, resources, wait cursor and the registry profile.
+// The application object: name, resources and the registry profile.
 #include "afxwin.h"
 #include "afxscript.h"
 #include <cstdlib>
@@ -12,11 +12,11 @@ IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 namespace {
 CWinApp* g_pApp = nullptr;
 
-// The key of the profile when the application names none.
-const char kDefaultRegistryKey[] = "WidgetDeck";
+// The key under which every application's profile lives.
+const char kRegistryKey[] = "WidgetDeck";
 
-// The name fields are heap strings from malloc, freed with free, so that an application
-// may replace one with its own _strdup copy as the class library documents.
+// The name is a heap string from malloc, freed with free, so that an application may replace
+// it with its own _strdup copy as the class library documents.
 char* Duplicate(LPCSTR s) { return s ? _strdup(s) : nullptr; }
 
 std::string ExeBaseName() {
@@ -32,22 +32,10 @@ std::string ExeBaseName() {
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
-// CWinThread
-// ---------------------------------------------------------------------------------------
-CWinThread::CWinThread() : m_nThreadID(::GetCurrentThreadId()) {}
-CWinThread::~CWinThread() = default;
-CWnd* CWinThread::GetMainWnd() { return m_pMainWnd; }
-BOOL CWinThread::InitInstance() { return TRUE; }
-int CWinThread::ExitInstance() { return 0; }
-
-// ---------------------------------------------------------------------------------------
 // CWinApp
 // ---------------------------------------------------------------------------------------
 CWinApp::CWinApp(LPCSTR lpszAppName) {
-  std::string exe = ExeBaseName();
-  SetString(m_pszExeName, exe.c_str());
-  SetString(m_pszAppName, lpszAppName ? lpszAppName : exe.c_str());
-  m_hInstance = ::GetModuleHandleA(nullptr);
+  m_pszAppName = Duplicate(lpszAppName ? lpszAppName : ExeBaseName().c_str());
   m_pPrevApp = g_pApp;
   g_pApp = this;
 }
@@ -64,84 +52,28 @@ CWinApp::~CWinApp() {
       }
     }
   }
-  SetString(m_pszAppName, nullptr);
-  SetString(m_pszExeName, nullptr);
-  SetString(m_pszRegistryKey, nullptr);
-  SetString(m_pszProfileName, nullptr);
+  std::free(const_cast<char*>(m_pszAppName));
+  m_pszAppName = nullptr;
 }
-
-void CWinApp::SetString(LPCSTR& rField, LPCSTR lpszValue) {
-  char* copy = Duplicate(lpszValue);  // before freeing: the value may be the field itself
-  std::free(const_cast<char*>(rField));
-  rField = copy;
-}
-
-BOOL CWinApp::InitInstance() { return TRUE; }
-int CWinApp::ExitInstance() { return 0; }
 
 HCURSOR CWinApp::LoadCursor(UINT nIDResource) const {
-  return LoadCursor(MAKEINTRESOURCEA(nIDResource));
-}
-HCURSOR CWinApp::LoadCursor(LPCSTR lpszResourceName) const {
+  LPCSTR lpszResourceName = MAKEINTRESOURCEA(nIDResource);
   HINSTANCE h = AfxFindResourceHandle(lpszResourceName, RT_GROUP_CURSOR);
   return h ? ::LoadCursorA(h, lpszResourceName) : nullptr;
 }
-HCURSOR CWinApp::LoadStandardCursor(LPCSTR lpszCursorName) const {
-  return ::LoadCursorA(nullptr, lpszCursorName);
-}
-HCURSOR CWinApp::LoadOEMCursor(UINT nIDCursor) const {
-  return ::LoadCursorA(nullptr, MAKEINTRESOURCEA(nIDCursor));
-}
-HICON CWinApp::LoadIcon(UINT nIDResource) const { return LoadIcon(MAKEINTRESOURCEA(nIDResource)); }
-HICON CWinApp::LoadIcon(LPCSTR lpszResourceName) const {
+HICON CWinApp::LoadIcon(UINT nIDResource) const {
+  LPCSTR lpszResourceName = MAKEINTRESOURCEA(nIDResource);
   HINSTANCE h = AfxFindResourceHandle(lpszResourceName, RT_GROUP_ICON);
   return h ? ::LoadIconA(h, lpszResourceName) : nullptr;
-}
-HICON CWinApp::LoadStandardIcon(LPCSTR lpszIconName) const {
-  return ::LoadIconA(nullptr, lpszIconName);
-}
-HICON CWinApp::LoadOEMIcon(UINT nIDIcon) const {
-  return ::LoadIconA(nullptr, MAKEINTRESOURCEA(nIDIcon));
-}
-
-void CWinApp::DoWaitCursor(int nCode) {
-  HCURSOR wait = ::LoadCursorA(nullptr, IDC_WAIT);
-  if (nCode > 0) {
-    HCURSOR previous = ::SetCursor(wait);
-    if (m_nWaitCursorCount++ == 0) m_hcurWaitCursorRestore = previous;
-  } else if (nCode < 0) {
-    if (m_nWaitCursorCount > 0 && --m_nWaitCursorCount == 0) {
-      ::SetCursor(m_hcurWaitCursorRestore ? m_hcurWaitCursorRestore
-                                          : ::LoadCursorA(nullptr, IDC_ARROW));
-      m_hcurWaitCursorRestore = nullptr;
-    }
-  } else if (m_nWaitCursorCount > 0) {
-    ::SetCursor(wait);
-  }
 }
 
 // ---------------------------------------------------------------------------------------
 // Profile
 // ---------------------------------------------------------------------------------------
-void CWinApp::SetRegistryKey(LPCSTR lpszRegistryKey) {
-  SetString(m_pszRegistryKey, lpszRegistryKey);
-  SetString(m_pszProfileName, m_pszAppName);
-}
-
-void CWinApp::SetRegistryKey(UINT nIDRegistryKey) {
-  CString key;
-  if (key.LoadString(nIDRegistryKey)) SetRegistryKey(key.GetString());
-}
-
 namespace {
 std::string AppKeyPath(const CWinApp* app) {
-  std::string path = "Software\\";
-  path +=
-      app->m_pszRegistryKey && *app->m_pszRegistryKey ? app->m_pszRegistryKey : kDefaultRegistryKey;
-  path += '\\';
-  const char* profile = app->m_pszProfileName ? app->m_pszProfileName : app->m_pszAppName;
-  path += profile ? profile : "";
-  return path;
+  return std::string("Software\\") + kRegistryKey + "\\" +
+         (app->m_pszAppName ? app->m_pszAppName : "");
 }
 
 // The section's key for reading: null when it does not exist.
@@ -166,20 +98,20 @@ bool QueryValue(HKEY h, LPCSTR lpszEntry, DWORD* pType, std::vector<BYTE>* pData
   pData->resize(size);
   return true;
 }
-}  // namespace
 
-HKEY CWinApp::GetAppRegistryKey() {
+// The application's key and its section keys, created when missing; the caller closes them.
+HKEY OpenAppKey(const CWinApp* app) {
   HKEY h = nullptr;
-  if (::RegCreateKeyExA(HKEY_CURRENT_USER, AppKeyPath(this).c_str(), 0, nullptr,
+  if (::RegCreateKeyExA(HKEY_CURRENT_USER, AppKeyPath(app).c_str(), 0, nullptr,
                         REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr, &h,
                         nullptr) != ERROR_SUCCESS)
     return nullptr;
   return h;
 }
 
-HKEY CWinApp::GetSectionKey(LPCSTR lpszSection) {
+HKEY OpenSectionKey(const CWinApp* app, LPCSTR lpszSection) {
   if (lpszSection == nullptr) return nullptr;
-  HKEY hApp = GetAppRegistryKey();
+  HKEY hApp = OpenAppKey(app);
   if (hApp == nullptr) return nullptr;
   HKEY h = nullptr;
   LONG r = ::RegCreateKeyExA(hApp, lpszSection, 0, nullptr, REG_OPTION_NON_VOLATILE,
@@ -187,6 +119,7 @@ HKEY CWinApp::GetSectionKey(LPCSTR lpszSection) {
   ::RegCloseKey(hApp);
   return r == ERROR_SUCCESS ? h : nullptr;
 }
+}  // namespace
 
 CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault) {
   CString result(lpszDefault);
@@ -208,13 +141,13 @@ CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR l
 BOOL CWinApp::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue) {
   if (lpszSection == nullptr) return FALSE;
   if (lpszEntry == nullptr) {
-    HKEY hApp = GetAppRegistryKey();
+    HKEY hApp = OpenAppKey(this);
     if (hApp == nullptr) return FALSE;
     LONG r = ::RegDeleteTreeA(hApp, lpszSection);
     ::RegCloseKey(hApp);
     return r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND;
   }
-  HKEY h = GetSectionKey(lpszSection);
+  HKEY h = OpenSectionKey(this, lpszSection);
   if (h == nullptr) return FALSE;
   LONG r;
   if (lpszValue == nullptr) {
@@ -250,7 +183,7 @@ UINT CWinApp::GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault) 
 
 BOOL CWinApp::WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue) {
   if (lpszEntry == nullptr) return FALSE;
-  HKEY h = GetSectionKey(lpszSection);
+  HKEY h = OpenSectionKey(this, lpszSection);
   if (h == nullptr) return FALSE;
   DWORD v = (DWORD)nValue;
   LONG r =
@@ -263,34 +196,8 @@ BOOL CWinApp::WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue) 
   return r == ERROR_SUCCESS;
 }
 
-BOOL CWinApp::GetProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE* ppData, UINT* pBytes) {
-  *ppData = nullptr;
-  *pBytes = 0;
-  HKEY h = OpenSectionForRead(this, lpszSection);
-  if (h == nullptr) return FALSE;
-  DWORD type = 0;
-  std::vector<BYTE> data;
-  BOOL ok = lpszEntry && QueryValue(h, lpszEntry, &type, &data) && type == REG_BINARY;
-  ::RegCloseKey(h);
-  if (!ok) return FALSE;
-  *ppData = new BYTE[data.empty() ? 1 : data.size()];
-  if (!data.empty()) std::memcpy(*ppData, data.data(), data.size());
-  *pBytes = (UINT)data.size();
-  return TRUE;
-}
-
-BOOL CWinApp::WriteProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE pData, UINT nBytes) {
-  if (lpszEntry == nullptr) return FALSE;
-  HKEY h = GetSectionKey(lpszSection);
-  if (h == nullptr) return FALSE;
-  LONG r = ::RegSetValueExA(h, lpszEntry, 0, REG_BINARY, pData, nBytes);
-  ::RegCloseKey(h);
-  return r == ERROR_SUCCESS;
-}
-
 // ---------------------------------------------------------------------------------------
 // Globals
 // ---------------------------------------------------------------------------------------
 CWinApp* AFXAPI AfxGetApp() { return g_pApp; }
 LPCSTR AFXAPI AfxGetAppName() { return g_pApp && g_pApp->m_pszAppName ? g_pApp->m_pszAppName : ""; }
-CWinThread* AFXAPI AfxGetThread() { return g_pApp; }

@@ -15,12 +15,6 @@ CRuntimeClass* CObject::GetRuntimeClass() const { return CObject::GetThisClass()
 
 CObject::~CObject() = default;
 
-void CObject::Serialize(CArchive&) {}
-void CObject::AssertValid() const {}
-void CObject::Dump(CDumpContext&) const {}
-
-BOOL CObject::IsSerializable() const { return GetRuntimeClass()->m_wSchema != AFX_NO_SCHEMA; }
-
 BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const {
   return GetRuntimeClass()->IsDerivedFrom(pClass);
 }
@@ -48,10 +42,4 @@ BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const {
 CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject) {
   if (pObject != NULL && pObject->IsKindOf(pClass)) return pObject;
   return NULL;
-}
-
-CObject* AFXAPI AfxStaticDownCast(CRuntimeClass* pClass, CObject* pObject) {
-  ASSERT(pObject == NULL || pObject->IsKindOf(pClass));
-  (void)pClass;
-  return pObject;
 }

@@ -17,7 +17,6 @@ public:
   CString m_name;
   int m_count = 0;
   int m_check = 0;
-  CString m_choice;
   int m_countMax = 100;
   CComboBox m_combo;
 
@@ -27,13 +26,6 @@ public:
     DDX_Text(pDX, IDC_WD_SAMPLE_COUNT, m_count);
     DDV_MinMaxInt(pDX, m_count, 1, m_countMax);
     DDX_Check(pDX, IDC_WD_SAMPLE_CHECK, m_check);
-    DDX_CBString(pDX, IDC_WD_SAMPLE_COMBO, m_choice);
-  }
-  BOOL OnInitDialog() override {
-    // The combo box is bound by the first exchange, inside the base's OnInitDialog.
-    ::SendDlgItemMessageA(m_hWnd, IDC_WD_SAMPLE_COMBO, CB_ADDSTRING, 0, (LPARAM) "alpha");
-    ::SendDlgItemMessageA(m_hWnd, IDC_WD_SAMPLE_COMBO, CB_ADDSTRING, 0, (LPARAM) "beta");
-    return CDialog::OnInitDialog();
   }
 };
 
@@ -69,36 +61,31 @@ TEST_F(DdxTest, LoadsControlsThenReadsThemBack) {
   dlg.m_name = "Bracket";
   dlg.m_count = 42;
   dlg.m_check = BST_CHECKED;
-  dlg.m_choice = "BE";
   Open(dlg);
-  EXPECT_EQ(dlg.m_combo.m_hWnd, Item(dlg, IDC_WD_SAMPLE_COMBO));  // bound by DDX_Control
+  // The combo box is bound by the first exchange, inside the base's OnInitDialog.
+  EXPECT_EQ(dlg.m_combo.m_hWnd, Item(dlg, IDC_WD_SAMPLE_COMBO));
   EXPECT_EQ(Text(dlg, IDC_WD_SAMPLE_NAME), "Bracket");
   EXPECT_EQ(Text(dlg, IDC_WD_SAMPLE_COUNT), "42");
   EXPECT_EQ(::IsDlgButtonChecked(dlg.m_hWnd, IDC_WD_SAMPLE_CHECK), (UINT)BST_CHECKED);
-  EXPECT_EQ(dlg.m_combo.GetCurSel(), 1);  // the item that starts with the text
 
   SetText(dlg, IDC_WD_SAMPLE_NAME, "Plate");
   SetText(dlg, IDC_WD_SAMPLE_COUNT, "  17 ");  // blanks around a number are fine
   ::CheckDlgButton(dlg.m_hWnd, IDC_WD_SAMPLE_CHECK, BST_UNCHECKED);
-  dlg.m_combo.SetCurSel(0);
   EXPECT_TRUE(dlg.UpdateData(TRUE));
   EXPECT_STREQ(dlg.m_name, "Plate");
   EXPECT_EQ(dlg.m_count, 17);
   EXPECT_EQ(dlg.m_check, BST_UNCHECKED);
-  EXPECT_STREQ(dlg.m_choice, "alpha");  // a drop-down list gives its selected item
 
-  // A value not in the list leaves nothing selected; the binding is made only once.
+  // The binding is made only once.
   HWND bound = dlg.m_combo.m_hWnd;
-  dlg.m_choice = "gamma";
   EXPECT_TRUE(dlg.UpdateData(FALSE));
-  EXPECT_EQ(dlg.m_combo.GetCurSel(), CB_ERR);
   EXPECT_EQ(dlg.m_combo.m_hWnd, bound);
   EXPECT_EQ(CWnd::FromHandlePermanent(bound), &dlg.m_combo);
   EXPECT_TRUE(script.boxes.empty());
   dlg.DestroyWindow();
 }
 
-TEST_F(DdxTest, BadIntegerGivesOnePromptAndStopsTheExchange) {
+TEST_F(DdxTest, BadIntegersGiveOnePromptAndStopTheExchange) {
   SampleDlg dlg;
   dlg.m_count = 5;
   Open(dlg);
@@ -127,19 +114,13 @@ TEST_F(DdxTest, BadIntegerGivesOnePromptAndStopsTheExchange) {
   EXPECT_FALSE(dlg.UpdateData(TRUE));
   ASSERT_EQ(script.boxes.size(), 2u);
   EXPECT_EQ(script.boxes[1].text, "Enter an integer between -2147483648 and 2147483647.");
-  dlg.DestroyWindow();
-}
 
-TEST_F(DdxTest, OutOfRangeIntegerNamesTheBounds) {
-  SampleDlg dlg;
-  dlg.m_count = 5;
-  Open(dlg);
+  // Out of the DDV_ range: the bounds are named.
   SetText(dlg, IDC_WD_SAMPLE_COUNT, "150");
   script.MessageBox(IDOK);
   EXPECT_FALSE(dlg.UpdateData(TRUE));
-  ASSERT_EQ(script.boxes.size(), 1u);
-  EXPECT_EQ(script.boxes[0].text, "Enter an integer between 1 and 100.");
-  EXPECT_EQ(::GetFocus(), Item(dlg, IDC_WD_SAMPLE_COUNT));
+  ASSERT_EQ(script.boxes.size(), 3u);
+  EXPECT_EQ(script.boxes[2].text, "Enter an integer between 1 and 100.");
   EXPECT_EQ(dlg.m_count, 150);  // exchanged, then refused
 
   SetText(dlg, IDC_WD_SAMPLE_COUNT, "100");  // bounds are inclusive
@@ -151,85 +132,51 @@ TEST_F(DdxTest, OutOfRangeIntegerNamesTheBounds) {
   SetText(dlg, IDC_WD_SAMPLE_COUNT, "0");
   script.MessageBox(IDOK);
   EXPECT_FALSE(dlg.UpdateData(TRUE));
-  ASSERT_EQ(script.boxes.size(), 2u);
-  EXPECT_EQ(script.boxes[1].text, "Enter an integer between 1 and 2147483647.");
+  ASSERT_EQ(script.boxes.size(), 4u);
+  EXPECT_EQ(script.boxes[3].text, "Enter an integer between 1 and 2147483647.");
   // Loading never validates.
   dlg.m_count = -3;
   EXPECT_TRUE(dlg.UpdateData(FALSE));
   EXPECT_EQ(Text(dlg, IDC_WD_SAMPLE_COUNT), "-3");
-  EXPECT_EQ(script.boxes.size(), 2u);
+  EXPECT_EQ(script.boxes.size(), 4u);
   dlg.DestroyWindow();
 }
 
-TEST_F(DdxTest, NumbersOfEveryTypeInTheirTextForms) {
+TEST_F(DdxTest, RealsInTheirTextFormAndRange) {
   Panel panel;
   panel.Add("EDIT", "", ES_AUTOHSCROLL, 10);
-  auto load = [&](auto value) {
+  auto load = [&](double value) {
     CDataExchange dx(&panel, FALSE);
     DDX_Text(&dx, 10, value);
-    EXPECT_FALSE(dx.m_bFailed);
-    char buf[64];
-    ::GetDlgItemTextA(panel.m_hWnd, 10, buf, sizeof(buf));
-    return std::string(buf);
+    return AfxScript::Text(panel.m_hWnd, 10);
   };
   EXPECT_EQ(load(2.5), "2.5");
   EXPECT_EQ(load(0.1), "0.1");
   EXPECT_EQ(load(1.0 / 3), "0.333333333333333");  // DBL_DIG significant digits
-  EXPECT_EQ(load(1.0f / 3), "0.333333");          // FLT_DIG for a float
   EXPECT_EQ(load(1e20), "1e+20");
-  EXPECT_EQ(load(-7), "-7");
-  EXPECT_EQ(load(4000000000u), "4000000000");
-  EXPECT_EQ(load((short)-300), "-300");
-  EXPECT_EQ(load((DWORD)12), "12");
 
-  auto save = [&](const char* text, auto& value) {
+  double d = 0;
+  auto save = [&](const char* text) {
     ::SetDlgItemTextA(panel.m_hWnd, 10, text);
     CDataExchange dx(&panel, TRUE);
-    DDX_Text(&dx, 10, value);
+    DDX_Text(&dx, 10, d);
     return !dx.m_bFailed;
   };
-  double d = 0;
-  EXPECT_TRUE(save("  -1.25e2 ", d));
+  EXPECT_TRUE(save("  -1.25e2 "));
   EXPECT_EQ(d, -125.0);
-  EXPECT_TRUE(save(".5", d));
+  EXPECT_TRUE(save(".5"));
   EXPECT_EQ(d, 0.5);
-  float f = 0;
-  EXPECT_TRUE(save("3", f));
-  EXPECT_EQ(f, 3.0f);
-  long l = 0;
-  EXPECT_TRUE(save("+12", l));
-  EXPECT_EQ(l, 12);
-  UINT u = 0;
-  EXPECT_TRUE(save("4294967295", u));
-  EXPECT_EQ(u, 4294967295u);
   EXPECT_TRUE(script.boxes.empty());
-
-  const char* badNumbers[] = {"1,5", "", "abc", "1e", "inf", "0x10", "1.2.3"};
+  const char* badNumbers[] = {"1,5", "", "abc", "1e", "inf", "0x10", "1.2.3", "1e400"};
   for (const char* bad : badNumbers) {
     script.MessageBox(IDOK);
-    EXPECT_FALSE(save(bad, d)) << bad;
+    EXPECT_FALSE(save(bad)) << bad;
   }
-  ASSERT_EQ(script.boxes.size(), 7u);
+  ASSERT_EQ(script.boxes.size(), 8u);
   for (const ShownBox& b : script.boxes) EXPECT_EQ(b.text, "Enter a number.");
   EXPECT_EQ(d, 0.5);
 
-  script.boxes.clear();
-  short s = 0;
-  script.MessageBox(IDOK);
-  EXPECT_FALSE(save("40000", s));
-  script.MessageBox(IDOK);
-  EXPECT_FALSE(save("-1", u));
-  script.MessageBox(IDOK);
-  EXPECT_FALSE(save("1 2", u));
-  script.MessageBox(IDOK);
-  EXPECT_FALSE(save("1e40", f));
-  ASSERT_EQ(script.boxes.size(), 4u);
-  EXPECT_EQ(script.boxes[0].text, "Enter an integer between -32768 and 32767.");
-  EXPECT_EQ(script.boxes[1].text, "Enter an integer between 0 and 4294967295.");
-  EXPECT_EQ(script.boxes[2].text, "Enter an integer of 0 or more.");
-  EXPECT_EQ(script.boxes[3].text, "Enter a number.");
-
-  // Range checks of reals and lengths, only when saving.
+  // Range checks of reals, only when saving; a failed exchange checks nothing more.
   script.boxes.clear();
   CDataExchange dx(&panel, TRUE);
   ::SetDlgItemTextA(panel.m_hWnd, 10, "400");
@@ -237,22 +184,12 @@ TEST_F(DdxTest, NumbersOfEveryTypeInTheirTextForms) {
   script.MessageBox(IDOK);
   DDV_MinMaxDouble(&dx, d, -360, 360);
   EXPECT_TRUE(dx.m_bFailed);
-  DDV_MinMaxDouble(&dx, d, -360, 360);  // an exchange that failed checks nothing more
+  DDV_MinMaxDouble(&dx, d, -360, 360);
   ASSERT_EQ(script.boxes.size(), 1u);
   EXPECT_EQ(script.boxes[0].text, "Enter a number between -360 and 360.");
-
-  CString str = "abcdef";
-  CDataExchange limit(&panel, FALSE);
-  DDX_Text(&limit, 10, str);
-  DDV_MaxChars(&limit, str, 5);
-  EXPECT_EQ(::SendDlgItemMessageA(panel.m_hWnd, 10, EM_GETLIMITTEXT, 0, 0), 5);
-  CDataExchange check(&panel, TRUE);
-  DDX_Text(&check, 10, str);
-  script.MessageBox(IDOK);
-  DDV_MaxChars(&check, str, 5);
-  EXPECT_TRUE(check.m_bFailed);
-  ASSERT_EQ(script.boxes.size(), 2u);
-  EXPECT_EQ(script.boxes[1].text, "Enter no more than 5 characters.");
+  CDataExchange loading(&panel, FALSE);
+  DDV_MinMaxDouble(&loading, 400, -360, 360);
+  EXPECT_FALSE(loading.m_bFailed);
 }
 
 TEST_F(DdxTest, RadioGroupsFollowTheGroupStyle) {
@@ -289,74 +226,9 @@ TEST_F(DdxTest, RadioGroupsFollowTheGroupStyle) {
   EXPECT_EQ(::SendMessageA(r0, BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
-TEST_F(DdxTest, ComboAndListBoxesByIndexAndText) {
-  Panel panel;
-  HWND edit = panel.Add("COMBOBOX", "", CBS_DROPDOWN, 30);
-  HWND list = panel.Add("LISTBOX", "", LBS_NOTIFY, 31);
-  for (const char* s : {"alpha", "beta", "betamax"}) {
-    ::SendMessageA(edit, CB_ADDSTRING, 0, (LPARAM)s);
-    ::SendMessageA(list, LB_ADDSTRING, 0, (LPARAM)s);
-  }
-
-  CString value = "BET";
-  CDataExchange dx1(&panel, FALSE);
-  DDX_CBString(&dx1, 30, value);
-  EXPECT_EQ(::SendMessageA(edit, CB_GETCURSEL, 0, 0), 1);  // the first that starts with it
-  CDataExchange dx2(&panel, FALSE);
-  DDX_CBStringExact(&dx2, 30, value);  // no item is exactly "BET": the text goes in the field
-  EXPECT_EQ(::SendMessageA(edit, CB_GETCURSEL, 0, 0), CB_ERR);
-  EXPECT_EQ(AfxScript::Text(panel.m_hWnd, 30), "BET");
-  value = "BETAMAX";
-  CDataExchange dx3(&panel, FALSE);
-  DDX_CBStringExact(&dx3, 30, value);
-  EXPECT_EQ(::SendMessageA(edit, CB_GETCURSEL, 0, 0), 2);
-  ::SetWindowTextA(edit, "typed");
-  CDataExchange dx4(&panel, TRUE);
-  DDX_CBString(&dx4, 30, value);
-  EXPECT_STREQ(value, "typed");  // the field's text, whatever the list holds
-  int index = 0;
-  CDataExchange dx5(&panel, FALSE);
-  DDX_CBIndex(&dx5, 30, index);
-  CDataExchange dx6(&panel, TRUE);
-  index = 7;
-  DDX_CBIndex(&dx6, 30, index);
-  EXPECT_EQ(index, 0);
-
-  value = "b";
-  CDataExchange lb1(&panel, FALSE);
-  DDX_LBString(&lb1, 31, value);
-  EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), 1);
-  value = "b";
-  CDataExchange lb2(&panel, FALSE);
-  DDX_LBStringExact(&lb2, 31, value);
-  EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), LB_ERR);
-  index = 2;
-  CDataExchange lb3(&panel, FALSE);
-  DDX_LBIndex(&lb3, 31, index);
-  CDataExchange lb4(&panel, TRUE);
-  DDX_LBString(&lb4, 31, value);
-  EXPECT_STREQ(value, "betamax");
-  ::SendMessageA(list, LB_SETCURSEL, (WPARAM)-1, 0);
-  CDataExchange lb5(&panel, TRUE);
-  DDX_LBString(&lb5, 31, value);
-  EXPECT_TRUE(value.IsEmpty());
-  CDataExchange lb6(&panel, TRUE);
-  DDX_LBIndex(&lb6, 31, index);
-  EXPECT_EQ(index, -1);
-}
-
-TEST_F(DdxTest, ControlBindingAndMissingControls) {
+TEST_F(DdxTest, MissingControlsAndFailedExchangesMoveNothing) {
   Panel panel;
   HWND h = panel.Add("EDIT", "", 0, 40);
-  CEdit edit;
-  CDataExchange dx(&panel, FALSE);
-  DDX_Control(&dx, 40, edit);
-  EXPECT_EQ(edit.m_hWnd, h);
-  EXPECT_EQ(CWnd::FromHandlePermanent(h), &edit);
-  DDX_Control(&dx, 40, edit);  // once bound, nothing more happens
-  EXPECT_EQ(edit.m_hWnd, h);
-  EXPECT_FALSE(dx.m_bFailed);
-
   // A control the window lacks fails the exchange without asking the user anything.
   CString s = "x";
   CDataExchange missing(&panel, TRUE);
@@ -370,5 +242,4 @@ TEST_F(DdxTest, ControlBindingAndMissingControls) {
   DDX_Text(&failed, 40, s);
   EXPECT_EQ(AfxScript::Text(panel.m_hWnd, 40), "keep");
   EXPECT_TRUE(script.boxes.empty());
-  edit.UnsubclassWindow();
 }
