@@ -6,6 +6,7 @@
 #include "MpAppUiStepPage.h"
 #include "settings_fixture.h"
 #include <commctrl.h>
+#include <memory>
 
 using namespace AfxScript;
 using namespace settingstest;
@@ -95,24 +96,19 @@ TEST_F(PropertyPageTest, TooltipsComeFromTheStringOfEachControl) {
 }
 
 TEST_F(PropertyPageTest, PagesAreCreatableByRunTimeClassAndTellNothing) {
-  struct Expected {
-    CRuntimeClass* cls;
-    const char* name;
-  };
-  for (const Expected& e : {Expected{RUNTIME_CLASS(MpAppUiStepPage), "MpAppUiStepPage"},
-                            Expected{RUNTIME_CLASS(MpAppUiQyPage), "MpAppUiQyPage"},
-                            Expected{RUNTIME_CLASS(MpAppUiCatiaQyPage), "MpAppUiCatiaQyPage"},
-                            Expected{RUNTIME_CLASS(MpAppUiCorvanePage), "MpAppUiCorvanePage"},
-                            Expected{RUNTIME_CLASS(MpAppUiPropertyPage), "MpAppUiPropertyPage"}}) {
-    EXPECT_STREQ(e.name, e.cls->m_lpszClassName);
-    CObject* object = e.cls->CreateObject();
-    ASSERT_NE(nullptr, object) << e.name;
-    MpAppUiPropertyPage* page = DYNAMIC_DOWNCAST(MpAppUiPropertyPage, object);
-    ASSERT_NE(nullptr, page) << e.name;
+  for (const auto& e : std::initializer_list<std::pair<CRuntimeClass*, const char*>>{
+           {RUNTIME_CLASS(MpAppUiStepPage), "MpAppUiStepPage"},
+           {RUNTIME_CLASS(MpAppUiQyPage), "MpAppUiQyPage"},
+           {RUNTIME_CLASS(MpAppUiCatiaQyPage), "MpAppUiCatiaQyPage"},
+           {RUNTIME_CLASS(MpAppUiCorvanePage), "MpAppUiCorvanePage"},
+           {RUNTIME_CLASS(MpAppUiPropertyPage), "MpAppUiPropertyPage"}}) {
+    EXPECT_STREQ(e.second, e.first->m_lpszClassName);
+    std::unique_ptr<CObject> object(e.first->CreateObject());
+    MpAppUiPropertyPage* page = DYNAMIC_DOWNCAST(MpAppUiPropertyPage, object.get());
+    ASSERT_NE(nullptr, page) << e.second;
     std::vector<std::string> words = {"kept"};
-    EXPECT_FALSE(page->getNotifications(words)) << e.name;
-    EXPECT_EQ(std::vector<std::string>{"kept"}, words) << e.name;
-    delete object;
+    EXPECT_FALSE(page->getNotifications(words)) << e.second;
+    EXPECT_EQ(std::vector<std::string>{"kept"}, words) << e.second;
   }
 }
 

@@ -61,6 +61,28 @@ inline std::string Default(MpHostSettingsGroup group, const char* key) {
 // The text of the message a page logs for a refused number.
 inline std::string RefusalText() { return MpGetResourceString(IDS_SETTINGS_NOT_POSITIVE); }
 
+// A check box of a page and the key it shows.
+struct BoxKey {
+  const char* key;
+  int id;
+};
+// Each box shows its key's value: checked for exactly "on".
+template <size_t N>
+void ExpectBoxesShow(HWND page, MpHostSettingsGroup group, const BoxKey (&boxes)[N]) {
+  for (const BoxKey& b : boxes) EXPECT_EQ(Value(group, b.key) == "on", Checked(page, b.id)) << b.key;
+}
+// Clicks each enabled plain check box once: its key is written "on" or "off" as the box now is.
+template <size_t N>
+void ExpectClicksWrite(HWND page, MpHostSettingsGroup group, const BoxKey (&boxes)[N]) {
+  for (const BoxKey& b : boxes) {
+    const DWORD type = ::GetWindowLongA(::GetDlgItem(page, b.id), GWL_STYLE) & BS_TYPEMASK;
+    if (type != BS_AUTOCHECKBOX || !Enabled(page, b.id)) continue;
+    const bool before = Checked(page, b.id);
+    AfxScript::Click(page, b.id);
+    EXPECT_EQ(before ? "off" : "on", Value(group, b.key)) << b.key;
+  }
+}
+
 }  // namespace settingstest
 
 // A scripted test with the host installed (a fresh settings store with its defaults), the
@@ -86,18 +108,21 @@ class SettingsTest : public ScriptedTest {
   static std::vector<MpLogRecord> Logs() { return MpDefaultLogger()->records(); }
   static void ClearLogs() { MpDefaultLogger()->clear(); }
 
-  // Expects exactly one log call since the last ClearLogs: a refused number of the page whose
-  // source file is given.
-  static void ExpectOneRefusal(const char* sourceFile, const char* what) {
+  // Expects exactly `count` log calls since the last ClearLogs, each a refused number of the page
+  // whose source file is given.
+  static void ExpectRefusals(const char* sourceFile, const char* what, size_t count) {
     const std::vector<MpLogRecord> logs = Logs();
-    ASSERT_EQ(1u, logs.size()) << what;
-    EXPECT_EQ(200, logs[0].severity) << what;
-    EXPECT_EQ(0, logs[0].flag) << what;
-    EXPECT_EQ(settingstest::RefusalText(), logs[0].message) << what;
-    EXPECT_FALSE(logs[0].message.empty()) << what;
-    EXPECT_EQ(sourceFile, logs[0].sourceFile) << what;
-    EXPECT_GT(logs[0].line, 0) << what;
+    ASSERT_EQ(count, logs.size()) << what;
+    for (const MpLogRecord& log : logs) {
+      EXPECT_EQ(200, log.severity) << what;
+      EXPECT_EQ(0, log.flag) << what;
+      EXPECT_EQ(settingstest::RefusalText(), log.message) << what;
+      EXPECT_FALSE(log.message.empty()) << what;
+      EXPECT_EQ(sourceFile, log.sourceFile) << what;
+      EXPECT_GT(log.line, 0) << what;
+    }
   }
+  static void ExpectOneRefusal(const char* sourceFile, const char* what) { ExpectRefusals(sourceFile, what, 1); }
 
  private:
   long m_liveBefore = 0;

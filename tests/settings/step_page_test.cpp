@@ -10,10 +10,6 @@ namespace {
 
 const MpHostSettingsGroup kStep = MpHostSettingsGroup::Step;
 
-struct BoxKey {
-  const char* key;
-  int id;
-};
 const BoxKey kBoxes[] = {
     {"clean_body", IDC_STEP_CLEAN_BODY},
     {"convert_parts_assembly", IDC_STEP_CONVERT_PARTS_ASSEMBLY},
@@ -45,7 +41,7 @@ const int kAssemblyTargets[] = {IDC_STEP_PARTS_ONLY, IDC_STEP_CONVERT_COMPONENT,
 
 // Each control shows the group's value: boxes checked for exactly "on".
 void ExpectShowsGroup(HWND page) {
-  for (const BoxKey& b : kBoxes) EXPECT_EQ(Value(kStep, b.key) == "on", Checked(page, b.id)) << b.key;
+  ExpectBoxesShow(page, kStep, kBoxes);
   EXPECT_EQ(Value(kStep, "convert_comnponent_nr"), Text(page, IDC_STEP_COMPONENT_NUMBER));
   EXPECT_EQ(Value(kStep, "simplification_tolerance"), Text(page, IDC_STEP_SIMPLIFICATION_TOLERANCE));
 }
@@ -66,7 +62,8 @@ TEST_F(StepPageTest, FillsFromTheGroupAndAppliesTheRulesWhenShown) {
   group->setString("convert_parts_assembly", "off");
   group->setString("simplify_healing", "off");
   group->setString("acis_version", "r10");     // the list's entry is "R10"
-  group->setString("convert_comnponent_nr", "12x");
+  group->setString("convert_comnponent_nr", "0");        // refused numbers, but disabled:
+  group->setString("simplification_tolerance", "-1");  // they do not keep the user on the page
   MpAppUiStepPage page;
   TestSheet sheet({&page});
   script.Sheet(kSheetCaption, [&](HWND h) {
@@ -78,9 +75,9 @@ TEST_F(StepPageTest, FillsFromTheGroupAndAppliesTheRulesWhenShown) {
     EXPECT_EQ("R10", Chosen(p, IDC_ACIS_VERSION)) << "the entry is found whatever its case";
     ExpectRules(p, true, false, false);
     EXPECT_EQ(group, page.settings()) << "the page holds the service's group";
-    SheetCancel(h);
+    SheetOK(h);
   });
-  EXPECT_EQ(IDCANCEL, sheet.DoModal());
+  EXPECT_EQ(IDOK, sheet.DoModal());
   EXPECT_TRUE(Logs().empty());
 }
 
@@ -91,15 +88,8 @@ TEST_F(StepPageTest, ClicksWriteOnAndOffAndApplyTheRules) {
     HWND p = SheetPage(h);
     ExpectRules(p, false, false, true);  // the defaults: no raw conversion, no assembly, healing
     // Every plain box writes its new state on each click.
-    for (const BoxKey& b : kBoxes) {
-      const DWORD type = ::GetWindowLongA(::GetDlgItem(p, b.id), GWL_STYLE) & BS_TYPEMASK;
-      if (type != BS_AUTOCHECKBOX || !Enabled(p, b.id)) continue;
-      const bool before = Checked(p, b.id);
-      Click(p, b.id);
-      EXPECT_EQ(before ? "off" : "on", Value(kStep, b.key)) << b.key;
-      Click(p, b.id);
-      EXPECT_EQ(before ? "on" : "off", Value(kStep, b.key)) << b.key;
-    }
+    ExpectClicksWrite(p, kStep, kBoxes);
+    ExpectClicksWrite(p, kStep, kBoxes);
     ExpectRules(p, false, false, true);
 
     Click(p, IDC_STEP_RAW_CONVERSION);
@@ -168,11 +158,6 @@ TEST_F(StepPageTest, ComponentNumberIsACountOfAtLeastOne) {
 
         // Leaving the page: a bad number keeps the user here.
         Type(p, IDC_STEP_COMPONENT_NUMBER, "0");
-        SheetSelectPage(h, 1);
-        EXPECT_EQ(0, sheet.GetActiveIndex());
-        ExpectOneRefusal("MpAppUiStepPage", "page check");
-        EXPECT_TRUE(FocusedAndSelected(p, IDC_STEP_COMPONENT_NUMBER));
-        ClearLogs();
         SheetOK(h);
       })
       .Sheet(kSheetCaption, [&](HWND h) {
@@ -198,24 +183,6 @@ TEST_F(StepPageTest, ComponentNumberIsACountOfAtLeastOne) {
   EXPECT_EQ(" +2147483647", Value(kStep, "convert_comnponent_nr")) << "the last accepted value stays";
 }
 
-TEST_F(StepPageTest, ADisabledComponentNumberDoesNotKeepTheUserOnThePage) {
-  IMpOptions* group = Group(kStep);
-  group->setString("convert_parts_assembly", "off");
-  group->setString("convert_comnponent_nr", "0");
-  group->setString("simplify_healing", "off");
-  group->setString("simplification_tolerance", "-1");
-  MpAppUiStepPage page;
-  TestSheet sheet({&page});
-  script.Sheet(kSheetCaption, [&](HWND h) {
-    HWND p = SheetPage(h);
-    EXPECT_FALSE(Enabled(p, IDC_STEP_COMPONENT_NUMBER));
-    EXPECT_FALSE(Enabled(p, IDC_STEP_SIMPLIFICATION_TOLERANCE));
-    SheetOK(h);
-  });
-  EXPECT_EQ(IDOK, sheet.DoModal());
-  EXPECT_TRUE(Logs().empty());
-}
-
 TEST_F(StepPageTest, ToleranceIsADecimalGreaterThanZero) {
   MpAppUiStepPage page;
   MpAppUiStepPage second;
@@ -238,62 +205,22 @@ TEST_F(StepPageTest, ToleranceIsADecimalGreaterThanZero) {
         TypeAndLeave(p, IDC_STEP_SIMPLIFICATION_TOLERANCE, "");
         EXPECT_EQ("  1e-3mm", Value(kStep, "simplification_tolerance")) << "an empty text is not written";
         EXPECT_TRUE(Logs().empty()) << "nor refused";
-
-        // An empty tolerance lets the user leave; a bad one does not.
+        // A switch of pages checks and writes the focused field as if it were left.
+        Type(p, IDC_STEP_SIMPLIFICATION_TOLERANCE, "0.3");
         SheetSelectPage(h, 1);
       })
       .Sheet(kSheetCaption, [&](HWND h) {
         EXPECT_EQ(1, sheet.GetActiveIndex());
-        SheetSelectPage(h, 0);
-      })
-      .Sheet(kSheetCaption, [&](HWND h) {
-        HWND p = SheetPage(h);
-        Type(p, IDC_STEP_SIMPLIFICATION_TOLERANCE, "-2");
-        SheetSelectPage(h, 1);
-        EXPECT_EQ(0, sheet.GetActiveIndex());
-        ExpectOneRefusal("MpAppUiStepPage", "page switch");
-        EXPECT_TRUE(FocusedAndSelected(p, IDC_STEP_SIMPLIFICATION_TOLERANCE));
+        EXPECT_EQ("0.3", Value(kStep, "simplification_tolerance"));
         SheetCancel(h);
       });
   EXPECT_EQ(IDCANCEL, sheet.DoModal());
-  EXPECT_EQ("  1e-3mm", Value(kStep, "simplification_tolerance"));
-}
-
-TEST_F(StepPageTest, AValueConfirmedWithEnterIsCheckedAndWritten) {
-  MpAppUiStepPage page;
-  TestSheet sheet({&page});
-  script
-      .Sheet(kSheetCaption, [&](HWND h) {
-        Type(SheetPage(h), IDC_STEP_SIMPLIFICATION_TOLERANCE, "abc");
-        PressEnter();
-      })
-      .Sheet(kSheetCaption, [&](HWND h) {
-        HWND p = SheetPage(h);
-        ExpectOneRefusal("MpAppUiStepPage", "Enter on a bad tolerance");
-        EXPECT_TRUE(FocusedAndSelected(p, IDC_STEP_SIMPLIFICATION_TOLERANCE));
-        EXPECT_EQ("0.01", Value(kStep, "simplification_tolerance"));
-        ClearLogs();
-        Type(p, IDC_STEP_SIMPLIFICATION_TOLERANCE, "0.5");
-        PressEnter();
-      });
-  EXPECT_EQ(IDOK, sheet.DoModal());
   EXPECT_TRUE(Logs().empty());
-  EXPECT_EQ("0.5", Value(kStep, "simplification_tolerance"));
-
-  // A switch of pages writes the focused field as well.
-  MpAppUiStepPage first, other;
-  TestSheet two({&first, &other});
-  script.Sheet(kSheetCaption, [&](HWND h) {
-    Click(SheetPage(h), IDC_STEP_CONVERT_PARTS_ASSEMBLY);
-    Type(SheetPage(h), IDC_STEP_COMPONENT_NUMBER, "3");
-    SheetSelectPage(h, 1);
-    EXPECT_EQ("3", Value(kStep, "convert_comnponent_nr"));
-    SheetCancel(h);
-  });
-  EXPECT_EQ(IDCANCEL, two.DoModal());
 }
 
-TEST_F(StepPageTest, OkClickedOnABadValueLogsOnceButCancelOrAnotherWindowNever) {
+// Enter and OK check the focused field as Tab does, once per refusal; the focus going to Cancel or
+// out of the sheet refuses nothing.
+TEST_F(StepPageTest, EnterAndOkCheckTheFocusedFieldButCancelOrAnotherWindowNever) {
   MpAppUiStepPage page;
   TestSheet sheet({&page});
   script
@@ -309,62 +236,14 @@ TEST_F(StepPageTest, OkClickedOnABadValueLogsOnceButCancelOrAnotherWindowNever) 
         ::DestroyWindow(elsewhere);
         ::SetActiveWindow(h);
         Type(p, IDC_STEP_SIMPLIFICATION_TOLERANCE, "0");
+        ::SetFocus(::GetDlgItem(h, IDCANCEL));
+        EXPECT_TRUE(Logs().empty()) << "the focus leaving for Cancel refuses nothing";
+        Type(p, IDC_STEP_SIMPLIFICATION_TOLERANCE, "0");
         SheetOK(h);
       })
       .Sheet(kSheetCaption, [&](HWND h) {
+        HWND p = SheetPage(h);
         ExpectOneRefusal("MpAppUiStepPage", "OK clicked");
-        EXPECT_TRUE(FocusedAndSelected(SheetPage(h), IDC_STEP_SIMPLIFICATION_TOLERANCE));
-        ClearLogs();
-        SheetCancel(h);
-      });
-  EXPECT_EQ(IDCANCEL, sheet.DoModal());
-  EXPECT_TRUE(Logs().empty()) << "the focus leaving for Cancel refuses nothing";
-  EXPECT_EQ("0.01", Value(kStep, "simplification_tolerance"));
-}
-
-TEST_F(StepPageTest, LeavingThePageChecksTheCountBeforeTheTolerance) {
-  IMpOptions* group = Group(kStep);
-  group->setString("convert_parts_assembly", "on");
-  group->setString("convert_comnponent_nr", "0");
-  group->setString("simplification_tolerance", "-1");
-  MpAppUiStepPage page;
-  TestSheet sheet({&page});
-  script
-      .Sheet(kSheetCaption, [&](HWND h) {
-        HWND p = SheetPage(h);
-        ASSERT_TRUE(Enabled(p, IDC_STEP_COMPONENT_NUMBER));
-        ASSERT_TRUE(Enabled(p, IDC_STEP_SIMPLIFICATION_TOLERANCE));
-        Focus(p, IDC_STEP_SIMPLIFICATION_TOLERANCE);
-        EXPECT_TRUE(Logs().empty());
-        PressEnter();
-      })
-      .Sheet(kSheetCaption, [&](HWND h) {
-        // The focused tolerance is refused as if left with Tab; then the page check finds the
-        // count first and keeps the focus there.
-        const std::vector<MpLogRecord> logs = Logs();
-        EXPECT_EQ(2u, logs.size());
-        for (const MpLogRecord& log : logs) {
-          EXPECT_EQ(200, log.severity);
-          EXPECT_EQ(settingstest::RefusalText(), log.message);
-          EXPECT_EQ("MpAppUiStepPage", log.sourceFile);
-        }
-        EXPECT_TRUE(FocusedAndSelected(SheetPage(h), IDC_STEP_COMPONENT_NUMBER));
-        ClearLogs();
-        SheetCancel(h);
-      });
-  EXPECT_EQ(IDCANCEL, sheet.DoModal());
-  EXPECT_TRUE(Logs().empty());
-}
-
-TEST_F(StepPageTest, ATextRefusedOnItsWayToOkIsLoggedAgainOnceAcceptedInBetween) {
-  MpAppUiStepPage page;
-  TestSheet sheet({&page});
-  script
-      .Sheet(kSheetCaption, [&](HWND h) {
-        HWND p = SheetPage(h);
-        Type(p, IDC_STEP_SIMPLIFICATION_TOLERANCE, "0");
-        ::SetFocus(::GetDlgItem(h, IDOK));  // tabbed onto OK
-        ExpectOneRefusal("MpAppUiStepPage", "field left for OK");
         EXPECT_TRUE(FocusedAndSelected(p, IDC_STEP_SIMPLIFICATION_TOLERANCE));
         ClearLogs();
         TypeAndLeave(p, IDC_STEP_SIMPLIFICATION_TOLERANCE, "0.5");
@@ -373,13 +252,16 @@ TEST_F(StepPageTest, ATextRefusedOnItsWayToOkIsLoggedAgainOnceAcceptedInBetween)
         PressEnter();
       })
       .Sheet(kSheetCaption, [&](HWND h) {
-        ExpectOneRefusal("MpAppUiStepPage", "the same text refused again after an accepted one");
+        ExpectOneRefusal("MpAppUiStepPage", "Enter: the same text refused again after an accepted one");
         EXPECT_TRUE(FocusedAndSelected(SheetPage(h), IDC_STEP_SIMPLIFICATION_TOLERANCE));
+        EXPECT_EQ("0.5", Value(kStep, "simplification_tolerance"));
         ClearLogs();
-        SheetCancel(h);
+        Type(SheetPage(h), IDC_STEP_SIMPLIFICATION_TOLERANCE, "0.75");
+        PressEnter();
       });
-  EXPECT_EQ(IDCANCEL, sheet.DoModal());
-  EXPECT_EQ("0.5", Value(kStep, "simplification_tolerance"));
+  EXPECT_EQ(IDOK, sheet.DoModal());
+  EXPECT_TRUE(Logs().empty());
+  EXPECT_EQ("0.75", Value(kStep, "simplification_tolerance")) << "a value confirmed with Enter is written";
 }
 
 TEST_F(StepPageTest, DefaultResetsTheSameGroupAndRefills) {
@@ -430,7 +312,8 @@ TEST_F(StepPageTest, WithoutSettingsServiceTheRulesFollowTheTemplate) {
   EXPECT_EQ(IDCANCEL, sheet.DoModal());
   page.save();
   EXPECT_EQ(0, MpHostCommitCount(kStep));
-  EXPECT_EQ(Default(kStep, "simplify_healing"), Value(kStep, "simplify_healing")) << "nothing written";
+  for (const auto& kv : MpHostSettingsDefaults(kStep))
+    EXPECT_EQ(kv.second, Value(kStep, kv.first.c_str())) << "nothing written: " << kv.first;
 }
 
 }  // namespace

@@ -44,9 +44,7 @@ TEST_F(OptionsWizardTest, APresetIsTheVeryBagBothGettersHandBack) {
   IMpOptions* preset = Bag({{"Name", "Depth"}});
   {
     MpAppUiOptionsWizard sheet;
-    std::string task = "RuleConstant";
-    MpZulSmartList selection;
-    ASSERT_TRUE(sheet.init(task, selection, preset));
+    ASSERT_TRUE(Init(sheet, "RuleConstant", preset));
     EXPECT_EQ(sheet.GetPageCount(), 1);
     EXPECT_EQ(MpHostRefCount(preset), 2) << "the page shares the preset";
 
@@ -74,10 +72,8 @@ TEST_F(OptionsWizardTest, WithoutAPresetEachPageMakesAndSeedsItsOwnBag) {
   MpSmartList bags;
   {
     MpAppUiOptionsWizard constantSheet, findSheet;
-    std::string constant = "RuleConstant", find = "Find";
-    MpZulSmartList selection;
-    ASSERT_TRUE(constantSheet.init(constant, selection, nullptr));
-    ASSERT_TRUE(findSheet.init(find, selection, nullptr));
+    ASSERT_TRUE(Init(constantSheet, "RuleConstant", nullptr));
+    ASSERT_TRUE(Init(findSheet, "Find", nullptr));
     EXPECT_TRUE(constantSheet.getOptions(bags));
     EXPECT_TRUE(findSheet.getOptions(bags));
   }
@@ -92,21 +88,26 @@ TEST_F(OptionsWizardTest, WithoutAPresetEachPageMakesAndSeedsItsOwnBag) {
   EXPECT_EQ(MpHostOptionsText(findBag), "FindString = \"\"\n");
 }
 
-TEST_F(OptionsWizardTest, ASecondInitAddsNothingAndIsLogged) {
+TEST_F(OptionsWizardTest, ASecondInitInEitherFormAddsNothingTakesNothingAndIsLogged) {
+  MpHostData* data = MpHostData::create();
+  MpHostData* otherData = MpHostData::create();
   IMpOptions* first = Bag();
   IMpOptions* second = Bag();
   {
     MpAppUiOptionsWizard sheet;
     std::string find = "Find", constant = "RuleConstant";
     MpZulSmartList selection;
-    ASSERT_TRUE(sheet.init(find, selection, first));
+    ASSERT_TRUE(sheet.init(find, data, first));
+    EXPECT_EQ(MpHostRefCount(data), 2) << "the sheet keeps the data object while it lives";
     MpResetLogger();
     EXPECT_FALSE(sheet.init(constant, selection, second));
     EXPECT_FALSE(sheet.init(find, selection, second));
+    EXPECT_FALSE(sheet.init(find, otherData, nullptr));
     EXPECT_EQ(sheet.GetPageCount(), 1);
     EXPECT_EQ(MpHostRefCount(second), 1) << "the refused preset was not taken";
+    EXPECT_EQ(MpHostRefCount(otherData), 1) << "nor the refused data object";
     const std::vector<MpLogRecord> log = Logged();
-    ASSERT_EQ(log.size(), 2u);
+    ASSERT_EQ(log.size(), 3u);
     for (const MpLogRecord& r : log) {
       EXPECT_EQ(r.severity, 100);
       EXPECT_EQ(r.flag, 1);
@@ -118,52 +119,40 @@ TEST_F(OptionsWizardTest, ASecondInitAddsNothingAndIsLogged) {
     EXPECT_EQ(got, first);
     if (got) got->Release();
   }
-  first->Release();
-  second->Release();
-}
-
-TEST_F(OptionsWizardTest, TheDataObjectFormKeepsTheDataObjectWhileTheSheetLives) {
-  MpHostData* data = MpHostData::create();
-  IMpOptions* preset = Bag();
-  {
-    MpAppUiOptionsWizard sheet;
-    std::string task = "Find";
-    ASSERT_TRUE(sheet.init(task, data, preset));
-    EXPECT_EQ(MpHostRefCount(data), 2);
-    IMpOptions* got = sheet.getOptions();
-    EXPECT_EQ(got, preset);
-    if (got) got->Release();
-    // A second call, in either form, neither takes a new data object nor adds a page.
-    MpHostData* other = MpHostData::create();
-    EXPECT_FALSE(sheet.init(task, other, nullptr));
-    EXPECT_EQ(MpHostRefCount(other), 1);
-    EXPECT_EQ(sheet.GetPageCount(), 1);
-    other->Release();
-  }
   EXPECT_EQ(MpHostRefCount(data), 1);
-  data->Release();
-  preset->Release();
+  for (IUnknown* object : std::initializer_list<IUnknown*>{data, otherData, first, second}) object->Release();
 }
 
-TEST_F(OptionsWizardTest, TheSheetShowsTheTaskPageWithoutApply) {
-  MpAppUiOptionsWizard sheet;
-  std::string task = "Find";
-  MpZulSmartList selection;
-  IMpOptions* preset = Bag({{"FindString", "Drill"}});
-  ASSERT_TRUE(sheet.init(task, selection, preset));
-  bool applyShown = true;
-  int pages = 0;
-  script.Sheet(Caption(), [&](HWND h) {
-    HWND apply = ::GetDlgItem(h, 0x3021);
-    applyShown = apply && ::IsWindowVisible(apply);
-    pages = sheet.GetPageCount();
-    SheetCancel(h);
-  });
-  EXPECT_EQ(sheet.DoModal(), IDCANCEL);
-  EXPECT_FALSE(applyShown);
-  EXPECT_EQ(pages, 1);
-  EXPECT_EQ(preset->getString("FindString"), "Drill") << "Cancel writes nothing";
-  preset->Release();
+// Without the host's bag class neither page gets a bag: the find page cannot be left, the
+// rule-constant page lets the user go.
+TEST_F(OptionsWizardTest, WithoutABagFindKeepsThePageAndRuleConstantLetsTheUserGo) {
+  ASSERT_TRUE(MpHostUnregisterClass(CLSID_MpOptions));
+  MpAppUiOptionsWizard find;
+  EXPECT_TRUE(Init(find, "Find", nullptr)) << "the page reports success all the same";
+  EXPECT_EQ(find.getOptions(), nullptr);
+  MpSmartList list;
+  EXPECT_FALSE(find.getOptions(list));
+  HWND firstPage = nullptr;
+  script
+      .Sheet(Caption(), [&](HWND h) {
+        firstPage = SheetPage(h);
+        Type(firstPage, IDC_FIND_TEXT, "Mill");
+        SheetOK(h);
+      })
+      .Sheet(Caption(), [&](HWND h) {
+        EXPECT_EQ(SheetPage(h), firstPage);
+        SheetCancel(h);
+      });
+  EXPECT_EQ(find.DoModal(), IDCANCEL);
+  EXPECT_TRUE(script.profileWrites.empty());
+
+  MpAppUiOptionsWizard constant;
+  EXPECT_TRUE(Init(constant, "RuleConstant", nullptr));
+  script.Sheet(Caption(), [&](HWND h) { SheetOK(h); });
+  EXPECT_EQ(constant.DoModal(), IDOK);
+  EXPECT_TRUE(script.boxes.empty());
+  EXPECT_EQ(constant.getOptions(), nullptr);
+  EXPECT_TRUE(MpHostRegisterClass(CLSID_MpOptions));
 }
 
 }  // namespace

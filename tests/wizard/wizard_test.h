@@ -34,6 +34,12 @@ class WizardTest : public ScriptedTest {
   }
   static std::vector<MpLogRecord> Logged() { return MpDefaultLogger()->records(); }
 
+  // Starts the sheet on a task with a preset (or none) and an empty selection.
+  static bool Init(MpAppUiOptionsWizard& sheet, std::string task, IMpOptions* preset) {
+    MpZulSmartList selection;
+    return sheet.init(task, selection, preset);
+  }
+
   // A new bag of the host's, one reference for the test, with string values.
   static IMpOptions* Bag(const std::vector<std::pair<std::string, std::string>>& strings = {}) {
     IMpOptions* bag = MpHostCreateOptions();
