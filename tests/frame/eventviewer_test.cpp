@@ -7,43 +7,21 @@
 #include <utility>
 #include <vector>
 #include "MpUiCEventViewerDlg.h"
+#include "viewer_rows.h"
 #include "resource.h"
 #include "wdtest.h"
 
 namespace {
 
-using Rows = std::vector<std::pair<std::string, std::string>>;
-
-std::string ItemText(HWND list, int row, int column) {
-  char buf[256] = {};
-  LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = buf;
-  item.cchTextMax = sizeof(buf);
-  ::SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-  return buf;
-}
-
-Rows ViewerRows(HWND dlg) {
-  HWND list = ::GetDlgItem(dlg, IDC_EVENT_VIEWER_LIST);
-  Rows rows;
-  for (int i = 0; i < (int)::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0); ++i)
-    rows.emplace_back(ItemText(list, i, 0), ItemText(list, i, 1));
-  return rows;
-}
-
-struct Column {
-  std::string name;
-  int cx, fmt;
-};
-Column ReadColumn(HWND list, int i) {
+// A column as "name width alignment".
+std::string ReadColumn(HWND list, int i) {
   char name[32] = {};
   LVCOLUMNA c{};
   c.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
   c.pszText = name;
   c.cchTextMax = sizeof(name);
   ::SendMessageA(list, LVM_GETCOLUMNA, i, reinterpret_cast<LPARAM>(&c));
-  return {name, c.cx, c.fmt & LVCFMT_JUSTIFYMASK};
+  return std::string(name) + " " + std::to_string(c.cx) + ((c.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_LEFT ? " left" : " other");
 }
 
 CRect ChildRect(HWND dlg, int id) {
@@ -70,7 +48,7 @@ TEST_F(EventViewerTest, RowsFromTheEventText) {
 
   Rows atOpen, afterSet;
   char caption[64] = {};
-  Column col0, col1;
+  std::string col0, col1;
   CRect listClient;
   DWORD exStyle = 0;
   script.Dialog(IDD_EVENT_VIEWER, [&](HWND h) {
@@ -91,12 +69,8 @@ TEST_F(EventViewerTest, RowsFromTheEventText) {
   EXPECT_EQ(atOpen, (Rows{{"error ", "A"}, {"warning ", "B"}, {"a ", "b - c"}, {"x", ""}, {"note ", "y"}}));
   EXPECT_EQ(afterSet, (Rows{{"warning ", "one"}}));
   EXPECT_STREQ(caption, title.c_str());
-  EXPECT_EQ(col0.name, "Type");
-  EXPECT_EQ(col0.cx, 60);
-  EXPECT_EQ(col1.name, "Description");
-  EXPECT_EQ(col1.cx, listClient.Width() - 80);
-  EXPECT_EQ(col0.fmt, LVCFMT_LEFT);
-  EXPECT_EQ(col1.fmt, LVCFMT_LEFT);
+  EXPECT_EQ(col0, "Type 60 left");
+  EXPECT_EQ(col1, "Description " + std::to_string(listClient.Width() - 80) + " left");
   EXPECT_EQ(exStyle, (DWORD)LVS_EX_FULLROWSELECT);
 }
 

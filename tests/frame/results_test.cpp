@@ -8,31 +8,18 @@
 #include "MpLogging.h"
 #include "MpResourceString.h"
 #include "WidgetDeckResults.h"
+#include "viewer_rows.h"
 #include "resource.h"
 #include "wdtest.h"
 
 namespace {
-
-using Rows = std::vector<std::pair<std::string, std::string>>;
 
 // Reads the viewer's caption and rows, then closes it with OK.
 void ReadAndClose(HWND dlg, std::string& caption, Rows& rows) {
   char buf[256] = {};
   ::GetWindowTextA(dlg, buf, sizeof(buf));
   caption = buf;
-  HWND list = ::GetDlgItem(dlg, IDC_EVENT_VIEWER_LIST);
-  for (int i = 0; i < (int)::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0); ++i) {
-    std::string cell[2];
-    for (int c = 0; c < 2; ++c) {
-      LVITEMA item{};
-      item.iSubItem = c;
-      item.pszText = buf;
-      item.cchTextMax = sizeof(buf);
-      ::SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(&item));
-      cell[c] = buf;
-    }
-    rows.emplace_back(cell[0], cell[1]);
-  }
+  rows = ViewerRows(dlg);
   AfxScript::Click(dlg, IDOK);
 }
 

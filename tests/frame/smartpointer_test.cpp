@@ -21,9 +21,7 @@ class CountingObject : public IMpZulNode, public IMpZulPrototype, public IMpPmRu
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     touch();
     *out = nullptr;
-    if (IsEqualGUID(iid, IID_IUnknown)) {
-      *out = static_cast<IMpPmRule*>(this);
-    } else if (IsEqualGUID(iid, IID_IMpPmRule)) {
+    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpPmRule)) {
       *out = static_cast<IMpPmRule*>(this);
     } else if (m_isNode && IsEqualGUID(iid, IID_IMpZulNode)) {
       *out = static_cast<IMpZulNode*>(this);
@@ -75,24 +73,20 @@ class CountingObject : public IMpZulNode, public IMpZulPrototype, public IMpPmRu
 };
 
 typedef MpSmartPointer<IMpZulNode, &IID_IMpZulNode> NodeSp;  // the plain template over a node
-typedef MpSmartPointer<IMpPmRule, &IID_IMpPmRule> RuleSp;
 
 const GUID CLSID_TestCounting = MpGuid("{6B0C2F55-2E0A-4C55-9A43-57A4A8D0B101}");
 
-TEST(SmartPointerTest, EveryInstantiationIsPointerPlusVtable) {
-  static_assert(std::has_virtual_destructor<IMpOptionsPtr>::value, "virtual destructor");
-  static_assert(std::has_virtual_destructor<IMpZulNodePtr>::value, "virtual destructor");
-  static_assert(sizeof(IMpOptionsPtr) == 2 * sizeof(void*), "vtable and the pointer");
-  static_assert(sizeof(IMpZulNodePtr) == 2 * sizeof(void*) + 8, "vtable, pointer, state word");
-  static_assert(!std::is_same<IMpZulNodePtr, IMpZulPrototypePtr>::value, "one class per instantiation");
-  SUCCEED();
-}
+// Every instantiation is a class of its own with a virtual destructor: vtable, pointer and, for the
+// object-model template, the state word.
+static_assert(std::has_virtual_destructor<IMpOptionsPtr>::value, "virtual destructor");
+static_assert(sizeof(IMpOptionsPtr) == 2 * sizeof(void*), "vtable and the pointer");
+static_assert(sizeof(IMpZulNodePtr) == 2 * sizeof(void*) + 8, "vtable, pointer, state word");
+static_assert(!std::is_same<IMpZulNodePtr, IMpZulPrototypePtr>::value, "one class per instantiation");
 
-TEST(SmartPointerTest, EmptyAndFromPointer) {
+TEST(SmartPointerTest, EmptyFromPointerAndFromQuery) {
   IMpOptionsPtr empty;
   EXPECT_TRUE(empty.isNull());
   EXPECT_FALSE(empty.isValid());
-  EXPECT_EQ(nullptr, empty.get());
   IMpZulNodePtr emptyNode;
   EXPECT_EQ(0, emptyNode.getStateWord());
 
@@ -115,10 +109,8 @@ TEST(SmartPointerTest, EmptyAndFromPointer) {
   IMpZulNodePtr nullNode(static_cast<IMpZulNode*>(nullptr), true);
   EXPECT_TRUE(nullNode.isNull());
   EXPECT_EQ(-1, nullNode.getStateWord());
-}
 
-TEST(SmartPointerTest, FromQueryKeepsOrTakesOverTheSource) {
-  CountingObject obj(7, true);
+  // From another interface: queried, the source kept or taken over.
   {
     NodeSp kept(obj.asPrototype(), true);
     ASSERT_TRUE(kept.isValid());
@@ -142,14 +134,8 @@ TEST(SmartPointerTest, FromQueryKeepsOrTakesOverTheSource) {
     EXPECT_EQ(1, plain.refs()) << "the source is released even though it lacks the interface";
     EXPECT_EQ(-1, refused.getStateWord());
   }
-  {
-    NodeSp refusedKept(plain.unknown(), true);
-    EXPECT_TRUE(refusedKept.isNull());
-    EXPECT_EQ(1, plain.refs());
-  }
-  IMpZulNodePtr fromNull(static_cast<IUnknown*>(nullptr), false);
-  EXPECT_TRUE(fromNull.isNull());
-  EXPECT_EQ(-1, fromNull.getStateWord());
+  EXPECT_TRUE(NodeSp(plain.unknown(), true).isNull());
+  EXPECT_EQ(1, plain.refs());
 }
 
 TEST(SmartPointerTest, ByClassIdentifierThroughTheFactory) {
@@ -171,9 +157,7 @@ TEST(SmartPointerTest, ByClassIdentifierThroughTheFactory) {
     EXPECT_TRUE(first->destroyed()) << "createInstance released the old object";
     EXPECT_EQ(made.back()->asNode(), created.get());
 
-    IMpZulNodePtr zul(CLSID_TestCounting, nullptr);
-    EXPECT_TRUE(zul.isValid());
-    EXPECT_EQ(1, made.back()->refs());
+    EXPECT_TRUE(IMpZulNodePtr(CLSID_TestCounting, nullptr).isValid());
   }
   EXPECT_EQ(3, calls);
   for (auto& obj : made) EXPECT_TRUE(obj->destroyed());
@@ -183,9 +167,7 @@ TEST(SmartPointerTest, ByClassIdentifierThroughTheFactory) {
   EXPECT_TRUE(aggregated.isNull()) << "an outer object is refused";
   EXPECT_EQ(3, calls);
   EXPECT_TRUE(MpUnregisterClass(CLSID_TestCounting));
-  NodeSp unknownClass(CLSID_TestCounting, nullptr);
-  EXPECT_TRUE(unknownClass.isNull());
-  EXPECT_FALSE(unknownClass.createInstance(CLSID_TestCounting, nullptr));
+  EXPECT_FALSE(aggregated.createInstance(CLSID_TestCounting, nullptr)) << "an unknown class";
 }
 
 TEST(SmartPointerTest, ByKeyThroughTheObjectFactory) {
@@ -213,9 +195,6 @@ TEST(SmartPointerTest, ByKeyThroughTheObjectFactory) {
     target = found;
     EXPECT_EQ(-1, target.getStateWord()) << "the other's state word is not copied";
     EXPECT_EQ(3, obj.refs());
-    IMpZulNodePtr copy(found);
-    EXPECT_EQ(-1, copy.getStateWord());
-    EXPECT_EQ(4, obj.refs());
   }
   EXPECT_EQ(1, obj.refs());
   EXPECT_EQ((std::vector<int>{0, 0}), flagsSeen);
@@ -224,7 +203,7 @@ TEST(SmartPointerTest, ByKeyThroughTheObjectFactory) {
   EXPECT_TRUE(noResolver.isNull());
 }
 
-TEST(SmartPointerTest, CopyWithFlagAndAddRefGet) {
+TEST(SmartPointerTest, CopyAddRefGetAndAssignment) {
   CountingObject obj(1, true);
   NodeSp first(obj.asNode(), true);
   {
@@ -242,12 +221,11 @@ TEST(SmartPointerTest, CopyWithFlagAndAddRefGet) {
   EXPECT_EQ(obj.asNode(), handed);
   EXPECT_EQ(3, obj.refs());
   handed->Release();
-  NodeSp empty;
-  EXPECT_EQ(nullptr, empty.addRefGet());
-}
+  EXPECT_EQ(nullptr, NodeSp().addRefGet());
+  first = nullptr;
 
-TEST(SmartPointerTest, AssignPointerAndSmartPointer) {
-  CountingObject a(1, true), b(2, true);
+  CountingObject& a = obj;
+  CountingObject b(2, true);
   IMpZulNodePtr sp(a.asNode(), true);
   EXPECT_EQ(2, a.refs());
   sp = a.asNode();
@@ -295,16 +273,10 @@ TEST(SmartPointerTest, AssignFromAnotherInterfaceQueriesFirst) {
     EXPECT_EQ(1, a.refs());
     EXPECT_EQ(-1, sp.getStateWord());
 
-    // The held node itself, seen through its IUnknown at the same address: nothing changes.
-    IMpZulNodePtr held(b.asNode(), true);
-    EXPECT_EQ(3, b.refs());
-    held = static_cast<IUnknown*>(b.asNode());
-    EXPECT_EQ(3, b.refs());
-
     CountingObject plain(3, false);
     sp = plain.unknown();
     EXPECT_TRUE(sp.isNull()) << "an object without the interface empties the pointer";
-    EXPECT_EQ(2, b.refs());
+    EXPECT_EQ(1, b.refs());
     EXPECT_EQ(1, plain.refs());
   }
 
@@ -348,11 +320,6 @@ TEST(SmartPointerTest, AttachTakesOverTheCallersReference) {
   EXPECT_EQ(2, b.refs());
   EXPECT_EQ(1, a.refs());
   EXPECT_EQ(-1, zul.getStateWord());
-
-  b.AddRef();
-  zul.attach(static_cast<IUnknown*>(b.asNode()));  // the held pointer: the caller's reference is given up
-  EXPECT_EQ(2, b.refs());
-  EXPECT_EQ(b.asNode(), zul.get());
 
   CountingObject plain(3, false);
   plain.AddRef();

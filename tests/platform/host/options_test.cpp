@@ -12,106 +12,66 @@ namespace {
 
 typedef HostTest OptionsTest;
 
-TEST_F(OptionsTest, MadeByTheFactoryAsACountedObject) {
+TEST_F(OptionsTest, ACountedObjectWhoseKeyHoldsAStringAListAndAnObjectKeySideBySide) {
   const long live = MpHostLiveObjects();
-  {
-    IMpOptionsPtr bag(CLSID_MpOptions, nullptr);
-    ASSERT_TRUE(bag.isValid());
-    EXPECT_EQ(live + 1, MpHostLiveObjects());
-    EXPECT_EQ(1, MpHostRefCount(bag.get()));
-    EXPECT_TRUE(MpHostOptionsKeys(bag.get()).empty()) << "a fresh bag is empty";
-
-    IUnknown* unknown = nullptr;
-    ASSERT_EQ(S_OK, bag->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown)));
-    EXPECT_EQ(static_cast<IUnknown*>(bag.get()), unknown);
-    EXPECT_EQ(2, MpHostRefCount(bag.get()));
-    unknown->Release();
-
-    void* other = reinterpret_cast<void*>(1);
-    EXPECT_EQ(E_NOINTERFACE, bag->QueryInterface(IID_IMpZulNode, &other));
-    EXPECT_EQ(nullptr, other);
-    EXPECT_EQ(1, MpHostRefCount(bag.get())) << "a refused query adds no reference";
-
-    IMpOptionsPtr second(CLSID_MpOptions, nullptr);
-    EXPECT_NE(bag.get(), second.get()) << "every creation makes a new bag";
-    EXPECT_EQ(live + 2, MpHostLiveObjects());
-  }
-  EXPECT_EQ(live, MpHostLiveObjects());
-}
-
-TEST_F(OptionsTest, AKeyHoldsAStringAListAndAnObjectKeySideBySide) {
   IMpOptionsPtr bag(CLSID_MpOptions, nullptr);
   ASSERT_TRUE(bag.isValid());
-  EXPECT_EQ("", bag->getString("Name"));
-  EXPECT_TRUE(bag->getStringList("Name").empty());
-  EXPECT_TRUE(bag->getObjectKey("Name").isNone());
-  EXPECT_EQ(0xFFFFFFFFu, bag->getObjectKey("Name").objectId);
+  EXPECT_EQ(live + 1, MpHostLiveObjects());
+  EXPECT_EQ(1, MpHostRefCount(bag.get()));
+  void* other = reinterpret_cast<void*>(1);
+  EXPECT_EQ(E_NOINTERFACE, bag->QueryInterface(IID_IMpZulNode, &other));
+  EXPECT_EQ(nullptr, other);
+  EXPECT_EQ(1, MpHostRefCount(bag.get())) << "a refused query adds no reference";
+  EXPECT_NE(bag.get(), IMpOptionsPtr(CLSID_MpOptions, nullptr).get()) << "every creation makes a new bag";
+  EXPECT_FALSE(bag->commit()) << "a fresh bag is no settings group";
 
+  EXPECT_EQ("", bag->getString("Name"));
+  EXPECT_EQ(0xFFFFFFFFu, bag->getObjectKey("Name").objectId);
   ASSERT_TRUE(bag->setString("Name", "'Max Depth'"));
   EXPECT_TRUE(bag->getStringList("Name").empty()) << "a key holding only a string has no list";
   ASSERT_TRUE(bag->setStringList("Name", {"SafetyGap", "'Max Depth'", ""}));
   EXPECT_EQ("'Max Depth'", bag->getString("Name")) << "the list leaves the string alone";
   EXPECT_EQ((std::vector<std::string>{"SafetyGap", "'Max Depth'", ""}), bag->getStringList("Name"));
-
   ASSERT_TRUE(bag->setStringList("Type", {"integer", "double"}));
   EXPECT_EQ("", bag->getString("Type")) << "a key holding only a list has no string";
 
   ASSERT_TRUE(bag->setObjectKey("Name", ZulObjectKey(17, 4, 2, 9)));
   const ZulObjectKey key = bag->getObjectKey("Name");
   EXPECT_EQ(17u, key.objectId);
-  EXPECT_EQ(4u, key.classId);
-  EXPECT_EQ(2u, key.storeId);
   EXPECT_EQ(9u, key.revision) << "the whole key is kept";
   EXPECT_EQ("'Max Depth'", bag->getString("Name"));
   ASSERT_TRUE(bag->setObjectKey("Target", ZulObjectKey()));
   EXPECT_TRUE(bag->getObjectKey("Target").isNone());
 
-  ASSERT_TRUE(bag->setString("Empty", ""));
-  EXPECT_EQ((std::vector<std::string>{"Empty", "Name", "Target", "Type"}), MpHostOptionsKeys(bag.get()));
-  EXPECT_EQ("Empty = \"\"\n"
+  ASSERT_TRUE(bag->setString("Empty", "Quote \"q\" \\ and\nbreak"));
+  EXPECT_FALSE(bag->setString("", "x"));
+  EXPECT_FALSE(bag->setStringList("", {"x"}));
+  EXPECT_EQ("Empty = \"Quote \\\"q\\\" \\\\ and\\nbreak\"\n"
             "Name = \"'Max Depth'\"\n"
             "Name[] = \"SafetyGap\", \"'Max Depth'\", \"\"\n"
             "Name# = 17\n"
             "Target# = none\n"
             "Type[] = \"integer\", \"double\"\n",
             MpHostOptionsText(bag.get()));
-
-  EXPECT_FALSE(bag->setString("", "x"));
-  EXPECT_FALSE(bag->setStringList("", {"x"}));
-  EXPECT_FALSE(bag->setObjectKey("", ZulObjectKey(1)));
-  EXPECT_FALSE(bag->setBool("", true));
-  EXPECT_EQ(4u, MpHostOptionsKeys(bag.get()).size()) << "the empty key is refused";
-
-  ASSERT_TRUE(bag->setStringList("Name", {}));
-  EXPECT_TRUE(bag->getStringList("Name").empty());
-  ASSERT_TRUE(bag->setString("Name", "Quote \"q\" \\ and\nbreak"));
-  EXPECT_NE(std::string::npos, MpHostOptionsText(bag.get()).find("Name = \"Quote \\\"q\\\" \\\\ and\\nbreak\"\n"));
 }
 
-TEST_F(OptionsTest, BooleansAreOnAndOff) {
+TEST_F(OptionsTest, BooleansAreOnAndOffAndNumbersDecimalText) {
   IMpOptionsPtr bag(CLSID_MpOptions, nullptr);
   ASSERT_TRUE(bag.isValid());
   EXPECT_FALSE(bag->getBool("unset"));
   ASSERT_TRUE(bag->setBool("a", true));
   ASSERT_TRUE(bag->setBool("b", false));
-  EXPECT_EQ("on", bag->getString("a"));
-  EXPECT_EQ("off", bag->getString("b"));
-  EXPECT_TRUE(bag->getBool("a"));
-  EXPECT_FALSE(bag->getBool("b"));
+  EXPECT_EQ("on|off", bag->getString("a") + "|" + bag->getString("b"));
 
-  for (const char* yes : {"on", "true", "1", "ON", "True", " on ", "\ttrue"}) {
+  for (const char* yes : {"on", "true", "1", "ON", " on ", "\ttrue"}) {
     bag->setString("k", yes);
     EXPECT_TRUE(bag->getBool("k")) << yes;
   }
-  for (const char* no : {"off", "false", "0", "OFF", "", "yes", "onn", "2", "o n"}) {
+  for (const char* no : {"false", "0", "", "yes", "onn", "o n"}) {
     bag->setString("k", no);
     EXPECT_FALSE(bag->getBool("k")) << '"' << no << '"';
   }
-}
 
-TEST_F(OptionsTest, NumbersAreDecimalText) {
-  IMpOptionsPtr bag(CLSID_MpOptions, nullptr);
-  ASSERT_TRUE(bag.isValid());
   EXPECT_EQ(0, bag->getInt("unset"));
   EXPECT_EQ(0.0, bag->getDouble("unset"));
 
@@ -119,34 +79,22 @@ TEST_F(OptionsTest, NumbersAreDecimalText) {
   EXPECT_EQ("-12", bag->getString("i"));
   EXPECT_EQ(-12, bag->getInt("i"));
   EXPECT_EQ(-12.0, bag->getDouble("i"));
-  ASSERT_TRUE(bag->setInt("i", std::numeric_limits<int>::min()));
-  EXPECT_EQ(std::numeric_limits<int>::min(), bag->getInt("i"));
-
   ASSERT_TRUE(bag->setDouble("d", 0.1));
   EXPECT_EQ("0.1", bag->getString("d")) << "the shortest text that reads back the same";
-  EXPECT_EQ(0.1, bag->getDouble("d"));
-  ASSERT_TRUE(bag->setDouble("d", 25.4));
-  EXPECT_EQ("25.4", bag->getString("d"));
   ASSERT_TRUE(bag->setDouble("d", 1.0 / 3.0));
   EXPECT_EQ(1.0 / 3.0, bag->getDouble("d"));
-  ASSERT_TRUE(bag->setDouble("d", -2.5e-300));
-  EXPECT_EQ(-2.5e-300, bag->getDouble("d"));
   EXPECT_FALSE(bag->setDouble("d", std::numeric_limits<double>::quiet_NaN()));
   EXPECT_FALSE(bag->setDouble("d", std::numeric_limits<double>::infinity()));
-  EXPECT_EQ(-2.5e-300, bag->getDouble("d")) << "a refused value leaves the old one";
+  EXPECT_EQ(1.0 / 3.0, bag->getDouble("d")) << "a refused value leaves the old one";
 
   struct {
     const char* text;
     int asInt;
     double asDouble;
   } const cases[] = {
-      {"42", 42, 42.0},      {" 42\t", 42, 42.0},   {"+7", 7, 7.0},          {"-0", 0, 0.0},
-      {"12x", 0, 0.0},       {"1.5", 0, 1.5},       {"-.5", 0, -0.5},         {"1.", 0, 1.0},
-      {"2e3", 0, 2000.0},    {"2E+3", 0, 2000.0},   {"1.5e-3", 0, 0.0015},    {".", 0, 0.0},
-      {"", 0, 0.0},          {"abc", 0, 0.0},       {"1,5", 0, 0.0},          {"1 5", 0, 0.0},
-      {"inf", 0, 0.0},       {"nan", 0, 0.0},       {"0x10", 0, 0.0},         {"1e999", 0, 0.0},
-      {"2147483647", 2147483647, 2147483647.0},    {"2147483648", 0, 2147483648.0},
-      {"--1", 0, 0.0},       {"+-1", 0, 0.0},       {"1e", 0, 0.0},           {"e5", 0, 0.0},
+      {" 42\t", 42, 42.0}, {"+7", 7, 7.0},        {"12x", 0, 0.0},       {"-.5", 0, -0.5},  {"1.", 0, 1.0},
+      {"2E+3", 0, 2000.0}, {".", 0, 0.0},        {"", 0, 0.0},          {"1,5", 0, 0.0},   {"inf", 0, 0.0},
+      {"0x10", 0, 0.0},    {"1e999", 0, 0.0},    {"2147483648", 0, 2147483648.0},        {"1e", 0, 0.0},
   };
   for (const auto& c : cases) {
     bag->setString("n", c.text);
@@ -174,16 +122,6 @@ TEST_F(OptionsTest, NumbersDoNotFollowTheCLocale) {
   EXPECT_TRUE(comma) << "the locale was not in force: " << probe;
   EXPECT_EQ("2.5", written);
   EXPECT_EQ(1.25, read);
-}
-
-TEST_F(OptionsTest, AFreshBagIsNoSettingsGroupAndCannotBeCommitted) {
-  IMpOptionsPtr bag(CLSID_MpOptions, nullptr);
-  ASSERT_TRUE(bag.isValid());
-  bag->setString("k", "v");
-  EXPECT_FALSE(bag->commit());
-  EXPECT_EQ("v", bag->getString("k"));
-  ASSERT_NE(nullptr, MpHostOptionsOf(bag.get()));
-  EXPECT_EQ(-1, MpHostOptionsOf(bag.get())->settingsGroup());
 }
 
 }  // namespace

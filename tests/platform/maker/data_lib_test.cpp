@@ -5,37 +5,28 @@
 
 namespace {
 
-TEST(DataLibTest, ContextIsOneRecordTheHostChanges) {
+TEST(DataLibTest, ContextLoginAndTraversalFolder) {
   ZulContextData* context = MpContextData();
   ASSERT_NE(nullptr, context);
-  EXPECT_EQ(context, MpContextData());
   const ZulContextData saved = *context;
   context->variantFilterId = 17;
-  EXPECT_EQ(17, reinterpret_cast<const int32_t*>(MpContextData())[2]) << "the third word";
+  EXPECT_EQ(17, reinterpret_cast<const int32_t*>(MpContextData())[2]) << "one record, the third word";
   *context = saved;
-}
 
-TEST(DataLibTest, LoginIsRefusedUntilAHookDecides) {
-  EXPECT_FALSE(MpDataLogin("anna", "secret"));
-  std::string seenUser, seenPassword;
+  EXPECT_FALSE(MpDataLogin("anna", "secret")) << "refused until a hook decides";
+  std::string seen;
   MpDataLoginHook previous = MpSetDataLoginHook([&](const std::string& user, const std::string& password) {
-    seenUser = user;
-    seenPassword = password;
+    seen = user + "/" + password;
     return password == "secret";
   });
   EXPECT_TRUE(MpDataLogin("anna", "secret"));
-  EXPECT_EQ("anna", seenUser);
-  EXPECT_EQ("secret", seenPassword);
+  EXPECT_EQ("anna/secret", seen);
   EXPECT_FALSE(MpDataLogin("anna", "guess"));
   MpSetDataLoginHook(previous);
-  EXPECT_FALSE(MpDataLogin("anna", "secret"));
-}
 
-TEST(DataLibTest, TraversalFolder) {
   const std::string fallback = MpContextGetTraversalXmlDir(false);
   ASSERT_GT(fallback.size(), 10u);
   EXPECT_EQ("Traversal", fallback.substr(fallback.size() - 9));
-
   char temp[MAX_PATH];
   GetTempPathA(MAX_PATH, temp);
   std::string folder = std::string(temp) + "wd_traversal_test_" + std::to_string(GetCurrentProcessId());

@@ -31,6 +31,15 @@ class TestRefCounted {
   int m_refs = 1;
 };
 
+// QueryInterface for an object with one interface besides IUnknown.
+template <class I>
+HRESULT queryOne(I* self, REFIID iid, REFIID own, void** out) {
+  *out = IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, own) ? self : nullptr;
+  if (!*out) return E_NOINTERFACE;
+  self->AddRef();
+  return S_OK;
+}
+
 // A node with an object identifier and string fields; it also answers as a prototype, through an
 // interface pointer at another address.
 class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRefCounted<TestNode> {
@@ -78,11 +87,7 @@ class TestClass final : public IMpZulClass, public TestRefCounted<TestClass> {
       : m_name(std::move(name)), m_properties(std::move(properties)) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    *out = nullptr;
-    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpZulClass)) *out = static_cast<IMpZulClass*>(this);
-    if (!*out) return E_NOINTERFACE;
-    addRef();
-    return S_OK;
+    return queryOne<IMpZulClass>(this, iid, IID_IMpZulClass, out);
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
   ULONG STDMETHODCALLTYPE Release() override { return release(); }
@@ -116,11 +121,7 @@ class TestClass final : public IMpZulClass, public TestRefCounted<TestClass> {
 class TestPlain final : public IMpPmRule, public TestRefCounted<TestPlain> {
  public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    *out = nullptr;
-    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpPmRule)) *out = static_cast<IMpPmRule*>(this);
-    if (!*out) return E_NOINTERFACE;
-    addRef();
-    return S_OK;
+    return queryOne<IMpPmRule>(this, iid, IID_IMpPmRule, out);
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
   ULONG STDMETHODCALLTYPE Release() override { return release(); }
@@ -130,11 +131,7 @@ class TestPlain final : public IMpPmRule, public TestRefCounted<TestPlain> {
 class TestData final : public IMpData, public TestRefCounted<TestData> {
  public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    *out = nullptr;
-    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpData)) *out = static_cast<IMpData*>(this);
-    if (!*out) return E_NOINTERFACE;
-    addRef();
-    return S_OK;
+    return queryOne<IMpData>(this, iid, IID_IMpData, out);
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
   ULONG STDMETHODCALLTYPE Release() override { return release(); }
