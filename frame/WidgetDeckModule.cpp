@@ -20,7 +20,7 @@ BOOL processAttach(HINSTANCE hInstance) {
   if (!AfxInitExtensionModule(WidgetDeckDLL, hInstance)) return FALSE;
 
   // Without the host's operating-system services there is no resource module to ask for, and
-  // nothing to say about it.
+  // nothing to say about it. The services object is held until the library has joined the chain.
   IMpUtOsDllPtr osDll(CLSID_MpUtOs, nullptr);
   if (!osDll.isNull()) {
     const std::string resourceModule = "WidgetDeckRes.dll";
