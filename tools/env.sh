@@ -19,14 +19,23 @@ wd_server_start() {
   # Wine's desktop process ends with the last windowed program and starts again with the
   # next one; a program that creates its first window while the desktop is starting can
   # fail to get a display driver. A long-lived windowed program keeps the desktop up.
-  if ! pgrep -f 'explorer.exe /desktop' >/dev/null; then
+  if ! wd_desktop_up; then
     (setsid wine notepad.exe </dev/null >/dev/null 2>&1 &)
     for _ in $(seq 50); do
-      pgrep -f 'explorer.exe /desktop' >/dev/null && break
+      wd_desktop_up && break
       sleep 0.2
     done
     sleep 1
   fi
+}
+# Whether Wine's desktop process of this prefix runs (read from /proc: no procps needed).
+wd_desktop_up() {
+  local f
+  for f in /proc/[0-9]*/environ; do
+    grep -qa "explorer.exe" "${f%/environ}/cmdline" 2>/dev/null || continue
+    grep -qa "WINEPREFIX=$WINEPREFIX" "$f" 2>/dev/null && return 0
+  done
+  return 1
 }
 wd_server_stop() {
   wineserver -k </dev/null >/dev/null 2>&1 || true
