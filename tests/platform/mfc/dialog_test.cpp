@@ -168,3 +168,17 @@ TEST(ResourceChain, TemplatesAndStringsFoundOnceTheModuleJoins) {
   AfxTermExtensionModule(ext);
   EXPECT_FALSE(IsInExtensionChain(::GetModuleHandleA(nullptr)));
 }
+
+TEST(ToolTips, EveryChildIsOneToolHoweverOftenTheyAreEnabled) {
+  ASSERT_NE(wdtest::ResourceModule(), nullptr);
+  SampleDlg dlg;
+  ASSERT_TRUE(dlg.Create(IDD_WD_SAMPLE, nullptr));
+  int children = 0;
+  for (HWND h = ::GetWindow(dlg.m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) ++children;
+  ASSERT_TRUE(dlg.EnableToolTips(TRUE));
+  ASSERT_TRUE(dlg.EnableToolTips(TRUE));
+  HWND tip = dlg.GetToolTipHandle();
+  ASSERT_NE(tip, nullptr);
+  EXPECT_EQ(::SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), children);
+  dlg.DestroyWindow();
+}
