@@ -78,7 +78,8 @@ protected:
   std::vector<CPropertyPage*> m_pages;
   std::vector<PROPSHEETPAGEA> m_psps;
   void BuildPropPageArray();
-  HWND CreateSheet(HWND hWndParent, bool modeless);
+  // The sheet window, always modeless (our modal loop runs it); null when it cannot be made.
+  HWND CreateSheet(HWND hWndParent);
   LRESULT HandleInitDialog(WPARAM, LPARAM);
   friend class CPropertyPage;
   DECLARE_MESSAGE_MAP()

@@ -20,9 +20,7 @@ bool AfxRunModalLoop(const std::function<AfxScript::ModalInfo()>& describe,
   MSG msg;
   for (;;) {
     if (finished()) return true;
-    bool any = false;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      any = true;
       if (msg.message == WM_QUIT) {
         ::PostQuitMessage((int)msg.wParam);
         return false;
@@ -33,7 +31,6 @@ bool AfxRunModalLoop(const std::function<AfxScript::ModalInfo()>& describe,
       }
       if (finished()) return true;
     }
-    (void)any;
     AfxDeleteTempMap();
     if (AfxScript::Player* player = AfxScript::GetPlayer()) {
       if (!player->RunStep(describe())) return false;

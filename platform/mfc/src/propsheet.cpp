@@ -237,8 +237,7 @@ void CPropertySheet::BuildPropPageArray() {
   }
 }
 
-HWND CPropertySheet::CreateSheet(HWND hWndParent, bool modeless) {
-  (void)modeless;
+HWND CPropertySheet::CreateSheet(HWND hWndParent) {
   BuildPropPageArray();
   for (CPropertyPage* page : m_pages) page->m_bFirstSetActive = TRUE;
   m_psh.dwFlags |= PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_USECALLBACK;
@@ -265,7 +264,7 @@ HWND CPropertySheet::CreateSheet(HWND hWndParent, bool modeless) {
 
 BOOL CPropertySheet::Create(CWnd* pParentWnd, DWORD, DWORD) {
   if (pParentWnd) m_pParentWnd = pParentWnd;
-  return CreateSheet(m_pParentWnd->GetSafeHwnd(), true) != nullptr;
+  return CreateSheet(m_pParentWnd->GetSafeHwnd()) != nullptr;
 }
 
 INT_PTR CPropertySheet::DoModal() {
@@ -273,7 +272,7 @@ INT_PTR CPropertySheet::DoModal() {
   bool reenable = hOwner && ::IsWindowEnabled(hOwner);
   if (reenable) ::EnableWindow(hOwner, FALSE);
   m_nModalResult = 0;
-  HWND h = CreateSheet(hOwner, false);
+  HWND h = CreateSheet(hOwner);
   if (h) {
     ::ShowWindow(h, SW_SHOWNORMAL);
     bool ok = AfxRunModalLoop(
