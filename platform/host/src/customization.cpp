@@ -7,26 +7,8 @@
 
 namespace {
 
-MpHostFieldDef field(const char* name, int type, const char* unit = "", std::vector<std::string> enumValues = {}) {
-  MpHostFieldDef f;
-  f.name = name;
-  f.type = type;
-  f.unit = unit;
-  f.enumValues = std::move(enumValues);
-  return f;
-}
-
-MpHostClassDef classDef(const char* name, const char* niceName, const char* parent, std::vector<GUID> interfaces = {},
-                        std::vector<MpHostFieldDef> fields = {}, bool abstract = false) {
-  MpHostClassDef c;
-  c.name = name;
-  c.niceName = niceName;
-  c.parent = parent;
-  c.interfaces = std::move(interfaces);
-  c.fields = std::move(fields);
-  if (abstract) c.properties["Abstract"] = "TRUE";
-  return c;
-}
+using mphost::classDef;
+using mphost::field;
 
 void addStandardClasses(MpHostCustomization& c) {
   const int S = MpHostFieldString;

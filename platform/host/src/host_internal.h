@@ -2,7 +2,10 @@
 // finds its own implementation behind an interface pointer.
 #pragma once
 #include <windows.h>
+#include <string>
+#include <vector>
 #include "MpGuid.h"
+#include "MpHostData.h"
 
 // Answered only by the host's own objects, with a pointer to the implementing C++ object.
 MP_IDENTIFIER(IID_MpHostOptionsImpl, "{97DD3317-1373-4B78-8B56-84659C99F6BF}");
@@ -29,6 +32,30 @@ class RefCount {
  private:
   volatile LONG m_refs = 1;
 };
+
+// Builders of class trees: a field, and a class with its interfaces and fields.
+inline MpHostFieldDef field(const char* name, int type, const char* unit = "",
+                               std::vector<std::string> enumValues = {}) {
+  MpHostFieldDef f;
+  f.name = name;
+  f.type = type;
+  f.unit = unit;
+  f.enumValues = std::move(enumValues);
+  return f;
+}
+
+inline MpHostClassDef classDef(const char* name, const char* niceName, const char* parent,
+                               std::vector<GUID> interfaces = {}, std::vector<MpHostFieldDef> fields = {},
+                               bool abstract = false) {
+  MpHostClassDef c;
+  c.name = name;
+  c.niceName = niceName;
+  c.parent = parent;
+  c.interfaces = std::move(interfaces);
+  c.fields = std::move(fields);
+  if (abstract) c.properties["Abstract"] = "TRUE";
+  return c;
+}
 
 // The IUnknown of a host object that offers one interface. Made with one reference, which its
 // maker owns; deleted when the last reference goes.

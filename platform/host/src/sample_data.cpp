@@ -1,47 +1,31 @@
 // The embedded sample planning data set: the machining of a small bracket.
 #include "MpHostSample.h"
+#include "host_internal.h"
 
 const char* const MpHostSampleRuleConstants[4] = {"SafetyGap", "MaxSpindleSpeed", "'Chip Load'", "CoolantMode"};
 
 namespace {
 
-MpHostFieldDef field(const char* name, int type, const char* unit = "", std::vector<std::string> enumValues = {}) {
-  MpHostFieldDef f;
-  f.name = name;
-  f.displayName = name;
-  f.type = type;
-  f.unit = unit;
-  f.enumValues = std::move(enumValues);
-  return f;
-}
-
-MpHostClassDef machiningClass(const char* name, const char* niceName, const char* parent,
-                              std::vector<MpHostFieldDef> fields) {
-  MpHostClassDef c;
-  c.name = name;
-  c.niceName = niceName;
-  c.parent = parent;
-  c.fields = std::move(fields);
-  return c;
-}
+using mphost::classDef;
+using mphost::field;
 
 // The machining classes: the feature and operation kinds the sample uses.
 void addMachiningClasses(MpHostCustomization& c) {
   const int I = MpHostFieldInteger, D = MpHostFieldDouble, S = MpHostFieldString;
-  c.addClass(machiningClass("Hole", "Drilled hole", "Feature",
+  c.addClass(classDef("Hole", "Drilled hole", "Feature", {},
                             {field("Diameter", D, "mm"), field("Depth", D, "mm"), field("Through", S, "", {"yes", "no"})}));
-  c.addClass(machiningClass("Pocket", "Rectangular pocket", "Feature",
+  c.addClass(classDef("Pocket", "Rectangular pocket", "Feature", {},
                             {field("Length", D, "mm"), field("Width", D, "mm"), field("Depth", D, "mm"),
                              field("CornerRadius", D, "mm")}));
-  c.addClass(machiningClass("Slot", "Straight slot", "Feature",
+  c.addClass(classDef("Slot", "Straight slot", "Feature", {},
                             {field("Length", D, "mm"), field("Width", D, "mm"), field("Depth", D, "mm")}));
-  c.addClass(machiningClass("PlanarFace", "Planar face", "Feature", {field("Stock", D, "mm")}));
-  c.addClass(machiningClass("Drilling", "Drilling", "Operation",
+  c.addClass(classDef("PlanarFace", "Planar face", "Feature", {}, {field("Stock", D, "mm")}));
+  c.addClass(classDef("Drilling", "Drilling", "Operation", {},
                             {field("SpindleSpeed", I, "rpm"), field("FeedRate", D, "mm/min")}));
-  c.addClass(machiningClass("Milling", "Milling", "Operation",
+  c.addClass(classDef("Milling", "Milling", "Operation", {},
                             {field("Strategy", S, "", {"roughing", "finishing"}), field("SpindleSpeed", I, "rpm"),
                              field("StepOver", D, "mm")}));
-  c.addClass(machiningClass("FaceMilling", "Face milling", "Operation", {field("SpindleSpeed", I, "rpm")}));
+  c.addClass(classDef("FaceMilling", "Face milling", "Operation", {}, {field("SpindleSpeed", I, "rpm")}));
   c.addField("Material", field("Density", D, "g/cm3"));
 }
 
