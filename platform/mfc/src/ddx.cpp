@@ -1,7 +1,7 @@
 // Dialog data exchange and validation.
 #include "afxwin.h"
 #include <cfloat>
-#include <cmath>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -91,7 +91,8 @@ ParseResult ParseInt(const char* text, int* pValue) {
 }
 
 // A decimal number: sign, digits with at most one point, an optional exponent. No
-// hexadecimal, infinity or not-a-number forms.
+// hexadecimal, infinity or not-a-number forms. The point is always '.', whatever the C
+// runtime's locale says, so that what FormatReal wrote reads back.
 ParseResult ParseDouble(const char* text, double* pValue) {
   std::string t = Trimmed(text);
   size_t i = 0, digits = 0;
@@ -110,16 +111,18 @@ ParseResult ParseDouble(const char* text, double* pValue) {
     if (expDigits == 0) return ParseResult::kNotNumber;
   }
   if (i != t.size()) return ParseResult::kNotNumber;
-  double v = std::strtod(t.c_str(), nullptr);
-  if (!std::isfinite(v)) return ParseResult::kOutOfRange;
+  const char* first = t.c_str() + (t[0] == '+' ? 1 : 0);  // from_chars takes no plus sign
+  double v = 0;
+  if (std::from_chars(first, t.c_str() + t.size(), v).ec != std::errc()) return ParseResult::kOutOfRange;
   *pValue = v;
   return ParseResult::kOk;
 }
 
+// DBL_DIG significant digits as "%g" gives them, but with '.' in any locale.
 std::string FormatReal(double v) {
   char buf[64];
-  std::snprintf(buf, sizeof(buf), "%.*g", DBL_DIG, v);
-  return buf;
+  const std::to_chars_result r = std::to_chars(buf, buf + sizeof(buf), v, std::chars_format::general, DBL_DIG);
+  return std::string(buf, r.ptr);
 }
 
 CString WindowText(HWND h) {

@@ -2,6 +2,7 @@
 // and failures that show one prompt, put the focus back and stop the exchange.
 #include "wdtest.h"
 #include "resource.h"
+#include <clocale>
 #include <string>
 
 using namespace AfxScript;
@@ -166,6 +167,16 @@ TEST_F(DdxTest, RealsInTheirTextFormAndRange) {
   EXPECT_EQ(d, -125.0);
   EXPECT_TRUE(save(".5"));
   EXPECT_EQ(d, 0.5);
+  // A decimal-comma locale changes neither the text nor what it reads back as.
+  const std::string oldLocale = setlocale(LC_NUMERIC, nullptr);
+  ASSERT_NE(setlocale(LC_NUMERIC, "German_Germany.1252"), nullptr);
+  for (double value : {2.5, -1.25e-7, 1e20, 0.5}) {
+    const std::string text = load(value);
+    EXPECT_EQ(text.find(','), std::string::npos) << text;
+    EXPECT_TRUE(save(text.c_str())) << text;
+    EXPECT_EQ(d, value) << text;
+  }
+  setlocale(LC_NUMERIC, oldLocale.c_str());
   EXPECT_TRUE(script.boxes.empty());
   const char* badNumbers[] = {"1,5", "", "abc", "1e", "inf", "0x10", "1.2.3", "1e400"};
   for (const char* bad : badNumbers) {
