@@ -1,7 +1,9 @@
 // The script player and the user actions it performs.
 #include "afxscript.h"
 #include <commctrl.h>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace AfxScript {
@@ -108,11 +110,18 @@ void ChooseCombo(HWND dlg, int id, int index) {
 bool ChooseComboText(HWND dlg, int id, const char* text) {
   HWND h = Item(dlg, id);
   int n = (int)::SendMessageA(h, CB_GETCOUNT, 0, 0);
-  for (int i = 0; i < n; ++i) {
-    int len = (int)::SendMessageA(h, CB_GETLBTEXTLEN, (WPARAM)i, 0);
-    std::vector<char> buf(len + 1);
-    ::SendMessageA(h, CB_GETLBTEXT, (WPARAM)i, reinterpret_cast<LPARAM>(buf.data()));
-    if (std::string(buf.data()) == text) {
+  // Compared wide, read from the class's own wide procedure: the 8-bit message, and any
+  // 8-bit subclass on the way, pass an entry through a fixed buffer of 512 characters.
+  std::wstring wanted(std::strlen(text) + 1, L'\0');
+  wanted.resize(std::max(::MultiByteToWideChar(CP_ACP, 0, text, -1, &wanted[0], (int)wanted.size()) - 1, 0));
+  WNDPROC proc = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(h, GCLP_WNDPROC));
+  for (int i = 0; proc && i < n; ++i) {
+    LRESULT len = ::CallWindowProcW(proc, h, CB_GETLBTEXTLEN, (WPARAM)i, 0);
+    if (len < 0) continue;
+    std::wstring entry(len + 1, L'\0');
+    LRESULT got = ::CallWindowProcW(proc, h, CB_GETLBTEXT, (WPARAM)i, reinterpret_cast<LPARAM>(&entry[0]));
+    entry.resize(got < 0 ? 0 : std::min(got, len));
+    if (entry == wanted) {
       ChooseCombo(dlg, id, i);
       return true;
     }

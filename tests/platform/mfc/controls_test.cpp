@@ -161,3 +161,28 @@ TEST(Controls, OwnerDrawGoesToTheOverrideOrOnToTheParent) {
   EXPECT_EQ(owner.parentDrawn, 1);
   owner.DestroyWindow();
 }
+
+TEST(Controls, EntriesLongerThanTheSystemsTextBufferRoundTrip) {
+  // The 8-bit entry messages go through a fixed buffer of 512 characters inside the system.
+  const std::string longText = std::string(600, 'x') + "\xE4nd";
+  CComboBox combo;
+  ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWN | WS_VSCROLL, kRect, Host(), 306));
+  EXPECT_EQ(combo.AddString("short"), 0);
+  EXPECT_EQ(combo.AddString(longText.c_str()), 1);
+  EXPECT_EQ(combo.FindStringExact(-1, longText.c_str()), 1);
+  EXPECT_EQ(combo.SelectString(-1, longText.c_str()), 1);
+  CString text;
+  combo.GetLBText(1, text);
+  EXPECT_EQ(std::string(text), longText);
+  combo.GetLBText(0, text);
+  EXPECT_STREQ(text, "short");
+  combo.DestroyWindow();
+
+  CListBox list;
+  ASSERT_TRUE(list.Create(WS_VISIBLE | WS_VSCROLL, kRect, Host(), 307));
+  EXPECT_EQ(list.AddString(longText.c_str()), 0);
+  EXPECT_EQ(list.FindString(-1, longText.c_str()), 0);
+  list.GetText(0, text);
+  EXPECT_EQ(std::string(text), longText);
+  list.DestroyWindow();
+}
