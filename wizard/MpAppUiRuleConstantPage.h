@@ -18,7 +18,8 @@ class MpAppUiRuleConstantPage : public CPropertyPage {
   bool init(MpZulSmartList& selection, IMpOptions* preset);
   // The bag with a reference for the caller; null when the page has none.
   IMpOptions* getOptions() { return m_spOptions.addRefGet(); }
-  // False when the name is one of the names the host lists as taken ("Name" as a list).
+  // False when the name is one of the names the host lists as taken ("Name" as a list); true
+  // for a page without a bag.
   bool isNameUnused(const std::string& name);
 
  protected:

@@ -1,6 +1,7 @@
 // The rule-constant page: filling from the host's choices, every check with its box in order,
 // the factor chooser for doubles only, names quoted and unquoted.
 #include <memory>
+#include "MpAppUiRuleConstantPage.h"
 #include "wizard_test.h"
 
 using namespace AfxScript;
@@ -261,6 +262,17 @@ TEST_F(RuleConstantPageTest, EveryFailedCheckShowsItsBoxInOrderBeforeThePageStay
   EXPECT_EQ(Boxes(), Expected({IDS_TASK_NAME_TAKEN, IDS_TASK_DEFAULT_NOT_NUMBER, IDS_TASK_FACTOR_NOT_NUMBER}));
   EXPECT_EQ(preset->getString("Default"), "deep") << "Cancel leaves the bag as it was";
   EXPECT_EQ(preset->getString("Factor"), "");
+  preset->Release();
+}
+
+TEST_F(RuleConstantPageTest, APageWithoutABagTakesAnyName) {
+  MpAppUiRuleConstantPage page;  // never set up: no bag, no names taken
+  EXPECT_TRUE(page.isNameUnused("Depth"));
+  MpZulSmartList selection;
+  IMpOptions* preset = Preset("", "", "", "");
+  page.init(selection, preset);
+  EXPECT_FALSE(page.isNameUnused("Depth"));
+  EXPECT_TRUE(page.isNameUnused("depth"));
   preset->Release();
 }
 
