@@ -9,6 +9,8 @@
 //
 // MpDecrypt reverses it when the tag matches under the given key. A text enciphered under another
 // key, a changed text, or one that is not of this form (the empty string included) becomes "".
+// The hashes and the nonce come from the system's cryptography; should it fail, both give "",
+// never the plain text.
 #pragma once
 #include <string>
 

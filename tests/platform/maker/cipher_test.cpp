@@ -50,6 +50,13 @@ TEST(CipherTest, WrongKeyOrChangedTextGivesNothing) {
   }
   MpDecrypt("right", upper);
   EXPECT_EQ("hunter2", upper) << "hexadecimal digits in either case";
+
+  // A value stored by an earlier build still deciphers.
+  std::string earlier =
+      "24660dea50853a812b3d59a7a75abf369fbeb2ae3c84910955265adf02e0515ec62e5e56a4894a041f6445aef34927e6b68231dd9b33"
+      "7b99f375e75fc2c67a20859d5f0aa70b4829144591bd6c258596a68b2fcc60";
+  MpDecrypt("DWB_FO_LANTERNFISH", earlier);
+  EXPECT_EQ("Password:Quillbox-Rosewater, a text longer than one 32-byte key block", earlier);
 }
 
 }  // namespace
