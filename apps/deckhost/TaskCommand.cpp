@@ -12,6 +12,7 @@
 #include "MpHostSample.h"
 #include "MpLogging.h"
 #include "MpSmartPointers.h"
+#include "PersonDisplay.h"
 #include "../../resources/resource.h"
 
 namespace {
@@ -152,7 +153,9 @@ void printIndented(const std::string& text) {
 int help() {
   std::printf(
       "usage: DeckHost task <TaskName> [options] [actions]\n"
-      "Runs the task sheet for one task unattended and prints what the host reads back.\n"
+      "Runs the task sheet for one task, unattended with the actions below, or without any\n"
+      "action for a person (not under the null display driver), and prints what the host reads\n"
+      "back.\n"
       "Options:\n"
       "  --sample              preset from the sample data: the rule constants' names taken and\n"
       "                        the value types offered, as the lists \"Name\" and \"Type\"\n"
@@ -171,7 +174,7 @@ int help() {
       "answered with OK. Keys: RuleConstant \"Name\", \"Type\", \"Default\", \"Factor\",\n"
       "\"Explantion\"; Find \"FindString\".\n"
       "Exit code: 0 when every round ran and nothing unexpected came up, 1 otherwise, 2 for a\n"
-      "usage error.\n");
+      "usage error or a sheet for a person where none can see it.\n");
   return 0;
 }
 
@@ -233,6 +236,9 @@ int runTask(int argc, char** argv) {
   }
   if (rounds.back().empty()) rounds.pop_back();
   else rounds.back().push_back(Action{Action::Ok, nullptr, ""});
+  // Without actions the sheet is left to a person.
+  const bool person = rounds.empty();
+  if (person && !deckhost::WaitForPerson(("the task sheet for " + task).c_str())) return 2;
 
   // The profile belongs to an application object; a host without one writes none.
   CWinApp* app = AfxGetApp() != nullptr ? nullptr : new CWinApp("DeckHost");
@@ -246,11 +252,15 @@ int runTask(int argc, char** argv) {
     std::printf("task %s: init %s, %d page(s)\n", task.c_str(), initResult ? "true" : "false", sheet.GetPageCount());
     if (!initResult) exitCode = 1;
 
-    AfxScript::ScopedPlayer scoped(&player);
+    AfxScript::ScopedPlayer scoped(person ? nullptr : &player);
     const INT_PTR result = sheet.DoModal();
-    std::printf("sheet: %s after %u round(s) of actions\n", result == IDOK ? "OK" : "Cancel",
-                static_cast<unsigned>(player.roundsRun()));
-    if (!player.clean()) exitCode = 1;
+    if (person) {
+      std::printf("sheet: %s\n", result == IDOK ? "OK" : "Cancel");
+    } else {
+      std::printf("sheet: %s after %u round(s) of actions\n", result == IDOK ? "OK" : "Cancel",
+                  static_cast<unsigned>(player.roundsRun()));
+      if (!player.clean()) exitCode = 1;
+    }
 
     for (const MpLogRecord& r : MpDefaultLogger()->records())
       std::printf("log: severity %d, flag %d, \"%s\", %s line %d\n", r.severity, r.flag, r.message.c_str(),

@@ -1,5 +1,6 @@
 // DeckHost's "task" command: runs the task sheet for one task, unattended, with preset values
-// and a script of user actions, and prints what the host reads back.
+// and a script of user actions, and prints what the host reads back. Without any action the
+// sheet is left to a person (refused under the null display driver, where nobody sees it).
 //
 //   DeckHost task <TaskName> [options] [actions]
 //   DeckHost task --help   prints the options and actions below
@@ -25,7 +26,7 @@
 //
 // Prints the sheet's result, the message boxes, the log lines and profile values written, and
 // the bags of both getters. Exit code 0 when every round ran and nothing unexpected came up,
-// 1 otherwise, 2 for a usage error.
+// 1 otherwise, 2 for a usage error or a sheet for a person where none can see it.
 #pragma once
 
 // argv[0] is the command word "task", argv[1] the task name, then the options and actions.

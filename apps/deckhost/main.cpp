@@ -10,6 +10,7 @@
 #include "MpHostOptions.h"
 #include "MpHostSample.h"
 #include "MpSmartPointers.h"
+#include "PersonDisplay.h"
 #include "../../resources/resource.h"
 
 namespace {
@@ -84,18 +85,28 @@ bool LoadResources() {
   return false;
 }
 
-int Usage(const char* cmd) {
-  std::printf("usage: DeckHost [demo | data | task <TaskName> ... | messages [--scripted] |\n"
-              "                 sample [--scripted]]\n"
-              "  demo    prints the sample data set, then runs the \"RuleConstant\" task on it\n"
-              "          unattended and prints the bags read back (the default)\n"
-              "  data    prints the sample data set: its classes, objects and rule-constant choices\n"
-              "  task    runs the task sheet for one task with preset values and scripted user\n"
-              "          actions; \"DeckHost task --help\" lists its options\n"
-              "  messages  logs three sample failures and shows them in the result viewer\n"
-              "          (--scripted: unattended, printing the viewer's rows)\n"
-              "  sample  shows the class-library sample dialog (--scripted: unattended)\n");
-  return std::strcmp(cmd, "--help") ? 2 : 0;
+void Usage(FILE* out) {
+  std::fprintf(out,
+               "usage: DeckHost [demo | data | task <TaskName> ... | messages [--scripted] |\n"
+               "                 sample [--scripted]]\n"
+               "  demo    prints the sample data set, then runs the \"RuleConstant\" task on it\n"
+               "          unattended and prints the bags read back (the default)\n"
+               "  data    prints the sample data set: its classes, objects and rule-constant choices\n"
+               "  task    runs the task sheet for one task with preset values and scripted user\n"
+               "          actions, or without actions for a person; \"DeckHost task --help\" lists\n"
+               "          its options\n"
+               "  messages  logs three sample failures and shows them in the result viewer\n"
+               "          (--scripted: unattended, printing the viewer's rows)\n"
+               "  sample  shows the class-library sample dialog (--scripted: unattended)\n"
+               "What waits for a person does not start under the null display driver. Exit code 2\n"
+               "for a usage error or a command that cannot start.\n");
+}
+
+// A wrong command line: what is wrong, on one line, then the usage.
+int UsageError(const std::string& what) {
+  std::fprintf(stderr, "DeckHost: %s\n", what.c_str());
+  Usage(stderr);
+  return 2;
 }
 
 // The commands that use the library live in DeckHostCommands.dll. It is loaded, and with it
@@ -133,11 +144,20 @@ int RunDemoTask() {
 int Run(int argc, char** argv) {
   const char* cmd = argc > 1 ? argv[1] : "demo";
   if (!std::strcmp(cmd, "task")) return RunTaskCommand(argc - 1, argv + 1);
+  const bool help = !std::strcmp(cmd, "--help");
   const bool demo = !std::strcmp(cmd, "demo");
   const bool data = !std::strcmp(cmd, "data");
   const bool sample = !std::strcmp(cmd, "sample");
   const bool messages = !std::strcmp(cmd, "messages");
-  if (!demo && !data && !sample && !messages) return Usage(cmd);
+  if (!help && !demo && !data && !sample && !messages) return UsageError(std::string("unknown command \"") + cmd + "\"");
+  // Only "sample" and "messages" take a word, and only "--scripted".
+  const int words = argc > 2 && (sample || messages) && !std::strcmp(argv[2], "--scripted") ? 3 : 2;
+  if (argc > words) return UsageError(std::string("unexpected \"") + argv[words] + "\" after \"" + cmd + "\"");
+  const bool scripted = words == 3;
+  if (help) {
+    Usage(stdout);
+    return 0;
+  }
 
   if (demo || data) {
     MpHostData* set = MpHostCreateSampleData();
@@ -147,10 +167,10 @@ int Run(int argc, char** argv) {
     std::printf("\n");
     return RunDemoTask();
   }
-  const bool scripted = argc > 2 && !std::strcmp(argv[2], "--scripted");
+  if (!scripted && !deckhost::WaitForPerson(messages ? "the result viewer" : "the sample dialog")) return 2;
   if (messages) return RunMessagesCommand(scripted);
   if (!LoadResources()) return 2;
-  return RunSample(argc > 2 && !std::strcmp(argv[2], "--scripted"));
+  return RunSample(scripted);
 }
 
 }  // namespace
