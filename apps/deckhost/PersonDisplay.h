@@ -20,22 +20,24 @@ inline void RegistryText(HKEY root, const char* path, const char* name, char* te
   ::RegCloseKey(key);
 }
 
-// True under Wine's null display driver, which shows nothing: a window there would wait for
-// ever. The driver actually in use is read first: Wine's desktop window carries the property
-// "__wine_display_device_guid" (an atom naming a GUID), and the video key of that GUID holds
-// the driver's name in "GraphicsDriver" ("null" for the null driver). The configured driver
-// (HKCU\Software\Wine\Drivers, "Graphics") covers a Wine without that property. Windows has
-// neither, so there is always a screen there.
-inline bool NullDisplayDriver() {
+// True where no window can be seen: under Wine's null display driver, or when Wine could load
+// no display driver at all (no X server); a window there would wait for ever. The driver actually
+// in use is read first: Wine's desktop window carries the property "__wine_display_device_guid"
+// (an atom naming a GUID), and the video key of that GUID holds the driver's name in
+// "GraphicsDriver" ("null" for the null driver; missing, beside "DriverError", when none could
+// be loaded). The configured driver (HKCU\Software\Wine\Drivers, "Graphics") covers a Wine
+// without that property. Windows has neither, so there is always a screen there.
+inline bool NoDisplay() {
   char value[MAX_PATH];
   const ATOM atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(::GetPropA(::GetDesktopWindow(), "__wine_display_device_guid")));
   char guid[64] = "";
   if (atom != 0 && ::GlobalGetAtomNameA(atom, guid, sizeof(guid)) > 0) {
+    const bool braced = guid[0] == '{';
     char path[128];
-    std::snprintf(path, sizeof(path), "System\\CurrentControlSet\\Control\\Video\\%s%s%s\\0000", guid[0] == '{' ? "" : "{",
-                  guid, guid[0] == '{' ? "" : "}");
+    std::snprintf(path, sizeof(path), "System\\CurrentControlSet\\Control\\Video\\%s%s%s\\0000", braced ? "" : "{",
+                  guid, braced ? "" : "}");
     RegistryText(HKEY_LOCAL_MACHINE, path, "GraphicsDriver", value, sizeof(value));
-    if (value[0] != '\0') return ::lstrcmpiA(value, "null") == 0;
+    return value[0] == '\0' || ::lstrcmpiA(value, "null") == 0;
   }
   RegistryText(HKEY_CURRENT_USER, "Software\\Wine\\Drivers", "Graphics", value, sizeof(value));
   return ::lstrcmpiA(value, "null") == 0;
@@ -44,10 +46,11 @@ inline bool NullDisplayDriver() {
 // Says that what follows waits for a person; false, with the reason on stderr, where no person
 // can see it.
 inline bool WaitForPerson(const char* what) {
-  if (NullDisplayDriver()) {
+  if (NoDisplay()) {
     std::fprintf(stderr,
-                 "DeckHost: %s waits for a person, but the display driver is null (nothing is shown): not "
-                 "started; run it under X with a prefix whose driver is not null, or script it\n",
+                 "DeckHost: %s waits for a person, but nothing can be shown here (null display driver or "
+                 "no X server): not started; run it under X with a prefix whose driver is not null, or "
+                 "script it\n",
                  what);
     return false;
   }
