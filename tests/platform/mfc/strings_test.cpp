@@ -1,9 +1,7 @@
 #include <afx.h>
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -93,10 +91,6 @@ TEST(CStringTest, CompareOrdersByCharacterCode) {
   // Characters above 127 order after ASCII.
   EXPECT_GT(CString("\xE9").Compare("z"), 0);
 
-  std::map<CString, int> ordered{{"beta", 1}, {"Zulu", 2}, {"alpha", 3}, {"\xE4rger", 4}};
-  std::vector<std::string> keys;
-  for (const auto& entry : ordered) keys.emplace_back(entry.first);
-  EXPECT_EQ(keys, (std::vector<std::string>{"Zulu", "alpha", "beta", "\xE4rger"}));
   EXPECT_TRUE("abc" == CString("abc"));
   EXPECT_FALSE(CString("abc") == "ABC");
 }
