@@ -45,8 +45,9 @@ BOOL MpAppUiPropertyPage::OnToolTipNotify(UINT id, NMHDR* pNMHDR, LRESULT* pResu
   CString text;
   text.LoadString(nID);
   m_strToolTipText = static_cast<LPCSTR>(text);
+  // Given by pointer: with an instance the tooltip control would take the pointer for a string id.
   pTTT->lpszText = const_cast<LPSTR>(m_strToolTipText.c_str());
-  pTTT->hinst = AfxGetInstanceHandle();
+  pTTT->hinst = nullptr;
   return TRUE;
 }
 

@@ -5,12 +5,10 @@
 #include <string>
 #include <utility>
 #include <vector>
-#include "MpLogging.h"
-#include "MpResourceString.h"
 #include "WidgetDeckResults.h"
-#include "viewer_rows.h"
+#include "hosted.h"
 #include "resource.h"
-#include "wdtest.h"
+#include "viewer_rows.h"
 
 namespace {
 
@@ -23,20 +21,14 @@ void ReadAndClose(HWND dlg, std::string& caption, Rows& rows) {
   AfxScript::Click(dlg, IDOK);
 }
 
-class ResultMessagesTest : public ScriptedTest {
+class ResultMessagesTest : public HostedTest {
  protected:
   void SetUp() override {
-    ScriptedTest::SetUp();
-    MpRegisterResourceModule(wdtest::ResourceModule());
+    HostedTest::SetUp();
     std::vector<unsigned int> ids;
     std::vector<MpUtils::eSeverity> severities;
     std::vector<std::string> texts;
     MpFail::getAndClearResultStack(ids, severities, texts);
-    MpResetLogger();
-  }
-  void TearDown() override {
-    MpResetLogger();
-    ScriptedTest::TearDown();
   }
 };
 

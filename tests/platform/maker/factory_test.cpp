@@ -60,33 +60,4 @@ TEST(ClassFactoryTest, CreatesRegisteredClasses) {
   MpUnregisterClass(CLSID_TestNode);
 }
 
-TEST(ZulClassFactoryTest, AsksTheInstalledResolver) {
-  IMpZulClassFactory* factory = theMpZulClassFactory();
-  ASSERT_NE(nullptr, factory);
-  TestData data;
-  TestNode* node = new TestNode(31);
-
-  void* out = reinterpret_cast<void*>(1);
-  MpZulObjectResolver before = MpSetZulObjectResolver(MpZulObjectResolver());
-  EXPECT_EQ(E_FAIL, factory->getObject(&data, ZulObjectKey(31), 0, IID_IMpZulNode, &out));
-  EXPECT_EQ(nullptr, out);
-
-  IMpData* seenData = nullptr;
-  MpSetZulObjectResolver([&](IMpData* d, const ZulObjectKey& key, int, REFIID iid, void** o) -> HRESULT {
-    seenData = d;
-    if (key.objectId != 31) return E_FAIL;
-    return node->QueryInterface(iid, o);
-  });
-  EXPECT_EQ(S_OK, factory->getObject(&data, ZulObjectKey(31), 0, IID_IMpZulPrototype, &out));
-  EXPECT_EQ(node->asPrototype(), out);
-  EXPECT_EQ(&data, seenData);
-  EXPECT_EQ(2, node->refs());
-  static_cast<IUnknown*>(out)->Release();
-  EXPECT_NE(S_OK, factory->getObject(&data, ZulObjectKey(32), 0, IID_IMpZulNode, &out));
-  EXPECT_EQ(nullptr, out);
-
-  MpSetZulObjectResolver(before);
-  node->Release();
-}
-
 }  // namespace
