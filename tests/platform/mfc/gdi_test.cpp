@@ -160,7 +160,7 @@ TEST(Gdi, HandleMapsGiveOwnersOrTemporariesOfTheRightKind) {
   EXPECT_EQ(CGdiObject::FromHandle(nullptr), nullptr);
   CGdiObject* volatile noObject = nullptr;  // as callers holding a null pointer do
   EXPECT_EQ(noObject->GetSafeHandle(), nullptr);
-  AfxDeleteTempDCMap();
+  AfxDeleteTempMap();
   // Idle time keeps the wrapper of a live handle (callers may still hold it), and no
   // temporary ever deletes its handle.
   EXPECT_EQ(CGdiObject::FromHandle(loose), any);
@@ -194,7 +194,7 @@ TEST(Gdi, HandleMapsGiveOwnersOrTemporariesOfTheRightKind) {
   CDC* temp = CDC::FromHandle(raw);
   ASSERT_NE(temp, nullptr);
   EXPECT_EQ(temp->GetSafeHdc(), raw);
-  AfxDeleteTempDCMap();
+  AfxDeleteTempMap();
   EXPECT_EQ(CDC::FromHandle(raw), temp);
   EXPECT_GT(::GetDeviceCaps(raw, BITSPIXEL), 0);  // still alive
   ::DeleteDC(raw);
@@ -268,7 +268,7 @@ TEST(Gdi, MenusReadBackAndOwnTheirHandles) {
   EXPECT_EQ(sub->m_hMenu, hPopup);
   EXPECT_EQ(CMenu::FromHandle(bar), &bar);
   EXPECT_EQ(bar.GetSubMenu(5), nullptr);
-  AfxDeleteTempDCMap();
+  AfxDeleteTempMap();
   EXPECT_TRUE(::IsMenu(hPopup));  // temporaries leave the menu alone
   EXPECT_EQ(bar.GetSubMenu(0), sub);
   EXPECT_TRUE(bar.RemoveMenu(0, MF_BYPOSITION));
