@@ -2,6 +2,7 @@
 #include "afxwin.h"
 #include "afxcmn.h"
 #include "afxpriv_.h"
+#include <iterator>
 #include <mutex>
 #include <set>
 #include <string>
@@ -121,7 +122,10 @@ CWnd* PASCAL CWnd::FromHandle(HWND hWnd) {
 }
 
 void AFXAPI AfxDeleteTempMap() {
-  AfxGetThreadState().windows.DeleteTemps([](HWND h) { return ::IsWindow(h) != FALSE; });
+  AfxThreadState& st = AfxGetThreadState();
+  st.windows.DeleteTemps([](HWND h) { return ::IsWindow(h) != FALSE; });
+  for (auto it = st.keptSupers.begin(); it != st.keptSupers.end();)
+    it = ::IsWindow(it->first) ? std::next(it) : st.keptSupers.erase(it);
   CGdiObject::DeleteTempMap();
   CDC::DeleteTempMap();
   CMenu::DeleteTempMap();
@@ -185,6 +189,15 @@ HWND CWnd::UnsubclassWindow() {
 // goes once it attached its window, or when the window procedure call during which it was
 // armed returns (a property page that failed to be created never used it).
 // ---------------------------------------------------------------------------------------
+// A handler threw: the exception must not unwind through the system's code that called us.
+// It is kept for the modal loop running on this thread, which rethrows it after the dispatch;
+// with no loop of ours running (or one kept already) it is reported. Called in a catch block.
+static void KeepHandlerException(AfxThreadState& st) {
+  std::exception_ptr e = std::current_exception();
+  if (st.modalDepth > 0 && !st.pendingException) st.pendingException = e;
+  else AfxReportDroppedException(e);
+}
+
 static void RemoveCreateHook(AfxThreadState& st) {
   st.pWndInit = nullptr;
   if (st.hHookCreate) {
@@ -198,8 +211,14 @@ static LRESULT CALLBACK CbtCreateHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code != HCBT_CREATEWND || !st.pWndInit) return ::CallNextHookEx(nullptr, code, wParam, lParam);
   CWnd* p = st.pWndInit;
   st.pWndInit = nullptr;
-  p->SubclassWindow(reinterpret_cast<HWND>(wParam));
-  LRESULT r = ::CallNextHookEx(nullptr, code, wParam, lParam);
+  LRESULT r = 0;
+  try {
+    p->SubclassWindow(reinterpret_cast<HWND>(wParam));
+  } catch (...) {  // from PreSubclassWindow: the window is not created
+    KeepHandlerException(st);
+    r = 1;
+  }
+  if (r == 0) r = ::CallNextHookEx(nullptr, code, wParam, lParam);
   RemoveCreateHook(st);
   return r;
 }
@@ -353,14 +372,10 @@ void AfxRethrowPendingException() {
   std::rethrow_exception(e);
 }
 
-// A handler threw: the exception must not unwind through the system's code that called the
-// window procedure. It is kept for the modal loop running on this thread, which rethrows it
-// after the dispatch; with no loop of ours running (or one kept already) it is reported.
-// Called inside the catch block; returns what the window procedure answers instead.
+// Called in the catch block of a handler's exception; returns what the window procedure
+// answers instead.
 static LRESULT HandlerFailed(AfxThreadState& st, HWND hWnd, UINT nMsg) {
-  std::exception_ptr e = std::current_exception();
-  if (st.modalDepth > 0 && !st.pendingException) st.pendingException = e;
-  else AfxReportDroppedException(e);
+  KeepHandlerException(st);
   if (nMsg == WM_PAINT) ::ValidateRect(hWnd, nullptr);  // or it is asked for again and again
   return nMsg == WM_CREATE ? -1 : 0;                     // a failed creation fails the window
 }
