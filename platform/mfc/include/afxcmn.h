@@ -41,7 +41,6 @@ public:
 
 protected:
   BOOL m_bTempObject = FALSE;
-  friend struct AfxImageListInternals;
 };
 
 // ---------------------------------------------------------------------------------------

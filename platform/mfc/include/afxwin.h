@@ -85,7 +85,8 @@ public:
   virtual void DoDataExchange(CDataExchange* pDX);
   // Calls the window's previous procedure with the message being handled.
   LRESULT Default();
-  const MSG* GetCurrentMessage() const { return &m_msgCur; }
+  // The message the innermost window procedure of this thread is handling.
+  static const MSG* PASCAL GetCurrentMessage();
 
   // Data exchange
   BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
@@ -155,6 +156,7 @@ public:
   BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, HRGN hrgnUpdate = nullptr,
                     UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
   void SetRedraw(BOOL bRedraw = TRUE);
+  // A temporary object over the window's DC, until ReleaseDC gives the DC back.
   CDC* GetDC();
   CDC* GetWindowDC();
   int ReleaseDC(CDC* pDC);
@@ -223,7 +225,6 @@ public:
 
 protected:
   WNDPROC m_pfnSuper = nullptr;   // the procedure the window had before we attached
-  MSG m_msgCur{};                 // message being handled (for Default)
   HWND m_hWndToolTip = nullptr;
   BOOL m_bTempObject = FALSE;
 
@@ -237,13 +238,20 @@ protected:
   friend struct AfxWndInternals;
 };
 
-// The procedure of every window that has a CWnd attached.
+// The procedure of every window that has a CWnd attached. An exception a handler throws never
+// unwinds through the system's code that called it: it is caught here and rethrown by the
+// modal loop running on the thread (DoModal) once the dispatch has returned, after the modal
+// window was closed and its owner enabled again. With no modal loop of ours running (a
+// message dispatched by a host's own loop) it is written to the debug output
+// (OutputDebugStringA) and dropped; the message's answer is then 0 (-1 for WM_CREATE).
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 // Attach the next window created on this thread to pWnd (set before CreateWindowEx,
-// CreateDialog..., cleared once used).
+// CreateDialog..., removed once used or by AfxUnhookWindowCreate).
 void AFXAPI AfxHookWindowCreate(CWnd* pWnd);
 BOOL AFXAPI AfxUnhookWindowCreate();
-// Deletes the temporary CWnd objects made by FromHandle for windows that are gone.
+// Idle-time clean-up of this thread's temporary objects (windows, GDI objects, DCs, menus,
+// image lists) that FromHandle made: each goes once its handle is gone or given back. Our
+// modal loops call it when idle; a host running its own message loop calls it when idle too.
 void AFXAPI AfxDeleteTempMap();
 // The window class name registered for plain CWnd windows.
 #define AFX_WND_CLASS "AfxWnd"

@@ -2,8 +2,8 @@
 //
 // Each wrapper owns the handle it holds: the destructor deletes it (DeleteObject, DeleteDC,
 // DestroyMenu) unless it was detached first. FromHandle gives the object attached to a
-// handle, or a temporary wrapper that never deletes its handle; AfxDeleteTempMap frees the
-// temporaries whose handle no longer exists.
+// handle, or a temporary wrapper that never deletes its handle; AfxDeleteTempMap (at idle
+// time) frees the temporaries whose handle no longer exists. The maps are per thread.
 #pragma once
 
 class CWnd;
@@ -250,7 +250,3 @@ protected:
   BOOL m_bTempObject = FALSE;
   friend struct AfxGdiInternals;
 };
-
-// Frees the temporary GDI objects, DCs and menus of handles that no longer exist, and every
-// temporary image list, that FromHandle made; run by AfxDeleteTempMap at idle time.
-void AFXAPI AfxDeleteTempDCMap();

@@ -5,6 +5,8 @@
 
 // Pumps messages until finished() holds. When idle, runs the installed player's next step
 // for the window describe() names; returns false when the player had none (or on WM_QUIT):
-// the caller then ends the modal window as cancelled.
+// the caller then ends the modal window as cancelled. An exception a handler threw while the
+// loop ran is rethrown once its dispatch (or step) has returned, after the loop enabled the
+// modal window's owner again and destroyed the window.
 bool AfxRunModalLoop(const std::function<AfxScript::ModalInfo()>& describe,
                      const std::function<bool()>& finished);

@@ -1,9 +1,7 @@
 // The common controls: each member is the control's own message.
 #include "afxcmn.h"
+#include "afxpriv_.h"
 #include <cstring>
-#include <mutex>
-#include <unordered_map>
-#include <vector>
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
@@ -21,74 +19,41 @@ inline LPARAM Ptr(T* p) {
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
-// CImageList and its handle map (permanent: attached objects; temporary: FromHandle)
+// CImageList, in the thread's handle maps (afxpriv_.h)
 // ---------------------------------------------------------------------------------------
-struct AfxImageListInternals {
-  std::mutex lock;
-  std::unordered_map<HIMAGELIST, CImageList*> permanent;
-  std::unordered_map<HIMAGELIST, CImageList*> temporary;
-
-  static AfxImageListInternals& Get() {
-    static AfxImageListInternals* p = new AfxImageListInternals;  // outlives static objects
-    return *p;
-  }
-  static CImageList* NewTemp(HIMAGELIST h) {
-    CImageList* p = new CImageList;
-    p->m_hImageList = h;
-    p->m_bTempObject = TRUE;
-    return p;
-  }
-};
-
 CImageList::~CImageList() {
   if (m_hImageList != nullptr && !m_bTempObject) DeleteImageList();
   m_hImageList = nullptr;
 }
 
-
 CImageList* PASCAL CImageList::FromHandle(HIMAGELIST hImageList) {
   if (hImageList == nullptr) return nullptr;
-  AfxImageListInternals& s = AfxImageListInternals::Get();
-  std::lock_guard<std::mutex> guard(s.lock);
-  auto perm = s.permanent.find(hImageList);
-  if (perm != s.permanent.end()) return perm->second;
-  auto temp = s.temporary.find(hImageList);
-  if (temp != s.temporary.end()) return temp->second;
-  CImageList* p = AfxImageListInternals::NewTemp(hImageList);
-  s.temporary[hImageList] = p;
+  AfxHandleMap<HIMAGELIST, CImageList>& map = AfxGetThreadState().imageLists;
+  if (CImageList* p = map.LookupPermanent(hImageList)) return p;
+  if (CImageList* p = map.LookupTemporary(hImageList)) return p;
+  CImageList* p = new CImageList;
+  p->m_bTempObject = TRUE;
+  p->m_hImageList = hImageList;
+  map.SetTemporary(hImageList, p);
   return p;
 }
 
 void PASCAL CImageList::DeleteTempMap() {
-  AfxImageListInternals& s = AfxImageListInternals::Get();
-  std::vector<CImageList*> doomed;
-  {
-    std::lock_guard<std::mutex> guard(s.lock);
-    for (auto& e : s.temporary) doomed.push_back(e.second);
-    s.temporary.clear();
-  }
-  for (CImageList* p : doomed) delete p;  // temporaries never destroy their list
+  // Whether a list still exists cannot be asked: a temporary goes once the list's owner
+  // destroyed it through DeleteImageList, never while the list may still live.
+  AfxGetThreadState().imageLists.DeleteTemps([](HIMAGELIST) { return true; });
 }
 
 BOOL CImageList::Attach(HIMAGELIST hImageList) {
   if (hImageList == nullptr || m_hImageList != nullptr) return FALSE;
   m_hImageList = hImageList;
-  if (!m_bTempObject) {
-    AfxImageListInternals& s = AfxImageListInternals::Get();
-    std::lock_guard<std::mutex> guard(s.lock);
-    s.permanent[hImageList] = this;
-  }
+  if (!m_bTempObject) AfxGetThreadState().imageLists.SetPermanent(hImageList, this);
   return TRUE;
 }
 
 HIMAGELIST CImageList::Detach() {
   HIMAGELIST h = m_hImageList;
-  if (h != nullptr && !m_bTempObject) {
-    AfxImageListInternals& s = AfxImageListInternals::Get();
-    std::lock_guard<std::mutex> guard(s.lock);
-    auto it = s.permanent.find(h);
-    if (it != s.permanent.end() && it->second == this) s.permanent.erase(it);
-  }
+  if (h != nullptr && !m_bTempObject) AfxGetThreadState().imageLists.RemovePermanent(h, this);
   m_hImageList = nullptr;
   return h;
 }
@@ -116,7 +81,9 @@ BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow) {
 }
 BOOL CImageList::DeleteImageList() {
   if (m_hImageList == nullptr) return FALSE;
-  return ImageList_Destroy(Detach());
+  HIMAGELIST h = Detach();
+  AfxGetThreadState().imageLists.RetireTemporary(h);
+  return ImageList_Destroy(h);
 }
 
 int CImageList::GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }

