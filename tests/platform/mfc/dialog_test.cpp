@@ -115,12 +115,6 @@ TEST_F(DialogTest, UnexpectedDialogEndsAtOnceAndIsNamed) {
   EXPECT_NE(script.failures[0].find("9100"), std::string::npos) << script.failures[0];
   script.failures.clear();
 
-  // A message box nobody expected is recorded too, and answered as if closed.
-  EXPECT_EQ(AfxMessageBox("Surprise", MB_YESNO), IDNO);
-  ASSERT_EQ(script.failures.size(), 1u);
-  EXPECT_NE(script.failures[0].find("Surprise"), std::string::npos);
-  script.failures.clear();
-
   // A step queued for another dialog does not run in this one.
   script.Dialog(4242, [](HWND) {});
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
@@ -128,6 +122,37 @@ TEST_F(DialogTest, UnexpectedDialogEndsAtOnceAndIsNamed) {
   EXPECT_NE(script.failures[0].find("dialog 4242"), std::string::npos) << script.failures[0];
   script.failures.clear();
   script = AfxScript::Script();
+}
+
+// Boxes are real: the box takes the focus from the edit as it does from a user, and boxes that
+// other code shows are answered too. One nobody expected fails the test, naming its text, and is
+// answered with its default button.
+TEST_F(DialogTest, MessageBoxesAreRealWhoeverShowsThem) {
+  SampleDlg dlg;
+  int answer = 0, killFocusAfterBox = 0;
+  script.Dialog(IDD_WD_SAMPLE, [&](HWND h) {
+          Focus(h, IDC_WD_SAMPLE_NAME);
+          answer = AfxMessageBox("Stop here?", MB_OKCANCEL | MB_ICONQUESTION);
+          killFocusAfterBox = dlg.m_nameKillFocus;
+          Click(h, IDCANCEL);
+        })
+      .MessageBox(IDCANCEL)
+      .MessageBox(IDYES);
+  dlg.DoModal();
+  EXPECT_EQ(answer, IDCANCEL);
+  ASSERT_EQ(killFocusAfterBox, 1);
+  EXPECT_EQ(::MessageBoxA(nullptr, "Replace the file?", "Save", MB_YESNO | MB_ICONEXCLAMATION), IDYES);
+  ASSERT_EQ(script.boxes.size(), 2u);
+  EXPECT_EQ(script.boxes[0].type, (UINT)(MB_OKCANCEL | MB_ICONQUESTION));
+  EXPECT_EQ(script.boxes[1].text, "Replace the file?");
+  EXPECT_EQ(script.boxes[1].type, (UINT)(MB_YESNO | MB_ICONEXCLAMATION));
+
+  ASSERT_EQ(AfxMessageBox("Surprise"), IDOK);
+  EXPECT_EQ(::MessageBoxA(nullptr, "Sure?", "Save", MB_YESNO | MB_DEFBUTTON2), IDNO);
+  ASSERT_EQ(script.failures.size(), 2u);
+  EXPECT_NE(script.failures[0].find("\"Surprise\""), std::string::npos) << script.failures[0];
+  EXPECT_NE(script.failures[1].find("\"Sure?\""), std::string::npos) << script.failures[1];
+  script.failures.clear();
 }
 
 TEST(ResourceChain, TemplatesAndStringsFoundOnceTheModuleJoins) {
