@@ -28,7 +28,7 @@ class TickPage : public CPropertyPage {
 public:
   TickPage() : CPropertyPage(IDD_WD_SAMPLE_PAGE2) {}
   BOOL m_ticked = FALSE;
-  int m_inits = 0;
+  int m_inits = 0, m_applies = 0;
   void DoDataExchange(CDataExchange* pDX) override { DDX_Check(pDX, IDC_WD_PAGE2_CHECK, m_ticked); }
   std::vector<std::string> m_entriesAtInit;  // the combo box's entries when OnInitDialog ran
   BOOL OnInitDialog() override {
@@ -40,6 +40,13 @@ public:
       m_entriesAtInit.push_back(buf);
     }
     return CPropertyPage::OnInitDialog();
+  }
+  // Answers the apply itself instead of through the class library's handlers.
+  BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
+    if (reinterpret_cast<NMHDR*>(lParam)->code != PSN_APPLY) return CPropertyPage::OnNotify(wParam, lParam, pResult);
+    ++m_applies;
+    ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, PSNRET_NOERROR);
+    return TRUE;
   }
 };
 
@@ -62,19 +69,6 @@ size_t ProcessHeapInUse() {
     if (e.wFlags & PROCESS_HEAP_ENTRY_BUSY) used += e.cbData;
   return used;
 }
-
-// A page that answers a sheet notification itself instead of through the class library's handlers.
-class WatchingPage : public CPropertyPage {
-public:
-  WatchingPage() : CPropertyPage(IDD_WD_SAMPLE_PAGE2) {}
-  int m_applies = 0;
-  BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
-    if (reinterpret_cast<NMHDR*>(lParam)->code != PSN_APPLY) return CPropertyPage::OnNotify(wParam, lParam, pResult);
-    ++m_applies;
-    ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, PSNRET_NOERROR);
-    return TRUE;
-  }
-};
 
 }  // namespace
 
@@ -153,7 +147,7 @@ TEST_F(PropertySheetTest, CancelAndEscapeGiveCancelEnterGivesOk) {
 // The sheet, not each page, says whether OK ended it; a page that cannot be added is let go.
 TEST_F(PropertySheetTest, OkIsTheSheetsWhateverThePagesDoAndAFailedAddIsFreed) {
   CPropertySheet sheet("Watched");
-  WatchingPage watching;
+  TickPage watching;  // the only page
   sheet.AddPage(&watching);
   CPropertyPage missing(4242u);  // no such template
   script.Sheet("Watched", [&](HWND h) {
