@@ -1,10 +1,43 @@
 // A resizable dialog's placement kept in the application profile.
 #include "MpAppUiResizableDialog.h"
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 const char kPlacementEntry[] = "WindowPlacement";
 const char kPlacementFormat[] = "%d,%d,%d,%d,%d,%d";
+
+// A show command that leaves the window on screen: hidden, minimised and unknown ones become
+// the normal one, so a modal dialog never comes up out of sight with its owner disabled.
+UINT VisibleShowCommand(int showCmd) {
+  switch (showCmd) {
+    case SW_SHOWNORMAL:
+    case SW_SHOWMAXIMIZED:
+    case SW_SHOWNOACTIVATE:
+    case SW_SHOW:
+    case SW_SHOWNA:
+    case SW_RESTORE:
+    case SW_SHOWDEFAULT:
+      return (UINT)showCmd;
+    default:
+      return SW_SHOWNORMAL;
+  }
+}
+
+// A rectangle on no monitor (a screen since removed, a corrupted entry) is moved into the work
+// area of the nearest monitor, keeping its size where it fits.
+void KeepOnMonitor(RECT* rc) {
+  if (::MonitorFromRect(rc, MONITOR_DEFAULTTONULL) != nullptr) return;
+  MONITORINFO mi{};
+  mi.cbSize = sizeof(mi);
+  if (!::GetMonitorInfoA(::MonitorFromRect(rc, MONITOR_DEFAULTTONEAREST), &mi)) return;
+  const RECT& work = mi.rcWork;
+  LONG cx = std::min(rc->right - rc->left, work.right - work.left);
+  LONG cy = std::min(rc->bottom - rc->top, work.bottom - work.top);
+  LONG x = std::max(work.left, std::min(rc->left, work.right - cx));
+  LONG y = std::max(work.top, std::min(rc->top, work.bottom - cy));
+  *rc = RECT{x, y, x + cx, y + cy};
+}
 }  // namespace
 
 MpAppUiResizableState::MpAppUiResizableState() = default;
@@ -47,15 +80,16 @@ BOOL MpAppUiResizableState::LoadPlacement(LPCSTR pszSection, BOOL bRectOnly) {
 
   int left = 0, top = 0, right = 0, bottom = 0, showCmd = 0, flags = 0;
   if (std::sscanf(data, kPlacementFormat, &left, &top, &right, &bottom, &showCmd, &flags) != 6) return FALSE;
-  wp.rcNormalPosition.left = left;
-  wp.rcNormalPosition.top = top;
-  wp.rcNormalPosition.right = right;
-  wp.rcNormalPosition.bottom = bottom;
-  wp.showCmd = (UINT)showCmd;
+  // A rectangle without area would make the window vanish: the entry is as good as malformed.
+  if (right <= left || bottom <= top) return FALSE;
+  RECT rc{left, top, right, bottom};
+  KeepOnMonitor(&rc);
+  wp.rcNormalPosition = rc;
+  wp.showCmd = VisibleShowCommand(showCmd);
   wp.flags = (UINT)flags;
 
   if (bRectOnly) {
-    return ::SetWindowPos(pWnd->GetSafeHwnd(), nullptr, left, top, right - left, bottom - top,
+    return ::SetWindowPos(pWnd->GetSafeHwnd(), nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                           SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
   }
   return pWnd->SetWindowPlacement(&wp);

@@ -318,15 +318,36 @@ TEST_F(ResizableDialogTest, PlacementSavedAndRestoredThroughTheProfile) {
   dlg = withSaved("10,20,410,320,1,0");
   EXPECT_EQ(WindowOf(*dlg), CRect(10, 20, 410, 320));
 
-  dlg = withSaved("10,20,410,320,1");
-  EXPECT_EQ(WindowOf(*dlg).Size(), initial);
-  app->WriteProfileString(section, "WindowPlacement", "10,20,410,320,1");  // the previous dialog saved its own
+  app->WriteProfileString(section, "WindowPlacement", "10,20,410,320,1");
   EXPECT_FALSE(dlg->LoadPlacement(section, FALSE));
+  EXPECT_EQ(WindowOf(*dlg), CRect(10, 20, 410, 320));
 
   // The whole placement: normal rectangle, show command, flags.
   app->WriteProfileString(section, "WindowPlacement", "50,60,450,360,1,0");
   EXPECT_TRUE(dlg->LoadPlacement(section, FALSE));
   EXPECT_EQ(WindowOf(*dlg), CRect(50, 60, 450, 360));
   dlg.reset();
+
+  // A placement that would hide a modal dialog (hidden, minimised, on no monitor, without area)
+  // is put right, whether applied before the dialog shows or again while it shows.
+  for (const char* saved :
+       {"50,60,450,360,0,0", "50,60,450,360,2,0", "30000,-30000,30400,-29700,1,0", "5,6,5,6,1,0"})
+    for (BOOL rectOnly : {FALSE, TRUE}) {
+      SCOPED_TRACE(std::string(saved) + (rectOnly ? " (rectangle only)" : ""));
+      app->WriteProfileString(section, "WindowPlacement", saved);
+      TestDialog modal;
+      modal.onInit = [&](TestDialog& d) { d.EnableSaveRestore(section, rectOnly); };
+      script.Dialog(IDD_WD_RESIZABLE_TEST, [&](HWND h) {
+        modal.LoadPlacement(section, rectOnly);
+        MONITORINFO mi{};
+        mi.cbSize = sizeof(mi);
+        ::GetMonitorInfoA(::MonitorFromWindow(h, MONITOR_DEFAULTTONEAREST), &mi);
+        CRect rc = WindowOf(modal), inside;
+        EXPECT_TRUE(::IsWindowVisible(h) && !::IsIconic(h));
+        EXPECT_TRUE(::IntersectRect(&inside, &rc, &mi.rcWork) && inside == rc);
+        ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+      });
+      modal.DoModal();
+    }
   app->WriteProfileString(section, nullptr, nullptr);
 }

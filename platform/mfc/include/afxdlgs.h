@@ -69,7 +69,7 @@ public:
   virtual BOOL OnInitDialog();
   BOOL PreTranslateMessage(MSG* pMsg) override;
 
-  // How the last modal run ended: IDOK once the pages accepted OK, else IDCANCEL.
+  // How the last modal run ended, as the sheet reports it: IDOK or IDCANCEL.
   int m_nModalResult = 0;
   CWnd* m_pParentWnd = nullptr;
 

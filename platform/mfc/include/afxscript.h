@@ -30,7 +30,8 @@ public:
   // Runs the next step for the window that is up; false when there is none (the loop then
   // ends at once, as if cancelled).
   virtual bool RunStep(const ModalInfo& info) = 0;
-  // Answers a message box; the return is the button pressed (IDOK, IDYES, ...).
+  // Answers a message box: its text and style (as the class library passed it, or as read
+  // back from a box that other code showed); the return is the button pressed (IDOK, ...).
   virtual int Answer(const std::string& text, UINT type) = 0;
   // Told of each value written to the application profile.
   virtual void ProfileWritten(const std::string& section, const std::string& entry,
@@ -39,6 +40,8 @@ public:
   }
 };
 
+// While a player is installed, a hook of the installing thread answers every message box of
+// that thread through Player::Answer as the box becomes active; the box is a real one.
 void SetPlayer(Player* player);
 Player* GetPlayer();
 
@@ -55,7 +58,8 @@ struct ProfileWrite {
 
 // The ordinary player: one queue of steps, taken in order. A dialog step names its window
 // by template identifier or by caption; a message-box step holds the button to press.
-// Anything that comes up out of order, or with the queue empty, is recorded as a failure.
+// Anything that comes up out of order, or with the queue empty, is recorded as a failure; such a
+// message box is answered with its default button.
 class Script : public Player {
 public:
   using Action = std::function<void(HWND)>;

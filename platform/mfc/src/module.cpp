@@ -100,10 +100,13 @@ CWnd* AFXAPI AfxGetMainWnd() {
   return app ? app->m_pMainWnd : nullptr;
 }
 
+namespace AfxScript {
+int ShowMessageBox(HWND hOwner, LPCSTR text, LPCSTR caption, UINT type);  // script.cpp
+}
+
 int AfxMessageBoxOwned(HWND hOwner, LPCSTR text, LPCSTR caption, UINT type) {
-  if (AfxScript::Player* p = AfxScript::GetPlayer()) return p->Answer(text ? text : "", type);
   if (!caption) caption = AfxGetAppName();
-  return ::MessageBoxA(hOwner, text, caption, type);
+  return AfxScript::ShowMessageBox(hOwner, text, caption, type);
 }
 
 int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType, UINT) {

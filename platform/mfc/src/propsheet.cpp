@@ -94,20 +94,11 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
     case PSN_KILLACTIVE:
       r = OnKillActive() ? FALSE : TRUE;  // TRUE keeps the page
       break;
-    case PSN_APPLY: {
-      BOOL ok = OnApply();
-      r = ok ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
-      // lParam is set when the apply comes from OK rather than Apply.
-      if (ok && reinterpret_cast<PSHNOTIFY*>(lParam)->lParam) {
-        if (auto* sheet = dynamic_cast<CPropertySheet*>(CWnd::FromHandlePermanent(hSheet)))
-          sheet->m_nModalResult = IDOK;
-      }
+    case PSN_APPLY:
+      r = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
       break;
-    }
     case PSN_RESET:
       OnReset();
-      if (auto* sheet = dynamic_cast<CPropertySheet*>(CWnd::FromHandlePermanent(hSheet)))
-        sheet->m_nModalResult = IDCANCEL;
       break;
     case PSN_QUERYCANCEL:
       r = OnQueryCancel() ? FALSE : TRUE;
@@ -162,7 +153,12 @@ void CPropertySheet::AddPage(CPropertyPage* pPage) {
   if (m_hWnd) {
     BuildPropPageArray();
     HPROPSHEETPAGE h = ::CreatePropertySheetPageA(&m_psps.back());
-    ::SendMessageA(m_hWnd, PSM_ADDPAGE, 0, reinterpret_cast<LPARAM>(h));
+    // A page the sheet refused (its template missing, say) is neither kept nor leaked.
+    if (!h || !::SendMessageA(m_hWnd, PSM_ADDPAGE, 0, reinterpret_cast<LPARAM>(h))) {
+      if (h) ::DestroyPropertySheetPage(h);
+      m_pages.pop_back();
+      m_psps.pop_back();
+    }
   }
 }
 
@@ -271,7 +267,7 @@ INT_PTR CPropertySheet::DoModal() {
   HWND hOwner = AfxModalOwner(m_pParentWnd);
   bool reenable = hOwner && ::IsWindowEnabled(hOwner);
   if (reenable) ::EnableWindow(hOwner, FALSE);
-  m_nModalResult = 0;
+  m_nModalResult = IDCANCEL;
   HWND h = CreateSheet(hOwner);
   if (h) {
     ::ShowWindow(h, SW_SHOWNORMAL);
@@ -288,7 +284,8 @@ INT_PTR CPropertySheet::DoModal() {
         [this, h] {
           return !::IsWindow(h) || ::SendMessageA(h, PSM_GETCURRENTPAGEHWND, 0, 0) == 0;
         });
-    if (!ok) m_nModalResult = IDCANCEL;
+    // The sheet alone knows whether OK ended it, whatever its pages do with their notifications.
+    if (ok && ::IsWindow(h)) m_nModalResult = ::SendMessageA(h, PSM_GETRESULT, 0, 0) > 0 ? IDOK : IDCANCEL;
   }
   if (reenable) ::EnableWindow(hOwner, TRUE);
   if (m_hWnd) {
@@ -296,7 +293,7 @@ INT_PTR CPropertySheet::DoModal() {
     DestroyWindow();
   }
   if (!h) return -1;
-  return m_nModalResult == IDOK ? IDOK : IDCANCEL;
+  return m_nModalResult;
 }
 
 LRESULT CPropertySheet::HandleInitDialog(WPARAM, LPARAM) {

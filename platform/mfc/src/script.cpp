@@ -1,16 +1,162 @@
 // The script player and the user actions it performs.
 #include "afxscript.h"
+#include "afxwin.h"
 #include <commctrl.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace AfxScript {
 
 static Player* g_player = nullptr;
-void SetPlayer(Player* p) { g_player = p; }
 Player* GetPlayer() { return g_player; }
+
+// ---------------------------------------------------------------------------------------
+// Message boxes: real ones, answered by a hook of the thread as they become active, so that
+// focus, kill-focus notifications and the disabled owner go as they do for a user, and boxes
+// shown by code that is not ours are answered too.
+// ---------------------------------------------------------------------------------------
+namespace {
+thread_local HHOOK t_boxHook = nullptr;
+// The text and whole style of each box the class library is showing (the window shows only
+// part of the style), innermost last.
+thread_local std::vector<std::pair<std::string, UINT>> t_ourBoxes;
+thread_local std::vector<HWND> t_boxes;  // the boxes up, each answered once
+
+const int kBoxText = 0xFFFF;  // the static that holds a message box's text
+
+// The buttons of each button set (MB_OK ... MB_CANCELTRYCONTINUE), in the order
+// MB_DEFBUTTON1..3 count them.
+const int kButtons[][3] = {{IDOK},         {IDOK, IDCANCEL},    {IDABORT, IDRETRY, IDIGNORE},
+                           {IDYES, IDNO, IDCANCEL}, {IDYES, IDNO}, {IDRETRY, IDCANCEL},
+                           {IDCANCEL, IDTRYAGAIN, IDCONTINUE}};
+
+// The button a box of this style has as default: MB_DEFBUTTONn among its buttons.
+int DefaultButton(UINT type) {
+  UINT set = type & MB_TYPEMASK, n = (type & MB_DEFMASK) >> 8;
+  if (set >= sizeof(kButtons) / sizeof(kButtons[0])) set = MB_OK;
+  return n < 3 && kButtons[set][n] ? kButtons[set][n] : kButtons[set][0];
+}
+
+std::string WindowText(HWND h) {
+  int n = ::GetWindowTextLengthA(h);
+  std::vector<char> buf(n + 1);
+  ::GetWindowTextA(h, buf.data(), n + 1);
+  return buf.data();
+}
+
+// A dialog of the system's, not one of ours, holding the text static, further statics and
+// nothing but the buttons a message box can have.
+bool IsMessageBox(HWND h) {
+  char cls[16] = {};
+  ::GetClassNameA(h, cls, sizeof(cls));
+  if (std::string(cls) != "#32770" || !::GetDlgItem(h, kBoxText) || CWnd::FromHandlePermanent(h)) return false;
+  for (HWND c = ::GetWindow(h, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+    ::GetClassNameA(c, cls, sizeof(cls));
+    int id = ::GetDlgCtrlID(c);
+    bool button = std::string(cls) == "Button" && ((id >= IDOK && id <= IDCONTINUE) || id == IDHELP);
+    if (!button && _stricmp(cls, "Static") != 0) return false;
+  }
+  return true;
+}
+
+// The box's icon: the static of icon style.
+HICON BoxIcon(HWND box) {
+  for (HWND c = ::GetWindow(box, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+    char cls[16] = {};
+    ::GetClassNameA(c, cls, sizeof(cls));
+    if (_stricmp(cls, "Static") == 0 && (::GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+      return reinterpret_cast<HICON>(::SendMessageA(c, STM_GETICON, 0, 0));
+  }
+  return nullptr;
+}
+
+// The style as far as the box shows it: its button set, default button and icon.
+UINT StyleShown(HWND box) {
+  auto has = [box](int id) {
+    HWND b = ::GetDlgItem(box, id);  // the box itself shows only once it is active
+    return b && (::GetWindowLongA(b, GWL_STYLE) & WS_VISIBLE);
+  };
+  UINT type = has(IDYES)        ? (has(IDCANCEL) ? MB_YESNOCANCEL : MB_YESNO)
+              : has(IDABORT)    ? MB_ABORTRETRYIGNORE
+              : has(IDTRYAGAIN) ? MB_CANCELTRYCONTINUE
+              : has(IDRETRY)    ? MB_RETRYCANCEL
+              : has(IDCANCEL)   ? (has(IDOK) ? MB_OKCANCEL : MB_OK)
+                                : MB_OK;
+  for (UINT i = 1; i < 3; ++i) {
+    HWND b = kButtons[type][i] ? ::GetDlgItem(box, kButtons[type][i]) : nullptr;
+    if (b && (::GetWindowLongA(b, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) type |= i << 8;
+  }
+  if (HICON icon = BoxIcon(box)) {
+    const std::pair<LPCSTR, UINT> kIcons[] = {{IDI_HAND, MB_ICONHAND},
+                                               {IDI_QUESTION, MB_ICONQUESTION},
+                                               {IDI_EXCLAMATION, MB_ICONEXCLAMATION},
+                                               {IDI_ASTERISK, MB_ICONASTERISK}};
+    for (const auto& i : kIcons)
+      if (icon == ::LoadIconA(nullptr, i.first)) type |= i.second;
+  }
+  return type;
+}
+
+void AnswerBox(HWND box) {
+  Player* player = g_player;
+  if (!player) return;
+  std::string text = WindowText(::GetDlgItem(box, kBoxText));
+  auto ours = std::find_if(t_ourBoxes.rbegin(), t_ourBoxes.rend(), [&](const auto& b) { return b.first == text; });
+  UINT type = ours != t_ourBoxes.rend() ? ours->second : StyleShown(box);
+  int button = player->Answer(text, type);
+  ::PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(box, button)));
+}
+
+// The box is answered from its own loop, once it has finished setting itself up (it becomes
+// active before its default button is chosen); the subclass also marks a box as answered.
+UINT AnswerMessage() {
+  static const UINT msg = ::RegisterWindowMessageA("AfxScriptAnswerBox");
+  return msg;
+}
+LRESULT CALLBACK BoxProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (msg == AnswerMessage()) {
+    AnswerBox(h);
+    return 0;
+  }
+  if (msg == WM_NCDESTROY) {
+    ::RemoveWindowSubclass(h, &BoxProc, 1);
+    t_boxes.erase(std::remove(t_boxes.begin(), t_boxes.end(), h), t_boxes.end());
+  }
+  return ::DefSubclassProc(h, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK BoxHook(int code, WPARAM wParam, LPARAM lParam) {
+  HWND h = reinterpret_cast<HWND>(wParam);
+  if (code == HCBT_ACTIVATE && g_player && IsMessageBox(h) &&
+      std::find(t_boxes.begin(), t_boxes.end(), h) == t_boxes.end()) {
+    t_boxes.push_back(h);
+    ::SetWindowSubclass(h, &BoxProc, 1, 0);
+    ::PostMessageA(h, AnswerMessage(), 0, 0);
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+}  // namespace
+
+void SetPlayer(Player* p) {
+  g_player = p;
+  if (p && !t_boxHook) {
+    t_boxHook = ::SetWindowsHookExA(WH_CBT, &BoxHook, nullptr, ::GetCurrentThreadId());
+  } else if (!p && t_boxHook) {
+    ::UnhookWindowsHookEx(t_boxHook);
+    t_boxHook = nullptr;
+  }
+}
+
+// The class library's own boxes: shown for real, with the whole style noted for the hook.
+int ShowMessageBox(HWND hOwner, LPCSTR text, LPCSTR caption, UINT type) {
+  t_ourBoxes.emplace_back(text ? text : "", type);
+  int r = ::MessageBoxA(hOwner, text, caption, type);
+  t_ourBoxes.pop_back();
+  return r;
+}
 
 std::string ModalInfo::Describe() const {
   char buf[64];
@@ -61,8 +207,8 @@ int Script::Answer(const std::string& text, UINT type) {
   if (m_steps.empty() || !m_steps.front().isBox) {
     failures.push_back("message box \"" + text + "\" came up" +
                        (m_steps.empty() ? " with no step queued" : " while the next step was for " + m_steps.front().Describe()));
-    // As if the user closed it.
-    return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : IDCANCEL;
+    // As if the user pressed Enter.
+    return DefaultButton(type);
   }
   int answer = m_steps.front().answer;
   m_steps.erase(m_steps.begin());

@@ -1,4 +1,4 @@
-// Property sheets: lazily created pages, a page that refuses to be left, OK and Cancel.
+// Property sheets: lazily created pages, a page that refuses to be left, OK and Cancel, adding pages.
 #include "wdtest.h"
 #include "resource.h"
 #include <afxdlgs.h>
@@ -28,7 +28,7 @@ class TickPage : public CPropertyPage {
 public:
   TickPage() : CPropertyPage(IDD_WD_SAMPLE_PAGE2) {}
   BOOL m_ticked = FALSE;
-  int m_inits = 0;
+  int m_inits = 0, m_applies = 0;
   void DoDataExchange(CDataExchange* pDX) override { DDX_Check(pDX, IDC_WD_PAGE2_CHECK, m_ticked); }
   std::vector<std::string> m_entriesAtInit;  // the combo box's entries when OnInitDialog ran
   BOOL OnInitDialog() override {
@@ -40,6 +40,13 @@ public:
       m_entriesAtInit.push_back(buf);
     }
     return CPropertyPage::OnInitDialog();
+  }
+  // Answers the apply itself instead of through the class library's handlers.
+  BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
+    if (reinterpret_cast<NMHDR*>(lParam)->code != PSN_APPLY) return CPropertyPage::OnNotify(wParam, lParam, pResult);
+    ++m_applies;
+    ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, PSNRET_NOERROR);
+    return TRUE;
   }
 };
 
@@ -53,6 +60,15 @@ public:
   RefusingPage m_first;
   TickPage m_second;
 };
+
+// Bytes in use on the process heap, where the common controls keep page handles.
+size_t ProcessHeapInUse() {
+  size_t used = 0;
+  PROCESS_HEAP_ENTRY e{};
+  while (::HeapWalk(::GetProcessHeap(), &e))
+    if (e.wFlags & PROCESS_HEAP_ENTRY_BUSY) used += e.cbData;
+  return used;
+}
 
 }  // namespace
 
@@ -101,7 +117,7 @@ TEST_F(PropertySheetTest, RefusingPageKeepsTheSheetOnItUntilFixed) {
   EXPECT_EQ(sheet.m_hWnd, nullptr);
 }
 
-TEST_F(PropertySheetTest, CancelAndEscapeGiveCancel) {
+TEST_F(PropertySheetTest, CancelAndEscapeGiveCancelEnterGivesOk) {
   SampleSheet sheet;
   script.Sheet("Sample sheet", [&](HWND h) {
     Type(SheetPage(h), IDC_WD_PAGE1_EDIT, "bad");  // no check on cancel
@@ -118,14 +134,29 @@ TEST_F(PropertySheetTest, CancelAndEscapeGiveCancel) {
   EXPECT_EQ(again.DoModal(), IDCANCEL);
   // A second page never shown was never created.
   EXPECT_EQ(again.m_second.m_inits, 0);
-}
 
-TEST_F(PropertySheetTest, EnterInAPageEditPressesOk) {
-  SampleSheet sheet;
+  SampleSheet entered;
   script.Sheet("Sample sheet", [&](HWND h) {
     Type(SheetPage(h), IDC_WD_PAGE1_EDIT, "typed");
     PressEnter();
   });
+  EXPECT_EQ(entered.DoModal(), IDOK);
+  EXPECT_STREQ(entered.m_first.m_value, "typed");
+}
+
+// The sheet, not each page, says whether OK ended it; a page that cannot be added is let go.
+TEST_F(PropertySheetTest, OkIsTheSheetsWhateverThePagesDoAndAFailedAddIsFreed) {
+  CPropertySheet sheet("Watched");
+  TickPage watching;  // the only page
+  sheet.AddPage(&watching);
+  CPropertyPage missing(4242u);  // no such template
+  script.Sheet("Watched", [&](HWND h) {
+    const size_t before = ProcessHeapInUse();
+    for (int i = 0; i < 100; ++i) sheet.AddPage(&missing);
+    EXPECT_LT(ProcessHeapInUse(), before + 100 * sizeof(PROPSHEETPAGEA) / 2) << "page handles leaked";
+    EXPECT_EQ(sheet.GetPageIndex(&missing), -1);
+    SheetOK(h);
+  });
   EXPECT_EQ(sheet.DoModal(), IDOK);
-  EXPECT_STREQ(sheet.m_first.m_value, "typed");
+  EXPECT_EQ(watching.m_applies, 1);
 }
