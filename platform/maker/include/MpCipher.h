@@ -10,10 +10,11 @@
 // MpDecrypt reverses it when the tag matches under the given key. A text enciphered under another
 // key, a changed text, or one that is not of this form (the empty string included) becomes "".
 #pragma once
+#include "MpMakerApi.h"
 #include <string>
 
-void MpEncrypt(const std::string& key, std::string& text);
-void MpDecrypt(const std::string& key, std::string& text);
+MPMAKER_API void MpEncrypt(const std::string& key, std::string& text);
+MPMAKER_API void MpDecrypt(const std::string& key, std::string& text);
 
 // SHA-256 of the bytes, as 64 lower-case hexadecimal digits.
-std::string MpSha256Hex(const std::string& bytes);
+MPMAKER_API std::string MpSha256Hex(const std::string& bytes);
