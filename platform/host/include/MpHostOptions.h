@@ -49,6 +49,8 @@ class MPHOST_API MpHostOptions final : public IMpOptions {
   ULONG STDMETHODCALLTYPE AddRef() override;
   ULONG STDMETHODCALLTYPE Release() override;
 
+  void reserved1() override {}
+  void reserved2() override {}
   bool commit() override;
   bool setObjectKey(const std::string& key, const ZulObjectKey& value) override;
   bool setDouble(const std::string& key, double value) override;
