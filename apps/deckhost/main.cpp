@@ -10,7 +10,7 @@
 #include "MpHostOptions.h"
 #include "MpHostSample.h"
 #include "MpSmartPointers.h"
-#include "../../resources/resource.h"
+#include "deckhost_ids.h"
 
 namespace {
 

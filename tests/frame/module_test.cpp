@@ -6,13 +6,13 @@
 #include "MpAppUiMenu.h"
 #include "MpResourceString.h"
 #include "MpUiResourceString.h"
-#include "resource.h"
+#include "test_ids.h"
 #include "wdtest.h"
 
 namespace {
 
 TEST(ResourceString, InsertsGoIntoTheirPlacesAndAMissingIdGivesWhatTheLookupGives) {
-  HINSTANCE resources = wdtest::ResourceModule();
+  HINSTANCE resources = ::GetModuleHandleA(nullptr);  // the test strings are the executable's own
   ASSERT_NE(resources, nullptr);
   const bool registeredHere = MpGetResourceString(IDS_WD_SAMPLE_INSERTS).empty();
   ASSERT_TRUE(MpRegisterResourceModule(resources));

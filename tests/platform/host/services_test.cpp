@@ -63,9 +63,9 @@ TEST(HostInstallTest, RegistersItsClassesAndTakesThemAway) {
 TEST_F(ServicesTest, LoadingTheResourceModuleMakesItsResourcesVisibleOrTellsWhy) {
   const bool loadedBefore = ::GetModuleHandleA("WidgetDeckRes.dll") != nullptr;
   if (!loadedBefore) {
-    EXPECT_EQ("", MpGetResourceString(9153, "a", "b"));
+    EXPECT_EQ("", MpGetResourceString(2316, "a"));
     CString title;
-    EXPECT_FALSE(title.LoadString(9150));
+    EXPECT_FALSE(title.LoadString(2316));
   }
   IMpUtOsDllPtr os(CLSID_MpUtOs, nullptr);
   ASSERT_TRUE(os.isValid());
@@ -76,10 +76,10 @@ TEST_F(ServicesTest, LoadingTheResourceModuleMakesItsResourcesVisibleOrTellsWhy)
   EXPECT_FALSE(text.empty());
   EXPECT_NE('\n', text.back());
   ASSERT_TRUE(os->loadResourceModule("WidgetDeckRes.dll"));
-  EXPECT_EQ("a then b", MpGetResourceString(9153, "a", "b"));
+  EXPECT_EQ("Messages of a", MpGetResourceString(2316, "a"));
   CString title;
-  EXPECT_TRUE(title.LoadString(9150));
-  EXPECT_STREQ("Sample", title);
+  EXPECT_TRUE(title.LoadString(2316));
+  EXPECT_STREQ("Messages of %1", title);
 
   HMODULE module = ::GetModuleHandleA("WidgetDeckRes.dll");
   ASSERT_NE(nullptr, module);
