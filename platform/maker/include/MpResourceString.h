@@ -14,9 +14,10 @@ MPMAKER_API bool MpUnregisterResourceModule(HINSTANCE module);
 // String resource id of the first registered module that has it (LoadStringA), with the inserts
 // in place of "%1" to "%6". Nothing else in the text is special: other '%' characters stay as
 // they are, and inserted text is not searched again. A missing id, or no module, gives "".
-MPMAKER_API std::string MpGetResourceString(unsigned int id, const std::string& insert1 = "", const std::string& insert2 = "",
-                                const std::string& insert3 = "", const std::string& insert4 = "",
-                                const std::string& insert5 = "", const std::string& insert6 = "");
+MPMAKER_API std::string MpGetResourceString(unsigned int id, const std::string& insert1 = "",
+                                            const std::string& insert2 = "", const std::string& insert3 = "",
+                                            const std::string& insert4 = "", const std::string& insert5 = "",
+                                            const std::string& insert6 = "");
 
 // Puts the inserts into a text as MpGetResourceString does.
 MPMAKER_API std::string MpInsertStrings(const std::string& text, const std::string* inserts, int count);

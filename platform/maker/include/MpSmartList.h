@@ -91,4 +91,4 @@ class MPMAKER_API MpZulSmartList : public MpSmartList {
 // with false the classes that match. Elements that are not classes are left out. The result is a
 // new list in the input's order; the input is not changed.
 MPMAKER_API MpSmartList MpZulFilterClassesOnAttribute(const MpSmartList& classes, const std::string& attribute,
-                                          const std::string& value, bool exclude);
+                                                      const std::string& value, bool exclude);
