@@ -30,4 +30,4 @@
 #pragma once
 
 // argv[0] is the command word "task", argv[1] the task name, then the options and actions.
-extern "C" int RunTaskCommand(int argc, char** argv);
+extern "C" __declspec(dllexport) int RunTaskCommand(int argc, char** argv);

@@ -11,7 +11,7 @@
 #include "MpHostSample.h"
 #include "MpSmartPointers.h"
 #include "PersonDisplay.h"
-#include "../../resources/resource.h"
+#include "deckhost_ids.h"
 
 namespace {
 

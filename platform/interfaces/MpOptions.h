@@ -13,7 +13,12 @@ MP_IDENTIFIER(CLSID_MpOptions, "{EDFA05A9-E7A3-4DDC-A4D8-1A630D883FF9}");
 // Keys are plain strings. Setters return whether the value was stored; getters give the value, or
 // the type's empty value (empty string, empty list, false, 0, no object) when the key is not set.
 // Check boxes are kept as the strings "on" and "off", numbers as decimal text.
+//
+// The slots follow the host's layout, so that a bag of the host is called through the right one:
+// two operations that this library never calls come first.
 struct IMpOptions : public IUnknown {
+  virtual void reserved1() = 0;
+  virtual void reserved2() = 0;
   // Stores the bag as a settings group; false when it could not be stored.
   virtual bool commit() = 0;
   virtual bool setObjectKey(const std::string& key, const ZulObjectKey& value) = 0;

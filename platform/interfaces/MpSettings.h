@@ -12,13 +12,17 @@ MP_IDENTIFIER(CLSID_MpPmUtSettings, "{663C5AFA-D7F3-4433-9DD9-BB9B4E4A6DD0}");
 // A getter returns the group without a reference for the caller: the group lives in the host's
 // store and outlives the service object; a caller that keeps it adds its own reference. A reset
 // puts the defaults back into the very group object it is given.
+//
+// The slots follow the host's layout; the reserved ones hold operations this library never calls.
 struct IMpPmUtSettingsBase : public IUnknown {
   // The customization whose classes the feature group describes.
   virtual bool setCustomization(IMpDataCustomization2* customization) = 0;
 
   virtual IMpOptions* getFeatureSettings() = 0;
   virtual IMpOptions* getSequenceSettings() = 0;
+  virtual void reserved1() = 0;
   virtual IMpOptions* getOutputSettings() = 0;
+  virtual void reserved2() = 0;
   virtual IMpOptions* getOperationSettings() = 0;
   virtual IMpOptions* getStepSettings() = 0;
   virtual IMpOptions* getCustomerSettings() = 0;
@@ -29,6 +33,8 @@ struct IMpPmUtSettingsBase : public IUnknown {
   virtual IMpOptions* getExportSettings() = 0;
   virtual IMpOptions* getUnitsSettings() = 0;
   virtual IMpOptions* getExchangeAdapterSettings() = 0;
+
+  virtual void reserved3() = 0;
 
   virtual bool resetFeatureSettings(IMpOptions* group) = 0;
   virtual bool resetSequenceSettings(IMpOptions* group) = 0;

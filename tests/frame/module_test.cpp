@@ -6,14 +6,15 @@
 #include "MpAppUiMenu.h"
 #include "MpResourceString.h"
 #include "MpUiResourceString.h"
-#include "resource.h"
+#include "test_ids.h"
 #include "wdtest.h"
 
 namespace {
 
 // The library's texts: four inserts, the fifth and sixth always empty.
 TEST(ResourceString, FourInsertsAndNoMore) {
-  ASSERT_TRUE(MpRegisterResourceModule(wdtest::ResourceModule()));
+  // The test strings are the executable's own.
+  ASSERT_TRUE(MpRegisterResourceModule(::GetModuleHandleA(nullptr)));
   EXPECT_EQ(getResourceString(IDS_WD_SAMPLE_SIX, "a", "b", "c", "d"), "a|b|c|d||");
   EXPECT_EQ(getResourceString(9199, "a", "b", "c", "d"), "") << "a missing identifier";
 }

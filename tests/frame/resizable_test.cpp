@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 #include "MpAppUiResizableDialog.h"
-#include "resource.h"
+#include "test_ids.h"
 #include "wdtest.h"
 
 namespace {

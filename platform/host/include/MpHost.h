@@ -31,6 +31,7 @@
 // deleted when the last is released. MpHostLiveObjects counts the objects alive, so a test sees a
 // leak or an early free.
 #pragma once
+#include "MpHostApi.h"
 #include <string>
 #include <vector>
 #include <unknwn.h>
@@ -39,26 +40,26 @@
 // Registers the host's classes and its object resolver, and opens the settings store when none is
 // open. Calling it again registers again any class that was removed and keeps the store. The host
 // relies on no DllMain order: tests and the demo host call this pair themselves.
-bool MpHostInstall();
+MPHOST_API bool MpHostInstall();
 // Removes the host's classes and resolver (the resolver that was installed before comes back)
 // and closes the settings store. Objects still held stay usable; a settings group that outlives
 // its store can no longer be committed.
-void MpHostUninstall();
-bool MpHostIsInstalled();
+MPHOST_API void MpHostUninstall();
+MPHOST_API bool MpHostIsInstalled();
 
 // The class identifiers listed above.
-std::vector<GUID> MpHostClassIds();
+MPHOST_API std::vector<GUID> MpHostClassIds();
 // Removes one of the host's classes from the class factory, as a host without that service would
 // be; false when the identifier is not one of the host's or is not registered.
-bool MpHostUnregisterClass(const GUID& classId);
+MPHOST_API bool MpHostUnregisterClass(const GUID& classId);
 // Registers one of the host's classes again; false when the identifier is not one of the host's.
-bool MpHostRegisterClass(const GUID& classId);
+MPHOST_API bool MpHostRegisterClass(const GUID& classId);
 
 // Host objects alive in the process.
-long MpHostLiveObjects();
+MPHOST_API long MpHostLiveObjects();
 // The references held on an object (counted by one AddRef and its Release); -1 for null.
-long MpHostRefCount(IUnknown* object);
+MPHOST_API long MpHostRefCount(IUnknown* object);
 
 // The three product words of IMpSystemInfo::getProductInfo: the product, its version, and the
 // product family. The first two, joined by one blank, name the product in registry keys.
-extern const char* const MpHostProductWords[3];
+extern MPHOST_API const char* const MpHostProductWords[3];

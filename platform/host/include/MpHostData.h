@@ -50,6 +50,7 @@
 // lacks the interface; E_FAIL when the key finds no node of the store; E_INVALIDARG when the data
 // object is null or not the host's.
 #pragma once
+#include "MpHostApi.h"
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -86,7 +87,7 @@ struct MpHostClassDef {
 };
 
 // A customization: the classes a data store is set up with.
-class MpHostCustomization final : public IMpDataCustomization2 {
+class MPHOST_API MpHostCustomization final : public IMpDataCustomization2 {
  public:
   // A new customization with one reference, owned by the caller; with the standard classes above
   // or empty.
@@ -134,7 +135,7 @@ class MpHostCustomization final : public IMpDataCustomization2 {
 class MpHostData;
 
 // An object of a data store. Made by MpHostData::addNode only.
-class MpHostNode final : public IMpZulNode,
+class MPHOST_API MpHostNode final : public IMpZulNode,
                          public IMpZulInstance,
                          public IMpZulAttachment,
                          public IMpZulVariantSet,
@@ -204,7 +205,7 @@ class MpHostNode final : public IMpZulNode,
 };
 
 // A data object: one store of nodes over a customization.
-class MpHostData final : public IMpData {
+class MPHOST_API MpHostData final : public IMpData {
  public:
   // A new, empty store with one reference, owned by the caller, over the customization (the store
   // takes its own reference), or over a new standard customization when it is null.
@@ -251,18 +252,18 @@ class MpHostData final : public IMpData {
 
 // The host's implementations behind interface pointers (no reference added); null for an object
 // of another implementation or null.
-MpHostCustomization* MpHostCustomizationOf(IUnknown* customization);
-MpHostData* MpHostDataOf(IUnknown* data);
-MpHostNode* MpHostNodeOf(IUnknown* node);
+MPHOST_API MpHostCustomization* MpHostCustomizationOf(IUnknown* customization);
+MPHOST_API MpHostData* MpHostDataOf(IUnknown* data);
+MPHOST_API MpHostNode* MpHostNodeOf(IUnknown* node);
 
 // A class object loaded with the class of the customization (one reference for the caller); null
 // for an unknown class.
-IMpZulClass* MpHostCreateClass(MpHostCustomization* customization, const std::string& className);
+MPHOST_API IMpZulClass* MpHostCreateClass(MpHostCustomization* customization, const std::string& className);
 
 // Rule constants of a store: the names taken (every RuleConstant's name as stored, in the order
 // added) and the value types offered (the enumerated values of the field "Type" of RuleConstant).
-std::vector<std::string> MpHostRuleConstantNames(IMpData* data);
-std::vector<std::string> MpHostRuleConstantTypes(IMpData* data);
+MPHOST_API std::vector<std::string> MpHostRuleConstantNames(IMpData* data);
+MPHOST_API std::vector<std::string> MpHostRuleConstantTypes(IMpData* data);
 // Puts both into a bag as the rule-constant task reads them: the string lists "Name" and "Type".
 // False when the data object or the bag is null or not usable.
-bool MpHostFillRuleConstantChoices(IMpData* data, IMpOptions* bag);
+MPHOST_API bool MpHostFillRuleConstantChoices(IMpData* data, IMpOptions* bag);

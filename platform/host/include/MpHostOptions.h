@@ -22,6 +22,7 @@
 //    false for a bag that is no settings group (a fresh bag), for a group whose store is closed,
 //    and while MpHostSetCommitFailure(true) is in force.
 #pragma once
+#include "MpHostApi.h"
 #include <map>
 #include <memory>
 #include <string>
@@ -39,7 +40,7 @@ struct MpHostOptionValues {
 
 struct MpHostSettingsStore;
 
-class MpHostOptions final : public IMpOptions {
+class MPHOST_API MpHostOptions final : public IMpOptions {
  public:
   // A new, empty bag with one reference, owned by the caller.
   static MpHostOptions* create();
@@ -48,6 +49,8 @@ class MpHostOptions final : public IMpOptions {
   ULONG STDMETHODCALLTYPE AddRef() override;
   ULONG STDMETHODCALLTYPE Release() override;
 
+  void reserved1() override {}
+  void reserved2() override {}
   bool commit() override;
   bool setObjectKey(const std::string& key, const ZulObjectKey& value) override;
   bool setDouble(const std::string& key, double value) override;
@@ -91,15 +94,15 @@ class MpHostOptions final : public IMpOptions {
 
 // The host's bag behind an interface pointer (no reference added), null for a bag of another
 // implementation or null.
-MpHostOptions* MpHostOptionsOf(IUnknown* bag);
+MPHOST_API MpHostOptions* MpHostOptionsOf(IUnknown* bag);
 // A new bag with one reference for the caller.
-IMpOptions* MpHostCreateOptions();
+MPHOST_API IMpOptions* MpHostCreateOptions();
 // MpHostOptions::keys and ::text of a bag; for a bag of another implementation, none and "".
-std::vector<std::string> MpHostOptionsKeys(IMpOptions* bag);
-std::string MpHostOptionsText(IMpOptions* bag);
+MPHOST_API std::vector<std::string> MpHostOptionsKeys(IMpOptions* bag);
+MPHOST_API std::string MpHostOptionsText(IMpOptions* bag);
 
 // The parsers the bag reads numbers with (rules above); false leaves value untouched.
-bool MpHostParseInt(const std::string& text, int& value);
-bool MpHostParseDouble(const std::string& text, double& value);
+MPHOST_API bool MpHostParseInt(const std::string& text, int& value);
+MPHOST_API bool MpHostParseDouble(const std::string& text, double& value);
 // The text setDouble writes; "" for a value that is not finite.
-std::string MpHostFormatDouble(double value);
+MPHOST_API std::string MpHostFormatDouble(double value);

@@ -8,11 +8,12 @@
 // constants. The customization adds the machining classes (feature kinds, operation kinds) with
 // their fields to the host's standard classes (MpHostData.h).
 #pragma once
+#include "MpHostApi.h"
 #include "MpHostData.h"
 
 // A new data object holding the sample set, with one reference for the caller.
-MpHostData* MpHostCreateSampleData();
+MPHOST_API MpHostData* MpHostCreateSampleData();
 
 // The sample's rule constants, as stored: "SafetyGap", "MaxSpindleSpeed", "'Chip Load'",
 // "CoolantMode".
-extern const char* const MpHostSampleRuleConstants[4];
+extern MPHOST_API const char* const MpHostSampleRuleConstants[4];

@@ -32,6 +32,7 @@
 // (check boxes and radio buttons "on"/"off", a radio group with exactly one "on", numbers as
 // text, paths and command lines empty).
 #pragma once
+#include "MpHostApi.h"
 #include <map>
 #include <string>
 #include "MpInterfaces.h"
@@ -56,21 +57,21 @@ enum class MpHostSettingsGroup {
 constexpr int MpHostSettingsGroupCount = 13;
 
 // "Feature", "Sequence", ... as in the getters' names.
-const char* MpHostSettingsGroupName(MpHostSettingsGroup group);
+MPHOST_API const char* MpHostSettingsGroupName(MpHostSettingsGroup group);
 
 // The defaults of a group, as the reset writes them (for the feature group: its option keys only).
-const std::map<std::string, std::string>& MpHostSettingsDefaults(MpHostSettingsGroup group);
+MPHOST_API const std::map<std::string, std::string>& MpHostSettingsDefaults(MpHostSettingsGroup group);
 
 // The live group without a reference for the caller (made as a getter makes it); null when no
 // store is open.
-IMpOptions* MpHostSettings(MpHostSettingsGroup group);
+MPHOST_API IMpOptions* MpHostSettings(MpHostSettingsGroup group);
 // A new bag holding a copy of the group's committed values, with one reference for the caller;
 // null when the group was never committed or no store is open.
-IMpOptions* MpHostCommittedSettings(MpHostSettingsGroup group);
+MPHOST_API IMpOptions* MpHostCommittedSettings(MpHostSettingsGroup group);
 // Successful commits of the group since the store opened.
-int MpHostCommitCount(MpHostSettingsGroup group);
+MPHOST_API int MpHostCommitCount(MpHostSettingsGroup group);
 // Makes every commit fail (false, nothing stored) while set; for tests.
-void MpHostSetCommitFailure(bool fail);
+MPHOST_API void MpHostSetCommitFailure(bool fail);
 // Puts the committed values, or the defaults of a group never committed, back into every live
 // group object (the objects stay the same).
-void MpHostRevertSettings();
+MPHOST_API void MpHostRevertSettings();

@@ -95,7 +95,9 @@ class SettingsService final : public mphost::SingleInterfaceObject<IMpPmUtSettin
     return group;
   }
   IMpOptions* getSequenceSettings() override { return get(MpHostSettingsGroup::Sequence); }
+  void reserved1() override {}
   IMpOptions* getOutputSettings() override { return get(MpHostSettingsGroup::Output); }
+  void reserved2() override {}
   IMpOptions* getOperationSettings() override { return get(MpHostSettingsGroup::Operation); }
   IMpOptions* getStepSettings() override { return get(MpHostSettingsGroup::Step); }
   IMpOptions* getCustomerSettings() override { return get(MpHostSettingsGroup::Customer); }
@@ -106,6 +108,7 @@ class SettingsService final : public mphost::SingleInterfaceObject<IMpPmUtSettin
   IMpOptions* getExportSettings() override { return get(MpHostSettingsGroup::Export); }
   IMpOptions* getUnitsSettings() override { return get(MpHostSettingsGroup::Units); }
   IMpOptions* getExchangeAdapterSettings() override { return get(MpHostSettingsGroup::ExchangeAdapter); }
+  void reserved3() override {}
 
   bool resetFeatureSettings(IMpOptions* group) override { return reset(MpHostSettingsGroup::Feature, group); }
   bool resetSequenceSettings(IMpOptions* group) override { return reset(MpHostSettingsGroup::Sequence, group); }

@@ -12,10 +12,11 @@
 // The hashes and the nonce come from the system's cryptography; should it fail, both give "",
 // never the plain text.
 #pragma once
+#include "MpMakerApi.h"
 #include <string>
 
-void MpEncrypt(const std::string& key, std::string& text);
-void MpDecrypt(const std::string& key, std::string& text);
+MPMAKER_API void MpEncrypt(const std::string& key, std::string& text);
+MPMAKER_API void MpDecrypt(const std::string& key, std::string& text);
 
 // SHA-256 of the bytes, as 64 lower-case hexadecimal digits.
-std::string MpSha256Hex(const std::string& bytes);
+MPMAKER_API std::string MpSha256Hex(const std::string& bytes);

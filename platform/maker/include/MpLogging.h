@@ -13,7 +13,7 @@
 // The shared logger. Callers test get() for null and skip the call when it is null. At load it
 // holds the default recording logger (MpDefaultLogger). A host that installs a logger of its own
 // puts the default back (MpResetLogger) before the library that implements its logger unloads.
-extern MPMAKER_DATA MpSmartPointer<IMpLogger, &IID_IMpLogger> g_spLogger;
+extern MPMAKER_API MpSmartPointer<IMpLogger, &IID_IMpLogger> g_spLogger;
 
 // One call of IMpLogger::log, as it was made.
 struct MpLogRecord {
@@ -31,10 +31,10 @@ struct MpLogRecord {
 //
 // Reference counted: made with one reference, which the creator owns (hand it to g_spLogger with
 // attach); it deletes itself when the last reference is released.
-class MpRecordingLogger : public IMpLogger {
+class MPMAKER_API MpRecordingLogger : public IMpLogger {
  public:
-  static constexpr size_t QueueLimit = 1000;
-  static constexpr size_t RecordLimit = 10000;
+  // Constants, not data members: nothing to import from the library.
+  enum : size_t { QueueLimit = 1000, RecordLimit = 10000 };
 
   MpRecordingLogger();
   MpRecordingLogger(const MpRecordingLogger&) = delete;
@@ -71,7 +71,7 @@ class MpRecordingLogger : public IMpLogger {
 };
 
 // The recording logger that g_spLogger holds at load. It lives as long as the library.
-MpRecordingLogger* MpDefaultLogger();
+MPMAKER_API MpRecordingLogger* MpDefaultLogger();
 
 // Puts the default logger back into g_spLogger and clears it.
-void MpResetLogger();
+MPMAKER_API void MpResetLogger();

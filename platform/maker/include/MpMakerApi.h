@@ -1,9 +1,9 @@
-// Linkage of the maker library's global data. Functions and classes need no mark: the library is
-// linked with every symbol exported. Data is imported explicitly by those who use the library.
+// Linkage of the maker library's classes, functions and data: exported by its own DLL, imported
+// by every module that uses it.
 #pragma once
 
 #ifdef MPMAKER_BUILD
-#define MPMAKER_DATA
+#define MPMAKER_API __declspec(dllexport)
 #else
-#define MPMAKER_DATA __declspec(dllimport)
+#define MPMAKER_API __declspec(dllimport)
 #endif

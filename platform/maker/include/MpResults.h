@@ -1,6 +1,7 @@
 // Result objects: failures with a message of the resource module, the process-wide result stack,
 // and statuses.
 #pragma once
+#include "MpMakerApi.h"
 #include <string>
 #include <vector>
 
@@ -20,7 +21,7 @@ enum eSeverity {
 // process-wide result stack; the text is the resource string with the inserts in place, or, when
 // the resource module lacks the identifier, "Message <id>" followed by the non-empty inserts in
 // brackets. Copies (as when it is thrown and caught) share the one entry.
-class MpFail {
+class MPMAKER_API MpFail {
  public:
   MpFail(unsigned int id, const char* insert1 = "", const char* insert2 = "", const char* insert3 = "",
          const char* insert4 = "");
@@ -67,7 +68,7 @@ enum class MpStatus {
 
 // Turns statuses and checks into raised failures, so that a sequence of steps stops at the first
 // failure.
-class MpResultStatus {
+class MPMAKER_API MpResultStatus {
  public:
   MpResultStatus() = default;
 

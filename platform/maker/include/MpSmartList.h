@@ -1,6 +1,7 @@
 // Lists of host objects. Every element carries one reference owned by the list: the list releases
 // it when the element is erased, the list is cleared, assigned or destroyed.
 #pragma once
+#include "MpMakerApi.h"
 #include <cstddef>
 #include <list>
 #include <string>
@@ -11,7 +12,7 @@
 #include "MpSmartPointer.h"
 #include "MpZul.h"
 
-class MpSmartList {
+class MPMAKER_API MpSmartList {
  public:
   typedef std::list<IUnknown*>::iterator iterator;
   typedef std::list<IUnknown*>::const_iterator const_iterator;
@@ -49,7 +50,7 @@ class MpSmartList {
 // A list of objects of one data object. Elements are compared by identity: two elements are the
 // same object when both offer IMpZulNode and their object identifiers are equal, or, for objects
 // that are not nodes, when they are the same COM object.
-class MpZulSmartList : public MpSmartList {
+class MPMAKER_API MpZulSmartList : public MpSmartList {
  public:
   MpZulSmartList() = default;
   // A list over the data object; the list holds a reference to it.
@@ -89,5 +90,5 @@ class MpZulSmartList : public MpSmartList {
 // holds the classes that do not match (so ("Abstract", "TRUE", true) leaves the concrete classes);
 // with false the classes that match. Elements that are not classes are left out. The result is a
 // new list in the input's order; the input is not changed.
-MpSmartList MpZulFilterClassesOnAttribute(const MpSmartList& classes, const std::string& attribute,
-                                          const std::string& value, bool exclude);
+MPMAKER_API MpSmartList MpZulFilterClassesOnAttribute(const MpSmartList& classes, const std::string& attribute,
+                                                      const std::string& value, bool exclude);

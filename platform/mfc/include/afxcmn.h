@@ -6,7 +6,7 @@
 // ---------------------------------------------------------------------------------------
 // CImageList: owns its image list (destroyed with the object unless detached).
 // ---------------------------------------------------------------------------------------
-class CImageList : public CObject {
+class AFX_API CImageList : public CObject {
   DECLARE_DYNCREATE(CImageList)
 public:
   HIMAGELIST m_hImageList = nullptr;
@@ -46,7 +46,7 @@ protected:
 // ---------------------------------------------------------------------------------------
 // CListCtrl (list view)
 // ---------------------------------------------------------------------------------------
-class CListCtrl : public CWnd {
+class AFX_API CListCtrl : public CWnd {
   DECLARE_DYNAMIC(CListCtrl)
 public:
   CListCtrl() = default;
@@ -106,7 +106,7 @@ public:
 // ---------------------------------------------------------------------------------------
 // CTabCtrl: the tabs of a property sheet.
 // ---------------------------------------------------------------------------------------
-class CTabCtrl : public CWnd {
+class AFX_API CTabCtrl : public CWnd {
   DECLARE_DYNAMIC(CTabCtrl)
 public:
   CTabCtrl() = default;
@@ -116,7 +116,7 @@ public:
 // ---------------------------------------------------------------------------------------
 // CSliderCtrl (trackbar)
 // ---------------------------------------------------------------------------------------
-class CSliderCtrl : public CWnd {
+class AFX_API CSliderCtrl : public CWnd {
   DECLARE_DYNAMIC(CSliderCtrl)
 public:
   CSliderCtrl() = default;

@@ -115,13 +115,13 @@ class ArrayT : public CObject {
 
 }  // namespace afx_impl
 
-class CPtrArray : public afx_impl::ArrayT<void*, void*> {
+class AFX_API CPtrArray : public afx_impl::ArrayT<void*, void*> {
   DECLARE_DYNAMIC(CPtrArray)
  public:
   CPtrArray() = default;
 };
 
-class CStringArray : public afx_impl::ArrayT<CString, const CString&> {
+class AFX_API CStringArray : public afx_impl::ArrayT<CString, const CString&> {
   DECLARE_DYNAMIC(CStringArray)
  public:
   CStringArray() = default;

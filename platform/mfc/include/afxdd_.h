@@ -13,19 +13,19 @@
 #pragma once
 
 // Binds rControl to the dialog's control nIDC, once: only while the object has no window.
-void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
+AFX_API void AFXAPI DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl);
 
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value);
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, double& value);
+AFX_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
+AFX_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, int& value);
+AFX_API void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, double& value);
 
 // Check box: BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE.
-void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value);
+AFX_API void AFXAPI DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 // Radio group that starts at nIDC (the button with WS_GROUP) and runs up to the next
 // control with WS_GROUP: the index of the checked button among the group's radio buttons,
 // -1 for none.
-void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
+AFX_API void AFXAPI DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 
 // Ranges are inclusive.
-void AFXAPI DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
-void AFXAPI DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minVal, double maxVal);
+AFX_API void AFXAPI DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal);
+AFX_API void AFXAPI DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minVal, double maxVal);

@@ -6,7 +6,7 @@
 
 class CPropertySheet;
 
-class CPropertyPage : public CDialog {
+class AFX_API CPropertyPage : public CDialog {
   DECLARE_DYNAMIC(CPropertyPage)
 public:
   CPropertyPage();
@@ -36,7 +36,7 @@ protected:
   friend class CPropertySheet;
 };
 
-class CPropertySheet : public CWnd {
+class AFX_API CPropertySheet : public CWnd {
   DECLARE_DYNAMIC(CPropertySheet)
 public:
   CPropertySheet();

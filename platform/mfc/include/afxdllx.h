@@ -10,12 +10,12 @@ struct AFX_EXTENSION_MODULE {
   CRuntimeClass* pFirstSharedClass = nullptr;
 };
 
-BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule);
-void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll = FALSE);
+AFX_API BOOL AFXAPI AfxInitExtensionModule(AFX_EXTENSION_MODULE& state, HMODULE hModule);
+AFX_API void AFXAPI AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL bAll = FALSE);
 
 // A member of the chain. Created on the heap; the chain owns it and deletes it when its
 // module's extension state is terminated.
-class CDynLinkLibrary : public CCmdTarget {
+class AFX_API CDynLinkLibrary : public CCmdTarget {
   DECLARE_DYNAMIC(CDynLinkLibrary)
 public:
   explicit CDynLinkLibrary(AFX_EXTENSION_MODULE& state, BOOL bSystem = FALSE);
@@ -29,4 +29,4 @@ public:
 };
 
 // The chain, first member first.
-CDynLinkLibrary* AFXAPI AfxGetFirstDynLinkLibrary();
+AFX_API CDynLinkLibrary* AFXAPI AfxGetFirstDynLinkLibrary();

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <windows.h>
+#include "afxexport_.h"
 
 #ifndef AFXAPI
 #define AFXAPI __stdcall
@@ -21,7 +22,7 @@ class CObject;
 // Marks a class record whose objects cannot be serialized.
 #define AFX_NO_SCHEMA 0xFFFF
 
-struct CRuntimeClass {
+struct AFX_API CRuntimeClass {
   LPCSTR m_lpszClassName;
   int m_nObjectSize;
   UINT m_wSchema;
@@ -67,7 +68,7 @@ struct CRuntimeClass {
   CObject* PASCAL class_name::CreateObject() { return new class_name; } \
   AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, AFX_NO_SCHEMA, &class_name::CreateObject)
 
-class CObject {
+class AFX_API CObject {
  public:
   static const CRuntimeClass classCObject;
   static CRuntimeClass* PASCAL GetThisClass();
@@ -87,7 +88,7 @@ class CObject {
 };
 
 // pObject when it is of class pClass (or derives from it), otherwise NULL.
-CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
+AFX_API CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
 
 #define DYNAMIC_DOWNCAST(class_name, object) \
   (static_cast<class_name*>(AfxDynamicDownCast(RUNTIME_CLASS(class_name), (object))))

@@ -12,11 +12,12 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "afxexport_.h"
 
 namespace AfxScript {
 
 // What is up when a modal loop asks for a step.
-struct ModalInfo {
+struct AFX_API ModalInfo {
   HWND hwnd = nullptr;
   UINT templateId = 0;   // dialog template identifier; 0 for sheets and named templates
   std::string caption;   // the window's text
@@ -24,7 +25,7 @@ struct ModalInfo {
   std::string Describe() const;
 };
 
-class Player {
+class AFX_API Player {
 public:
   virtual ~Player() = default;
   // Runs the next step for the window that is up; false when there is none (the loop then
@@ -42,8 +43,8 @@ public:
 
 // While a player is installed, a hook of the installing thread answers every message box of
 // that thread through Player::Answer as the box becomes active; the box is a real one.
-void SetPlayer(Player* player);
-Player* GetPlayer();
+AFX_API void SetPlayer(Player* player);
+AFX_API Player* GetPlayer();
 
 // A message box as shown.
 struct ShownBox {
@@ -60,7 +61,7 @@ struct ProfileWrite {
 // by template identifier or by caption; a message-box step holds the button to press.
 // Anything that comes up out of order, or with the queue empty, is recorded as a failure; such a
 // message box is answered with its default button.
-class Script : public Player {
+class AFX_API Script : public Player {
 public:
   using Action = std::function<void(HWND)>;
   Script& Dialog(UINT templateId, Action action);
@@ -107,37 +108,37 @@ private:
 };
 
 // ---- What a user does, through real window messages ----
-HWND Item(HWND dlg, int id);
+AFX_API HWND Item(HWND dlg, int id);
 // Focus the edit and replace its text (EN_CHANGE arrives); the focus stays there.
-void Type(HWND dlg, int id, const char* text);
+AFX_API void Type(HWND dlg, int id, const char* text);
 // Type, then move the focus to the next control in tab order (EN_KILLFOCUS arrives).
-void TypeAndLeave(HWND dlg, int id, const char* text);
+AFX_API void TypeAndLeave(HWND dlg, int id, const char* text);
 // Move the focus to the control (the control losing it gets its kill-focus).
-void Focus(HWND dlg, int id);
+AFX_API void Focus(HWND dlg, int id);
 // Press a button as with the mouse (the button takes the focus first).
-void Click(HWND dlg, int id);
+AFX_API void Click(HWND dlg, int id);
 // Tick or clear a check box by clicking it when its state differs.
-void SetCheck(HWND dlg, int id, bool checked);
+AFX_API void SetCheck(HWND dlg, int id, bool checked);
 // Choose a combo-box entry by index (CB_SETCURSEL, then CBN_SELCHANGE to the parent).
-void ChooseCombo(HWND dlg, int id, int index);
+AFX_API void ChooseCombo(HWND dlg, int id, int index);
 // Choose the entry with exactly this text; false when there is none.
-bool ChooseComboText(HWND dlg, int id, const char* text);
+AFX_API bool ChooseComboText(HWND dlg, int id, const char* text);
 // Post a key press to the focused window (the loop translates it into WM_CHAR).
-void PressKey(UINT vk);
+AFX_API void PressKey(UINT vk);
 inline void PressEnter() { PressKey(VK_RETURN); }
 inline void PressEscape() { PressKey(VK_ESCAPE); }
 inline void PressTab() { PressKey(VK_TAB); }
 // Property sheets: OK, Cancel, Apply as clicks on the sheet's own buttons; page switch.
-void SheetOK(HWND sheet);
-void SheetCancel(HWND sheet);
-void SheetSelectPage(HWND sheet, int index);
-HWND SheetPage(HWND sheet);  // the current page's window
-std::string Text(HWND dlg, int id);
+AFX_API void SheetOK(HWND sheet);
+AFX_API void SheetCancel(HWND sheet);
+AFX_API void SheetSelectPage(HWND sheet, int index);
+AFX_API HWND SheetPage(HWND sheet);  // the current page's window
+AFX_API std::string Text(HWND dlg, int id);
 
 // ---- Hooks into the stand-in for tests ----
 // The result AfxInitExtensionModule gives from now on (TRUE by default).
-void SetExtensionInitResult(BOOL bResult);
+AFX_API void SetExtensionInitResult(BOOL bResult);
 // Whether a module is in the chain of extension libraries (as code or as resources).
-bool IsInExtensionChain(HMODULE hModule);
+AFX_API bool IsInExtensionChain(HMODULE hModule);
 
 }  // namespace AfxScript

@@ -10,6 +10,7 @@
 #include <wtypes.h>
 #include <cstdarg>
 #include <cstdio>
+#include "afxexport_.h"
 
 #ifndef AFXAPI
 #define AFXAPI __stdcall
@@ -22,7 +23,7 @@
 #endif
 
 // The module whose string table holds string nID (searched along the resource chain), or NULL.
-HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID);
+AFX_API HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID);
 
 struct CStringData {
   int nDataLength;   // characters, without the terminating NUL
@@ -30,7 +31,7 @@ struct CStringData {
   char* data() { return reinterpret_cast<char*>(this + 1); }
 };
 
-class CString {
+class AFX_API CString {
  public:
   CString();
   CString(const CString& stringSrc);
@@ -107,10 +108,10 @@ class CString {
   LPSTR m_pchData;
 };
 
-CString AFXAPI operator+(const CString& string1, const CString& string2);
-CString AFXAPI operator+(const CString& string, LPCSTR lpsz);
-CString AFXAPI operator+(LPCSTR lpsz, const CString& string);
-CString AFXAPI operator+(const CString& string, char ch);
+AFX_API CString AFXAPI operator+(const CString& string1, const CString& string2);
+AFX_API CString AFXAPI operator+(const CString& string, LPCSTR lpsz);
+AFX_API CString AFXAPI operator+(LPCSTR lpsz, const CString& string);
+AFX_API CString AFXAPI operator+(const CString& string, char ch);
 
 inline bool operator==(const CString& s1, const CString& s2) { return s1.Compare(s2) == 0; }
 inline bool operator==(const CString& s1, LPCSTR s2) { return s1.Compare(s2) == 0; }

@@ -12,7 +12,7 @@ class CDataExchange;
 // ---------------------------------------------------------------------------------------
 // CCmdTarget: the root of everything that handles messages through a message map.
 // ---------------------------------------------------------------------------------------
-class CCmdTarget : public CObject {
+class AFX_API CCmdTarget : public CObject {
   DECLARE_DYNAMIC(CCmdTarget)
 public:
   CCmdTarget() = default;
@@ -35,7 +35,7 @@ protected:
 // ---------------------------------------------------------------------------------------
 // CWnd: a C++ object over a real HWND.
 // ---------------------------------------------------------------------------------------
-class CWnd : public CCmdTarget {
+class AFX_API CWnd : public CCmdTarget {
   DECLARE_DYNCREATE(CWnd)
 public:
   HWND m_hWnd = nullptr;
@@ -244,24 +244,24 @@ protected:
 // window was closed and its owner enabled again. With no modal loop of ours running (a
 // message dispatched by a host's own loop) it is written to the debug output
 // (OutputDebugStringA) and dropped; the message's answer is then 0 (-1 for WM_CREATE).
-LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+AFX_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 // Attach the next window created on this thread to pWnd (set before CreateWindowEx,
 // CreateDialog..., removed once used or by AfxUnhookWindowCreate).
-void AFXAPI AfxHookWindowCreate(CWnd* pWnd);
-BOOL AFXAPI AfxUnhookWindowCreate();
+AFX_API void AFXAPI AfxHookWindowCreate(CWnd* pWnd);
+AFX_API BOOL AFXAPI AfxUnhookWindowCreate();
 // Idle-time clean-up of this thread's temporary objects (windows, GDI objects, DCs, menus,
 // image lists) that FromHandle made: each goes once its handle is gone or given back. Our
 // modal loops call it when idle; a host running its own message loop calls it when idle too.
-void AFXAPI AfxDeleteTempMap();
+AFX_API void AFXAPI AfxDeleteTempMap();
 // The window class name registered for plain CWnd windows.
 #define AFX_WND_CLASS "AfxWnd"
-LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
+AFX_API LPCSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
                                   HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
 
 // ---------------------------------------------------------------------------------------
 // CDialog
 // ---------------------------------------------------------------------------------------
-class CDialog : public CWnd {
+class AFX_API CDialog : public CWnd {
   DECLARE_DYNAMIC(CDialog)
 public:
   CDialog();
@@ -308,7 +308,7 @@ protected:
 // ---------------------------------------------------------------------------------------
 // Dialog data exchange
 // ---------------------------------------------------------------------------------------
-class CDataExchange {
+class AFX_API CDataExchange {
 public:
   CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
   BOOL m_bSaveAndValidate;
@@ -331,13 +331,13 @@ public:
 // ---------------------------------------------------------------------------------------
 // Modules, resources and message boxes
 // ---------------------------------------------------------------------------------------
-HINSTANCE AFXAPI AfxGetInstanceHandle();
-HINSTANCE AFXAPI AfxGetResourceHandle();
-void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
+AFX_API HINSTANCE AFXAPI AfxGetInstanceHandle();
+AFX_API HINSTANCE AFXAPI AfxGetResourceHandle();
+AFX_API void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
 // The first module in the chain (application resources, then each extension library in
 // the order they joined) that holds the resource; null when none does.
-HINSTANCE AFXAPI AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
-HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID);
-int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
-int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
-CWnd* AFXAPI AfxGetMainWnd();
+AFX_API HINSTANCE AFXAPI AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);
+AFX_API HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID);
+AFX_API int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
+AFX_API int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
+AFX_API CWnd* AFXAPI AfxGetMainWnd();

@@ -1,7 +1,7 @@
 // The application object and its profile. Included by afxwin.h.
 #pragma once
 
-class CWinThread : public CCmdTarget {
+class AFX_API CWinThread : public CCmdTarget {
   DECLARE_DYNAMIC(CWinThread)
 public:
   CWinThread() = default;
@@ -14,7 +14,7 @@ public:
 // Profile: values live in the registry under
 // HKEY_CURRENT_USER\Software\WidgetDeck\<application name>\<section>, strings as REG_SZ and
 // integers as REG_DWORD (the profile never goes to .ini files).
-class CWinApp : public CWinThread {
+class AFX_API CWinApp : public CWinThread {
   DECLARE_DYNAMIC(CWinApp)
 public:
   // Without a name, the executable's file name without its extension.
@@ -41,5 +41,5 @@ private:
 };
 
 // The application object (null before one is constructed) and its name.
-CWinApp* AFXAPI AfxGetApp();
-LPCSTR AFXAPI AfxGetAppName();
+AFX_API CWinApp* AFXAPI AfxGetApp();
+AFX_API LPCSTR AFXAPI AfxGetAppName();

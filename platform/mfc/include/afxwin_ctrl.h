@@ -6,7 +6,7 @@
 // not override them the message goes on to the parent's own handlers.
 #pragma once
 
-class CButton : public CWnd {
+class AFX_API CButton : public CWnd {
   DECLARE_DYNAMIC(CButton)
 public:
   CButton() = default;
@@ -22,7 +22,7 @@ protected:
   BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
-class CEdit : public CWnd {
+class AFX_API CEdit : public CWnd {
   DECLARE_DYNAMIC(CEdit)
 public:
   CEdit() = default;
@@ -33,7 +33,7 @@ public:
   void LimitText(int nChars = 0);
 };
 
-class CStatic : public CWnd {
+class AFX_API CStatic : public CWnd {
   DECLARE_DYNAMIC(CStatic)
 public:
   CStatic() = default;
@@ -41,7 +41,7 @@ public:
               UINT nID = 0xffff);
 };
 
-class CComboBox : public CWnd {
+class AFX_API CComboBox : public CWnd {
   DECLARE_DYNAMIC(CComboBox)
 public:
   CComboBox() = default;
@@ -73,7 +73,7 @@ public:
   int GetItemHeight(int nIndex) const;
 };
 
-class CListBox : public CWnd {
+class AFX_API CListBox : public CWnd {
   DECLARE_DYNAMIC(CListBox)
 public:
   CListBox() = default;
@@ -111,7 +111,7 @@ protected:
   BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
-class CScrollBar : public CWnd {
+class AFX_API CScrollBar : public CWnd {
   DECLARE_DYNAMIC(CScrollBar)
 public:
   CScrollBar() = default;

@@ -11,7 +11,7 @@ class CWnd;
 // ---------------------------------------------------------------------------------------
 // GDI objects
 // ---------------------------------------------------------------------------------------
-class CGdiObject : public CObject {
+class AFX_API CGdiObject : public CObject {
   DECLARE_DYNCREATE(CGdiObject)
 public:
   HGDIOBJ m_hObject = nullptr;
@@ -37,7 +37,7 @@ protected:
   friend struct AfxGdiInternals;
 };
 
-class CPen : public CGdiObject {
+class AFX_API CPen : public CGdiObject {
   DECLARE_DYNAMIC(CPen)
 public:
   CPen() = default;
@@ -46,7 +46,7 @@ public:
   BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor);
 };
 
-class CBrush : public CGdiObject {
+class AFX_API CBrush : public CGdiObject {
   DECLARE_DYNAMIC(CBrush)
 public:
   CBrush() = default;
@@ -56,7 +56,7 @@ public:
   BOOL CreateHatchBrush(int nIndex, COLORREF crColor);
 };
 
-class CFont : public CGdiObject {
+class AFX_API CFont : public CGdiObject {
   DECLARE_DYNAMIC(CFont)
 public:
   CFont() = default;
@@ -69,7 +69,7 @@ public:
   int GetLogFont(LOGFONTA* pLogFont) const;
 };
 
-class CBitmap : public CGdiObject {
+class AFX_API CBitmap : public CGdiObject {
   DECLARE_DYNAMIC(CBitmap)
 public:
   CBitmap() = default;
@@ -82,7 +82,7 @@ public:
   int GetBitmap(BITMAP* pBitMap) const;
 };
 
-class CRgn : public CGdiObject {
+class AFX_API CRgn : public CGdiObject {
   DECLARE_DYNAMIC(CRgn)
 public:
   CRgn() = default;
@@ -101,7 +101,7 @@ public:
 // ---------------------------------------------------------------------------------------
 // Device contexts
 // ---------------------------------------------------------------------------------------
-class CDC : public CObject {
+class AFX_API CDC : public CObject {
   DECLARE_DYNCREATE(CDC)
 public:
   HDC m_hDC = nullptr;
@@ -186,7 +186,7 @@ protected:
 };
 
 // BeginPaint/EndPaint around the object's life.
-class CPaintDC : public CDC {
+class AFX_API CPaintDC : public CDC {
   DECLARE_DYNAMIC(CPaintDC)
 public:
   explicit CPaintDC(CWnd* pWnd);
@@ -200,7 +200,7 @@ protected:
 // ---------------------------------------------------------------------------------------
 // Menus
 // ---------------------------------------------------------------------------------------
-class CMenu : public CObject {
+class AFX_API CMenu : public CObject {
   DECLARE_DYNCREATE(CMenu)
 public:
   HMENU m_hMenu = nullptr;

@@ -3,8 +3,9 @@
 #pragma once
 
 #include <windows.h>
+#include "afxexport_.h"
 
-class CSize : public SIZE {
+class AFX_API CSize : public SIZE {
  public:
   CSize() { cx = cy = 0; }
   CSize(int initCX, int initCY) { cx = initCX, cy = initCY; }
@@ -16,7 +17,7 @@ class CSize : public SIZE {
   CSize operator+(SIZE size) const { return CSize(cx + size.cx, cy + size.cy); }
 };
 
-class CPoint : public POINT {
+class AFX_API CPoint : public POINT {
  public:
   CPoint() { x = y = 0; }
   CPoint(int initX, int initY) { x = initX, y = initY; }
@@ -26,7 +27,7 @@ class CPoint : public POINT {
   BOOL operator!=(POINT point) const { return !(*this == point); }
 };
 
-class CRect : public RECT {
+class AFX_API CRect : public RECT {
  public:
   CRect() { left = top = right = bottom = 0; }
   CRect(int l, int t, int r, int b) { left = l, top = t, right = r, bottom = b; }

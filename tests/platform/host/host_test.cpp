@@ -124,7 +124,7 @@ TEST_F(HostTest, TheResourceModuleJoinsTheChainOnceOrTheFailureIsTold) {
   ASSERT_TRUE(os->loadResourceModule("WidgetDeckRes.dll"));
   ASSERT_TRUE(os->loadResourceModule("WidgetDeckRes.dll"));
   EXPECT_EQ(before + 1, entries()) << "joined once";
-  EXPECT_EQ("a then b", MpGetResourceString(9153, "a", "b"));
+  EXPECT_EQ("Messages of a", MpGetResourceString(2316, "a"));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include "MpResourceString.h"
-#include "resource.h"
+#include "test_ids.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ TEST(ResourceStringTest, InsertRules) {
 
 TEST(ResourceStringTest, ReadsTheRegisteredModule) {
   EXPECT_EQ("", MpGetResourceString(IDS_WD_SAMPLE_INSERTS, "A", "B")) << "no module registered yet";
-  HMODULE module = LoadLibraryA("WidgetDeckRes.dll");
+  HMODULE module = GetModuleHandleA(nullptr);  // the test strings are the executable's own
   ASSERT_NE(nullptr, module);
   EXPECT_FALSE(MpRegisterResourceModule(nullptr));
   ASSERT_TRUE(MpRegisterResourceModule(module));
@@ -35,7 +35,6 @@ TEST(ResourceStringTest, ReadsTheRegisteredModule) {
   EXPECT_EQ("1 then 2", MpGetResourceString(IDS_WD_SAMPLE_INSERTS, "1", "2"));
   MpUnregisterResourceModule(kernel);
   MpUnregisterResourceModule(module);
-  FreeLibrary(module);
 }
 
 }  // namespace

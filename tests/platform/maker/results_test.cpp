@@ -4,7 +4,7 @@
 #include "MpLogging.h"
 #include "MpResourceString.h"
 #include "MpResults.h"
-#include "resource.h"
+#include "test_ids.h"
 
 namespace {
 
@@ -24,14 +24,13 @@ class ResultsTest : public ::testing::Test {
 };
 
 TEST_F(ResultsTest, FailuresCollectOnTheStack) {
-  HMODULE module = LoadLibraryA("WidgetDeckRes.dll");
+  HMODULE module = GetModuleHandleA(nullptr);  // the test strings are the executable's own
   ASSERT_NE(nullptr, module);
   MpRegisterResourceModule(module);
   const MpFail withText(IDS_WD_SAMPLE_INSERTS, "loading", "checking");
   const MpFail warning(MpUtils::eUnavailable, 2285, "C:\\rb\\resource_browser.conf");
   const MpFail bare(65001, nullptr, nullptr, nullptr, nullptr);
   MpUnregisterResourceModule(module);
-  FreeLibrary(module);
 
   EXPECT_EQ("loading then checking", withText.text());
   EXPECT_EQ("Message 2285 (C:\\rb\\resource_browser.conf)", warning.text()) << "no such string: id and inserts";

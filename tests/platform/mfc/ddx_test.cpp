@@ -1,7 +1,7 @@
 // Dialog data exchange: values into and out of real controls, the text forms of numbers,
 // and failures that show one prompt, put the focus back and stop the exchange.
 #include "wdtest.h"
-#include "resource.h"
+#include "test_ids.h"
 #include <clocale>
 #include <string>
 

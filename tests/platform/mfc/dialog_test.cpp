@@ -1,6 +1,7 @@
 // Dialogs from the resource module, run by the scripted modal loop.
 #include "wdtest.h"
 #include "resource.h"
+#include "test_ids.h"
 #include <afxdllx.h>
 
 using namespace AfxScript;
@@ -145,18 +146,20 @@ TEST(ResourceChain, TemplatesAndStringsFoundOnceTheModuleJoins) {
     p = next;
   }
   EXPECT_FALSE(IsInExtensionChain(h));
-  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_WD_SAMPLE), (LPCSTR)RT_DIALOG), nullptr);
+  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_EVENT_VIEWER), (LPCSTR)RT_DIALOG), nullptr);
   CString s;
-  EXPECT_FALSE(s.LoadString(IDS_WD_SAMPLE_TITLE));
+  EXPECT_FALSE(s.LoadString(IDS_EVENT_VIEWER_TITLE));
 
   new CDynLinkLibrary(h, h);
   EXPECT_TRUE(IsInExtensionChain(h));
-  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_WD_SAMPLE), (LPCSTR)RT_DIALOG), h);
-  EXPECT_EQ(AfxFindStringResourceHandle(IDS_WD_SAMPLE_TITLE), h);
+  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_EVENT_VIEWER), (LPCSTR)RT_DIALOG), h);
+  EXPECT_EQ(AfxFindStringResourceHandle(IDS_EVENT_VIEWER_TITLE), h);
   // An id in the same string block that the module lacks is not found there.
-  EXPECT_EQ(AfxFindStringResourceHandle(IDS_WD_SAMPLE_TITLE + 10), nullptr);
-  ASSERT_TRUE(s.LoadString(IDS_WD_SAMPLE_TITLE));
-  EXPECT_STREQ(s, "Sample");
+  EXPECT_EQ(AfxFindStringResourceHandle(IDS_EVENT_VIEWER_TITLE + 1), nullptr);
+  ASSERT_TRUE(s.LoadString(IDS_EVENT_VIEWER_TITLE));
+  EXPECT_STREQ(s, "Messages of %1");
+  // The executable's own resources come first.
+  EXPECT_EQ(AfxFindResourceHandle(MAKEINTRESOURCEA(IDD_WD_SAMPLE), (LPCSTR)RT_DIALOG), ::GetModuleHandleA(nullptr));
   CString fmt;
   ASSERT_TRUE(fmt.LoadString(IDS_WD_SAMPLE_FORMAT));
   s.Format(fmt, 3);

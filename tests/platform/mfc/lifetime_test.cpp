@@ -1,7 +1,7 @@
 // Objects against the lifetimes of their handles: handlers that destroy their window or
 // throw, temporary objects, the creation hook, subclass chains.
 #include "wdtest.h"
-#include "resource.h"
+#include "test_ids.h"
 #include <afxcmn.h>
 #include <afxdlgs.h>
 #include <cstdlib>

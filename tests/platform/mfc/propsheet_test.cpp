@@ -1,6 +1,6 @@
 // Property sheets: lazily created pages, a page that refuses to be left, OK and Cancel, adding pages.
 #include "wdtest.h"
-#include "resource.h"
+#include "test_ids.h"
 #include <afxdlgs.h>
 #include <string>
 #include <vector>
