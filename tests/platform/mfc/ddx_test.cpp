@@ -114,7 +114,6 @@ TEST_F(DdxTest, BadIntegersGiveOnePromptAndStopTheExchange) {
   EXPECT_FALSE(dlg.UpdateData(TRUE));
   ASSERT_EQ(script.boxes.size(), 2u);
   EXPECT_EQ(script.boxes[1].text, "Enter an integer between -2147483648 and 2147483647.");
-
   // Out of the DDV_ range: the bounds are named.
   SetText(dlg, IDC_WD_SAMPLE_COUNT, "150");
   script.MessageBox(IDOK);
@@ -125,15 +124,10 @@ TEST_F(DdxTest, BadIntegersGiveOnePromptAndStopTheExchange) {
 
   SetText(dlg, IDC_WD_SAMPLE_COUNT, "100");  // bounds are inclusive
   EXPECT_TRUE(dlg.UpdateData(TRUE));
-  // Loading never validates.
-  dlg.m_count = -3;
-  EXPECT_TRUE(dlg.UpdateData(FALSE));
-  EXPECT_EQ(Text(dlg, IDC_WD_SAMPLE_COUNT), "-3");
-  EXPECT_EQ(script.boxes.size(), 3u);
   dlg.DestroyWindow();
 }
 
-TEST_F(DdxTest, RealsInTheirTextFormAndRange) {
+TEST_F(DdxTest, RealsInTheirTextFormWhateverTheLocale) {
   Panel panel;
   panel.Add("EDIT", "", ES_AUTOHSCROLL, 10);
   auto load = [&](double value) {
@@ -176,71 +170,4 @@ TEST_F(DdxTest, RealsInTheirTextFormAndRange) {
   ASSERT_EQ(script.boxes.size(), 8u);
   for (const ShownBox& b : script.boxes) EXPECT_EQ(b.text, "Enter a number.");
   EXPECT_EQ(d, 0.5);
-
-  // Range checks of reals, only when saving; a failed exchange checks nothing more.
-  script.boxes.clear();
-  CDataExchange dx(&panel, TRUE);
-  ::SetDlgItemTextA(panel.m_hWnd, 10, "400");
-  DDX_Text(&dx, 10, d);
-  script.MessageBox(IDOK);
-  DDV_MinMaxDouble(&dx, d, -360, 360);
-  EXPECT_TRUE(dx.m_bFailed);
-  DDV_MinMaxDouble(&dx, d, -360, 360);
-  ASSERT_EQ(script.boxes.size(), 1u);
-  EXPECT_EQ(script.boxes[0].text, "Enter a number between -360 and 360.");
-  CDataExchange loading(&panel, FALSE);
-  DDV_MinMaxDouble(&loading, 400, -360, 360);
-  EXPECT_FALSE(loading.m_bFailed);
-}
-
-TEST_F(DdxTest, RadioGroupsFollowTheGroupStyle) {
-  Panel panel;
-  HWND r0 = panel.Add("BUTTON", "a", BS_AUTORADIOBUTTON | WS_GROUP, 20);
-  panel.Add("STATIC", "label", 0, 21);  // inside the group, not counted
-  HWND r1 = panel.Add("BUTTON", "b", BS_AUTORADIOBUTTON, 22);
-  HWND r2 = panel.Add("BUTTON", "c", BS_AUTORADIOBUTTON, 23);
-  panel.Add("BUTTON", "box", BS_AUTOCHECKBOX | WS_GROUP, 24);  // starts the next group
-  HWND after = panel.Add("BUTTON", "d", BS_AUTORADIOBUTTON, 25);
-  ::SendMessageA(after, BM_SETCHECK, BST_CHECKED, 0);
-
-  int value = 2;
-  CDataExchange load(&panel, FALSE);
-  DDX_Radio(&load, 20, value);
-  EXPECT_EQ(::SendMessageA(r0, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  EXPECT_EQ(::SendMessageA(r1, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-  EXPECT_EQ(::SendMessageA(r2, BM_GETCHECK, 0, 0), BST_CHECKED);
-  EXPECT_EQ(::SendMessageA(after, BM_GETCHECK, 0, 0), BST_CHECKED);  // another group
-
-  ::SendMessageA(r2, BM_SETCHECK, BST_UNCHECKED, 0);
-  ::SendMessageA(r1, BM_SETCHECK, BST_CHECKED, 0);
-  CDataExchange save(&panel, TRUE);
-  DDX_Radio(&save, 20, value);
-  EXPECT_EQ(value, 1);
-  ::SendMessageA(r1, BM_SETCHECK, BST_UNCHECKED, 0);
-  CDataExchange none(&panel, TRUE);
-  DDX_Radio(&none, 20, value);
-  EXPECT_EQ(value, -1);
-  value = -1;
-  CDataExchange clear(&panel, FALSE);
-  ::SendMessageA(r0, BM_SETCHECK, BST_CHECKED, 0);
-  DDX_Radio(&clear, 20, value);
-  EXPECT_EQ(::SendMessageA(r0, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-}
-
-TEST_F(DdxTest, MissingControlsAndFailedExchangesMoveNothing) {
-  Panel panel;
-  HWND h = panel.Add("EDIT", "", 0, 40);
-  // A control the window lacks fails the exchange without asking the user anything.
-  CString s = "x";
-  CDataExchange missing(&panel, TRUE);
-  DDX_Text(&missing, 999, s);
-  EXPECT_TRUE(missing.m_bFailed);
-  EXPECT_STREQ(s, "x");
-  // A failed exchange moves nothing more.
-  ::SetWindowTextA(h, "keep");
-  CDataExchange failed(&panel, FALSE);
-  failed.m_bFailed = TRUE;
-  DDX_Text(&failed, 40, s);
-  EXPECT_EQ(AfxScript::Text(panel.m_hWnd, 40), "keep");
-  EXPECT_TRUE(script.boxes.empty());
 }
