@@ -78,15 +78,4 @@ TEST(WindowsVersionCode, MapsTheVersionsWhoseMenusDifferAndIsSetAtLoad) {
   EXPECT_EQ(windowsVersionCode, running);
 }
 
-TEST(ModuleObjects, BuiltAtLoad) {
-  // The registered message: the same number the system gives every caller of that name.
-  EXPECT_NE(SIMULATION_GOTO, 0u);
-  EXPECT_EQ(SIMULATION_GOTO, ::RegisterWindowMessageA("SIMULATION_GOTO"));
-
-  // The menus' shared tables start empty; the image list is created on first use.
-  EXPECT_EQ(MpAppUiMenu::m_AllImages.GetSafeHandle(), nullptr);
-  EXPECT_EQ(MpAppUiMenu::m_AllImagesID.GetSize(), 0);
-  EXPECT_EQ(MpAppUiMenu::m_AllSubMenus.GetSize(), 0);
-}
-
 }  // namespace

@@ -1,24 +1,11 @@
 // The page base: tooltips from string resources, and the group's life: fetched when a page is
 // first shown, committed by save, held by no page never shown.
-#include "MpAppUiCatiaQyPage.h"
-#include "MpAppUiCorvanePage.h"
-#include "MpAppUiQyPage.h"
-#include "MpAppUiStepPage.h"
-#include "hosted.h"
-#include "resource.h"
+#include "settings_sheet.h"
 #include <commctrl.h>
 
 using namespace AfxScript;
 
 namespace {
-
-constexpr const char* kCaption = "Settings test";
-class Sheet : public CPropertySheet {
- public:
-  explicit Sheet(std::initializer_list<CPropertyPage*> pages) : CPropertySheet(kCaption) {
-    for (CPropertyPage* page : pages) AddPage(page);
-  }
-};
 
 using PropertyPageTest = HostedTest;
 

@@ -2,12 +2,7 @@
 // particular to a page (its enable rules, its fields that refuse).
 #include <functional>
 #include <memory>
-#include "MpAppUiCatiaQyPage.h"
-#include "MpAppUiCorvanePage.h"
-#include "MpAppUiQyPage.h"
-#include "MpAppUiStepPage.h"
-#include "hosted.h"
-#include "resource.h"
+#include "settings_sheet.h"
 
 using namespace AfxScript;
 using namespace wdtest;
@@ -15,15 +10,6 @@ using namespace wdtest;
 namespace {
 
 using G = MpHostSettingsGroup;
-constexpr const char* kCaption = "Settings test";
-
-class Sheet : public CPropertySheet {
- public:
-  explicit Sheet(std::initializer_list<CPropertyPage*> pages) : CPropertySheet(kCaption) {
-    for (CPropertyPage* page : pages) AddPage(page);
-  }
-};
-
 std::string Value(G group, const char* key) { return MpHostSettings(group)->getString(key); }
 std::string Default(G group, const char* key) { return MpHostSettingsDefaults(group).at(key); }
 

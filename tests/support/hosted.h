@@ -15,13 +15,14 @@ namespace wdtest {
 
 inline bool Checked(HWND dlg, int id) { return ::SendMessageA(::GetDlgItem(dlg, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 inline bool Enabled(HWND dlg, int id) { return ::IsWindowEnabled(::GetDlgItem(dlg, id)) != FALSE; }
-// The text of the chosen entry of a combo box, "" when none is chosen.
+// The text of the chosen entry of a combo box, "" when none is chosen; read as the library reads
+// entries, so that one of any length comes back whole.
 inline std::string Chosen(HWND dlg, int id) {
-  HWND combo = ::GetDlgItem(dlg, id);
-  const int index = (int)::SendMessageA(combo, CB_GETCURSEL, 0, 0);
-  char buf[64] = {};
-  if (index >= 0) ::SendMessageA(combo, CB_GETLBTEXT, (WPARAM)index, reinterpret_cast<LPARAM>(buf));
-  return buf;
+  auto* combo = static_cast<CComboBox*>(CWnd::FromHandle(::GetDlgItem(dlg, id)));
+  CString text;
+  const int index = combo->GetCurSel();
+  if (index >= 0) combo->GetLBText(index, text);
+  return std::string(text);
 }
 // Whether the edit has the focus with its whole text selected.
 inline bool FocusedAndSelected(HWND dlg, int id) {

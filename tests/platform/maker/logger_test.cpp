@@ -52,12 +52,7 @@ TEST_F(LoggerTest, RecordsEveryCallAndQueuesTheTexts) {
   EXPECT_EQ("5", text);
 }
 
-TEST_F(LoggerTest, CategoriesAndReplacingTheLogger) {
-  EXPECT_TRUE(g_spLogger->addCategory(60, 400, "MpUiResourceBrowser", 0, 0, 0));
-  EXPECT_EQ(1u, MpDefaultLogger()->categories().count({60, "MpUiResourceBrowser"}));
-  EXPECT_TRUE(g_spLogger->removeCategory(60, "MpUiResourceBrowser"));
-  EXPECT_FALSE(g_spLogger->removeCategory(60, "MpUiResourceBrowser"));
-
+TEST_F(LoggerTest, AHostsLoggerReplacesTheDefaultUntilReset) {
   MpRecordingLogger* own = new MpRecordingLogger;
   own->AddRef();  // the test's own reference, to look at it afterwards
   g_spLogger.attach(own);

@@ -1,4 +1,4 @@
-// Failures, the result stack and statuses.
+// Failures and the result stack.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include "MpLogging.h"
@@ -68,33 +68,6 @@ TEST_F(ResultsTest, LoggingAFailure) {
 
   g_spLogger = 0;
   EXPECT_FALSE(kept.log(false));
-}
-
-TEST_F(ResultsTest, ResultStatusRaisesTheFailureOfAStep) {
-  auto step = []() -> MpStatus {
-    try {
-      MpResultStatus status;
-      status.assign(true, 1);
-      status.assign(false, 2287, "RB_SetConfig");
-      ADD_FAILURE() << "assign(false, ...) raises";
-    } catch (MpFail&) {
-      return MpStatus::MpFailure;
-    }
-    return MpStatus::MpSuccess;
-  };
-
-  MpResultStatus result;
-  result = MpStatus::MpFailureWarning;
-  EXPECT_EQ(MpStatus::MpFailureWarning, result.status()) << "a warning raises nothing";
-  try {
-    result = step();
-    ADD_FAILURE() << "a failed step raises again";
-  } catch (MpFail& fail) {
-    EXPECT_EQ(2287u, fail.fail()) << "the identifier of the failure that produced the status";
-    EXPECT_EQ("Message 2287 (RB_SetConfig)", fail.text());
-  }
-  EXPECT_EQ(MpStatus::MpFailure, result.status());
-  EXPECT_EQ(1u, MpFail::resultStackSize()) << "raised again without a second entry";
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // Small host objects with observable reference counts for the maker library's tests.
 #pragma once
-#include <map>
 #include <string>
 #include "MpInterfaces.h"
 
@@ -40,12 +39,11 @@ HRESULT queryOne(I* self, REFIID iid, REFIID own, void** out) {
   return S_OK;
 }
 
-// A node with an object identifier and string fields; it also answers as a prototype, through an
+// A node with an object identifier; it also answers as a prototype, through an
 // interface pointer at another address.
 class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRefCounted<TestNode> {
  public:
-  explicit TestNode(uint32_t id, std::map<std::string, std::string> fields = {})
-      : m_id(id), m_fields(std::move(fields)) {}
+  explicit TestNode(uint32_t id) : m_id(id) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     *out = nullptr;
@@ -67,57 +65,16 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
   }
   IMpData* getData() override { return nullptr; }
   IMpZulClass* getClass() override { return nullptr; }
-  std::string getStringField(const std::string& fieldName) override {
-    auto it = m_fields.find(fieldName);
-    return it == m_fields.end() ? std::string() : it->second;
-  }
+  std::string getStringField(const std::string&) override { return std::string(); }
 
   IUnknown* unknown() { return static_cast<IMpZulNode*>(this); }
   IUnknown* asPrototype() { return static_cast<IMpZulPrototype*>(this); }
 
  private:
   uint32_t m_id;
-  std::map<std::string, std::string> m_fields;
 };
 
-// A host class with attributes.
-class TestClass final : public IMpZulClass, public TestRefCounted<TestClass> {
- public:
-  TestClass(std::string name, std::map<std::string, std::string> properties = {})
-      : m_name(std::move(name)), m_properties(std::move(properties)) {}
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    return queryOne<IMpZulClass>(this, iid, IID_IMpZulClass, out);
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
-  ULONG STDMETHODCALLTYPE Release() override { return release(); }
-
-  bool getName(std::string& name) override {
-    name = m_name;
-    return true;
-  }
-  bool getNiceName(std::string& name) override {
-    name = "Nice " + m_name;
-    return true;
-  }
-  bool loadByName(IMpData*, const std::string&) override { return false; }
-  bool loadByNameFromCustomization(IMpDataCustomization2*, const std::string&) override { return false; }
-  bool getSubClasses(MpSmartList&, bool) override { return false; }
-  bool getProperty(const std::string& key, std::string& value) override {
-    auto it = m_properties.find(key);
-    if (it == m_properties.end()) return false;
-    value = it->second;
-    return true;
-  }
-
-  IUnknown* unknown() { return static_cast<IMpZulClass*>(this); }
-
- private:
-  std::string m_name;
-  std::map<std::string, std::string> m_properties;
-};
-
-// An object that is neither node nor class.
+// An object that is no node.
 class TestPlain final : public IMpPmRule, public TestRefCounted<TestPlain> {
  public:
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {

@@ -1,5 +1,5 @@
-// Message maps: lookup from the most derived class down, table order, notifications,
-// ranges, registered messages, reflection, and attachment at creation.
+// Message maps: lookup from the most derived class down, table order, notifications, ranges,
+// and attachment at creation.
 #include "wdtest.h"
 #include <string>
 #include <vector>
@@ -7,7 +7,6 @@
 namespace {
 
 std::vector<std::string> g_log;
-const UINT WM_TEST_REGISTERED = ::RegisterWindowMessageA("WidgetDeck test message");
 
 class BaseWnd : public CWnd {
 public:
@@ -34,7 +33,6 @@ class DerivedWnd : public BaseWnd {
 public:
   afx_msg void OnSize(UINT, int cx, int) { g_log.push_back("derived size " + std::to_string(cx)); }
   afx_msg LRESULT OnApp(WPARAM w, LPARAM l) { return (LRESULT)(w + l); }
-  afx_msg LRESULT OnRegistered(WPARAM w, LPARAM) { return (LRESULT)(w * 2); }
   afx_msg void OnRange(UINT id) { g_log.push_back("range " + std::to_string(id)); }
   afx_msg void OnClicked() { g_log.push_back("clicked 205"); }
   afx_msg BOOL OnNotifyDecline(UINT id, NMHDR*, LRESULT*) {
@@ -55,21 +53,11 @@ public:
 BEGIN_MESSAGE_MAP(DerivedWnd, BaseWnd)
   ON_WM_SIZE()
   ON_MESSAGE(WM_APP + 1, OnApp)
-  ON_REGISTERED_MESSAGE(WM_TEST_REGISTERED, OnRegistered)
   ON_BN_CLICKED(205, OnClicked)
   ON_CONTROL_RANGE(BN_CLICKED, 200, 210, OnRange)
   ON_NOTIFY_EX(NM_CLICK, 300, OnNotifyDecline)
   ON_NOTIFY(NM_CLICK, 300, OnNotifyTake)
   ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTip)
-END_MESSAGE_MAP()
-
-class ReflectingButton : public CWnd {
-public:
-  afx_msg void OnReflectedClick() { g_log.push_back("reflected"); }
-  DECLARE_MESSAGE_MAP()
-};
-BEGIN_MESSAGE_MAP(ReflectingButton, CWnd)
-  ON_CONTROL_REFLECT(BN_CLICKED, OnReflectedClick)
 END_MESSAGE_MAP()
 
 }  // namespace
@@ -90,7 +78,6 @@ TEST(MessageMap, DispatchFollowsDerivedFirstThenBaseInTableOrder) {
   EXPECT_EQ(g_log, (std::vector<std::string>{"derived size 150", "base timer 7", "first 100"}));
 
   EXPECT_EQ(w.SendMessage(WM_APP + 1, 3, 4), 7);
-  EXPECT_EQ(w.SendMessage(WM_TEST_REGISTERED, 21, 0), 42);
   // Messages nobody maps go to the window's own procedure.
   w.SetWindowText("renamed");
   CString text;
@@ -100,7 +87,7 @@ TEST(MessageMap, DispatchFollowsDerivedFirstThenBaseInTableOrder) {
   EXPECT_EQ(w.m_hWnd, nullptr);
 }
 
-TEST(MessageMap, ControlNotificationsRangesAndReflection) {
+TEST(MessageMap, ControlNotificationsAndRanges) {
   DerivedWnd w;
   ASSERT_TRUE(w.CreateEx(0, nullptr, "parent", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr));
   g_log.clear();
@@ -124,13 +111,5 @@ TEST(MessageMap, ControlNotificationsRangesAndReflection) {
   NMHDR tip{b1, (UINT_PTR)b1, (UINT)TTN_NEEDTEXTA};
   w.SendMessage(WM_NOTIFY, 0, (LPARAM)&tip);
   EXPECT_EQ(g_log, (std::vector<std::string>{"tooltip 0"}));
-
-  // A control with its own map sees the click reflected back before the parent does.
-  g_log.clear();
-  ReflectingButton rb;
-  ASSERT_TRUE(rb.SubclassWindow(b1));
-  ::SendMessageA(b1, BM_CLICK, 0, 0);
-  EXPECT_EQ(g_log, (std::vector<std::string>{"reflected"}));
-  rb.UnsubclassWindow();
   w.DestroyWindow();
 }
