@@ -71,6 +71,8 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
     auto it = m_fields.find(fieldName);
     return it == m_fields.end() ? std::string() : it->second;
   }
+  bool getChildren(MpSmartList&) override { return false; }
+  IUnknown* getLocation() override { return nullptr; }
 
   IUnknown* unknown() { return static_cast<IMpZulNode*>(this); }
   IUnknown* asPrototype() { return static_cast<IMpZulPrototype*>(this); }
@@ -109,6 +111,8 @@ class TestClass final : public IMpZulClass, public TestRefCounted<TestClass> {
     value = it->second;
     return true;
   }
+  bool getClassId(int&) override { return false; }
+  bool loadById(IMpData*, int) override { return false; }
 
   IUnknown* unknown() { return static_cast<IMpZulClass*>(this); }
 
@@ -135,4 +139,7 @@ class TestData final : public IMpData, public TestRefCounted<TestData> {
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
   ULONG STDMETHODCALLTYPE Release() override { return release(); }
+  bool getCurrentUserId(long&) override { return false; }
+  bool getIdentityNumber(long&) override { return false; }
+  bool getIdentityPair(long&, long&) override { return false; }
 };
