@@ -27,6 +27,7 @@ MpAppUiObjectManipulator::MpAppUiObjectManipulator(IMpZulNode* node, const GUID&
       m_rotation{0, 0, 0} {}
 
 MpAppUiObjectManipulator::~MpAppUiObjectManipulator() {
+  m_bDestroying = true;
   if (m_hWnd) DestroyWindow();
 }
 
@@ -97,15 +98,19 @@ bool MpAppUiObjectManipulator::getPositionRotation(double position[3], double ro
 }
 
 void MpAppUiObjectManipulator::OnApply() {
-  IMpAppCommandPtr command(m_commandClassId, nullptr);
-  if (m_spInput.isNull() || command.isNull()) return;
-  double position[3], rotation[3];
-  bool relative = true;
-  if (!getPositionRotation(position, rotation, relative)) return;
-  IMpInputPtr input(m_spInput.get(), true);
-  if (input.isNull()) return;
-  input->setMove(position, rotation, relative);
-  command->execute(m_spInput.get(), m_spOutput.get());
+  try {
+    IMpAppCommandPtr command(m_commandClassId, nullptr);
+    if (m_spInput.isNull() || command.isNull()) return;
+    double position[3], rotation[3];
+    bool relative = true;
+    if (!getPositionRotation(position, rotation, relative)) return;
+    IMpInputPtr input(m_spInput.get(), true);
+    if (input.isNull()) return;
+    input->setMove(position, rotation, relative);
+    command->execute(m_spInput.get(), m_spOutput.get());
+  } catch (...) {
+    // The host calls this directly: nothing leaves it.
+  }
 }
 
 void MpAppUiObjectManipulator::OnOK() {}
@@ -114,5 +119,5 @@ void MpAppUiObjectManipulator::OnCancel() { DestroyWindow(); }
 
 void MpAppUiObjectManipulator::PostNcDestroy() {
   CDialog::PostNcDestroy();
-  delete this;
+  if (!m_bDestroying) delete this;
 }

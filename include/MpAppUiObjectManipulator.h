@@ -40,4 +40,5 @@ class WIDGETDECK_API MpAppUiObjectManipulator : public CDialog {
   CString m_strName;
   double m_position[3];
   double m_rotation[3];
+  bool m_bDestroying = false;  // the destructor runs: the window's end must not delete again
 };

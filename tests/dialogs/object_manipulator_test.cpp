@@ -111,5 +111,12 @@ TEST_F(HostedTest, ObjectManipulatorWithoutCommandOrNodeChangesNothing) {
   ::SendMessageA(h, WM_CLOSE, 0, 0);  // the close box: Cancel arrives as a posted command
   Pump(h);
   EXPECT_FALSE(::IsWindow(h));
+  // A host that deletes the dialog while it is open destroys the window once, and the object once.
+  dlg = new MpAppUiObjectManipulator(nullptr, CLSID_MpHostMoveCommand, input, nullptr);
+  ASSERT_TRUE(dlg->create());
+  h = dlg->m_hWnd;
+  delete dlg;
+  EXPECT_FALSE(::IsWindow(h));
+  EXPECT_EQ(1, MpHostRefCount(input));
   input->Release();
 }
