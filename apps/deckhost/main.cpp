@@ -88,7 +88,7 @@ bool LoadResources() {
 void Usage(FILE* out) {
   std::fprintf(out,
                "usage: DeckHost [demo | data | task <TaskName> ... | messages [--scripted] |\n"
-               "                 sample [--scripted]]\n"
+               "                 move [--scripted] | sample [--scripted]]\n"
                "  demo    prints the sample data set, then runs the \"RuleConstant\" task on it\n"
                "          unattended and prints the bags read back (the default)\n"
                "  data    prints the sample data set: its classes, objects and rule-constant choices\n"
@@ -97,6 +97,8 @@ void Usage(FILE* out) {
                "          its options\n"
                "  messages  logs three sample failures and shows them in the result viewer\n"
                "          (--scripted: unattended, printing the viewer's rows)\n"
+               "  move    shows the move/rotate dialog over the sample's part model and prints the\n"
+               "          commands the host received (--scripted: unattended)\n"
                "  sample  shows the class-library sample dialog (--scripted: unattended)\n"
                "What waits for a person does not start under the null display driver. Exit code 2\n"
                "for a usage error or a command that cannot start.\n");
@@ -126,11 +128,10 @@ int RunTaskCommand(int argc, char** argv) {
   return fn ? fn(argc, argv) : 2;
 }
 
-int RunMessagesCommand(bool scripted) {
+// A command of DeckHostCommands.dll that takes the scripted flag.
+int RunScriptableCommand(const char* name, bool scripted) {
   HMODULE h = LoadCommands();
-  auto fn = h ? reinterpret_cast<int (*)(bool)>(
-                    reinterpret_cast<void*>(::GetProcAddress(h, "RunMessagesCommand")))
-              : nullptr;
+  auto fn = h ? reinterpret_cast<int (*)(bool)>(reinterpret_cast<void*>(::GetProcAddress(h, name))) : nullptr;
   return fn ? fn(scripted) : 2;
 }
 
@@ -149,9 +150,10 @@ int Run(int argc, char** argv) {
   const bool data = !std::strcmp(cmd, "data");
   const bool sample = !std::strcmp(cmd, "sample");
   const bool messages = !std::strcmp(cmd, "messages");
-  if (!help && !demo && !data && !sample && !messages) return UsageError(std::string("unknown command \"") + cmd + "\"");
-  // Only "sample" and "messages" take a word, and only "--scripted".
-  const int words = argc > 2 && (sample || messages) && !std::strcmp(argv[2], "--scripted") ? 3 : 2;
+  const bool move = !std::strcmp(cmd, "move");
+  if (!help && !demo && !data && !sample && !messages && !move) return UsageError(std::string("unknown command \"") + cmd + "\"");
+  // Only "sample", "messages" and "move" take a word, and only "--scripted".
+  const int words = argc > 2 && (sample || messages || move) && !std::strcmp(argv[2], "--scripted") ? 3 : 2;
   if (argc > words) return UsageError(std::string("unexpected \"") + argv[words] + "\" after \"" + cmd + "\"");
   const bool scripted = words == 3;
   if (help) {
@@ -167,8 +169,12 @@ int Run(int argc, char** argv) {
     std::printf("\n");
     return RunDemoTask();
   }
-  if (!scripted && !deckhost::WaitForPerson(messages ? "the result viewer" : "the sample dialog")) return 2;
-  if (messages) return RunMessagesCommand(scripted);
+  if (!scripted && !deckhost::WaitForPerson(messages ? "the result viewer"
+                                            : move   ? "the move/rotate dialog"
+                                                     : "the sample dialog"))
+    return 2;
+  if (messages) return RunScriptableCommand("RunMessagesCommand", scripted);
+  if (move) return RunScriptableCommand("RunMoveCommand", scripted);
   if (!LoadResources()) return 2;
   return RunSample(scripted);
 }

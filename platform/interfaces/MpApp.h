@@ -12,9 +12,19 @@ MP_IDENTIFIER(IID_IMpMoModeler, "{A070447C-ABFF-49B1-A632-9C5301DD5A4A}");
 MP_IDENTIFIER(IID_IMpTiReader, "{FD148B76-ADDF-4685-90B7-A3689E3FF596}");
 MP_IDENTIFIER(CLSID_MpTiReader, "{3641DDCB-96E5-46A3-9AAE-B05AC019B0C8}");
 
-struct IMpAppCommand : public IUnknown {};
+struct IMpAppInput;
+struct IMpAppOutput;
+
+// A host command, run with an input record filled by the caller.
+struct IMpAppCommand : public IUnknown {
+  virtual bool execute(IMpAppInput* input, IMpAppOutput* output) = 0;
+};
 struct IMpAppInput : public IUnknown {};
 struct IMpAppOutput : public IUnknown {};
-struct IMpInput : public IUnknown {};
+// The input record of the commands that move objects.
+struct IMpInput : public IUnknown {
+  // Offsets (relative) or the new placement (absolute); rotation angles in degrees.
+  virtual bool setMove(const double position[3], const double rotation[3], bool relative) = 0;
+};
 struct IMpMoModeler : public IUnknown {};
 struct IMpTiReader : public IUnknown {};

@@ -12,7 +12,13 @@ MP_IDENTIFIER(IID_IMpDataXmlCustomization, "{ECDFFA1F-3A83-4824-B0B1-6D0D0562DA9
 MP_IDENTIFIER(IID_IMpDataCustomization2, "{F1D0210A-0ADB-47E0-83F9-FD06378C33E2}");
 
 // The open data store: projects, nodes, classes and their keys.
-struct IMpData : public IUnknown {};
+struct IMpData : public IUnknown {
+  // The identity of the store and its user, as four 32-bit numbers; each is false when the store
+  // cannot tell (no user logged in, no store open).
+  virtual bool getCurrentUserId(long& userId) = 0;
+  virtual bool getIdentityNumber(long& number) = 0;
+  virtual bool getIdentityPair(long& first, long& second) = 0;
+};
 
 // Offered by a data object that works on an XML cache.
 struct IMpDataCacheXml : public IUnknown {};

@@ -33,6 +33,10 @@ struct IMpZulNode : public IUnknown {
   virtual IMpZulClass* getClass() = 0;
   // The text of a field of the node, empty when the node has no such field or it is not set.
   virtual std::string getStringField(const std::string& fieldName) = 0;
+  // Appends the node's children, each with a reference held by the list.
+  virtual bool getChildren(MpSmartList& children) = 0;
+  // The node's placement object (ask it for IMpZulLocation); null when the node has none.
+  virtual IUnknown* getLocation() = 0;
 };
 
 // A host class. A class object made by the class factory is empty until loaded.
@@ -48,12 +52,20 @@ struct IMpZulClass : public IUnknown {
   virtual bool getSubClasses(MpSmartList& classes, bool recursive) = 0;
   // A class attribute such as "Abstract"; false when the class has no such attribute.
   virtual bool getProperty(const std::string& key, std::string& value) = 0;
+  // The class's number in its customization; false for a class object not loaded.
+  virtual bool getClassId(int& classId) = 0;
+  // Loads the class of that number; a failed load leaves the object as it was.
+  virtual bool loadById(IMpData* data, int classId) = 0;
 };
 
 struct IMpZulField : public IUnknown {};
 struct IMpZulInstance : public IUnknown {};
 struct IMpZulAttachment : public IUnknown {};
 struct IMpZulVariantSet : public IUnknown {};
-struct IMpZulLocation : public IUnknown {};
+// Where an object lies: a position and three rotation angles in degrees. The frame selects the
+// coordinate system the host reports them in.
+struct IMpZulLocation : public IUnknown {
+  virtual bool getPlacement(double position[3], double rotation[3], int frame) = 0;
+};
 struct IMpZulProject : public IUnknown {};
 struct IMpZulPrototype : public IUnknown {};

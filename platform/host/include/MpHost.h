@@ -8,6 +8,7 @@
 //   CLSID_MpRegistry      the registry service over HKEY_CURRENT_USER (IMpRegistry)
 //   CLSID_MpSystemInfo    the system information (IMpSystemInfo)
 //   CLSID_MpZulClass      an empty class object, loaded by name (IMpZulClass)   MpHostData.h
+//   CLSID_MpHostMoveCommand  the move command (IMpAppCommand)                   MpHostCommands.h
 // and the resolver of theMpZulClassFactory(), which finds the objects of the host's data stores by
 // key (MpHostData.h).
 //

@@ -6,7 +6,8 @@
 //
 //   Node                      every object; field "Name"
 //     Project                 IMpZulProject
-//     Location                IMpZulLocation
+//     Location                IMpZulLocation; fields "X", "Y", "Z", "RotX", "RotY", "RotZ" (a
+//                             node's placement is its first child of this class)
 //     Attachment              IMpZulAttachment; fields "File", "AttachmentType"
 //     VariantSet              IMpZulVariantSet
 //     Prototype (abstract)    IMpZulPrototype
@@ -167,6 +168,11 @@ class MPHOST_API MpHostNode final : public IMpZulNode,
   IMpZulClass* getClass() override;
   // The field's text; "Name" gives the node's name.
   std::string getStringField(const std::string& fieldName) override;
+  bool getChildren(MpSmartList& children) override;
+  // The first child of class Location; null when none or once the store has let the node go.
+  IUnknown* getLocation() override;
+  // A Location's six fields (an unset field is 0), in frame 1 only.
+  bool getPlacement(double position[3], double rotation[3], int frame) override;
 
   const ZulObjectKey& key() const { return m_key; }
   const std::string& name() const { return m_name; }
@@ -218,6 +224,13 @@ class MPHOST_API MpHostData final : public IMpData {
   MpHostCustomization* customization() const { return m_customization; }
   uint32_t storeNumber() const { return m_storeNumber; }
 
+  // Identity: by default user 1, the pair (store number, 1) and the store number. A user 0 is
+  // nobody logged in, and getCurrentUserId is then false.
+  bool getCurrentUserId(long& userId) override;
+  bool getIdentityNumber(long& number) override;
+  bool getIdentityPair(long& first, long& second) override;
+  void setIdentity(long userId, long first, long second, long number);
+
   // Adds an object of the class, named name, below parent (none: at the top), with field values
   // (MpHostNode::setField). Returns its key; a key of no object, and nothing added, when the class
   // is unknown or abstract, the parent is not in this store, or a field value is refused.
@@ -246,6 +259,8 @@ class MPHOST_API MpHostData final : public IMpData {
   volatile LONG m_refs = 1;
   MpHostCustomization* m_customization;  // one reference
   uint32_t m_storeNumber;
+  long m_userId = 1;
+  long m_identity[3] = {0, 1, 0};  // the pair, then the number
   std::map<uint32_t, MpHostNode*> m_nodes;  // one reference each
   std::vector<uint32_t> m_order;
 };

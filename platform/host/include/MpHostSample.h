@@ -1,7 +1,8 @@
 // The embedded sample planning data set: a small machining project, shared by the demo host and
 // the tests.
 //
-// A project "Bracket machining" with the product "Bracket": its part model with five features
+// A project "Bracket machining" with the product "Bracket": its part model (placed by a location)
+// with five features
 // (two holes, a pocket, a slot, a planar face), its blank model, a machining process with one
 // operation set-up of five operations, two product-variant sets and a drawing attachment; beside
 // it a material, a tool set with three tool assemblies, two feature prototypes and four rule

@@ -15,7 +15,9 @@ void addStandardClasses(MpHostCustomization& c) {
   const int D = MpHostFieldDouble;
   c.addClass(classDef("Node", "Object", "", {}, {field("Name", S)}, true));
   c.addClass(classDef("Project", "Project", "Node", {IID_IMpZulProject}));
-  c.addClass(classDef("Location", "Location", "Node", {IID_IMpZulLocation}));
+  c.addClass(classDef("Location", "Location", "Node", {IID_IMpZulLocation},
+                      {field("X", D, "mm"), field("Y", D, "mm"), field("Z", D, "mm"), field("RotX", D, "deg"),
+                       field("RotY", D, "deg"), field("RotZ", D, "deg")}));
   c.addClass(classDef("Attachment", "Attachment", "Node", {IID_IMpZulAttachment},
                       {field("File", S), field("AttachmentType", S)}));
   c.addClass(classDef("VariantSet", "Product variant set", "Node", {IID_IMpZulVariantSet}));
@@ -86,6 +88,18 @@ class ClassObject final : public mphost::SingleInterfaceObject<IMpZulClass, IID_
     if (it == def->properties.end()) return false;
     value = it->second;
     return true;
+  }
+
+  bool getClassId(int& classId) override {
+    if (!definition()) return false;
+    classId = static_cast<int>(m_customization->classNumber(m_name));
+    return true;
+  }
+  bool loadById(IMpData* data, int classId) override {
+    const MpHostData* d = MpHostDataOf(data);
+    if (!d || classId < 1) return false;
+    const std::vector<std::string> names = d->customization()->classNames();
+    return static_cast<size_t>(classId) <= names.size() && load(d->customization(), names[classId - 1]);
   }
 
   // Loads the class; a failed load leaves the object as it was.

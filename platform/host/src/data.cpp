@@ -116,6 +116,39 @@ std::string MpHostNode::getStringField(const std::string& fieldName) {
   return it == m_fields.end() ? std::string() : it->second;
 }
 
+bool MpHostNode::getChildren(MpSmartList& children) {
+  if (!m_data) return false;
+  for (const ZulObjectKey& key : m_children) {
+    MpHostNode* child = m_data->node(key);
+    if (child) children.push_back(static_cast<IMpZulNode*>(child), true);
+  }
+  return true;
+}
+
+IUnknown* MpHostNode::getLocation() {
+  if (!m_data) return nullptr;
+  for (const ZulObjectKey& key : m_children) {
+    MpHostNode* child = m_data->node(key);
+    if (child && m_customization->isKindOf(child->m_className, "Location")) {
+      child->AddRef();
+      return static_cast<IMpZulNode*>(child);
+    }
+  }
+  return nullptr;
+}
+
+bool MpHostNode::getPlacement(double position[3], double rotation[3], int frame) {
+  if (frame != 1 || !m_customization->isKindOf(m_className, "Location")) return false;
+  const char* const names[6] = {"X", "Y", "Z", "RotX", "RotY", "RotZ"};
+  for (int i = 0; i < 6; ++i) {
+    double value = 0;
+    const auto it = m_fields.find(names[i]);
+    if (it != m_fields.end()) MpHostParseDouble(it->second, value);
+    (i < 3 ? position[i] : rotation[i - 3]) = value;
+  }
+  return true;
+}
+
 bool MpHostNode::setField(const std::string& fieldName, const std::string& value) {
   const MpHostFieldDef* field = m_customization->findField(m_className, fieldName);
   if (!field || !valueFits(*field, value)) return false;
@@ -143,7 +176,32 @@ MpHostData* MpHostData::create(MpHostCustomization* customization) {
 MpHostData::MpHostData(MpHostCustomization* customization)
     : m_customization(customization),
       m_storeNumber(static_cast<uint32_t>(::InterlockedIncrement(&g_lastStoreNumber))) {
+  m_identity[0] = static_cast<long>(m_storeNumber);
+  m_identity[2] = static_cast<long>(m_storeNumber);
   mphost::objectMade();
+}
+
+bool MpHostData::getCurrentUserId(long& userId) {
+  userId = m_userId;
+  return m_userId != 0;
+}
+
+bool MpHostData::getIdentityNumber(long& number) {
+  number = m_identity[2];
+  return true;
+}
+
+bool MpHostData::getIdentityPair(long& first, long& second) {
+  first = m_identity[0];
+  second = m_identity[1];
+  return true;
+}
+
+void MpHostData::setIdentity(long userId, long first, long second, long number) {
+  m_userId = userId;
+  m_identity[0] = first;
+  m_identity[1] = second;
+  m_identity[2] = number;
 }
 
 MpHostData::~MpHostData() {

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <mutex>
 #include "MpClassFactory.h"
+#include "MpHostCommands.h"
 #include "MpHostOptions.h"
 #include "host_internal.h"
 #include "host_registry.h"
@@ -23,6 +24,7 @@ const HostClass g_classes[] = {
     {&CLSID_MpRegistry, &mphost::createRegistry},
     {&CLSID_MpSystemInfo, &mphost::createSystemInfo},
     {&CLSID_MpZulClass, &mphost::createClassObject},
+    {&CLSID_MpHostMoveCommand, &mphost::createMoveCommand},
 };
 
 const HostClass* findClass(const GUID& classId) {

@@ -43,6 +43,7 @@ MpHostData* MpHostCreateSampleData() {
 
   const ZulObjectKey part = d.addNode("Model", "Bracket part", product, {{"Role", "part"}});
   d.addNode("ModelInstance", "bracket_part", part, {{"File", "bracket_part.stp"}});
+  d.addNode("Location", "Bracket part placement", part, {{"X", "120"}, {"Y", "40"}, {"Z", "0"}, {"RotZ", "90"}});
   d.addNode("Hole", "Hole 1", part, {{"Diameter", "8.5"}, {"Depth", "20"}, {"Through", "yes"}, {"Prototype", "Standard hole"}});
   d.addNode("Hole", "Hole 2", part, {{"Diameter", "8.5"}, {"Depth", "20"}, {"Through", "yes"}, {"Prototype", "Standard hole"}});
   d.addNode("Pocket", "Pocket 1", part,

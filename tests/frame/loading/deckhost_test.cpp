@@ -67,6 +67,7 @@ TEST(DeckHostTest, WrongCommandLinesAndWindowsNobodySeesAreRefusedAndLongInputIs
       {"bogus", 2, "DeckHost: unknown command \"bogus\"", ""},
       {"sample --bogus", 2, "DeckHost: unexpected \"--bogus\" after \"sample\"", ""},
       {"sample", 2, "DeckHost: the sample dialog waits for a person", ""},
+      {"move --scripted", 0, "", "  move absolute position 150 40 0 rotation 0 0 90"},
       {"task RuleConstant --sample", 2, "DeckHost: the task sheet for RuleConstant waits for a person", ""},
       // Entries longer than the 512 characters the system passes between 8-bit and wide text.
       {"task RuleConstant --preset-list \"Type=" + longType + "\" --cancel", 0, "", "Type[] = \"" + longType + "\""},

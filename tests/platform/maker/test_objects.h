@@ -66,6 +66,8 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
   IMpData* getData() override { return nullptr; }
   IMpZulClass* getClass() override { return nullptr; }
   std::string getStringField(const std::string&) override { return std::string(); }
+  bool getChildren(MpSmartList&) override { return false; }
+  IUnknown* getLocation() override { return nullptr; }
 
   IUnknown* unknown() { return static_cast<IMpZulNode*>(this); }
   IUnknown* asPrototype() { return static_cast<IMpZulPrototype*>(this); }
@@ -92,4 +94,7 @@ class TestData final : public IMpData, public TestRefCounted<TestData> {
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
   ULONG STDMETHODCALLTYPE Release() override { return release(); }
+  bool getCurrentUserId(long&) override { return false; }
+  bool getIdentityNumber(long&) override { return false; }
+  bool getIdentityPair(long&, long&) override { return false; }
 };

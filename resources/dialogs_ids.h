@@ -1,0 +1,19 @@
+// Identifiers of the host-object dialogs.
+#pragma once
+
+// ---- Drag and drop / object manipulator ----
+#define IDC_MOVE_DROP_CURSOR            2492   // cursor while a drag would move its objects
+#define IDD_OBJECT_MANIPULATOR          2255
+#define IDC_MANIPULATOR_NAME            2507   // read-only: the node's name
+#define IDC_MANIPULATOR_POS_X           2526
+#define IDC_MANIPULATOR_POS_Y           2528
+#define IDC_MANIPULATOR_POS_Z           2530
+#define IDC_MANIPULATOR_ROT_X           2555
+#define IDC_MANIPULATOR_ROT_Y           2556
+#define IDC_MANIPULATOR_ROT_Z           2557
+#define IDC_MANIPULATOR_MODE_TEXT       2562   // static: what the values mean
+#define IDC_MANIPULATOR_RELATIVE        2588   // radio, first of the group
+#define IDC_MANIPULATOR_ABSOLUTE        2592   // radio, second of the group
+#define IDC_MANIPULATOR_APPLY           2626
+#define IDS_MANIPULATOR_RELATIVE        2274
+#define IDS_MANIPULATOR_ABSOLUTE        2275
