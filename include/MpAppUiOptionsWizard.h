@@ -9,8 +9,11 @@
 #pragma once
 #include <afxdlgs.h>
 #include <string>
+#include "MpAppUiCustomerCommandPage.h"
 #include "MpAppUiFind.h"
+#include "MpAppUiRenumberAssembliesPage.h"
 #include "MpAppUiRuleConstantPage.h"
+#include "MpAppUiSafeRetractsPage.h"
 #include "MpSmartList.h"
 #include "MpSmartPointers.h"
 #include "WidgetDeckApi.h"
@@ -45,8 +48,11 @@ class WIDGETDECK_API MpAppUiOptionsWizard : public CPropertySheet {
  protected:
   std::string m_taskName;
   IMpDataPtr m_spData;
+  MpAppUiRenumberAssembliesPage m_renumberPage;
   MpAppUiRuleConstantPage m_ruleConstantPage;
   MpAppUiFind m_findPage;
+  MpAppUiCustomerCommandPage m_customerCommandPage;
+  MpAppUiSafeRetractsPage m_safeRetractsPage;
 
   DECLARE_MESSAGE_MAP()
 

@@ -96,12 +96,21 @@ bool MpAppUiOptionsWizard::init(std::string& taskName, MpZulSmartList& selection
     m_taskName = taskName;
 
     switch (findTask(taskName)) {
+      case Task::RenumberAssemblies:
+        AddPage(&m_renumberPage);
+        return m_renumberPage.init(selection);
       case Task::RuleConstant:
         AddPage(&m_ruleConstantPage);
         return m_ruleConstantPage.init(selection, preset);
       case Task::Find:
         AddPage(&m_findPage);
         return m_findPage.init(selection, preset);
+      case Task::CustomerCommand:
+        AddPage(&m_customerCommandPage);
+        return m_customerCommandPage.init(selection, preset);
+      case Task::SafeRetracts:
+        AddPage(&m_safeRetractsPage);
+        return m_safeRetractsPage.init(selection);
       default:
         // An unknown name, or a task whose page this build does not have.
         logTrace("MpAppUiOptionsWizard - invalid task " + taskName, 243);
@@ -128,10 +137,16 @@ bool MpAppUiOptionsWizard::init(std::string& taskName, IMpData* data, IMpOptions
 IMpOptions* MpAppUiOptionsWizard::getOptions() {
   try {
     switch (findTask(m_taskName)) {
+      case Task::RenumberAssemblies:
+        return m_renumberPage.getOptions();
       case Task::RuleConstant:
         return m_ruleConstantPage.getOptions();
       case Task::Find:
         return m_findPage.getOptions();
+      case Task::CustomerCommand:
+        return m_customerCommandPage.getOptions();
+      case Task::SafeRetracts:
+        return m_safeRetractsPage.getOptions();
       default:
         // "AddOperation" has six bags and "SetField" is read through the list form only.
         return nullptr;
@@ -144,11 +159,20 @@ IMpOptions* MpAppUiOptionsWizard::getOptions() {
 bool MpAppUiOptionsWizard::getOptions(MpSmartList& options) {
   try {
     switch (findTask(m_taskName)) {
+      case Task::RenumberAssemblies:
+        appendBag(options, m_renumberPage.getOptions());
+        break;
       case Task::RuleConstant:
         appendBag(options, m_ruleConstantPage.getOptions());
         break;
       case Task::Find:
         appendBag(options, m_findPage.getOptions());
+        break;
+      case Task::CustomerCommand:
+        appendBag(options, m_customerCommandPage.getOptions());
+        break;
+      case Task::SafeRetracts:
+        appendBag(options, m_safeRetractsPage.getOptions());
         break;
       default:
         // "GroupingCommand" is read through getOptions() only.

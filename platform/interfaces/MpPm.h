@@ -1,5 +1,7 @@
 // The process model: products, models, features, operations, resources and rules.
 #pragma once
+#include <string>
+#include <vector>
 #include <unknwn.h>
 #include "MpGuid.h"
 
@@ -37,6 +39,9 @@ struct IMpPmRule : public IUnknown {};
 struct IMpPmToolAssembly : public IUnknown {};
 struct IMpPmToolSet : public IUnknown {};
 // Process-model utilities, such as the customer commands.
-struct IMpPmUtils : public IUnknown {};
+struct IMpPmUtils : public IUnknown {
+  // Appends the names of the customer commands the host offers, in its order.
+  virtual bool getCustomerCommands(std::vector<std::string>& names) = 0;
+};
 // Relations between process-model objects.
 struct IMpPmUtRelation : public IUnknown {};

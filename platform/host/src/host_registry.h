@@ -13,6 +13,7 @@ HRESULT createOsServices(REFIID iid, void** out);
 HRESULT createRegistry(REFIID iid, void** out);
 HRESULT createSystemInfo(REFIID iid, void** out);
 HRESULT createClassObject(REFIID iid, void** out);
+HRESULT createPmUtils(REFIID iid, void** out);
 
 // The resolver of theMpZulClassFactory().
 HRESULT resolveObject(IMpData* data, const ZulObjectKey& key, int flags, REFIID iid, void** out);
