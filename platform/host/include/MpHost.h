@@ -9,6 +9,9 @@
 //   CLSID_MpSystemInfo    the system information (IMpSystemInfo)
 //   CLSID_MpZulClass      an empty class object, loaded by name (IMpZulClass)   MpHostData.h
 //   CLSID_MpPmUtils       the process-model utilities (IMpPmUtils): the customer commands below
+//   CLSID_MpDataParameterSet  a parameter set (IMpDataParameterSet), filled by a node's
+//                         getParameters: a double as VT_R8, a vector as an array of VT_R8, an
+//                         integer as VT_I4, a string as VT_BSTR; a field without a value is not found
 // and the resolver of theMpZulClassFactory(), which finds the objects of the host's data stores by
 // key (MpHostData.h).
 //

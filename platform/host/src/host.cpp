@@ -24,6 +24,7 @@ const HostClass g_classes[] = {
     {&CLSID_MpSystemInfo, &mphost::createSystemInfo},
     {&CLSID_MpZulClass, &mphost::createClassObject},
     {&CLSID_MpPmUtils, &mphost::createPmUtils},
+    {&CLSID_MpDataParameterSet, &mphost::createParameterSet},
 };
 
 const HostClass* findClass(const GUID& classId) {

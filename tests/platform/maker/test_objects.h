@@ -71,6 +71,8 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
     auto it = m_fields.find(fieldName);
     return it == m_fields.end() ? std::string() : it->second;
   }
+  bool getNodeList(MpZulSmartList&) override { return false; }
+  bool getParameters(IMpDataParameterSet*) override { return false; }
 
   IUnknown* unknown() { return static_cast<IMpZulNode*>(this); }
   IUnknown* asPrototype() { return static_cast<IMpZulPrototype*>(this); }
@@ -103,6 +105,9 @@ class TestClass final : public IMpZulClass, public TestRefCounted<TestClass> {
   bool loadByName(IMpData*, const std::string&) override { return false; }
   bool loadByNameFromCustomization(IMpDataCustomization2*, const std::string&) override { return false; }
   bool getSubClasses(MpSmartList&, bool) override { return false; }
+  bool getFields(MpSmartList&, bool, bool) override { return false; }
+  IMpZulField* getField(const std::string&) override { return nullptr; }
+  bool getObjects(MpSmartList&) override { return false; }
   bool getProperty(const std::string& key, std::string& value) override {
     auto it = m_properties.find(key);
     if (it == m_properties.end()) return false;
@@ -125,6 +130,7 @@ class TestPlain final : public IMpPmRule, public TestRefCounted<TestPlain> {
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
   ULONG STDMETHODCALLTYPE Release() override { return release(); }
+  bool getFields(MpSmartList&) override { return false; }
 };
 
 // A data object: identity and reference counting only.
