@@ -13,6 +13,7 @@
 #include "MpAppUiFind.h"
 #include "MpAppUiRenumberAssembliesPage.h"
 #include "MpAppUiRuleConstantPage.h"
+#include "MpAppUiRuleDecorationPage.h"
 #include "MpAppUiSafeRetractsPage.h"
 #include "MpSmartList.h"
 #include "MpSmartPointers.h"
@@ -50,6 +51,7 @@ class WIDGETDECK_API MpAppUiOptionsWizard : public CPropertySheet {
   IMpDataPtr m_spData;
   MpAppUiRenumberAssembliesPage m_renumberPage;
   MpAppUiRuleConstantPage m_ruleConstantPage;
+  MpAppUiRuleDecorationPage m_ruleDecorationPage;
   MpAppUiFind m_findPage;
   MpAppUiCustomerCommandPage m_customerCommandPage;
   MpAppUiSafeRetractsPage m_safeRetractsPage;

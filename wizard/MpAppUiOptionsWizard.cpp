@@ -102,6 +102,9 @@ bool MpAppUiOptionsWizard::init(std::string& taskName, MpZulSmartList& selection
       case Task::RuleConstant:
         AddPage(&m_ruleConstantPage);
         return m_ruleConstantPage.init(selection, preset);
+      case Task::RuleDecoration:
+        AddPage(&m_ruleDecorationPage);
+        return m_ruleDecorationPage.init(selection, preset);
       case Task::Find:
         AddPage(&m_findPage);
         return m_findPage.init(selection, preset);
@@ -141,6 +144,8 @@ IMpOptions* MpAppUiOptionsWizard::getOptions() {
         return m_renumberPage.getOptions();
       case Task::RuleConstant:
         return m_ruleConstantPage.getOptions();
+      case Task::RuleDecoration:
+        return m_ruleDecorationPage.getOptions();
       case Task::Find:
         return m_findPage.getOptions();
       case Task::CustomerCommand:
@@ -164,6 +169,9 @@ bool MpAppUiOptionsWizard::getOptions(MpSmartList& options) {
         break;
       case Task::RuleConstant:
         appendBag(options, m_ruleConstantPage.getOptions());
+        break;
+      case Task::RuleDecoration:
+        appendBag(options, m_ruleDecorationPage.getOptions());
         break;
       case Task::Find:
         appendBag(options, m_findPage.getOptions());

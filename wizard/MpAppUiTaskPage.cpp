@@ -40,8 +40,8 @@ int findExact(const CComboBox& combo, const std::string& text) {
   return CB_ERR;
 }
 
-void showInputError(UINT messageId) {
-  const std::string text = getResourceString(messageId, "", "", "", "");
+void showInputError(UINT messageId, const std::string& insert1) {
+  const std::string text = getResourceString(messageId, insert1, "", "", "");
   AfxMessageBox(text.c_str(), MB_ICONERROR);
 }
 

@@ -34,8 +34,8 @@ std::string selectedText(const CComboBox& combo);
 // The first entry whose text equals text exactly (case included); CB_ERR when none.
 int findExact(const CComboBox& combo, const std::string& text);
 
-// Rejected input: the message's text with the error icon.
-void showInputError(UINT messageId);
+// Rejected input: the message's text (with its first insert) and the error icon.
+void showInputError(UINT messageId, const std::string& insert1 = std::string());
 // A notice that does not keep the page: the message with one insert and the information icon.
 void showNotice(UINT messageId, const std::string& insert1);
 

@@ -27,6 +27,15 @@ void addMachiningClasses(MpHostCustomization& c) {
                              field("StepOver", D, "mm")}));
   c.addClass(classDef("FaceMilling", "Face milling", "Operation", {}, {field("SpindleSpeed", I, "rpm")}));
   c.addField("Material", field("Density", D, "g/cm3"));
+
+  // A rule whose fields refer to objects: two of them are shown under one name.
+  MpHostFieldDef feature = field("Feature", S), hole = field("HoleFeature", S), tool = field("Tool", S);
+  feature.displayName = hole.displayName = "Machined feature";
+  feature.objectClass = "Feature";
+  hole.objectClass = "Hole";
+  tool.displayName = "Cutting tool";
+  tool.objectClass = "ToolAssembly";
+  c.addClass(classDef("HoleRule", "Hole rule", "Rule", {}, {feature, tool, hole, field("Comment", S)}));
 }
 
 }  // namespace
@@ -80,6 +89,8 @@ MpHostData* MpHostCreateSampleData() {
 
   d.addNode("FeaturePrototype", "Standard hole", project);
   d.addNode("FeaturePrototype", "Rectangular pocket", project);
+
+  d.addNode("HoleRule", "Drill small holes", project, {{"Comment", "Holes below 10 mm are drilled"}});
 
   d.addNode("RuleConstant", MpHostSampleRuleConstants[0], project,
             {{"Type", "double"}, {"Default", "2.0"}, {"Factor", "1.0"}, {"Explanation", "Clearance above the part"}});
