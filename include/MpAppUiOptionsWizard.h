@@ -11,10 +11,12 @@
 #include <string>
 #include "MpAppUiCustomerCommandPage.h"
 #include "MpAppUiFind.h"
+#include "MpAppUiGroupingCommandPage.h"
 #include "MpAppUiRenumberAssembliesPage.h"
 #include "MpAppUiRuleConstantPage.h"
 #include "MpAppUiRuleDecorationPage.h"
 #include "MpAppUiSafeRetractsPage.h"
+#include "MpAppUiSetField.h"
 #include "MpSmartList.h"
 #include "MpSmartPointers.h"
 #include "WidgetDeckApi.h"
@@ -53,7 +55,9 @@ class WIDGETDECK_API MpAppUiOptionsWizard : public CPropertySheet {
   MpAppUiRuleConstantPage m_ruleConstantPage;
   MpAppUiRuleDecorationPage m_ruleDecorationPage;
   MpAppUiFind m_findPage;
+  MpAppUiSetField m_setFieldPage;
   MpAppUiCustomerCommandPage m_customerCommandPage;
+  MpAppUiGroupingCommandPage m_groupingPage;
   MpAppUiSafeRetractsPage m_safeRetractsPage;
 
   DECLARE_MESSAGE_MAP()

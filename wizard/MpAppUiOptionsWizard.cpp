@@ -108,9 +108,16 @@ bool MpAppUiOptionsWizard::init(std::string& taskName, MpZulSmartList& selection
       case Task::Find:
         AddPage(&m_findPage);
         return m_findPage.init(selection, preset);
+      case Task::SetField:
+        AddPage(&m_setFieldPage);
+        return m_setFieldPage.init(selection, preset);
       case Task::CustomerCommand:
         AddPage(&m_customerCommandPage);
         return m_customerCommandPage.init(selection, preset);
+      case Task::GroupingCommand:
+        AddPage(&m_groupingPage);
+        // Without chosen objects the task works on the open data object.
+        return selection.empty() ? m_groupingPage.init(m_spData.get(), preset) : m_groupingPage.init(selection, preset);
       case Task::SafeRetracts:
         AddPage(&m_safeRetractsPage);
         return m_safeRetractsPage.init(selection);
@@ -148,6 +155,8 @@ IMpOptions* MpAppUiOptionsWizard::getOptions() {
         return m_ruleDecorationPage.getOptions();
       case Task::Find:
         return m_findPage.getOptions();
+      case Task::GroupingCommand:
+        return m_groupingPage.getOptions();
       case Task::CustomerCommand:
         return m_customerCommandPage.getOptions();
       case Task::SafeRetracts:
@@ -175,6 +184,9 @@ bool MpAppUiOptionsWizard::getOptions(MpSmartList& options) {
         break;
       case Task::Find:
         appendBag(options, m_findPage.getOptions());
+        break;
+      case Task::SetField:
+        appendBag(options, m_setFieldPage.getOptions());
         break;
       case Task::CustomerCommand:
         appendBag(options, m_customerCommandPage.getOptions());

@@ -27,6 +27,10 @@ void addMachiningClasses(MpHostCustomization& c) {
                              field("StepOver", D, "mm")}));
   c.addClass(classDef("FaceMilling", "Face milling", "Operation", {}, {field("SpindleSpeed", I, "rpm")}));
   c.addField("Material", field("Density", D, "g/cm3"));
+  c.addField("FeaturePrototype", field("Tolerance", S, "", {"fine", "medium", "coarse"}));
+  MpHostFieldDef axis = field("Axis", D);
+  axis.dimension = 3;
+  c.addField("Hole", axis);
 
   // A rule whose fields refer to objects: two of them are shown under one name.
   MpHostFieldDef feature = field("Feature", S), hole = field("HoleFeature", S), tool = field("Tool", S);
@@ -52,8 +56,10 @@ MpHostData* MpHostCreateSampleData() {
 
   const ZulObjectKey part = d.addNode("Model", "Bracket part", product, {{"Role", "part"}});
   d.addNode("ModelInstance", "bracket_part", part, {{"File", "bracket_part.stp"}});
-  d.addNode("Hole", "Hole 1", part, {{"Diameter", "8.5"}, {"Depth", "20"}, {"Through", "yes"}, {"Prototype", "Standard hole"}});
-  d.addNode("Hole", "Hole 2", part, {{"Diameter", "8.5"}, {"Depth", "20"}, {"Through", "yes"}, {"Prototype", "Standard hole"}});
+  d.addNode("Hole", "Hole 1", part, {{"Diameter", "8.5"}, {"Depth", "20"}, {"Through", "yes"}, {"Prototype", "Standard hole"},
+                                     {"Axis", "0.5,0,1"}});
+  d.addNode("Hole", "Hole 2", part, {{"Diameter", "8.5"}, {"Depth", "25"}, {"Through", "yes"}, {"Prototype", "Standard hole"},
+                                     {"Axis", "0.5,0,-1"}});
   d.addNode("Pocket", "Pocket 1", part,
             {{"Length", "40"}, {"Width", "25"}, {"Depth", "6"}, {"CornerRadius", "5"}, {"Prototype", "Rectangular pocket"}});
   d.addNode("Slot", "Slot 1", part, {{"Length", "30"}, {"Width", "10"}, {"Depth", "4"}});
@@ -87,8 +93,8 @@ MpHostData* MpHostCreateSampleData() {
   d.addNode("ToolAssembly", "End mill 10", tools, {{"Diameter", "10"}});
   d.addNode("ToolAssembly", "Face mill 50", tools, {{"Diameter", "50"}});
 
-  d.addNode("FeaturePrototype", "Standard hole", project);
-  d.addNode("FeaturePrototype", "Rectangular pocket", project);
+  d.addNode("FeaturePrototype", "Standard hole", project, {{"Tolerance", "fine"}});
+  d.addNode("FeaturePrototype", "Rectangular pocket", project, {{"Tolerance", "medium"}});
 
   d.addNode("HoleRule", "Drill small holes", project, {{"Comment", "Holes below 10 mm are drilled"}});
 
