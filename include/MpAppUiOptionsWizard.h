@@ -10,6 +10,7 @@
 #include <afxdlgs.h>
 #include <string>
 #include "MpAppUiCustomerCommandPage.h"
+#include "MpAppUiDesignChangesPage.h"
 #include "MpAppUiFind.h"
 #include "MpAppUiGroupingCommandPage.h"
 #include "MpAppUiRenumberAssembliesPage.h"
@@ -51,6 +52,7 @@ class WIDGETDECK_API MpAppUiOptionsWizard : public CPropertySheet {
  protected:
   std::string m_taskName;
   IMpDataPtr m_spData;
+  MpAppUiDesignChangesPage m_designChangesPage;
   MpAppUiRenumberAssembliesPage m_renumberPage;
   MpAppUiRuleConstantPage m_ruleConstantPage;
   MpAppUiRuleDecorationPage m_ruleDecorationPage;

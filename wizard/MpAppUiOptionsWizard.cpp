@@ -96,6 +96,9 @@ bool MpAppUiOptionsWizard::init(std::string& taskName, MpZulSmartList& selection
     m_taskName = taskName;
 
     switch (findTask(taskName)) {
+      case Task::DesignChanges:
+        AddPage(&m_designChangesPage);
+        return m_designChangesPage.init(selection);
       case Task::RenumberAssemblies:
         AddPage(&m_renumberPage);
         return m_renumberPage.init(selection);
@@ -147,6 +150,8 @@ bool MpAppUiOptionsWizard::init(std::string& taskName, IMpData* data, IMpOptions
 IMpOptions* MpAppUiOptionsWizard::getOptions() {
   try {
     switch (findTask(m_taskName)) {
+      case Task::DesignChanges:
+        return m_designChangesPage.getOptions();
       case Task::RenumberAssemblies:
         return m_renumberPage.getOptions();
       case Task::RuleConstant:
@@ -173,6 +178,9 @@ IMpOptions* MpAppUiOptionsWizard::getOptions() {
 bool MpAppUiOptionsWizard::getOptions(MpSmartList& options) {
   try {
     switch (findTask(m_taskName)) {
+      case Task::DesignChanges:
+        appendBag(options, m_designChangesPage.getOptions());
+        break;
       case Task::RenumberAssemblies:
         appendBag(options, m_renumberPage.getOptions());
         break;

@@ -27,6 +27,7 @@ void addMachiningClasses(MpHostCustomization& c) {
                              field("StepOver", D, "mm")}));
   c.addClass(classDef("FaceMilling", "Face milling", "Operation", {}, {field("SpindleSpeed", I, "rpm")}));
   c.addField("Material", field("Density", D, "g/cm3"));
+  c.addClass(classDef("ModelPrototype", "Model prototype", "Prototype"));
   c.addField("FeaturePrototype", field("Tolerance", S, "", {"fine", "medium", "coarse"}));
   MpHostFieldDef axis = field("Axis", D);
   axis.dimension = 3;
@@ -55,7 +56,7 @@ MpHostData* MpHostCreateSampleData() {
   const ZulObjectKey product = d.addNode("Product", "Bracket", project);
 
   const ZulObjectKey part = d.addNode("Model", "Bracket part", product, {{"Role", "part"}});
-  d.addNode("ModelInstance", "bracket_part", part, {{"File", "bracket_part.stp"}});
+  d.addNode("ModelInstance", "bracket_part", part, {{"File", "bracket_part.stp"}, {"Prototype", "Bracket part designs"}});
   d.addNode("Hole", "Hole 1", part, {{"Diameter", "8.5"}, {"Depth", "20"}, {"Through", "yes"}, {"Prototype", "Standard hole"},
                                      {"Axis", "0.5,0,1"}});
   d.addNode("Hole", "Hole 2", part, {{"Diameter", "8.5"}, {"Depth", "25"}, {"Through", "yes"}, {"Prototype", "Standard hole"},
@@ -66,7 +67,7 @@ MpHostData* MpHostCreateSampleData() {
   d.addNode("PlanarFace", "Top face", part, {{"Stock", "1.5"}});
 
   const ZulObjectKey blank = d.addNode("Model", "Bracket blank", product, {{"Role", "blank"}});
-  d.addNode("ModelInstance", "bracket_blank", blank, {{"File", "bracket_blank.stp"}});
+  d.addNode("ModelInstance", "bracket_blank", blank, {{"File", "bracket_blank.stp"}, {"Prototype", "Bracket blank designs"}});
 
   const ZulObjectKey process = d.addNode("MachiningProcess", "Bracket process", product);
   const ZulObjectKey setup = d.addNode("OperationSetup", "Setup 1", process);
@@ -95,6 +96,16 @@ MpHostData* MpHostCreateSampleData() {
 
   d.addNode("FeaturePrototype", "Standard hole", project, {{"Tolerance", "fine"}});
   d.addNode("FeaturePrototype", "Rectangular pocket", project, {{"Tolerance", "medium"}});
+
+  // Designs of the models: a newer one sorts after the current design's name and carries the
+  // CAD-model prefix; two newer blank designs share a file name.
+  const ZulObjectKey blankDesigns = d.addNode("ModelPrototype", "Bracket blank designs", project);
+  d.addNode("Attachment", "bracket_blan/CAD Model.1", blankDesigns, {{"File", "old/bracket_blank.stp"}});
+  d.addNode("Attachment", "bracket_blank/CAD Model.2", blankDesigns, {{"File", "rev2/bracket_blank_r2.stp"}});
+  d.addNode("Attachment", "bracket_blank/CAD Model.3", blankDesigns, {{"File", "rev3/bracket_blank_r3.stp"}});
+  d.addNode("Attachment", "bracket_blank/CAD Model.3b", blankDesigns, {{"File", "rev3b/bracket_blank_r3.stp"}});
+  d.addNode("Attachment", "bracket_blank notes", blankDesigns, {{"File", "notes.pdf"}});
+  d.addNode("ModelPrototype", "Bracket part designs", project);
 
   d.addNode("HoleRule", "Drill small holes", project, {{"Comment", "Holes below 10 mm are drilled"}});
 
