@@ -9,6 +9,7 @@
 #pragma once
 #include <afxdlgs.h>
 #include <string>
+#include "MpAppUiAddOperation.h"
 #include "MpAppUiCustomerCommandPage.h"
 #include "MpAppUiDesignChangesPage.h"
 #include "MpAppUiFind.h"
@@ -61,6 +62,7 @@ class WIDGETDECK_API MpAppUiOptionsWizard : public CPropertySheet {
   MpAppUiCustomerCommandPage m_customerCommandPage;
   MpAppUiGroupingCommandPage m_groupingPage;
   MpAppUiSafeRetractsPage m_safeRetractsPage;
+  MpAppUiAddOperation m_operationPages[6];
 
   DECLARE_MESSAGE_MAP()
 

@@ -121,6 +121,17 @@ bool MpAppUiOptionsWizard::init(std::string& taskName, MpZulSmartList& selection
         AddPage(&m_groupingPage);
         // Without chosen objects the task works on the open data object.
         return selection.empty() ? m_groupingPage.init(m_spData.get(), preset) : m_groupingPage.init(selection, preset);
+      case Task::AddOperation: {
+        for (MpAppUiAddOperation& page : m_operationPages) AddPage(&page);
+        // Only the first page writes into the host's preset: each operation needs a bag of its
+        // own, or the six would overwrite one another.
+        bool result = false;
+        for (int i = 0; i < 6; ++i) {
+          result = m_operationPages[i].init(selection, i == 0 ? preset : nullptr);
+          m_operationPages[i].setPageVariant(i);
+        }
+        return result;
+      }
       case Task::SafeRetracts:
         AddPage(&m_safeRetractsPage);
         return m_safeRetractsPage.init(selection);
@@ -198,6 +209,9 @@ bool MpAppUiOptionsWizard::getOptions(MpSmartList& options) {
         break;
       case Task::CustomerCommand:
         appendBag(options, m_customerCommandPage.getOptions());
+        break;
+      case Task::AddOperation:
+        for (MpAppUiAddOperation& page : m_operationPages) appendBag(options, page.getOptions());
         break;
       case Task::SafeRetracts:
         appendBag(options, m_safeRetractsPage.getOptions());

@@ -28,6 +28,13 @@ void addMachiningClasses(MpHostCustomization& c) {
   c.addClass(classDef("FaceMilling", "Face milling", "Operation", {}, {field("SpindleSpeed", I, "rpm")}));
   c.addField("Material", field("Density", D, "g/cm3"));
   c.addClass(classDef("ModelPrototype", "Model prototype", "Prototype"));
+  // The kinds of operation prototypes and of feature classes that new operations choose from.
+  c.addClass(classDef("DrillingPrototype", "Drilling", "OperationPrototype"));
+  c.addClass(classDef("MillingPrototype", "Milling", "OperationPrototype"));
+  c.addClass(classDef("FeatureClass", "Feature class", "FeaturePrototype", {}, {}, true));
+  c.addClass(classDef("HoleClass", "Hole", "FeatureClass"));
+  c.addClass(classDef("HolePatternClass", "Hole pattern", "FeatureClass"));
+  c.addClass(classDef("PocketClass", "Pocket", "FeatureClass"));
   c.addField("FeaturePrototype", field("Tolerance", S, "", {"fine", "medium", "coarse"}));
   MpHostFieldDef axis = field("Axis", D);
   axis.dimension = 3;
@@ -71,7 +78,10 @@ MpHostData* MpHostCreateSampleData() {
 
   const ZulObjectKey process = d.addNode("MachiningProcess", "Bracket process", product);
   const ZulObjectKey setup = d.addNode("OperationSetup", "Setup 1", process);
-  d.addNode("ResourceSetup", "Setup 1 resources", setup);
+  const ZulObjectKey resources = d.addNode("ResourceSetup", "Setup 1 resources", setup);
+  const ZulObjectKey setupTools = d.addNode("ToolSet", "Setup 1 tools", resources);
+  d.addNode("ToolAssembly", "Drill 8.5 short", setupTools, {{"Diameter", "8.5"}});
+  d.addNode("ToolAssembly", "End mill 10 long", setupTools, {{"Diameter", "10"}});
   d.addNode("FaceMilling", "Face top", setup, {{"Feature", "Top face"}, {"Tool", "Face mill 50"}, {"SpindleSpeed", "3000"}});
   d.addNode("Drilling", "Drill hole 1", setup,
             {{"Feature", "Hole 1"}, {"Tool", "Drill 8.5"}, {"SpindleSpeed", "2400"}, {"FeedRate", "180"}});
@@ -84,6 +94,13 @@ MpHostData* MpHostCreateSampleData() {
             {{"Feature", "Slot 1"}, {"Tool", "End mill 10"}, {"Strategy", "finishing"}, {"SpindleSpeed", "6500"},
              {"StepOver", "2.5"}});
 
+  // A second set-up with tools of its own; one shares its name with a tool of the first.
+  const ZulObjectKey setup2 = d.addNode("OperationSetup", "Setup 2", process);
+  const ZulObjectKey resources2 = d.addNode("ResourceSetup", "Setup 2 resources", setup2);
+  const ZulObjectKey setup2Tools = d.addNode("ToolSet", "Setup 2 tools", resources2);
+  d.addNode("ToolAssembly", "Face mill 63", setup2Tools, {{"Diameter", "63"}});
+  d.addNode("ToolAssembly", "End mill 10 long", setup2Tools, {{"Diameter", "10"}});
+
   d.addNode("VariantSet", "Standard bracket", product);
   d.addNode("VariantSet", "Long bracket", product);
   d.addNode("Attachment", "Drawing", product, {{"File", "bracket.pdf"}, {"AttachmentType", "Document"}});
@@ -94,8 +111,8 @@ MpHostData* MpHostCreateSampleData() {
   d.addNode("ToolAssembly", "End mill 10", tools, {{"Diameter", "10"}});
   d.addNode("ToolAssembly", "Face mill 50", tools, {{"Diameter", "50"}});
 
-  d.addNode("FeaturePrototype", "Standard hole", project, {{"Tolerance", "fine"}});
-  d.addNode("FeaturePrototype", "Rectangular pocket", project, {{"Tolerance", "medium"}});
+  d.addNode("HoleClass", "Standard hole", project, {{"Tolerance", "fine"}});
+  d.addNode("PocketClass", "Rectangular pocket", project, {{"Tolerance", "medium"}});
 
   // Designs of the models: a newer one sorts after the current design's name and carries the
   // CAD-model prefix; two newer blank designs share a file name.
