@@ -118,7 +118,8 @@ MpSmartList MpAppUiGroupingCommandPage::getGroupableFields(IMpZulClass* cls) {
   const bool doubles = m_spOptions->getString(kType) == "GrpDouble";
   for (IUnknown* object : fields) {
     IMpZulFieldPtr field(object, true);
-    const bool simple = doubles ? isSimpleField(field.get(), false, true, false) : isSimpleField(field.get(), true, true, true);
+    const bool simple =
+        doubles ? isSimpleField(field.get(), false, true, false) : isSimpleField(field.get(), true, true, true);
     if (simple) groupable.push_back(object, true);
   }
   return groupable;

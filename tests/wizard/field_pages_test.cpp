@@ -22,7 +22,8 @@ class FieldPagesTest : public WizardTest {
   }
   MpZulSmartList Select(std::initializer_list<const char*> names) {
     MpZulSmartList selection;
-    for (const char* name : names) selection.push_back(static_cast<IMpZulNode*>(m_data->node(m_data->find("", name))), true);
+    for (const char* name : names)
+      selection.push_back(static_cast<IMpZulNode*>(m_data->node(m_data->find("", name))), true);
     return selection;
   }
   static std::vector<std::string> Entries(HWND page, int id, bool listBox = false) {
@@ -36,7 +37,8 @@ class FieldPagesTest : public WizardTest {
     return entries;
   }
   static void Pick(HWND page, int listId, const char* text) {
-    const int index = (int)::SendDlgItemMessageA(page, listId, LB_FINDSTRINGEXACT, (WPARAM)-1, reinterpret_cast<LPARAM>(text));
+    const int index =
+        (int)::SendDlgItemMessageA(page, listId, LB_FINDSTRINGEXACT, (WPARAM)-1, reinterpret_cast<LPARAM>(text));
     ASSERT_GE(index, 0) << text;
     ::SendDlgItemMessageA(page, listId, LB_SETCURSEL, index, 0);
   }
@@ -94,7 +96,8 @@ TEST_F(FieldPagesTest, SetFieldShowsTheSharedValueAndKeepsItsChoiceOnlyWhileOffe
   EXPECT_NE(bag, preset);
   EXPECT_EQ(MpHostRefCount(bag), 2) << "the page's and the list's";
   EXPECT_EQ(MpHostOptionsText(bag),
-            "SetFieldDepth = \"off\"\nSetFieldName = \"Through\"\nSetFieldPrototype = \"on\"\nSetFieldValue = \"yes\"\n");
+            "SetFieldDepth = \"off\"\nSetFieldName = \"Through\"\nSetFieldPrototype = \"on\"\n"
+            "SetFieldValue = \"yes\"\n");
   EXPECT_EQ(MpHostOptionsText(preset), "");
   preset->Release();
 }

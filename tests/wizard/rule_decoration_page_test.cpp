@@ -70,7 +70,8 @@ TEST_F(RuleDecorationPageTest, TheRulesFieldsOfferTheirClassesAndTheChosenEntrys
         });
     EXPECT_EQ(sheet.DoModal(), IDOK);
   }
-  EXPECT_EQ(types, (std::vector<std::string>{"Name", "Machined feature", "Cutting tool", "Machined feature", "Comment"}));
+  EXPECT_EQ(types,
+            (std::vector<std::string>{"Name", "Machined feature", "Cutting tool", "Machined feature", "Comment"}));
   EXPECT_EQ(type, "Machined feature");
   // Both fields of that name offer their classes, the abstract ones left out.
   EXPECT_EQ(classes, (std::vector<std::string>{"Drilled hole", "Rectangular pocket", "Straight slot", "Planar face",

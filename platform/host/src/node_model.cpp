@@ -123,7 +123,8 @@ IMpPmModelInstance* MpHostNode::getModelInstance() {
 
 IMpPmOperationSetup* MpHostNode::getOperationSetup() {
   MpHostNode* product = ancestor("Product");
-  return handOut<IMpPmOperationSetup>(product ? product->firstBelow("OperationSetup") : nullptr, IID_IMpPmOperationSetup);
+  return handOut<IMpPmOperationSetup>(product ? product->firstBelow("OperationSetup") : nullptr,
+                                      IID_IMpPmOperationSetup);
 }
 
 IMpPmProduct* MpHostNode::getProduct() { return handOut<IMpPmProduct>(ancestor("Product"), IID_IMpPmProduct); }

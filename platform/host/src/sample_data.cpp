@@ -63,18 +63,20 @@ MpHostData* MpHostCreateSampleData() {
   const ZulObjectKey product = d.addNode("Product", "Bracket", project);
 
   const ZulObjectKey part = d.addNode("Model", "Bracket part", product, {{"Role", "part"}});
-  d.addNode("ModelInstance", "bracket_part", part, {{"File", "bracket_part.stp"}, {"Prototype", "Bracket part designs"}});
-  d.addNode("Hole", "Hole 1", part, {{"Diameter", "8.5"}, {"Depth", "20"}, {"Through", "yes"}, {"Prototype", "Standard hole"},
-                                     {"Axis", "0.5,0,1"}});
-  d.addNode("Hole", "Hole 2", part, {{"Diameter", "8.5"}, {"Depth", "25"}, {"Through", "yes"}, {"Prototype", "Standard hole"},
-                                     {"Axis", "0.5,0,-1"}});
+  d.addNode("ModelInstance", "bracket_part", part,
+            {{"File", "bracket_part.stp"}, {"Prototype", "Bracket part designs"}});
+  d.addNode("Hole", "Hole 1", part,
+            {{"Diameter", "8.5"}, {"Depth", "20"}, {"Through", "yes"}, {"Prototype", "Standard hole"}, {"Axis", "0.5,0,1"}});
+  d.addNode("Hole", "Hole 2", part,
+            {{"Diameter", "8.5"}, {"Depth", "25"}, {"Through", "yes"}, {"Prototype", "Standard hole"}, {"Axis", "0.5,0,-1"}});
   d.addNode("Pocket", "Pocket 1", part,
             {{"Length", "40"}, {"Width", "25"}, {"Depth", "6"}, {"CornerRadius", "5"}, {"Prototype", "Rectangular pocket"}});
   d.addNode("Slot", "Slot 1", part, {{"Length", "30"}, {"Width", "10"}, {"Depth", "4"}});
   d.addNode("PlanarFace", "Top face", part, {{"Stock", "1.5"}});
 
   const ZulObjectKey blank = d.addNode("Model", "Bracket blank", product, {{"Role", "blank"}});
-  d.addNode("ModelInstance", "bracket_blank", blank, {{"File", "bracket_blank.stp"}, {"Prototype", "Bracket blank designs"}});
+  d.addNode("ModelInstance", "bracket_blank", blank,
+            {{"File", "bracket_blank.stp"}, {"Prototype", "Bracket blank designs"}});
 
   const ZulObjectKey process = d.addNode("MachiningProcess", "Bracket process", product);
   const ZulObjectKey setup = d.addNode("OperationSetup", "Setup 1", process);
