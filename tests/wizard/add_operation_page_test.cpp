@@ -1,36 +1,13 @@
 // The six add-operation pages over a sample hole: the choosers from the host, the numbered tabs,
 // set-ups found by their entry's position, a tool of another set-up dropped, and six bags.
-#include "MpHostData.h"
-#include "MpHostSample.h"
 #include "wizard_test.h"
-#include <commctrl.h>
 
 using namespace AfxScript;
 using wdtest::Chosen;
 
 namespace {
 
-class AddOperationPageTest : public WizardTest {
- protected:
-  static std::vector<std::string> Entries(HWND page, int id) {
-    std::vector<std::string> entries;
-    for (int i = 0; i < (int)::SendDlgItemMessageA(page, id, CB_GETCOUNT, 0, 0); ++i) {
-      char text[64] = {};
-      ::SendDlgItemMessageA(page, id, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-      entries.push_back(text);
-    }
-    return entries;
-  }
-  static std::string Tab(HWND sheet, int index) {
-    char text[64] = {};
-    TCITEMA item = {};
-    item.mask = TCIF_TEXT;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    ::SendMessageA(PropSheet_GetTabControl(sheet), TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item));
-    return text;
-  }
-};
+using AddOperationPageTest = WizardTest;
 
 TEST_F(AddOperationPageTest, SixNumberedPagesOfferTheHostsChoicesAndFillSixBags) {
   MpHostData* data = MpHostCreateSampleData();
@@ -42,8 +19,7 @@ TEST_F(AddOperationPageTest, SixNumberedPagesOfferTheHostsChoicesAndFillSixBags)
   MpSmartList bags;
   {
     MpAppUiOptionsWizard sheet;
-    MpZulSmartList selection;
-    selection.push_back(static_cast<IMpZulNode*>(data->node(data->find("Hole", "Hole 1"))), true);
+    MpZulSmartList selection = Select(data, {"Hole 1"});
     std::string task = "AddOperation";
     ASSERT_TRUE(sheet.init(task, selection, preset));
     EXPECT_EQ(sheet.GetPageCount(), 6);

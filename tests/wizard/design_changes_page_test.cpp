@@ -1,7 +1,5 @@
 // The design-changes page over the sample product: newer designs offered by file name, the chosen
 // entry's own design written, and every change written at once.
-#include "MpHostData.h"
-#include "MpHostSample.h"
 #include "wizard_test.h"
 
 using namespace AfxScript;
@@ -22,18 +20,13 @@ TEST_F(DesignChangesPageTest, NewerDesignsAreOfferedAndTheChosenEntrysDesignIsWr
   std::vector<std::string> written;
   {
     MpAppUiOptionsWizard sheet;
-    MpZulSmartList selection;
-    selection.push_back(static_cast<IMpZulNode*>(data->node(data->find("Product", "Bracket"))), true);
+    MpZulSmartList selection = Select(data, {"Bracket"});
     std::string task = "DesignChanges";
     ASSERT_TRUE(sheet.init(task, selection, nullptr));
     IMpOptions* bag = sheet.getOptions();
     script.Sheet(Caption(), [&](HWND h) {
       HWND page = SheetPage(h);
-      for (int i = 0; i < (int)::SendDlgItemMessageA(page, IDC_DESIGN_NEW_BLANK, CB_GETCOUNT, 0, 0); ++i) {
-        char text[64] = {};
-        ::SendDlgItemMessageA(page, IDC_DESIGN_NEW_BLANK, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        shown.blanks.push_back(text);
-      }
+      shown.blanks = Entries(page, IDC_DESIGN_NEW_BLANK);
       shown.chosen = (int)::SendDlgItemMessageA(page, IDC_DESIGN_NEW_BLANK, CB_GETCURSEL, 0, 0);
       shown.parts = (int)::SendDlgItemMessageA(page, IDC_DESIGN_NEW_PART, CB_GETCOUNT, 0, 0);
       shown.blankTicked = Checked(page, IDC_DESIGN_UPDATE_BLANK);
@@ -76,9 +69,7 @@ TEST_F(DesignChangesPageTest, NewerDesignsAreOfferedAndTheChosenEntrysDesignIsWr
 TEST_F(DesignChangesPageTest, WithoutOneProductOnlyTheGroupsBoxFollowsTheBag) {
   MpHostData* data = MpHostCreateSampleData();
   MpAppUiOptionsWizard sheet;
-  MpZulSmartList selection;
-  for (const char* name : {"Bracket", "Bracket part"})
-    selection.push_back(static_cast<IMpZulNode*>(data->node(data->find("", name))), true);
+  MpZulSmartList selection = Select(data, {"Bracket", "Bracket part"});
   std::string task = "DesignChanges";
   ASSERT_TRUE(sheet.init(task, selection, nullptr));
   bool groups = false, blank = true;

@@ -1,9 +1,6 @@
 // The set-field and grouping pages over the sample holes: field names offered once, the value
 // the selected objects share, the prototype box, and the grouping criteria moved between lists.
-#include "MpHostData.h"
-#include "MpHostSample.h"
 #include "wizard_test.h"
-#include <commctrl.h>
 
 using namespace AfxScript;
 using wdtest::Chosen;
@@ -20,22 +17,6 @@ class FieldPagesTest : public WizardTest {
     m_data->Release();
     WizardTest::TearDown();
   }
-  MpZulSmartList Select(std::initializer_list<const char*> names) {
-    MpZulSmartList selection;
-    for (const char* name : names)
-      selection.push_back(static_cast<IMpZulNode*>(m_data->node(m_data->find("", name))), true);
-    return selection;
-  }
-  static std::vector<std::string> Entries(HWND page, int id, bool listBox = false) {
-    std::vector<std::string> entries;
-    const int count = (int)::SendDlgItemMessageA(page, id, listBox ? LB_GETCOUNT : CB_GETCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i) {
-      char text[128] = {};
-      ::SendDlgItemMessageA(page, id, listBox ? LB_GETTEXT : CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-      entries.push_back(text);
-    }
-    return entries;
-  }
   static void Pick(HWND page, int listId, const char* text) {
     const int index =
         (int)::SendDlgItemMessageA(page, listId, LB_FINDSTRINGEXACT, (WPARAM)-1, reinterpret_cast<LPARAM>(text));
@@ -47,7 +28,7 @@ class FieldPagesTest : public WizardTest {
 
 TEST_F(FieldPagesTest, SetFieldShowsTheSharedValueAndKeepsItsChoiceOnlyWhileOffered) {
   MpAppUiOptionsWizard sheet;
-  MpZulSmartList selection = Select({"Hole 1", "Hole 2"});
+  MpZulSmartList selection = Select(m_data, {"Hole 1", "Hole 2"});
   std::string task = "SetField";
   IMpOptions* preset = Bag();
   ASSERT_TRUE(sheet.init(task, selection, preset));
@@ -164,17 +145,11 @@ TEST_F(FieldPagesTest, GroupingInSingleFieldModeReplacesTheCriterionAndWithoutAP
   {
     MpAppUiOptionsWizard sheet;
     std::string task = "GroupingCommand";
-    MpZulSmartList selection = Select({"Hole 1"});
+    MpZulSmartList selection = Select(m_data, {"Hole 1"});
     ASSERT_TRUE(sheet.init(task, selection, preset));
     script.Sheet(Caption(), [&](HWND h) {
       HWND page = SheetPage(h);
-      char text[64] = {};
-      TCITEMA item = {};
-      item.mask = TCIF_TEXT;
-      item.pszText = text;
-      item.cchTextMax = sizeof text;
-      ::SendMessageA(PropSheet_GetTabControl(h), TCM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-      tab = text;
+      tab = Tab(h, 0);
       upShown = ::IsWindowVisible(::GetDlgItem(page, IDC_GROUPING_UP)) != FALSE;
       candidates = Entries(page, IDC_GROUPING_CANDIDATES, true);
       Pick(page, IDC_GROUPING_CANDIDATES, "Diameter");

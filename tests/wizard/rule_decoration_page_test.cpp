@@ -1,7 +1,5 @@
 // The rule-decoration page over the sample rule: its fields as types, the classes of the chosen
 // type in step with the class list, every check with its box, and a decoration's own name.
-#include "MpHostData.h"
-#include "MpHostSample.h"
 #include "wizard_test.h"
 
 using namespace AfxScript;
@@ -16,16 +14,6 @@ class RuleDecorationPageTest : public WizardTest {
     for (const auto& m : messages) result.emplace_back(Message(m.first, m.second), (UINT)MB_ICONERROR);
     return result;
   }
-  static std::vector<std::string> Entries(HWND page, int id) {
-    std::vector<std::string> entries;
-    const int count = (int)::SendDlgItemMessageA(page, id, CB_GETCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i) {
-      char text[128] = {};
-      ::SendDlgItemMessageA(page, id, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-      entries.push_back(text);
-    }
-    return entries;
-  }
 };
 
 TEST_F(RuleDecorationPageTest, TheRulesFieldsOfferTheirClassesAndTheChosenEntrysClassIsStored) {
@@ -37,10 +25,9 @@ TEST_F(RuleDecorationPageTest, TheRulesFieldsOfferTheirClassesAndTheChosenEntrys
   int dropHeight = 0, expectedHeight = 0;
   {
     MpAppUiOptionsWizard sheet;
-    MpZulSmartList selection;
-    MpHostNode* rule = data->node(data->find("Rule", "Drill small holes"));
-    selection.push_back(static_cast<IMpZulNode*>(rule), true);
-    ASSERT_TRUE(sheet.init(*std::make_unique<std::string>("RuleDecoration"), selection, preset));
+    MpZulSmartList selection = Select(data, {"Drill small holes"});
+    std::string task = "RuleDecoration";
+    ASSERT_TRUE(sheet.init(task, selection, preset));
     script
         .Sheet(Caption(), [&](HWND h) {
           HWND page = SheetPage(h);
