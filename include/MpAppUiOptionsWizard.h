@@ -9,8 +9,16 @@
 #pragma once
 #include <afxdlgs.h>
 #include <string>
+#include "MpAppUiAddOperation.h"
+#include "MpAppUiCustomerCommandPage.h"
+#include "MpAppUiDesignChangesPage.h"
 #include "MpAppUiFind.h"
+#include "MpAppUiGroupingCommandPage.h"
+#include "MpAppUiRenumberAssembliesPage.h"
 #include "MpAppUiRuleConstantPage.h"
+#include "MpAppUiRuleDecorationPage.h"
+#include "MpAppUiSafeRetractsPage.h"
+#include "MpAppUiSetField.h"
 #include "MpSmartList.h"
 #include "MpSmartPointers.h"
 #include "WidgetDeckApi.h"
@@ -45,8 +53,16 @@ class WIDGETDECK_API MpAppUiOptionsWizard : public CPropertySheet {
  protected:
   std::string m_taskName;
   IMpDataPtr m_spData;
+  MpAppUiDesignChangesPage m_designChangesPage;
+  MpAppUiRenumberAssembliesPage m_renumberPage;
   MpAppUiRuleConstantPage m_ruleConstantPage;
+  MpAppUiRuleDecorationPage m_ruleDecorationPage;
   MpAppUiFind m_findPage;
+  MpAppUiSetField m_setFieldPage;
+  MpAppUiCustomerCommandPage m_customerCommandPage;
+  MpAppUiGroupingCommandPage m_groupingPage;
+  MpAppUiSafeRetractsPage m_safeRetractsPage;
+  MpAppUiAddOperation m_operationPages[6];
 
   DECLARE_MESSAGE_MAP()
 

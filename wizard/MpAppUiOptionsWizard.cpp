@@ -96,12 +96,45 @@ bool MpAppUiOptionsWizard::init(std::string& taskName, MpZulSmartList& selection
     m_taskName = taskName;
 
     switch (findTask(taskName)) {
+      case Task::DesignChanges:
+        AddPage(&m_designChangesPage);
+        return m_designChangesPage.init(selection);
+      case Task::RenumberAssemblies:
+        AddPage(&m_renumberPage);
+        return m_renumberPage.init(selection);
       case Task::RuleConstant:
         AddPage(&m_ruleConstantPage);
         return m_ruleConstantPage.init(selection, preset);
+      case Task::RuleDecoration:
+        AddPage(&m_ruleDecorationPage);
+        return m_ruleDecorationPage.init(selection, preset);
       case Task::Find:
         AddPage(&m_findPage);
         return m_findPage.init(selection, preset);
+      case Task::SetField:
+        AddPage(&m_setFieldPage);
+        return m_setFieldPage.init(selection, preset);
+      case Task::CustomerCommand:
+        AddPage(&m_customerCommandPage);
+        return m_customerCommandPage.init(selection, preset);
+      case Task::GroupingCommand:
+        AddPage(&m_groupingPage);
+        // Without chosen objects the task works on the open data object.
+        return selection.empty() ? m_groupingPage.init(m_spData.get(), preset) : m_groupingPage.init(selection, preset);
+      case Task::AddOperation: {
+        for (MpAppUiAddOperation& page : m_operationPages) AddPage(&page);
+        // Only the first page writes into the host's preset: each operation needs a bag of its
+        // own, or the six would overwrite one another.
+        bool result = false;
+        for (int i = 0; i < 6; ++i) {
+          result = m_operationPages[i].init(selection, i == 0 ? preset : nullptr);
+          m_operationPages[i].setPageVariant(i);
+        }
+        return result;
+      }
+      case Task::SafeRetracts:
+        AddPage(&m_safeRetractsPage);
+        return m_safeRetractsPage.init(selection);
       default:
         // An unknown name, or a task whose page this build does not have.
         logTrace("MpAppUiOptionsWizard - invalid task " + taskName, 243);
@@ -128,10 +161,22 @@ bool MpAppUiOptionsWizard::init(std::string& taskName, IMpData* data, IMpOptions
 IMpOptions* MpAppUiOptionsWizard::getOptions() {
   try {
     switch (findTask(m_taskName)) {
+      case Task::DesignChanges:
+        return m_designChangesPage.getOptions();
+      case Task::RenumberAssemblies:
+        return m_renumberPage.getOptions();
       case Task::RuleConstant:
         return m_ruleConstantPage.getOptions();
+      case Task::RuleDecoration:
+        return m_ruleDecorationPage.getOptions();
       case Task::Find:
         return m_findPage.getOptions();
+      case Task::GroupingCommand:
+        return m_groupingPage.getOptions();
+      case Task::CustomerCommand:
+        return m_customerCommandPage.getOptions();
+      case Task::SafeRetracts:
+        return m_safeRetractsPage.getOptions();
       default:
         // "AddOperation" has six bags and "SetField" is read through the list form only.
         return nullptr;
@@ -144,11 +189,32 @@ IMpOptions* MpAppUiOptionsWizard::getOptions() {
 bool MpAppUiOptionsWizard::getOptions(MpSmartList& options) {
   try {
     switch (findTask(m_taskName)) {
+      case Task::DesignChanges:
+        appendBag(options, m_designChangesPage.getOptions());
+        break;
+      case Task::RenumberAssemblies:
+        appendBag(options, m_renumberPage.getOptions());
+        break;
       case Task::RuleConstant:
         appendBag(options, m_ruleConstantPage.getOptions());
         break;
+      case Task::RuleDecoration:
+        appendBag(options, m_ruleDecorationPage.getOptions());
+        break;
       case Task::Find:
         appendBag(options, m_findPage.getOptions());
+        break;
+      case Task::SetField:
+        appendBag(options, m_setFieldPage.getOptions());
+        break;
+      case Task::CustomerCommand:
+        appendBag(options, m_customerCommandPage.getOptions());
+        break;
+      case Task::AddOperation:
+        for (MpAppUiAddOperation& page : m_operationPages) appendBag(options, page.getOptions());
+        break;
+      case Task::SafeRetracts:
+        appendBag(options, m_safeRetractsPage.getOptions());
         break;
       default:
         // "GroupingCommand" is read through getOptions() only.

@@ -1,5 +1,6 @@
 // What the task pages share.
 #include "MpAppUiTaskPage.h"
+#include <commctrl.h>
 #include <cstring>
 #include "MpUiResourceString.h"
 
@@ -39,14 +40,38 @@ int findExact(const CComboBox& combo, const std::string& text) {
   return CB_ERR;
 }
 
-void showInputError(UINT messageId) {
-  const std::string text = getResourceString(messageId, "", "", "", "");
+void showInputError(UINT messageId, const std::string& insert1) {
+  const std::string text = getResourceString(messageId, insert1, "", "", "");
   AfxMessageBox(text.c_str(), MB_ICONERROR);
 }
 
 void showNotice(UINT messageId, const std::string& insert1) {
   const std::string text = getResourceString(messageId, insert1, "", "", "");
   AfxMessageBox(text.c_str(), MB_ICONINFORMATION);
+}
+
+const char* onOff(const CButton& box) { return box.GetCheck() != BST_UNCHECKED ? "on" : "off"; }
+
+bool profileOnOff(const char* section, const char* entry) {
+  CWinApp* app = AfxGetApp();
+  if (app == nullptr) return true;
+  return toString(app->GetProfileString(section, entry, "on")) != "off";
+}
+
+BOOL answerToolTip(NMHDR* header, std::string& keep) {
+  TOOLTIPTEXTA* tip = reinterpret_cast<TOOLTIPTEXTA*>(header);
+  if (!(tip->uFlags & TTF_IDISHWND)) return FALSE;
+  const UINT id = static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(header->idFrom)));
+  // Long texts wrap; a tip stays up as long as the tooltip control allows (its times are 16-bit).
+  ::SendMessageA(header->hwndFrom, TTM_SETMAXTIPWIDTH, 0, 300);
+  ::SendMessageA(header->hwndFrom, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(32767, 0));
+  CString text;
+  text.LoadString(id);  // none: an empty text, which the tooltip does not show
+  keep = toString(text);
+  // Given by pointer: with an instance the tooltip control would take the pointer for a string id.
+  tip->lpszText = const_cast<LPSTR>(keep.c_str());
+  tip->hinst = nullptr;
+  return TRUE;
 }
 
 bool isSingleIntFormat(const std::string& format) {

@@ -34,10 +34,19 @@ std::string selectedText(const CComboBox& combo);
 // The first entry whose text equals text exactly (case included); CB_ERR when none.
 int findExact(const CComboBox& combo, const std::string& text);
 
-// Rejected input: the message's text with the error icon.
-void showInputError(UINT messageId);
+// Rejected input: the message's text (with its first insert) and the error icon.
+void showInputError(UINT messageId, const std::string& insert1 = std::string());
 // A notice that does not keep the page: the message with one insert and the information icon.
 void showNotice(UINT messageId, const std::string& insert1);
+
+// A check box written back: "on" when it is in any checked state, else "off".
+const char* onOff(const CButton& box);
+// A remembered switch of the application profile, "on" when missing: false only for "off".
+bool profileOnOff(const char* section, const char* entry);
+
+// Answers a tooltip's request for a control's text (TTN_NEEDTEXTA): the string whose identifier
+// equals the control's, kept alive in keep. False when the tool is not a control window.
+BOOL answerToolTip(NMHDR* header, std::string& keep);
 
 // Whether a printf format takes exactly one int and nothing else: one conversion among
 // d, i, o, u, x, X (with optional flags, a fixed width and precision, and the length h, hh or l),

@@ -33,6 +33,24 @@ const KeyControl kKeyControls[] = {
     {"RuleConstant", "Factor", IDC_RULE_CONSTANT_FACTOR, ControlKind::ComboEdit},
     {"RuleConstant", "Explantion", IDC_RULE_CONSTANT_EXPLANATION, ControlKind::Edit},
     {"Find", "FindString", IDC_FIND_TEXT, ControlKind::Edit},
+    {"DesignChanges", "NewBlankName", IDC_DESIGN_NEW_BLANK, ControlKind::List},
+    {"DesignChanges", "NewPartName", IDC_DESIGN_NEW_PART, ControlKind::List},
+    {"RenumberAssemblies", "Start", IDC_RENUMBER_START, ControlKind::Edit},
+    {"RenumberAssemblies", "Interval", IDC_RENUMBER_INTERVAL, ControlKind::Edit},
+    {"RuleDecoration", "Name", IDC_RULE_DECORATION_NAME, ControlKind::Edit},
+    {"RuleDecoration", "Type", IDC_RULE_DECORATION_TYPE, ControlKind::List},
+    {"RuleDecoration", "Class", IDC_RULE_DECORATION_CLASS, ControlKind::List},
+    {"SetField", "SetFieldName", IDC_SET_FIELD_NAME, ControlKind::List},
+    {"SetField", "SetFieldValue", IDC_SET_FIELD_VALUE, ControlKind::ComboEdit},
+    {"CustomerCommand", "Commands", IDC_CUSTOMER_COMMAND, ControlKind::List},
+    {"AddOperation", "OperationName", IDC_ADD_OPERATION_NAME, ControlKind::Edit},
+    {"AddOperation", "OperationPrototype", IDC_ADD_OPERATION_PROTOTYPE, ControlKind::List},
+    {"AddOperation", "OperationSetup", IDC_ADD_OPERATION_SETUP, ControlKind::List},
+    {"AddOperation", "ToolAssembly", IDC_ADD_OPERATION_TOOL, ControlKind::List},
+    {"AddOperation", "FeatureClass", IDC_ADD_OPERATION_FEATURE_CLASS, ControlKind::List},
+    {"SafeRetracts", "StepSize", IDC_SAFE_RETRACTS_STEP, ControlKind::Edit},
+    {"SafeRetracts", "SafetyDistance", IDC_SAFE_RETRACTS_DISTANCE, ControlKind::Edit},
+    {"SafeRetracts", "MaxNrSteps", IDC_SAFE_RETRACTS_MAX_STEPS, ControlKind::Edit},
 };
 
 const KeyControl* findControl(const std::string& task, const std::string& key) {
@@ -165,14 +183,16 @@ int help() {
       "  --empty-preset        an empty preset (without any preset option the page makes a\n"
       "                        fresh bag of its own)\n"
       "  --data                set up through the open data object instead of an empty selection\n"
+      "  --select NAME         add the sample object of that name to the selection (repeatable)\n"
       "Actions, done on the task page in this order:\n"
       "  --type KEY=TEXT       type TEXT into the control that shows KEY\n"
       "  --choose KEY=TEXT     choose the entry TEXT in the chooser that shows KEY\n"
       "  --ok | --cancel       press OK or Cancel; this ends one round of actions, and when the\n"
       "                        page refuses to be left the next round runs\n"
       "Actions after the last --ok or --cancel end with OK. Every message box is printed and\n"
-      "answered with OK. Keys: RuleConstant \"Name\", \"Type\", \"Default\", \"Factor\",\n"
-      "\"Explantion\"; Find \"FindString\".\n"
+      "answered with OK. Keys: the option keys of the task's bag that a control shows (for example\n"
+      "RuleConstant \"Name\", \"Type\", \"Default\", \"Factor\", \"Explantion\"; Find \"FindString\";\n"
+      "AddOperation \"OperationName\", \"OperationPrototype\"; SetField \"SetFieldName\").\n"
       "Exit code: 0 when every round ran and nothing unexpected came up, 1 otherwise, 2 for a\n"
       "usage error or a sheet for a person where none can see it.\n");
   return 0;
@@ -182,8 +202,8 @@ int usage(const char* message) {
   std::fprintf(stderr, "DeckHost task: %s\n", message);
   std::fprintf(stderr,
                "usage: DeckHost task <TaskName> [--sample] [--preset KEY=VALUE] [--preset-list KEY=A,B]\n"
-               "                     [--empty-preset] [--data] [--type KEY=TEXT] [--choose KEY=TEXT]\n"
-               "                     [--ok | --cancel] ...\n"
+               "                     [--empty-preset] [--data] [--select NAME] [--type KEY=TEXT]\n"
+               "                     [--choose KEY=TEXT] [--ok | --cancel] ...\n"
                "       DeckHost task --help\n");
   return 2;
 }
@@ -195,11 +215,20 @@ int runTask(int argc, char** argv) {
   MpSmartPointer<IMpData, &IID_IMpData> data(MpHostCreateSampleData(), false);
   IMpOptionsPtr preset;
   bool useData = false;
+  MpZulSmartList selection;
   std::vector<std::vector<Action>> rounds(1);
 
   for (int i = 2; i < argc; ++i) {
     const std::string option = argv[i];
     const bool takesValue = option == "--preset" || option == "--preset-list" || option == "--type" || option == "--choose";
+    if (option == "--select") {
+      MpHostData* store = MpHostDataOf(data.get());
+      MpHostNode* node = i + 1 < argc && store ? store->node(store->find("", argv[i + 1])) : nullptr;
+      if (node == nullptr) return usage("--select needs the name of a sample object (see DeckHost data)");
+      selection.push_back(static_cast<IMpZulNode*>(node), true);
+      ++i;
+      continue;
+    }
     std::string key, value;
     if (takesValue) {
       if (i + 1 >= argc || !splitPair(argv[i + 1], key, value)) return usage((option + " needs KEY=VALUE").c_str());
@@ -247,7 +276,6 @@ int runTask(int argc, char** argv) {
   int exitCode = 0;
   {
     MpAppUiOptionsWizard sheet;
-    MpZulSmartList selection;
     const bool initResult = useData ? sheet.init(task, data.get(), preset.get()) : sheet.init(task, selection, preset.get());
     std::printf("task %s: init %s, %d page(s)\n", task.c_str(), initResult ? "true" : "false", sheet.GetPageCount());
     if (!initResult) exitCode = 1;

@@ -1,6 +1,8 @@
 // The open data object and its companions. Members are declared as the library comes to call
 // them; an interface without members is so far only held, passed on or asked for.
 #pragma once
+#include <string>
+#include <oaidl.h>
 #include <unknwn.h>
 #include "MpGuid.h"
 
@@ -24,7 +26,12 @@ struct IMpData : public IUnknown {
 struct IMpDataCacheXml : public IUnknown {};
 
 // A set of named parameter values.
-struct IMpDataParameterSet : public IUnknown {};
+struct IMpDataParameterSet : public IUnknown {
+  // Asks for the value of a parameter (a field) by name.
+  virtual bool addParameter(const std::string& name) = 0;
+  // The value of a parameter: found tells whether it has one; the caller clears the variant.
+  virtual bool getValue(const std::string& name, VARIANT& value, bool& found) = 0;
+};
 
 // Reading a customization from XML.
 struct IMpDataXmlCustomization : public IUnknown {};

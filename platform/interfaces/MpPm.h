@@ -1,7 +1,16 @@
 // The process model: products, models, features, operations, resources and rules.
 #pragma once
+#include <string>
+#include <vector>
 #include <unknwn.h>
 #include "MpGuid.h"
+
+struct IMpPmModel;
+struct IMpPmModelInstance;
+struct IMpPmOperationSetup;
+struct IMpPmProduct;
+struct IMpPmResourceSetup;
+class MpSmartList;
 
 MP_IDENTIFIER(IID_IMpPmEnvironment, "{539312EA-C02E-4281-8C17-3866138CB8E9}");
 MP_IDENTIFIER(IID_IMpPmEnvironmentResource, "{961382CE-47F9-417E-8189-D391456331A2}");
@@ -24,19 +33,51 @@ MP_IDENTIFIER(CLSID_MpPmUtRelation, "{0BDF1CC4-FE1B-4527-AE52-31D1B0B715B0}");
 
 struct IMpPmEnvironment : public IUnknown {};
 struct IMpPmEnvironmentResource : public IUnknown {};
-struct IMpPmFeature : public IUnknown {};
+struct IMpPmFeature : public IUnknown {
+  // The model the feature belongs to, or null.
+  virtual IMpPmModel* getModel() = 0;
+};
 struct IMpPmFeaturePrototype : public IUnknown {};
 struct IMpPmMachiningProcess : public IUnknown {};
 struct IMpPmMaterial : public IUnknown {};
-struct IMpPmModel : public IUnknown {};
-struct IMpPmModelInstance : public IUnknown {};
-struct IMpPmOperationSetup : public IUnknown {};
-struct IMpPmProduct : public IUnknown {};
-struct IMpPmResourceSetup : public IUnknown {};
-struct IMpPmRule : public IUnknown {};
+struct IMpPmModel : public IUnknown {
+  virtual bool isBlank() = 0;
+  virtual IMpPmModelInstance* getModelInstance() = 0;
+  // The operation set-up that machines the model, or null.
+  virtual IMpPmOperationSetup* getOperationSetup() = 0;
+  virtual IMpPmProduct* getProduct() = 0;
+};
+struct IMpPmModelInstance : public IUnknown {
+  // The name of the current design.
+  virtual bool getName(std::string& name) = 0;
+};
+struct IMpPmOperationSetup : public IUnknown {
+  virtual IMpPmResourceSetup* getResourceSetup() = 0;
+};
+struct IMpPmProduct : public IUnknown {
+  // The part model and the blank model, or null.
+  virtual IMpPmModel* getModelA() = 0;
+  virtual IMpPmModel* getModelB() = 0;
+  // Appends the product's operation set-ups, each with a reference held by the list.
+  virtual bool getOperationSetups(MpSmartList& setups) = 0;
+};
+struct IMpPmResourceSetup : public IUnknown {
+  // Appends the resources of the set-up (tool sets among them).
+  virtual bool getResources(MpSmartList& resources) = 0;
+};
+struct IMpPmRule : public IUnknown {
+  // Appends the rule's fields (IMpZulField), each with a reference held by the list.
+  virtual bool getFields(MpSmartList& fields) = 0;
+};
 struct IMpPmToolAssembly : public IUnknown {};
-struct IMpPmToolSet : public IUnknown {};
+struct IMpPmToolSet : public IUnknown {
+  // Appends the tool assemblies of the set (with recursive, also those of nested sets).
+  virtual bool getToolAssemblies(MpSmartList& assemblies, bool recursive) = 0;
+};
 // Process-model utilities, such as the customer commands.
-struct IMpPmUtils : public IUnknown {};
+struct IMpPmUtils : public IUnknown {
+  // Appends the names of the customer commands the host offers, in its order.
+  virtual bool getCustomerCommands(std::vector<std::string>& names) = 0;
+};
 // Relations between process-model objects.
 struct IMpPmUtRelation : public IUnknown {};

@@ -1,6 +1,7 @@
 // The host's object model: nodes, classes, fields and the kinds of node.
 #pragma once
 #include <string>
+#include <vector>
 #include <unknwn.h>
 #include "MpGuid.h"
 #include "MpKeys.h"
@@ -8,7 +9,10 @@
 struct IMpData;
 struct IMpDataCustomization2;
 struct IMpZulClass;
+struct IMpZulField;
+struct IMpDataParameterSet;
 class MpSmartList;
+class MpZulSmartList;
 
 MP_IDENTIFIER(IID_IMpZulNode, "{45D731E0-10D4-11D6-A3BE-000102749AF9}");
 MP_IDENTIFIER(IID_IMpZulClass, "{D9FC53A7-1E66-4219-AD4B-33448C6692CE}");
@@ -37,6 +41,10 @@ struct IMpZulNode : public IUnknown {
   virtual bool getChildren(MpSmartList& children) = 0;
   // The node's placement object (ask it for IMpZulLocation); null when the node has none.
   virtual IUnknown* getLocation() = 0;
+  // Appends the nodes below this one, each with a reference held by the list.
+  virtual bool getNodeList(MpZulSmartList& nodes) = 0;
+  // Fills the parameters added to the set with the node's values of those fields.
+  virtual bool getParameters(IMpDataParameterSet* parameters) = 0;
 };
 
 // A host class. A class object made by the class factory is empty until loaded.
@@ -56,11 +64,41 @@ struct IMpZulClass : public IUnknown {
   virtual bool getClassId(int& classId) = 0;
   // Loads the class of that number; a failed load leaves the object as it was.
   virtual bool loadById(IMpData* data, int classId) = 0;
+  // Appends the class's fields (with inherited: also those of the classes above it, first),
+  // each with a reference held by the list. The last flag is reserved (false).
+  virtual bool getFields(MpSmartList& fields, bool inherited, bool reserved) = 0;
+  // The field of that name (inherited ones included), or null.
+  virtual IMpZulField* getField(const std::string& name) = 0;
+  // Appends the kinds of this class's objects: the classes below it that can have objects.
+  virtual bool getObjects(MpSmartList& objects) = 0;
 };
 
-struct IMpZulField : public IUnknown {};
-struct IMpZulInstance : public IUnknown {};
-struct IMpZulAttachment : public IUnknown {};
+// A field of a class.
+struct IMpZulField : public IUnknown {
+  virtual bool getName(std::string& name) = 0;
+  // The name shown to the user.
+  virtual bool getDisplayName(std::string& name) = 0;
+  // For a field that refers to objects: their class; null for a value field.
+  virtual IMpZulClass* getClass() = 0;
+  // Whether the field holds one value of a type allowed by the flags (integer, double, string).
+  virtual bool matchesValueTypes(bool allowInteger, bool allowDouble, bool allowString) = 0;
+  // 1 for a single value, 3 for a vector.
+  virtual bool getDimension(int& dimension) = 0;
+  // 2 integer, 5 double, 7 string.
+  virtual bool getType(int& type) = 0;
+  // The values the field may take; false when it may take any. The flag is reserved (false).
+  virtual bool getEnumValues(std::vector<std::string>& values, bool reserved) = 0;
+};
+
+// An object made after a prototype (a feature, an operation, a model instance).
+struct IMpZulInstance : public IUnknown {
+  // The prototype node, or null.
+  virtual IUnknown* getPrototype() = 0;
+};
+// A file attached to the model.
+struct IMpZulAttachment : public IUnknown {
+  virtual bool getFile(std::string& file) = 0;
+};
 struct IMpZulVariantSet : public IUnknown {};
 // Where an object lies: a position and three rotation angles in degrees. The frame selects the
 // coordinate system the host reports them in.

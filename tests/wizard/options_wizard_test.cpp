@@ -9,7 +9,7 @@ namespace {
 using OptionsWizardTest = WizardTest;
 
 TEST_F(OptionsWizardTest, NamesMatchExactlyAndAnUnknownNameIsLoggedAndAddsNothing) {
-  for (const char* name : {"Find ", "find", "", "DesignChanges"}) {
+  for (const char* name : {"Find ", "find", "", "Design Changes"}) {
     SCOPED_TRACE(name);
     ClearLogs();
     MpAppUiOptionsWizard sheet;

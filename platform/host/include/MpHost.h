@@ -9,6 +9,10 @@
 //   CLSID_MpSystemInfo    the system information (IMpSystemInfo)
 //   CLSID_MpZulClass      an empty class object, loaded by name (IMpZulClass)   MpHostData.h
 //   CLSID_MpHostMoveCommand  the move command (IMpAppCommand)                   MpHostCommands.h
+//   CLSID_MpPmUtils       the process-model utilities (IMpPmUtils): the customer commands below
+//   CLSID_MpDataParameterSet  a parameter set (IMpDataParameterSet), filled by a node's
+//                         getParameters: a double as VT_R8, a vector as an array of VT_R8, an
+//                         integer as VT_I4, a string as VT_BSTR; a field without a value is not found
 // and the resolver of theMpZulClassFactory(), which finds the objects of the host's data stores by
 // key (MpHostData.h).
 //
@@ -64,3 +68,8 @@ MPHOST_API long MpHostRefCount(IUnknown* object);
 // The three product words of IMpSystemInfo::getProductInfo: the product, its version, and the
 // product family. The first two, joined by one blank, name the product in registry keys.
 extern MPHOST_API const char* const MpHostProductWords[3];
+
+// The customer commands that IMpPmUtils::getCustomerCommands offers, in order (three sample
+// commands until set). Process-wide; a test that sets them puts them back.
+MPHOST_API void MpHostSetCustomerCommands(const std::vector<std::string>& names);
+MPHOST_API std::vector<std::string> MpHostCustomerCommands();

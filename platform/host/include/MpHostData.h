@@ -75,6 +75,7 @@ struct MpHostFieldDef {
   int dimension = 1;                    // 1 a single value, 3 a vector
   std::vector<std::string> enumValues;  // the values a string field may take; any when empty
   std::string unit;                     // "mm", "rpm", ...
+  std::string objectClass;              // for a field that refers to objects: their class
   std::map<std::string, std::string> properties;
 };
 
@@ -173,6 +174,34 @@ class MPHOST_API MpHostNode final : public IMpZulNode,
   IUnknown* getLocation() override;
   // A Location's six fields (an unset field is 0), in frame 1 only.
   bool getPlacement(double position[3], double rotation[3], int frame) override;
+  // The children.
+  bool getNodeList(MpZulSmartList& nodes) override;
+  bool getParameters(IMpDataParameterSet* parameters) override;
+  // The node named by the field "Prototype" (a Prototype of the store).
+  IUnknown* getPrototype() override;
+  // The field "File".
+  bool getFile(std::string& file) override;
+  // Of a feature: the model above it.
+  IMpPmModel* getModel() override;
+  // Of a model: "Role" is "blank"; its first model instance; the first operation set-up of its
+  // product; the product above it.
+  bool isBlank() override;
+  IMpPmModelInstance* getModelInstance() override;
+  IMpPmOperationSetup* getOperationSetup() override;
+  IMpPmProduct* getProduct() override;
+  // Of an operation set-up: its first resource set-up.
+  IMpPmResourceSetup* getResourceSetup() override;
+  // Of a product: the first part model and the first blank model below it; every operation
+  // set-up below it, in the order added.
+  IMpPmModel* getModelA() override;
+  IMpPmModel* getModelB() override;
+  bool getOperationSetups(MpSmartList& setups) override;
+  // Of a resource set-up: its children.
+  bool getResources(MpSmartList& resources) override;
+  // Of a rule: the fields of its class.
+  bool getFields(MpSmartList& fields) override;
+  // Of a tool set: its tool assemblies (recursive: also those of the sets below it).
+  bool getToolAssemblies(MpSmartList& assemblies, bool recursive) override;
 
   const ZulObjectKey& key() const { return m_key; }
   const std::string& name() const { return m_name; }
@@ -197,6 +226,14 @@ class MPHOST_API MpHostNode final : public IMpZulNode,
              const ZulObjectKey& parent);
   ~MpHostNode();
   void* interfaceFor(REFIID iid);
+  // The nearest node above of the class (or below it), or null; the first node below (depth
+  // first) of the class, or null; every node below of the class. No references added.
+  MpHostNode* ancestor(const std::string& className) const;
+  MpHostNode* firstBelow(const std::string& className, const std::string& role = std::string()) const;
+  std::vector<MpHostNode*> allBelow(const std::string& className, bool deep) const;
+  // A node with one reference for the caller, as the interface asked for.
+  template <class I>
+  static I* handOut(MpHostNode* node, REFIID iid);
 
   volatile LONG m_refs = 1;
   MpHostData* m_data;  // not counted: the store holds its nodes, not the reverse

@@ -4,10 +4,12 @@
 // A project "Bracket machining" with the product "Bracket": its part model (placed by a location)
 // with five features
 // (two holes, a pocket, a slot, a planar face), its blank model, a machining process with one
-// operation set-up of five operations, two product-variant sets and a drawing attachment; beside
-// it a material, a tool set with three tool assemblies, two feature prototypes and four rule
-// constants. The customization adds the machining classes (feature kinds, operation kinds) with
-// their fields to the host's standard classes (MpHostData.h).
+// operation set-up of five operations and a second set-up (each with a tool set of its own), two
+// product-variant sets and a drawing attachment; beside it a material, a tool set with three tool
+// assemblies, two feature prototypes, the newer designs of the blank, a rule whose fields refer to
+// objects and four rule constants. The customization adds the machining classes (feature kinds,
+// operation kinds, operation prototypes and feature classes) with their fields to the host's
+// standard classes (MpHostData.h).
 #pragma once
 #include "MpHostApi.h"
 #include "MpHostData.h"

@@ -28,7 +28,8 @@ void addStandardClasses(MpHostCustomization& c) {
   c.addClass(classDef("ToolPrototype", "Tool prototype", "ResourcePrototype"));
   c.addClass(classDef("Product", "Product", "Node", {IID_IMpPmProduct}));
   c.addClass(classDef("Model", "Model", "Node", {IID_IMpPmModel}, {field("Role", S, "", {"part", "blank"})}));
-  c.addClass(classDef("ModelInstance", "Model instance", "Node", {IID_IMpPmModelInstance}, {field("File", S)}));
+  c.addClass(classDef("ModelInstance", "Model instance", "Node", {IID_IMpPmModelInstance, IID_IMpZulInstance},
+                      {field("File", S), field("Prototype", S)}));
   c.addClass(classDef("MachiningProcess", "Machining process", "Node", {IID_IMpPmMachiningProcess}));
   c.addClass(classDef("OperationSetup", "Operation set-up", "Node", {IID_IMpPmOperationSetup}));
   c.addClass(classDef("ResourceSetup", "Resource set-up", "Node", {IID_IMpPmResourceSetup}));
@@ -100,6 +101,23 @@ class ClassObject final : public mphost::SingleInterfaceObject<IMpZulClass, IID_
     if (!d || classId < 1) return false;
     const std::vector<std::string> names = d->customization()->classNames();
     return static_cast<size_t>(classId) <= names.size() && load(d->customization(), names[classId - 1]);
+  }
+  bool getFields(MpSmartList& fields, bool inherited, bool) override {
+    const MpHostClassDef* def = definition();
+    if (!def) return false;
+    for (const MpHostFieldDef& f : inherited ? m_customization->fields(m_name) : def->fields)
+      fields.push_back(mphost::createField(m_customization, f), false);
+    return true;
+  }
+  IMpZulField* getField(const std::string& name) override {
+    const MpHostFieldDef* f = definition() ? m_customization->findField(m_name, name) : nullptr;
+    return f ? mphost::createField(m_customization, *f) : nullptr;
+  }
+  bool getObjects(MpSmartList& objects) override {
+    if (!definition()) return false;
+    for (const std::string& name : m_customization->subClasses(m_name, true))
+      if (!m_customization->isAbstract(name)) objects.push_back(MpHostCreateClass(m_customization, name), false);
+    return true;
   }
 
   // Loads the class; a failed load leaves the object as it was.

@@ -19,8 +19,14 @@ bool valueFits(const MpHostFieldDef& field, const std::string& value) {
     int i = 0;
     if (!MpHostParseInt(value, i)) return false;
   } else if (field.type == MpHostFieldDouble) {
+    // A vector holds its numbers separated by commas.
     double d = 0;
-    if (!MpHostParseDouble(value, d)) return false;
+    size_t start = 0;
+    for (size_t comma = 0; comma != std::string::npos; start = comma + 1) {
+      comma = field.dimension > 1 ? value.find(',', start) : std::string::npos;
+      if (!MpHostParseDouble(value.substr(start, comma == std::string::npos ? std::string::npos : comma - start), d))
+        return false;
+    }
   }
   return field.enumValues.empty() ||
          std::find(field.enumValues.begin(), field.enumValues.end(), value) != field.enumValues.end();

@@ -25,6 +25,8 @@ const HostClass g_classes[] = {
     {&CLSID_MpSystemInfo, &mphost::createSystemInfo},
     {&CLSID_MpZulClass, &mphost::createClassObject},
     {&CLSID_MpHostMoveCommand, &mphost::createMoveCommand},
+    {&CLSID_MpPmUtils, &mphost::createPmUtils},
+    {&CLSID_MpDataParameterSet, &mphost::createParameterSet},
 };
 
 const HostClass* findClass(const GUID& classId) {

@@ -12,6 +12,7 @@ MP_IDENTIFIER(IID_MpHostOptionsImpl, "{97DD3317-1373-4B78-8B56-84659C99F6BF}");
 MP_IDENTIFIER(IID_MpHostCustomizationImpl, "{C96E9D98-8586-4687-B9E8-265123CFCED5}");
 MP_IDENTIFIER(IID_MpHostDataImpl, "{A62A590C-E435-4C21-B954-93665AF6FAF5}");
 MP_IDENTIFIER(IID_MpHostNodeImpl, "{48C3114B-4A04-4EE9-8882-9EA54EBD2037}");
+MP_IDENTIFIER(IID_MpHostParameterSetImpl, "{6E1C2B7A-3F0D-4C55-9A8E-2B7D14C0E913}");
 
 namespace mphost {
 
@@ -103,5 +104,18 @@ T* implementationOf(IUnknown* object, REFIID implementationId) {
   impl->Release();
   return impl;
 }
+
+// A field object over a field of a class of the customization (one reference for the caller).
+IMpZulField* createField(MpHostCustomization* customization, const MpHostFieldDef& field);
+
+// The parameter set behind the interface: the names asked for and their values.
+class ParameterSet {
+ public:
+  virtual ~ParameterSet() = default;
+  virtual std::vector<std::string> names() const = 0;
+  // Takes over the variant.
+  virtual void setValue(const std::string& name, VARIANT& value) = 0;
+};
+ParameterSet* parameterSetOf(IUnknown* set);
 
 }  // namespace mphost

@@ -14,6 +14,8 @@ HRESULT createRegistry(REFIID iid, void** out);
 HRESULT createSystemInfo(REFIID iid, void** out);
 HRESULT createClassObject(REFIID iid, void** out);
 HRESULT createMoveCommand(REFIID iid, void** out);
+HRESULT createPmUtils(REFIID iid, void** out);
+HRESULT createParameterSet(REFIID iid, void** out);
 
 // The resolver of theMpZulClassFactory().
 HRESULT resolveObject(IMpData* data, const ZulObjectKey& key, int flags, REFIID iid, void** out);

@@ -27,6 +27,27 @@ void addMachiningClasses(MpHostCustomization& c) {
                              field("StepOver", D, "mm")}));
   c.addClass(classDef("FaceMilling", "Face milling", "Operation", {}, {field("SpindleSpeed", I, "rpm")}));
   c.addField("Material", field("Density", D, "g/cm3"));
+  c.addClass(classDef("ModelPrototype", "Model prototype", "Prototype"));
+  // The kinds of operation prototypes and of feature classes that new operations choose from.
+  c.addClass(classDef("DrillingPrototype", "Drilling", "OperationPrototype"));
+  c.addClass(classDef("MillingPrototype", "Milling", "OperationPrototype"));
+  c.addClass(classDef("FeatureClass", "Feature class", "FeaturePrototype", {}, {}, true));
+  c.addClass(classDef("HoleClass", "Hole", "FeatureClass"));
+  c.addClass(classDef("HolePatternClass", "Hole pattern", "FeatureClass"));
+  c.addClass(classDef("PocketClass", "Pocket", "FeatureClass"));
+  c.addField("FeaturePrototype", field("Tolerance", S, "", {"fine", "medium", "coarse"}));
+  MpHostFieldDef axis = field("Axis", D);
+  axis.dimension = 3;
+  c.addField("Hole", axis);
+
+  // A rule whose fields refer to objects: two of them are shown under one name.
+  MpHostFieldDef feature = field("Feature", S), hole = field("HoleFeature", S), tool = field("Tool", S);
+  feature.displayName = hole.displayName = "Machined feature";
+  feature.objectClass = "Feature";
+  hole.objectClass = "Hole";
+  tool.displayName = "Cutting tool";
+  tool.objectClass = "ToolAssembly";
+  c.addClass(classDef("HoleRule", "Hole rule", "Rule", {}, {feature, tool, hole, field("Comment", S)}));
 }
 
 }  // namespace
@@ -42,21 +63,28 @@ MpHostData* MpHostCreateSampleData() {
   const ZulObjectKey product = d.addNode("Product", "Bracket", project);
 
   const ZulObjectKey part = d.addNode("Model", "Bracket part", product, {{"Role", "part"}});
-  d.addNode("ModelInstance", "bracket_part", part, {{"File", "bracket_part.stp"}});
+  d.addNode("ModelInstance", "bracket_part", part,
+            {{"File", "bracket_part.stp"}, {"Prototype", "Bracket part designs"}});
   d.addNode("Location", "Bracket part placement", part, {{"X", "120"}, {"Y", "40"}, {"Z", "0"}, {"RotZ", "90"}});
-  d.addNode("Hole", "Hole 1", part, {{"Diameter", "8.5"}, {"Depth", "20"}, {"Through", "yes"}, {"Prototype", "Standard hole"}});
-  d.addNode("Hole", "Hole 2", part, {{"Diameter", "8.5"}, {"Depth", "20"}, {"Through", "yes"}, {"Prototype", "Standard hole"}});
+  d.addNode("Hole", "Hole 1", part,
+            {{"Diameter", "8.5"}, {"Depth", "20"}, {"Through", "yes"}, {"Prototype", "Standard hole"}, {"Axis", "0.5,0,1"}});
+  d.addNode("Hole", "Hole 2", part,
+            {{"Diameter", "8.5"}, {"Depth", "25"}, {"Through", "yes"}, {"Prototype", "Standard hole"}, {"Axis", "0.5,0,-1"}});
   d.addNode("Pocket", "Pocket 1", part,
             {{"Length", "40"}, {"Width", "25"}, {"Depth", "6"}, {"CornerRadius", "5"}, {"Prototype", "Rectangular pocket"}});
   d.addNode("Slot", "Slot 1", part, {{"Length", "30"}, {"Width", "10"}, {"Depth", "4"}});
   d.addNode("PlanarFace", "Top face", part, {{"Stock", "1.5"}});
 
   const ZulObjectKey blank = d.addNode("Model", "Bracket blank", product, {{"Role", "blank"}});
-  d.addNode("ModelInstance", "bracket_blank", blank, {{"File", "bracket_blank.stp"}});
+  d.addNode("ModelInstance", "bracket_blank", blank,
+            {{"File", "bracket_blank.stp"}, {"Prototype", "Bracket blank designs"}});
 
   const ZulObjectKey process = d.addNode("MachiningProcess", "Bracket process", product);
   const ZulObjectKey setup = d.addNode("OperationSetup", "Setup 1", process);
-  d.addNode("ResourceSetup", "Setup 1 resources", setup);
+  const ZulObjectKey resources = d.addNode("ResourceSetup", "Setup 1 resources", setup);
+  const ZulObjectKey setupTools = d.addNode("ToolSet", "Setup 1 tools", resources);
+  d.addNode("ToolAssembly", "Drill 8.5 short", setupTools, {{"Diameter", "8.5"}});
+  d.addNode("ToolAssembly", "End mill 10 long", setupTools, {{"Diameter", "10"}});
   d.addNode("FaceMilling", "Face top", setup, {{"Feature", "Top face"}, {"Tool", "Face mill 50"}, {"SpindleSpeed", "3000"}});
   d.addNode("Drilling", "Drill hole 1", setup,
             {{"Feature", "Hole 1"}, {"Tool", "Drill 8.5"}, {"SpindleSpeed", "2400"}, {"FeedRate", "180"}});
@@ -69,6 +97,13 @@ MpHostData* MpHostCreateSampleData() {
             {{"Feature", "Slot 1"}, {"Tool", "End mill 10"}, {"Strategy", "finishing"}, {"SpindleSpeed", "6500"},
              {"StepOver", "2.5"}});
 
+  // A second set-up with tools of its own; one shares its name with a tool of the first.
+  const ZulObjectKey setup2 = d.addNode("OperationSetup", "Setup 2", process);
+  const ZulObjectKey resources2 = d.addNode("ResourceSetup", "Setup 2 resources", setup2);
+  const ZulObjectKey setup2Tools = d.addNode("ToolSet", "Setup 2 tools", resources2);
+  d.addNode("ToolAssembly", "Face mill 63", setup2Tools, {{"Diameter", "63"}});
+  d.addNode("ToolAssembly", "End mill 10 long", setup2Tools, {{"Diameter", "10"}});
+
   d.addNode("VariantSet", "Standard bracket", product);
   d.addNode("VariantSet", "Long bracket", product);
   d.addNode("Attachment", "Drawing", product, {{"File", "bracket.pdf"}, {"AttachmentType", "Document"}});
@@ -79,8 +114,20 @@ MpHostData* MpHostCreateSampleData() {
   d.addNode("ToolAssembly", "End mill 10", tools, {{"Diameter", "10"}});
   d.addNode("ToolAssembly", "Face mill 50", tools, {{"Diameter", "50"}});
 
-  d.addNode("FeaturePrototype", "Standard hole", project);
-  d.addNode("FeaturePrototype", "Rectangular pocket", project);
+  d.addNode("HoleClass", "Standard hole", project, {{"Tolerance", "fine"}});
+  d.addNode("PocketClass", "Rectangular pocket", project, {{"Tolerance", "medium"}});
+
+  // Designs of the models: a newer one sorts after the current design's name and carries the
+  // CAD-model prefix; two newer blank designs share a file name.
+  const ZulObjectKey blankDesigns = d.addNode("ModelPrototype", "Bracket blank designs", project);
+  d.addNode("Attachment", "bracket_blan/CAD Model.1", blankDesigns, {{"File", "old/bracket_blank.stp"}});
+  d.addNode("Attachment", "bracket_blank/CAD Model.2", blankDesigns, {{"File", "rev2/bracket_blank_r2.stp"}});
+  d.addNode("Attachment", "bracket_blank/CAD Model.3", blankDesigns, {{"File", "rev3/bracket_blank_r3.stp"}});
+  d.addNode("Attachment", "bracket_blank/CAD Model.3b", blankDesigns, {{"File", "rev3b/bracket_blank_r3.stp"}});
+  d.addNode("Attachment", "bracket_blank notes", blankDesigns, {{"File", "notes.pdf"}});
+  d.addNode("ModelPrototype", "Bracket part designs", project);
+
+  d.addNode("HoleRule", "Drill small holes", project, {{"Comment", "Holes below 10 mm are drilled"}});
 
   d.addNode("RuleConstant", MpHostSampleRuleConstants[0], project,
             {{"Type", "double"}, {"Default", "2.0"}, {"Factor", "1.0"}, {"Explanation", "Clearance above the part"}});

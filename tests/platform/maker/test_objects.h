@@ -68,6 +68,8 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
   std::string getStringField(const std::string&) override { return std::string(); }
   bool getChildren(MpSmartList&) override { return false; }
   IUnknown* getLocation() override { return nullptr; }
+  bool getNodeList(MpZulSmartList&) override { return false; }
+  bool getParameters(IMpDataParameterSet*) override { return false; }
 
   IUnknown* unknown() { return static_cast<IMpZulNode*>(this); }
   IUnknown* asPrototype() { return static_cast<IMpZulPrototype*>(this); }
@@ -84,6 +86,7 @@ class TestPlain final : public IMpPmRule, public TestRefCounted<TestPlain> {
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
   ULONG STDMETHODCALLTYPE Release() override { return release(); }
+  bool getFields(MpSmartList&) override { return false; }
 };
 
 // A data object: identity and reference counting only.

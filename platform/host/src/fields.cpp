@@ -1,0 +1,129 @@
+// Field objects and parameter sets: the fields of a class, and the values of a node's fields.
+#include <map>
+#include "MpHostData.h"
+#include "host_internal.h"
+#include "host_registry.h"
+
+namespace {
+
+class FieldObject final : public mphost::SingleInterfaceObject<IMpZulField, IID_IMpZulField> {
+ public:
+  FieldObject(MpHostCustomization* customization, const MpHostFieldDef& field)
+      : m_customization(customization), m_field(field) {
+    m_customization->AddRef();
+  }
+
+  bool getName(std::string& name) override {
+    name = m_field.name;
+    return true;
+  }
+  bool getDisplayName(std::string& name) override {
+    name = m_field.displayName.empty() ? m_field.name : m_field.displayName;
+    return true;
+  }
+  IMpZulClass* getClass() override {
+    return m_field.objectClass.empty() ? nullptr : MpHostCreateClass(m_customization, m_field.objectClass);
+  }
+  bool matchesValueTypes(bool allowInteger, bool allowDouble, bool allowString) override {
+    if (m_field.dimension != 1 || !m_field.objectClass.empty()) return false;
+    return (m_field.type == MpHostFieldInteger && allowInteger) || (m_field.type == MpHostFieldDouble && allowDouble) ||
+           (m_field.type == MpHostFieldString && allowString);
+  }
+  bool getDimension(int& dimension) override {
+    dimension = m_field.dimension;
+    return true;
+  }
+  bool getType(int& type) override {
+    type = m_field.type;
+    return true;
+  }
+  bool getEnumValues(std::vector<std::string>& values, bool) override {
+    if (m_field.enumValues.empty()) return false;
+    values = m_field.enumValues;
+    return true;
+  }
+
+ private:
+  ~FieldObject() override { m_customization->Release(); }
+  MpHostCustomization* m_customization;
+  MpHostFieldDef m_field;
+};
+
+class ParameterSetObject final : public IMpDataParameterSet, public mphost::ParameterSet {
+ public:
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    if (IsEqualGUID(iid, IID_MpHostParameterSetImpl)) *out = static_cast<mphost::ParameterSet*>(this);
+    else if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpDataParameterSet))
+      *out = static_cast<IMpDataParameterSet*>(this);
+    else return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return m_refs.addRef(); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG refs = m_refs.release();
+    if (refs == 0) delete this;
+    return refs;
+  }
+
+  bool addParameter(const std::string& name) override {
+    if (name.empty()) return false;
+    m_values.emplace(name, Value());
+    return true;
+  }
+  bool getValue(const std::string& name, VARIANT& value, bool& found) override {
+    ::VariantInit(&value);
+    const auto it = m_values.find(name);
+    found = it != m_values.end() && it->second.set;
+    if (it == m_values.end()) return false;
+    if (found) ::VariantCopy(&value, &it->second.variant);
+    return true;
+  }
+
+  std::vector<std::string> names() const override {
+    std::vector<std::string> result;
+    for (const auto& kv : m_values) result.push_back(kv.first);
+    return result;
+  }
+  void setValue(const std::string& name, VARIANT& value) override {
+    Value& v = m_values[name];
+    ::VariantClear(&v.variant);
+    v.variant = value;
+    v.set = true;
+    ::VariantInit(&value);
+  }
+
+ private:
+  struct Value {
+    Value() { ::VariantInit(&variant); }
+    Value(const Value&) = delete;
+    Value(Value&& other) noexcept : variant(other.variant), set(other.set) { ::VariantInit(&other.variant); }
+    ~Value() { ::VariantClear(&variant); }
+    VARIANT variant;
+    bool set = false;
+  };
+  ~ParameterSetObject() = default;
+  mphost::RefCount m_refs;
+  std::map<std::string, Value> m_values;
+};
+
+}  // namespace
+
+namespace mphost {
+
+IMpZulField* createField(MpHostCustomization* customization, const MpHostFieldDef& field) {
+  return new FieldObject(customization, field);
+}
+
+ParameterSet* parameterSetOf(IUnknown* set) {
+  void* p = nullptr;
+  if (!set || FAILED(set->QueryInterface(IID_MpHostParameterSetImpl, &p)) || !p) return nullptr;
+  set->Release();  // the caller holds the set
+  return static_cast<ParameterSet*>(p);
+}
+
+HRESULT createParameterSet(REFIID iid, void** out) { return handOut(new ParameterSetObject(), iid, out); }
+
+}  // namespace mphost

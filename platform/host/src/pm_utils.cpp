@@ -1,0 +1,37 @@
+// The process-model utilities: the customer commands the host offers.
+#include <mutex>
+#include "MpHost.h"
+#include "host_internal.h"
+#include "host_registry.h"
+
+namespace {
+
+std::mutex g_commandsLock;
+std::vector<std::string> g_commands = {"Print setup sheet", "Check tool reach", "Post process"};
+
+class PmUtils final : public mphost::SingleInterfaceObject<IMpPmUtils, IID_IMpPmUtils> {
+ public:
+  bool getCustomerCommands(std::vector<std::string>& names) override {
+    std::lock_guard<std::mutex> guard(g_commandsLock);
+    names.insert(names.end(), g_commands.begin(), g_commands.end());
+    return true;
+  }
+};
+
+}  // namespace
+
+void MpHostSetCustomerCommands(const std::vector<std::string>& names) {
+  std::lock_guard<std::mutex> guard(g_commandsLock);
+  g_commands = names;
+}
+
+std::vector<std::string> MpHostCustomerCommands() {
+  std::lock_guard<std::mutex> guard(g_commandsLock);
+  return g_commands;
+}
+
+namespace mphost {
+
+HRESULT createPmUtils(REFIID iid, void** out) { return handOut(new PmUtils(), iid, out); }
+
+}  // namespace mphost
