@@ -139,8 +139,12 @@ BOOL MpAppUiSettingsPage::OnInitDialog() {
   {
     IMpPmUtSettingsBasePtr spService(CLSID_MpPmUtSettings, nullptr);
     // The getter hands out the group without a reference of ours: the member takes one.
-    if (!spService.isNull()) m_spSettings = (spService.get()->*m_getter)();
+    if (!spService.isNull()) {
+      prepareService(spService.get());
+      m_spSettings = (spService.get()->*m_getter)();
+    }
   }
+  prepareControls();
   fillControls();
   if (m_bRulesAtFirstShow) applyEnableRules();
   return TRUE;
@@ -175,6 +179,17 @@ void MpAppUiSettingsPage::fillControls() {
 
 void MpAppUiSettingsPage::applyEnableRules() {}
 
+void MpAppUiSettingsPage::prepareService(IMpPmUtSettingsBase* pService) { (void)pService; }
+
+void MpAppUiSettingsPage::prepareControls() {}
+
+void MpAppUiSettingsPage::onRefusal() {}
+
+void MpAppUiSettingsPage::refill() {
+  fillControls();
+  applyEnableRules();
+}
+
 void MpAppUiSettingsPage::enableControl(int id, bool bEnable) {
   if (CWnd* pWnd = GetDlgItem(id)) pWnd->EnableWindow(bEnable ? TRUE : FALSE);
 }
@@ -206,6 +221,14 @@ bool MpAppUiSettingsPage::passesTest(MpAppUiNumberTest test, const std::string& 
     case MpAppUiNumberTest::PositiveCount: {
       int value = 0;
       return MpAppUiTextToInt(text, value) && value >= 1;
+    }
+    case MpAppUiNumberTest::NonNegative: {
+      double value = 0.0;
+      return MpAppUiHasNumber(text) && MpAppUiTextToDouble(text, value) && value >= 0.0;
+    }
+    case MpAppUiNumberTest::Fraction: {
+      double value = 0.0;
+      return MpAppUiTextToDouble(text, value) && value > 0.0 && value <= 1.0;
     }
     case MpAppUiNumberTest::None:
       break;
@@ -284,7 +307,8 @@ bool MpAppUiSettingsPage::leaveField(const MpAppUiPageKey& key, bool bMayRefuse)
 }
 
 void MpAppUiSettingsPage::refuse(const MpAppUiPageKey& key, bool bLog) {
-  if (bLog && g_spLogger.get()) logRefusal(m_nIDRefused);
+  if (bLog) onRefusal();
+  if (bLog && g_spLogger.get()) logRefusal(key.message ? key.message : m_nIDRefused);
   CEdit* pEdit = static_cast<CEdit*>(m_controls[&key - m_keys].get());
   if (!pEdit->m_hWnd) return;
   const bool bWasRefusing = m_bRefusing;
@@ -298,8 +322,9 @@ bool MpAppUiSettingsPage::failsPageCheck(const MpAppUiPageKey& key) const {
   if (!(key.flags & MpAppUiPageKey::TestedOnLeave)) return false;
   CWnd* pField = GetDlgItem(key.id);
   if (!pField) return false;
-  // An empty or disabled field lets the user go.
+  // An empty or disabled field lets the user go, unless the field says otherwise.
   const std::string text = controlText(key.id);
+  if (key.flags & MpAppUiPageKey::StrictOnLeave) return !passesTest(key.test, text);
   return !text.empty() && pField->IsWindowEnabled() && !passesTest(key.test, text);
 }
 
@@ -329,6 +354,7 @@ BOOL MpAppUiSettingsPage::OnKillActive() {
 void MpAppUiSettingsPage::restoreDefaults() {
   {
     IMpPmUtSettingsBasePtr spService(CLSID_MpPmUtSettings, nullptr);
+    if (!spService.isNull()) prepareService(spService.get());
     // The group object is reset in place: the page keeps its reference to it.
     if (!spService.isNull() && !m_spSettings.isNull()) (spService.get()->*m_reset)(m_spSettings.get());
   }

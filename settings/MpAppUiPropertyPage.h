@@ -59,6 +59,8 @@ enum class MpAppUiNumberTest {
   None,
   Positive,       // a decimal number greater than zero (tolerances, factors)
   PositiveCount,  // an int of at least 1
+  NonNegative,    // a decimal number of at least zero; a text without a number is refused
+  Fraction,       // a decimal number greater than zero and at most one
 };
 
 // One row of a page's key table.
@@ -67,6 +69,7 @@ struct MpAppUiPageKey {
     DrivesRules = 1u << 0,        // a click applies the page's enable rules
     EmptyTested = 1u << 1,        // an empty text is tested on focus loss instead of skipped
     TestedOnLeave = 1u << 2,      // the page check tests the field when the page is left
+    StrictOnLeave = 1u << 3,      // the page check tests the field also when empty or disabled
   };
   const char* key;
   int id;
@@ -74,19 +77,24 @@ struct MpAppUiPageKey {
   int radioGroup;              // radio buttons with the same group are one choice
   MpAppUiNumberTest test;
   unsigned flags;
+  unsigned message;            // the message logged when the field refuses; 0: the page's
 
   static constexpr MpAppUiPageKey checkBox(const char* key, int id, unsigned flags = 0) {
-    return MpAppUiPageKey{key, id, MpAppUiKeyKind::CheckBox, 0, MpAppUiNumberTest::None, flags};
+    return MpAppUiPageKey{key, id, MpAppUiKeyKind::CheckBox, 0, MpAppUiNumberTest::None, flags, 0};
   }
   static constexpr MpAppUiPageKey radioButton(const char* key, int id, int group) {
-    return MpAppUiPageKey{key, id, MpAppUiKeyKind::RadioButton, group, MpAppUiNumberTest::None, 0};
+    return MpAppUiPageKey{key, id, MpAppUiKeyKind::RadioButton, group, MpAppUiNumberTest::None, 0, 0};
   }
   static constexpr MpAppUiPageKey editField(const char* key, int id, MpAppUiNumberTest test,
-                                            unsigned flags) {
-    return MpAppUiPageKey{key, id, MpAppUiKeyKind::EditField, 0, test, flags};
+                                            unsigned flags, unsigned message = 0) {
+    return MpAppUiPageKey{key, id, MpAppUiKeyKind::EditField, 0, test, flags, message};
+  }
+  // A text field written as typed, an empty text included.
+  static constexpr MpAppUiPageKey textField(const char* key, int id) {
+    return MpAppUiPageKey{key, id, MpAppUiKeyKind::EditField, 0, MpAppUiNumberTest::None, EmptyTested, 0};
   }
   static constexpr MpAppUiPageKey comboBox(const char* key, int id) {
-    return MpAppUiPageKey{key, id, MpAppUiKeyKind::ComboBox, 0, MpAppUiNumberTest::None, 0};
+    return MpAppUiPageKey{key, id, MpAppUiKeyKind::ComboBox, 0, MpAppUiNumberTest::None, 0, 0};
   }
 };
 
@@ -111,6 +119,10 @@ class MpAppUiSettingsPage : public MpAppUiPropertyPage {
   // Whether a typed text passes the test of a field.
   static bool passesTest(MpAppUiNumberTest test, const std::string& text);
 
+  // Fills the controls from the group again and applies the enable rules (the group was reset
+  // by another page of the same group).
+  void refill();
+
  protected:
   // keys: the page's table, in fill order; it outlives the page. nIDRefused: the message logged
   // when a typed number is refused. bRulesAtFirstShow: whether showing the page applies the
@@ -122,12 +134,19 @@ class MpAppUiSettingsPage : public MpAppUiPropertyPage {
 
   // The page's enable rules; none in the base.
   virtual void applyEnableRules();
+  // Called with the settings service before the group is fetched or reset.
+  virtual void prepareService(IMpPmUtSettingsBase* pService);
+  // Called once the group is fetched, before the controls are first filled.
+  virtual void prepareControls();
+  // Called as a refusal begins, before it is logged (the operation page beeps).
+  virtual void onRefusal();
   // Logs a refused number: severity 200, flag 0, the text of nIDMessage, the page's source file
   // and line. Called only while g_spLogger is present.
   virtual void logRefusal(UINT nIDMessage) = 0;
 
-  // Fills the controls from the group (nothing without a group).
-  void fillControls();
+  // Fills the controls from the group (nothing without a group); a page with controls outside
+  // its table fills those after calling this.
+  virtual void fillControls();
   // Enables or disables a control; a control the page does not have is skipped.
   void enableControl(int id, bool bEnable);
   bool isChecked(int id) const;
