@@ -199,3 +199,30 @@
 // ---- Settings sheets ----
 #define IDS_SETTINGS_CAPTION                2236
 #define IDC_SETTINGS_DEFAULT                2406
+
+// ---- Output page ----
+#define IDD_OUTPUT_PAGE                     2213
+#define IDS_OPT_APT_SCOPE_MODAL_OPNAME      2219
+#define IDS_OPT_APT_SCOPE_MODAL_ORIGIN      2220
+#define IDS_OPT_APT_SCOPE_MODAL_TOOLNO      2221
+#define IDS_OPT_PP_MERGE_CYCLE              2225
+#define IDS_OPT_CHECK_CUTCOM_LENGTH_NOT     2226
+#define IDS_OPT_CHECK_CYCLE_PAR_NOT         2227
+#define IDS_OPT_CHECK_MATRIX_NOT            2228
+#define IDS_OPT_CHECK_PAR25D_NOT            2229
+#define IDS_OPT_CHECK_SELCTL_NOT            2230
+#define IDS_OPT_CHECK_TRANS_NOT             2231
+#define IDS_OPT_IF_RTRCT2_EQ_RTRCT1         2232
+#define IDS_OPT_IF_RTRCT1_EQ_CLRNCE         2233
+#define IDS_OPT_IF_CLRNCE_EQ_RTRCT2         2234
+#define IDC_OUT_ALL_SETUPGROUP              2402
+#define IDC_OUT_APT                         2423
+#define IDC_OUT_EXPLODE_LOOPS               2432
+#define IDC_OUT_FIXTURELIST                 2435
+#define IDC_OUT_MERGE_ORIGINS               2442
+#define IDC_OUT_OPERATIONLIST               2448
+#define IDC_OUT_TOOLLIST                    2461
+#define IDC_OUT_TRANSFORM                   2464
+#define IDC_OUT_TRANSLATE                   2465
+#define IDC_OUT_TRANSLATE_STRING            2489
+#define IDC_OUT_OPTIONS                     2496

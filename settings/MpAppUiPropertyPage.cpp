@@ -360,6 +360,7 @@ void MpAppUiSettingsPage::restoreDefaults() {
   }
   fillControls();
   applyEnableRules();
+  if (m_pGroupPartner && m_pGroupPartner->m_hWnd) m_pGroupPartner->refill();
 }
 
 void MpAppUiSettingsPage::save() {

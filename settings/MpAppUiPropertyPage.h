@@ -122,6 +122,9 @@ class MpAppUiSettingsPage : public MpAppUiPropertyPage {
   // Fills the controls from the group again and applies the enable rules (the group was reset
   // by another page of the same group).
   void refill();
+  // Another page that edits the same group: Default on either page refills the other one when
+  // its window exists.
+  void shareGroupWith(MpAppUiSettingsPage* pOther) { m_pGroupPartner = pOther; }
 
  protected:
   // keys: the page's table, in fill order; it outlives the page. nIDRefused: the message logged
@@ -177,6 +180,7 @@ class MpAppUiSettingsPage : public MpAppUiPropertyPage {
   bool m_bRulesAtFirstShow;
   std::vector<std::unique_ptr<CWnd>> m_controls;  // one per key, bound by DDX_Control
   IMpOptionsPtr m_spSettings;
+  MpAppUiSettingsPage* m_pGroupPartner = nullptr;
   // Set while a refusal moves the focus: the field that loses it then does not refuse in turn.
   bool m_bRefusing = false;
   // The field refused on its way to the sheet's buttons, until a field is left again, so that
