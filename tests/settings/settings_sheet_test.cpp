@@ -320,4 +320,93 @@ TEST_F(SettingsSheetTest, DataManagementPageRulesPasswordAndFolders) {
   MpAppUiSettingsDlg::m_nStartDlg = 0;
 }
 
+// Option words are found and removed whole, added once; the loop prefix likewise, wherever it
+// stands.
+TEST(OptionString, WordsAreFoundAddedAndRemovedWhole) {
+  struct Case {
+    const char* before;
+    const char* word;
+    bool has;
+    const char* added;
+    const char* removed;
+  };
+  const Case cases[] = {
+      {"", "A", false, "-A 1 ", ""},
+      {"-AB 1 ", "A", false, "-AB 1 -A 1 ", "-AB 1 "},
+      {"-A_X 1 -A 1 ", "A", true, "-A_X 1 -A 1 ", "-A_X 1 "},
+      {"-A 1 -B 1 ", "A", true, "-A 1 -B 1 ", "-B 1 "},
+      {"-B 1 -A", "A", true, "-B 1 -A", "-B 1 "},
+      {"-A -B 1 ", "A", true, "-A -B 1 ", "-B 1 "},
+      {"x-A 1 ", "A", false, "x-A 1 -A 1 ", "x-A 1 "},
+      {"-B 2", "A", false, "-B 2 -A 1 ", "-B 2"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.before);
+    EXPECT_EQ(c.has, MpAppUiHasOption(c.before, c.word));
+    std::string s = c.before;
+    EXPECT_EQ(!c.has, MpAppUiAddOption(s, c.word));
+    EXPECT_EQ(c.added, s);
+    s = c.before;
+    EXPECT_EQ(c.has, MpAppUiRemoveOption(s, c.word));
+    EXPECT_EQ(c.removed, s);
+  }
+  const std::string prefix = "-P 0 -Q 1";
+  std::string s = "-A 1 ";
+  EXPECT_TRUE(MpAppUiAddPrefix(s, prefix));
+  EXPECT_FALSE(MpAppUiAddPrefix(s, prefix)) << "added only when absent";
+  EXPECT_EQ("-A 1 -P 0 -Q 1 ", s);
+  s = prefix + " -A 1 ";
+  EXPECT_TRUE(MpAppUiRemovePrefix(s, prefix)) << "removed at the very start too";
+  EXPECT_EQ("-A 1 ", s);
+  EXPECT_FALSE(MpAppUiRemovePrefix(s, prefix));
+}
+
+// The output page on its own: option rows checked by whole words, the merge-cycle rows shown
+// while their word is set, the loop prefix, and Default leaving no merge-cycle rows.
+TEST_F(SettingsSheetTest, OutputPageComposesTheOptionString) {
+  IMpOptions* group = MpHostSettings(G::Output);
+  group->setString("rp_transform_apt_string", "-PP_MERGE_CYCLE_CHECK_TRANS_NOT 1 ");
+  group->setString("rp_transform_apt", "on");
+  group->setString("rp_explode_apt_loops", "on");
+  group->setString("PP_MERGE_CYCLE_CHECK_MATRIX_NOT", "on");
+  std::unique_ptr<CObject> object(RUNTIME_CLASS(MpAppUiOutputPage)->CreateObject());
+  MpAppUiOutputPage* page = static_cast<MpAppUiOutputPage*>(object.get());
+  CPropertySheet sheet("Output test");
+  sheet.AddPage(page);
+  script.Sheet("Output test", [&](HWND h) {
+    HWND p = SheetPage(h);
+    HWND list = List(p, IDC_OUT_OPTIONS);
+    EXPECT_EQ(4, Rows(list)) << "the bare word is not set";
+    EXPECT_TRUE(Enabled(p, IDC_OUT_OPTIONS));
+    EXPECT_FALSE(Enabled(p, IDC_OUT_TRANSLATE_STRING));
+    EXPECT_FALSE(RowChecked(p, IDC_OUT_OPTIONS, "PP_MERGE_CYCLE"));
+    ClickRowBox(p, IDC_OUT_OPTIONS, "PP_MERGE_CYCLE");
+    EXPECT_EQ(13, Rows(list));
+    EXPECT_EQ("-PP_MERGE_CYCLE_CHECK_TRANS_NOT 1 -PP_MERGE_CYCLE 1 -PP_MERGE_CYCLE_CHECK_MATRIX_NOT 1 ",
+              Value(G::Output, "rp_transform_apt_string")) << "sub-options the user turned off stay off";
+    EXPECT_TRUE(RowChecked(p, IDC_OUT_OPTIONS, "PP_MERGE_CYCLE_CHECK_TRANS_NOT"));
+    ClickRowBox(p, IDC_OUT_OPTIONS, "APT_SCOPE_MODAL_TOOLNO");
+    EXPECT_EQ("on", Value(G::Output, "APT_SCOPE_MODAL_TOOLNO"));
+    ClickRowBox(p, IDC_OUT_OPTIONS, "PP_MERGE_CYCLE");
+    EXPECT_EQ(4, Rows(list));
+    EXPECT_EQ("-APT_SCOPE_MODAL_TOOLNO 1 ", Value(G::Output, "rp_transform_apt_string"));
+    Click(p, IDC_OUT_EXPLODE_LOOPS);  // now checked: loops kept, no prefix to remove
+    Click(p, IDC_OUT_EXPLODE_LOOPS);
+    Click(p, IDC_OUT_EXPLODE_LOOPS);
+    Click(p, IDC_OUT_EXPLODE_LOOPS);
+    EXPECT_EQ("on", Value(G::Output, "rp_explode_apt_loops"));
+    EXPECT_EQ("-APT_SCOPE_MODAL_TOOLNO 1 -PP_LOOP_TECHNIQUE 0 -APT_TRANSFORM_PARAMETER_TO_VALUE 1 ",
+              Value(G::Output, "rp_transform_apt_string")) << "the prefix is added once";
+    group->setString("PP_MERGE_CYCLE", "on");
+    ClickRowBox(p, IDC_OUT_OPTIONS, "PP_MERGE_CYCLE");
+    page->restoreDefaults();
+    EXPECT_EQ(4, Rows(list));
+    EXPECT_EQ(MpHostSettingsDefaults(G::Output).at("rp_transform_apt_string"),
+              Value(G::Output, "rp_transform_apt_string"));
+    EXPECT_TRUE(RowChecked(p, IDC_OUT_OPTIONS, "APT_SCOPE_MODAL_OPNAME"));
+    SheetOK(h);
+  });
+  EXPECT_EQ(IDOK, sheet.DoModal());
+}
+
 }  // namespace
