@@ -409,4 +409,36 @@ TEST_F(SettingsSheetTest, OutputPageComposesTheOptionString) {
   EXPECT_EQ(IDOK, sheet.DoModal());
 }
 
+// Without the settings service the pages hold no group: the optimisation page can be left as any
+// other, and neither sheet commits anything.
+TEST_F(SettingsSheetTest, WithoutTheServiceNothingIsCommitted) {
+  ASSERT_TRUE(MpHostUnregisterClass(CLSID_MpPmUtSettings));
+  const std::string caption = MpGetResourceString(IDS_SETTINGS_CAPTION);
+  MpAppUiSettingsDlg::m_nStartDlg = 6;
+  {
+    MpAppUiSettingsDlg sheet;
+    sheet.addPages(nullptr);
+    script.Sheet(caption, [&](HWND h) {
+      SheetSelectPage(h, 7);
+      EXPECT_EQ(7, sheet.GetActiveIndex());
+      SheetOK(h);
+    });
+    EXPECT_EQ(IDOK, sheet.DoModal());
+    sheet.save();
+  }
+  MpAppUiSettingsDlg::m_nStartDlg = 0;
+  {
+    MpAppUiOptionsDlg sheet;
+    sheet.addPages(nullptr);
+    script.Sheet(caption, [&](HWND h) {
+      TypeAndLeave(SheetPage(h), IDC_ZRV_SETUP_TEMPLATE, "lost");
+      SheetOK(h);
+    });
+    EXPECT_EQ(IDOK, sheet.DoModal());
+    sheet.save();
+  }
+  for (int i = 0; i < MpHostSettingsGroupCount; ++i) EXPECT_EQ(0, MpHostCommitCount(static_cast<G>(i)));
+  EXPECT_TRUE(Logs().empty());
+}
+
 }  // namespace
