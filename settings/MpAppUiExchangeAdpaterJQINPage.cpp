@@ -142,9 +142,3 @@ bool MpAppUiExchangeAdpaterJQINPage::browseForFolder(std::string title, CString&
   pMalloc->Release();
   return bChosen;
 }
-
-// No field of this page refuses.
-void MpAppUiExchangeAdpaterJQINPage::logRefusal(UINT nIDMessage) {
-  g_spLogger->log(200, 0, getResourceString(nIDMessage, "", "", "", ""), "MpAppUiExchangeAdpaterJQINPage",
-                  __LINE__);
-}

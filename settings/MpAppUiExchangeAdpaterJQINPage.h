@@ -21,7 +21,6 @@ class MpAppUiExchangeAdpaterJQINPage : public MpAppUiSettingsPage {
  protected:
   void fillControls() override;
   void applyEnableRules() override;
-  void logRefusal(UINT nIDMessage) override;
 
   afx_msg void OnModeClicked(UINT id);
   afx_msg void OnPasswordKillFocus();

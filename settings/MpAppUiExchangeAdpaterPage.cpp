@@ -32,8 +32,3 @@ MpAppUiExchangeAdpaterPage::MpAppUiExchangeAdpaterPage()
                           &IMpPmUtSettingsBase::resetExchangeAdapterSettings, IDS_SETTINGS_NOT_POSITIVE, false) {}
 
 MpAppUiExchangeAdpaterPage::~MpAppUiExchangeAdpaterPage() {}
-
-// No field of this page refuses.
-void MpAppUiExchangeAdpaterPage::logRefusal(UINT nIDMessage) {
-  g_spLogger->log(200, 0, getResourceString(nIDMessage, "", "", "", ""), "MpAppUiExchangeAdpaterPage", __LINE__);
-}

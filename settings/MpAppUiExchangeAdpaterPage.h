@@ -11,7 +11,6 @@ class MpAppUiExchangeAdpaterPage : public MpAppUiSettingsPage {
 
  protected:
 
-  void logRefusal(UINT nIDMessage) override;
 
   DECLARE_MESSAGE_MAP()
 };

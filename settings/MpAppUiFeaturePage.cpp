@@ -147,8 +147,3 @@ void MpAppUiFeaturePage::restoreDefaults() {
   MpAppUiSettingsPage::restoreDefaults();
   fillFeatureClassList();
 }
-
-// No field of this page refuses.
-void MpAppUiFeaturePage::logRefusal(UINT nIDMessage) {
-  g_spLogger->log(200, 0, getResourceString(nIDMessage, "", "", "", ""), "MpAppUiFeaturePage", __LINE__);
-}

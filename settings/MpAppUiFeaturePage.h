@@ -23,7 +23,6 @@ class MpAppUiFeaturePage : public MpAppUiSettingsPage {
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
   void prepareService(IMpPmUtSettingsBase* pService) override;
-  void logRefusal(UINT nIDMessage) override;
 
   // Lists the feature classes, each marked from its flag in the shown flag set.
   void fillFeatureClassList();

@@ -201,8 +201,6 @@ BOOL MpAppUiOutputPage::OnToolTipNeedText(UINT id, NMHDR* pNMHDR, LRESULT* pResu
   if (!(pTTT->uFlags & TTF_IDISHWND)) return FALSE;
   HWND hTool = reinterpret_cast<HWND>(pNMHDR->idFrom);
   UINT nID = static_cast<UINT>(::GetDlgCtrlID(hTool));
-  ::SendMessageA(pNMHDR->hwndFrom, TTM_SETMAXTIPWIDTH, 0, 300);
-  ::SendMessageA(pNMHDR->hwndFrom, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(32767, 0));
   if (nID == IDC_OUT_OPTIONS && m_optionList.GetCount() > 0) {
     // The row under the mouse (the nearest one).
     POINT pt;
@@ -214,15 +212,5 @@ BOOL MpAppUiOutputPage::OnToolTipNeedText(UINT id, NMHDR* pNMHDR, LRESULT* pResu
     auto row = m_optionTable.find(static_cast<LPCSTR>(word));
     if (row != m_optionTable.end()) nID = static_cast<UINT>(row->second);
   }
-  CString text;
-  text.LoadString(nID);
-  m_strToolTipText = static_cast<LPCSTR>(text);
-  pTTT->lpszText = const_cast<LPSTR>(m_strToolTipText.c_str());
-  pTTT->hinst = nullptr;
-  return TRUE;
-}
-
-// No field of this page refuses.
-void MpAppUiOutputPage::logRefusal(UINT nIDMessage) {
-  g_spLogger->log(200, 0, getResourceString(nIDMessage, "", "", "", ""), "MpAppUiOutputPage", __LINE__);
+  return answerToolTip(pNMHDR, nID);
 }

@@ -23,7 +23,6 @@ class MpAppUiOutputPage : public MpAppUiSettingsPage {
   void DoDataExchange(CDataExchange* pDX) override;
   void fillControls() override;
   void applyEnableRules() override;
-  void logRefusal(UINT nIDMessage) override;
 
   void initOptionTable();
   void initMergeCycleOptions();

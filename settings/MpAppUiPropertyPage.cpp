@@ -4,6 +4,7 @@
 #include <cstring>
 #include "MpAppUiNumberText.h"
 #include "MpLogging.h"
+#include "MpUiResourceString.h"
 #include "resource.h"
 
 // ---------------------------------------------------------------------------------------
@@ -36,14 +37,18 @@ BOOL MpAppUiPropertyPage::OnToolTipNotify(UINT id, NMHDR* pNMHDR, LRESULT* pResu
   (void)pResult;
   TOOLTIPTEXTA* pTTT = reinterpret_cast<TOOLTIPTEXTA*>(pNMHDR);
   if (!(pTTT->uFlags & TTF_IDISHWND)) return FALSE;
-  const UINT nID = static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(pNMHDR->idFrom)));
+  return answerToolTip(pNMHDR, static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(pNMHDR->idFrom))));
+}
+
+BOOL MpAppUiPropertyPage::answerToolTip(NMHDR* pNMHDR, UINT nIDText) {
+  TOOLTIPTEXTA* pTTT = reinterpret_cast<TOOLTIPTEXTA*>(pNMHDR);
   // Long texts wrap, and a tip stays up while the mouse rests on the control: as long as the
   // tooltip control allows (its times are 16-bit; a larger value would be cut to its low word).
   ::SendMessageA(pNMHDR->hwndFrom, TTM_SETMAXTIPWIDTH, 0, 300);
   ::SendMessageA(pNMHDR->hwndFrom, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(32767, 0));
   // A control without a string gets an empty text, which the tooltip control does not show.
   CString text;
-  text.LoadString(nID);
+  text.LoadString(nIDText);
   m_strToolTipText = static_cast<LPCSTR>(text);
   // Given by pointer: with an instance the tooltip control would take the pointer for a string id.
   pTTT->lpszText = const_cast<LPSTR>(m_strToolTipText.c_str());
@@ -178,6 +183,11 @@ void MpAppUiSettingsPage::fillControls() {
 }
 
 void MpAppUiSettingsPage::applyEnableRules() {}
+
+void MpAppUiSettingsPage::logRefusal(UINT nIDMessage) {
+  g_spLogger->log(200, 0, getResourceString(nIDMessage, "", "", "", ""), GetRuntimeClass()->m_lpszClassName,
+                  __LINE__);
+}
 
 void MpAppUiSettingsPage::prepareService(IMpPmUtSettingsBase* pService) { (void)pService; }
 

@@ -39,6 +39,9 @@ class MpAppUiPropertyPage : public CPropertyPage {
 
  protected:
   afx_msg BOOL OnToolTipNotify(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
+  // Answers a tooltip's request for text with the string nIDText (long texts wrap, the tip stays
+  // up while the mouse rests); TRUE.
+  BOOL answerToolTip(NMHDR* pNMHDR, UINT nIDText);
 
   // The text of the last tooltip asked for: the tooltip control reads it after the handler.
   std::string m_strToolTipText;
@@ -144,8 +147,9 @@ class MpAppUiSettingsPage : public MpAppUiPropertyPage {
   // Called as a refusal begins, before it is logged (the operation page beeps).
   virtual void onRefusal();
   // Logs a refused number: severity 200, flag 0, the text of nIDMessage, the page's source file
-  // and line. Called only while g_spLogger is present.
-  virtual void logRefusal(UINT nIDMessage) = 0;
+  // and line. Called only while g_spLogger is present. A page whose fields refuse overrides it
+  // so that the line is its own; the base names the page's class as the source file.
+  virtual void logRefusal(UINT nIDMessage);
 
   // Fills the controls from the group (nothing without a group); a page with controls outside
   // its table fills those after calling this.

@@ -126,8 +126,3 @@ void MpAppUiSequencePage::save() {
   }
   MpAppUiSettingsPage::save();
 }
-
-// No field of this page logs a refusal: the data exchange reports out-of-range numbers.
-void MpAppUiSequencePage::logRefusal(UINT nIDMessage) {
-  g_spLogger->log(200, 0, getResourceString(nIDMessage, "", "", "", ""), "MpAppUiSequencePage", __LINE__);
-}

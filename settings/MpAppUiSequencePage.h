@@ -17,7 +17,6 @@ class MpAppUiSequencePage : public MpAppUiSettingsPage {
   void DoDataExchange(CDataExchange* pDX) override;
   void prepareControls() override;
   void fillControls() override;
-  void logRefusal(UINT nIDMessage) override;
 
   afx_msg void OnRadioClicked(UINT id);
   afx_msg void OnSliderReleased(NMHDR* pNMHDR, LRESULT* pResult);

@@ -125,8 +125,3 @@ bool MpAppUiUnitsPage::getNotifications(std::vector<std::string>& notifications)
   notifications.push_back("task_units");
   return true;
 }
-
-// No field of this page refuses.
-void MpAppUiUnitsPage::logRefusal(UINT nIDMessage) {
-  g_spLogger->log(200, 0, getResourceString(nIDMessage, "", "", "", ""), "MpAppUiUnitsPage", __LINE__);
-}

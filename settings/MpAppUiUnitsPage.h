@@ -17,7 +17,6 @@ class MpAppUiUnitsPage : public MpAppUiSettingsPage {
  protected:
   void prepareControls() override;
   void fillControls() override;
-  void logRefusal(UINT nIDMessage) override;
 
   afx_msg void OnModelerClicked(UINT id);
   afx_msg void OnTimeUnitChanged();
