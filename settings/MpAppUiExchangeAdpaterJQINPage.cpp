@@ -103,6 +103,13 @@ void MpAppUiExchangeAdpaterJQINPage::OnPasswordKillFocus() {
   settings()->setString(kPasswordKey, cipher);
 }
 
+// A password confirmed with Enter still has the focus: it is written as if it had been left.
+BOOL MpAppUiExchangeAdpaterJQINPage::OnKillActive() {
+  CWnd* pPassword = GetDlgItem(IDC_JQ_PASSWORD);
+  if (pPassword && ::GetFocus() == pPassword->m_hWnd) OnPasswordKillFocus();
+  return MpAppUiSettingsPage::OnKillActive();
+}
+
 void MpAppUiExchangeAdpaterJQINPage::OnBrowseClicked(UINT id) {
   for (const BrowsedFolder& folder : kFolders) {
     if (folder.browseId != static_cast<int>(id)) continue;

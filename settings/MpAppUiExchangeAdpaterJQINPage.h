@@ -18,6 +18,8 @@ class MpAppUiExchangeAdpaterJQINPage : public MpAppUiSettingsPage {
   // was chosen (true).
   bool browseForFolder(std::string title, CString& path);
 
+  BOOL OnKillActive() override;
+
  protected:
   void fillControls() override;
   void applyEnableRules() override;

@@ -291,7 +291,9 @@ TEST_F(SettingsSheetTest, DataManagementPageRulesPasswordAndFolders) {
     EXPECT_FALSE(Checked(p, IDC_JQ_URL_MODE));
     EXPECT_EQ("on", Value(G::ExchangeAdapter, "ZRV_JQ_MODE_TWO_TIER"));
     EXPECT_TRUE(Enabled(p, IDC_JQ_BROWSE_ROOT));
-    TypeAndLeave(p, IDC_JQ_PASSWORD, "s3cret");
+    Type(p, IDC_JQ_PASSWORD, "s3cret");
+    SheetSelectPage(h, 0);  // the password still has the focus as the page is left
+    SheetSelectPage(h, 1);
     std::string stored = Value(G::ExchangeAdapter, "DWB_FO_LANTERNFISH");
     EXPECT_EQ(std::string::npos, stored.find("s3cret"));
     MpDecrypt("DWB_FO_LANTERNFISH", stored);
