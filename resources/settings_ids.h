@@ -88,3 +88,141 @@
 // Dialog-init data (the class library's RT_DLGINIT): the items a list takes from its template.
 #define RT_WD_DLGINIT                       240
 #define WD_DLGINIT_CB_ADDSTRING             0x0403
+
+// ---- Units page ----
+#define IDD_UNITS_PAGE                      2262
+#define IDS_TIME_SECONDS                    2621
+#define IDS_TIME_CENTI_MINUTES              2622
+#define IDS_TIME_DECIMAL_MINUTES            2625
+#define IDC_UNITS_TIME                      2624
+#define IDC_UNITS_KQ                        2663
+#define IDC_UNITS_CORVANE                   2700
+#define IDC_UNITS_ACIS                      2701
+#define IDC_UNITS_USER_NAMES                2724
+#define IDC_UNITS_WRITEOUT_TOOLS            2725
+#define IDC_UNITS_LIGHTWEIGHT               2755
+
+// ---- Export of graphical objects page ----
+#define IDD_EXPORT_PAGE                     2249
+#define IDC_EXPORT_GEO_NORMAL               2487
+#define IDC_EXPORT_STL_NORMAL               2488
+#define IDC_EXPORT_XGL_NORMAL               2494
+#define IDC_EXPORT_SPLINE_SURFACES          2499
+#define IDC_EXPORT_STL_SURFACE              2615
+#define IDC_EXPORT_GEO_SURFACE              2616
+#define IDC_EXPORT_XGL_SURFACE              2617
+#define IDC_EXPORT_CHECK_MAP_LUMPS          2639
+#define IDC_EXPORT_CORVANE_SCALE            2656
+#define IDC_EXPORT_RADIO_TEXT               2657
+#define IDC_EXPORT_RADIO_DEPENDENT          2658
+#define IDC_EXPORT_RADIO_INDEPENDENT        2659
+
+// ---- Feature recognition page ----
+#define IDD_FEATURE_PAGE                    2209
+#define IDC_FEATURE_USE_ALL_FACES           2422
+#define IDC_FEATURE_MERGE_SURFACES          2443
+#define IDC_FEATURE_COMPUTE_PARTBLANKLINK   2444
+#define IDC_FEATURE_CLASSES                 2498
+#define IDC_FEATURE_FLAGS_SECOND            2511
+#define IDC_FEATURE_FLAGS_FIRST             2516
+#define IDC_FEATURE_INCR_HIERARCHY          2520
+#define IDC_FEATURE_INCR_PARTBLANKLINK      2521
+#define IDC_FEATURE_SUBTRACT_VOLUME         2649
+#define IDC_FEATURE_MAP_QDSXML              2687
+
+// ---- Operation page ----
+#define IDD_OPERATION_PAGE                  2212
+#define IDS_OPER_BLANK_SOLUTIONS_REFUSED    2239
+#define IDS_OPER_NODES_REFUSED              2240
+#define IDS_OPER_RULE_REUSE_REFUSED         2241
+#define IDS_OPER_TOOL_FACTOR_REFUSED        2242
+#define IDC_OPER_TOOL_FACTOR                2403
+#define IDC_OPER_M                          2441
+#define IDC_OPER_BLANK_SOLUTIONS            2475
+#define IDC_OPER_NODES                      2476
+#define IDC_OPER_RULE_REUSE                 2477
+#define IDC_OPER_FEATURE_VOLUMES            2491
+#define IDC_OPER_METHODS_LOG                2581
+#define IDC_OPER_DEFAULT                    2593
+#define IDC_OPER_CAL_TOOLPATH               2636
+#define IDC_OPER_CAL_AUXILIARIES            2637
+#define IDC_OPER_CAL_TIME                   2638
+#define IDC_OPER_DEBUG_LEVEL                2662
+
+// ---- Optimisation limits page ----
+#define IDD_HONDA_PAGE                      2270
+#define IDC_HONDA_MIN_DIAMETER              2495
+#define IDC_HONDA_BALANCE_HEAD              2579
+#define IDC_HONDA_MAX_MINUTES               2601
+#define IDC_HONDA_MAX_IMPROVEMENTS          2602
+#define IDC_HONDA_MAX_DEALLOC               2603
+#define IDC_HONDA_LOGGING                   2604
+#define IDC_HONDA_MIN_STRATEGY              2606
+#define IDC_HONDA_MIN_HEAD                  2611
+#define IDC_HONDA_MIN_COST                  2612
+
+// ---- Sequencing page ----
+#define IDD_SEQUENCE_PAGE                   2214
+#define IDC_SEQ_PREF_DIR                    2490
+#define IDC_SEQ_NO_DOUBLE_PAIRS             2504
+#define IDC_SEQ_PREF_SIM                    2509
+#define IDC_SEQ_ONLY_DISTANCE               2512
+#define IDC_SEQ_ALL_CRITERIA                2519
+#define IDC_SEQ_TSP_FAST                    2525
+#define IDC_SEQ_PREF_LAST                   2594
+#define IDC_SEQ_PREFER_GROUPS               2609
+#define IDC_SEQ_FILTER_ACCURACY             2730
+#define IDC_SEQ_FILTER_SPEED                2731
+#define IDC_SEQ_STEP_SIZE                   2788
+#define IDC_SEQ_SAFETY_DISTANCE             2790
+#define IDC_SEQ_MAX_STEPS                   2792
+
+// ---- Exchange-adapter pages ----
+#define IDD_EXCHANGE_PAGE                   2324
+#define IDC_ZRV_UPDATE_CUST                 2757
+#define IDC_ZRV_MAX_CONDITION_PROPS         2804
+#define IDC_ZRV_SETUP_TEMPLATE              2805
+#define IDD_EXCHANGE_JQIN_PAGE              2803
+#define IDC_JQ_ROOT                         2760
+#define IDC_JQ_DATA                         2761
+#define IDC_JQ_BROWSE_ROOT                  2762
+#define IDC_JQ_BROWSE_DATA                  2763
+#define IDC_JQ_USE                          2764
+#define IDC_JQ_URL                          2765
+#define IDC_JQ_PASSWORD                     2766
+#define IDC_JQ_USER                         2767
+#define IDC_JQ_TWO_TIER                     2768
+#define IDC_JQ_URL_MODE                     2769
+#define IDC_JQ_TEMPLATE_METRIC              2807
+#define IDC_JQ_TEMPLATE_INCH                2808
+
+// ---- Settings sheets ----
+#define IDS_SETTINGS_CAPTION                2236
+#define IDC_SETTINGS_DEFAULT                2406
+
+// ---- Output page ----
+#define IDD_OUTPUT_PAGE                     2213
+#define IDS_OPT_APT_SCOPE_MODAL_OPNAME      2219
+#define IDS_OPT_APT_SCOPE_MODAL_ORIGIN      2220
+#define IDS_OPT_APT_SCOPE_MODAL_TOOLNO      2221
+#define IDS_OPT_PP_MERGE_CYCLE              2225
+#define IDS_OPT_CHECK_CUTCOM_LENGTH_NOT     2226
+#define IDS_OPT_CHECK_CYCLE_PAR_NOT         2227
+#define IDS_OPT_CHECK_MATRIX_NOT            2228
+#define IDS_OPT_CHECK_PAR25D_NOT            2229
+#define IDS_OPT_CHECK_SELCTL_NOT            2230
+#define IDS_OPT_CHECK_TRANS_NOT             2231
+#define IDS_OPT_IF_RTRCT2_EQ_RTRCT1         2232
+#define IDS_OPT_IF_RTRCT1_EQ_CLRNCE         2233
+#define IDS_OPT_IF_CLRNCE_EQ_RTRCT2         2234
+#define IDC_OUT_ALL_SETUPGROUP              2402
+#define IDC_OUT_APT                         2423
+#define IDC_OUT_EXPLODE_LOOPS               2432
+#define IDC_OUT_FIXTURELIST                 2435
+#define IDC_OUT_MERGE_ORIGINS               2442
+#define IDC_OUT_OPERATIONLIST               2448
+#define IDC_OUT_TOOLLIST                    2461
+#define IDC_OUT_TRANSFORM                   2464
+#define IDC_OUT_TRANSLATE                   2465
+#define IDC_OUT_TRANSLATE_STRING            2489
+#define IDC_OUT_OPTIONS                     2496

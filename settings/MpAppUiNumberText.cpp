@@ -130,3 +130,10 @@ bool MpAppUiTextToInt(const std::string& text, int& value) {
   value = static_cast<int>(negative ? -magnitude : magnitude);
   return true;
 }
+
+bool MpAppUiHasNumber(const std::string& text) {
+  size_t pos = skipBlanks(text);
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
+  if (pos < text.size() && text[pos] == '.') ++pos;
+  return pos < text.size() && isDigit(text[pos]);
+}

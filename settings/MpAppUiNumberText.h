@@ -15,3 +15,7 @@ bool MpAppUiTextToDouble(const std::string& text, double& value);
 
 // The value of the integer prefix of text; false when it lies outside int (value then 0).
 bool MpAppUiTextToInt(const std::string& text, int& value);
+
+// Whether text starts, after white space and a sign, with a decimal number ("5", ".5"); the
+// pages that accept zero refuse a text that holds no number at all.
+bool MpAppUiHasNumber(const std::string& text);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include "MpAppUiNumberText.h"
 #include "MpLogging.h"
+#include "MpUiResourceString.h"
 #include "resource.h"
 
 // ---------------------------------------------------------------------------------------
@@ -36,14 +37,18 @@ BOOL MpAppUiPropertyPage::OnToolTipNotify(UINT id, NMHDR* pNMHDR, LRESULT* pResu
   (void)pResult;
   TOOLTIPTEXTA* pTTT = reinterpret_cast<TOOLTIPTEXTA*>(pNMHDR);
   if (!(pTTT->uFlags & TTF_IDISHWND)) return FALSE;
-  const UINT nID = static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(pNMHDR->idFrom)));
+  return answerToolTip(pNMHDR, static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(pNMHDR->idFrom))));
+}
+
+BOOL MpAppUiPropertyPage::answerToolTip(NMHDR* pNMHDR, UINT nIDText) {
+  TOOLTIPTEXTA* pTTT = reinterpret_cast<TOOLTIPTEXTA*>(pNMHDR);
   // Long texts wrap, and a tip stays up while the mouse rests on the control: as long as the
   // tooltip control allows (its times are 16-bit; a larger value would be cut to its low word).
   ::SendMessageA(pNMHDR->hwndFrom, TTM_SETMAXTIPWIDTH, 0, 300);
   ::SendMessageA(pNMHDR->hwndFrom, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(32767, 0));
   // A control without a string gets an empty text, which the tooltip control does not show.
   CString text;
-  text.LoadString(nID);
+  text.LoadString(nIDText);
   m_strToolTipText = static_cast<LPCSTR>(text);
   // Given by pointer: with an instance the tooltip control would take the pointer for a string id.
   pTTT->lpszText = const_cast<LPSTR>(m_strToolTipText.c_str());
@@ -139,8 +144,12 @@ BOOL MpAppUiSettingsPage::OnInitDialog() {
   {
     IMpPmUtSettingsBasePtr spService(CLSID_MpPmUtSettings, nullptr);
     // The getter hands out the group without a reference of ours: the member takes one.
-    if (!spService.isNull()) m_spSettings = (spService.get()->*m_getter)();
+    if (!spService.isNull()) {
+      prepareService(spService.get());
+      m_spSettings = (spService.get()->*m_getter)();
+    }
   }
+  prepareControls();
   fillControls();
   if (m_bRulesAtFirstShow) applyEnableRules();
   return TRUE;
@@ -175,6 +184,22 @@ void MpAppUiSettingsPage::fillControls() {
 
 void MpAppUiSettingsPage::applyEnableRules() {}
 
+void MpAppUiSettingsPage::logRefusal(UINT nIDMessage) {
+  g_spLogger->log(200, 0, getResourceString(nIDMessage, "", "", "", ""), GetRuntimeClass()->m_lpszClassName,
+                  __LINE__);
+}
+
+void MpAppUiSettingsPage::prepareService(IMpPmUtSettingsBase* pService) { (void)pService; }
+
+void MpAppUiSettingsPage::prepareControls() {}
+
+void MpAppUiSettingsPage::onRefusal() {}
+
+void MpAppUiSettingsPage::refill() {
+  fillControls();
+  applyEnableRules();
+}
+
 void MpAppUiSettingsPage::enableControl(int id, bool bEnable) {
   if (CWnd* pWnd = GetDlgItem(id)) pWnd->EnableWindow(bEnable ? TRUE : FALSE);
 }
@@ -206,6 +231,14 @@ bool MpAppUiSettingsPage::passesTest(MpAppUiNumberTest test, const std::string& 
     case MpAppUiNumberTest::PositiveCount: {
       int value = 0;
       return MpAppUiTextToInt(text, value) && value >= 1;
+    }
+    case MpAppUiNumberTest::NonNegative: {
+      double value = 0.0;
+      return MpAppUiHasNumber(text) && MpAppUiTextToDouble(text, value) && value >= 0.0;
+    }
+    case MpAppUiNumberTest::Fraction: {
+      double value = 0.0;
+      return MpAppUiTextToDouble(text, value) && value > 0.0 && value <= 1.0;
     }
     case MpAppUiNumberTest::None:
       break;
@@ -284,7 +317,8 @@ bool MpAppUiSettingsPage::leaveField(const MpAppUiPageKey& key, bool bMayRefuse)
 }
 
 void MpAppUiSettingsPage::refuse(const MpAppUiPageKey& key, bool bLog) {
-  if (bLog && g_spLogger.get()) logRefusal(m_nIDRefused);
+  if (bLog) onRefusal();
+  if (bLog && g_spLogger.get()) logRefusal(key.message ? key.message : m_nIDRefused);
   CEdit* pEdit = static_cast<CEdit*>(m_controls[&key - m_keys].get());
   if (!pEdit->m_hWnd) return;
   const bool bWasRefusing = m_bRefusing;
@@ -298,8 +332,9 @@ bool MpAppUiSettingsPage::failsPageCheck(const MpAppUiPageKey& key) const {
   if (!(key.flags & MpAppUiPageKey::TestedOnLeave)) return false;
   CWnd* pField = GetDlgItem(key.id);
   if (!pField) return false;
-  // An empty or disabled field lets the user go.
+  // An empty or disabled field lets the user go, unless the field says otherwise.
   const std::string text = controlText(key.id);
+  if (key.flags & MpAppUiPageKey::StrictOnLeave) return !passesTest(key.test, text);
   return !text.empty() && pField->IsWindowEnabled() && !passesTest(key.test, text);
 }
 
@@ -329,11 +364,13 @@ BOOL MpAppUiSettingsPage::OnKillActive() {
 void MpAppUiSettingsPage::restoreDefaults() {
   {
     IMpPmUtSettingsBasePtr spService(CLSID_MpPmUtSettings, nullptr);
+    if (!spService.isNull()) prepareService(spService.get());
     // The group object is reset in place: the page keeps its reference to it.
     if (!spService.isNull() && !m_spSettings.isNull()) (spService.get()->*m_reset)(m_spSettings.get());
   }
   fillControls();
   applyEnableRules();
+  if (m_pGroupPartner && m_pGroupPartner->m_hWnd) m_pGroupPartner->refill();
 }
 
 void MpAppUiSettingsPage::save() {

@@ -39,6 +39,9 @@ class MpAppUiPropertyPage : public CPropertyPage {
 
  protected:
   afx_msg BOOL OnToolTipNotify(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
+  // Answers a tooltip's request for text with the string nIDText (long texts wrap, the tip stays
+  // up while the mouse rests); TRUE.
+  BOOL answerToolTip(NMHDR* pNMHDR, UINT nIDText);
 
   // The text of the last tooltip asked for: the tooltip control reads it after the handler.
   std::string m_strToolTipText;
@@ -59,6 +62,8 @@ enum class MpAppUiNumberTest {
   None,
   Positive,       // a decimal number greater than zero (tolerances, factors)
   PositiveCount,  // an int of at least 1
+  NonNegative,    // a decimal number of at least zero; a text without a number is refused
+  Fraction,       // a decimal number greater than zero and at most one
 };
 
 // One row of a page's key table.
@@ -67,6 +72,7 @@ struct MpAppUiPageKey {
     DrivesRules = 1u << 0,        // a click applies the page's enable rules
     EmptyTested = 1u << 1,        // an empty text is tested on focus loss instead of skipped
     TestedOnLeave = 1u << 2,      // the page check tests the field when the page is left
+    StrictOnLeave = 1u << 3,      // the page check tests the field also when empty or disabled
   };
   const char* key;
   int id;
@@ -74,19 +80,24 @@ struct MpAppUiPageKey {
   int radioGroup;              // radio buttons with the same group are one choice
   MpAppUiNumberTest test;
   unsigned flags;
+  unsigned message;            // the message logged when the field refuses; 0: the page's
 
   static constexpr MpAppUiPageKey checkBox(const char* key, int id, unsigned flags = 0) {
-    return MpAppUiPageKey{key, id, MpAppUiKeyKind::CheckBox, 0, MpAppUiNumberTest::None, flags};
+    return MpAppUiPageKey{key, id, MpAppUiKeyKind::CheckBox, 0, MpAppUiNumberTest::None, flags, 0};
   }
   static constexpr MpAppUiPageKey radioButton(const char* key, int id, int group) {
-    return MpAppUiPageKey{key, id, MpAppUiKeyKind::RadioButton, group, MpAppUiNumberTest::None, 0};
+    return MpAppUiPageKey{key, id, MpAppUiKeyKind::RadioButton, group, MpAppUiNumberTest::None, 0, 0};
   }
   static constexpr MpAppUiPageKey editField(const char* key, int id, MpAppUiNumberTest test,
-                                            unsigned flags) {
-    return MpAppUiPageKey{key, id, MpAppUiKeyKind::EditField, 0, test, flags};
+                                            unsigned flags, unsigned message = 0) {
+    return MpAppUiPageKey{key, id, MpAppUiKeyKind::EditField, 0, test, flags, message};
+  }
+  // A text field written as typed, an empty text included.
+  static constexpr MpAppUiPageKey textField(const char* key, int id) {
+    return MpAppUiPageKey{key, id, MpAppUiKeyKind::EditField, 0, MpAppUiNumberTest::None, EmptyTested, 0};
   }
   static constexpr MpAppUiPageKey comboBox(const char* key, int id) {
-    return MpAppUiPageKey{key, id, MpAppUiKeyKind::ComboBox, 0, MpAppUiNumberTest::None, 0};
+    return MpAppUiPageKey{key, id, MpAppUiKeyKind::ComboBox, 0, MpAppUiNumberTest::None, 0, 0};
   }
 };
 
@@ -111,6 +122,13 @@ class MpAppUiSettingsPage : public MpAppUiPropertyPage {
   // Whether a typed text passes the test of a field.
   static bool passesTest(MpAppUiNumberTest test, const std::string& text);
 
+  // Fills the controls from the group again and applies the enable rules (the group was reset
+  // by another page of the same group).
+  void refill();
+  // Another page that edits the same group: Default on either page refills the other one when
+  // its window exists.
+  void shareGroupWith(MpAppUiSettingsPage* pOther) { m_pGroupPartner = pOther; }
+
  protected:
   // keys: the page's table, in fill order; it outlives the page. nIDRefused: the message logged
   // when a typed number is refused. bRulesAtFirstShow: whether showing the page applies the
@@ -122,12 +140,20 @@ class MpAppUiSettingsPage : public MpAppUiPropertyPage {
 
   // The page's enable rules; none in the base.
   virtual void applyEnableRules();
+  // Called with the settings service before the group is fetched or reset.
+  virtual void prepareService(IMpPmUtSettingsBase* pService);
+  // Called once the group is fetched, before the controls are first filled.
+  virtual void prepareControls();
+  // Called as a refusal begins, before it is logged (the operation page beeps).
+  virtual void onRefusal();
   // Logs a refused number: severity 200, flag 0, the text of nIDMessage, the page's source file
-  // and line. Called only while g_spLogger is present.
-  virtual void logRefusal(UINT nIDMessage) = 0;
+  // and line. Called only while g_spLogger is present. A page whose fields refuse overrides it
+  // so that the line is its own; the base names the page's class as the source file.
+  virtual void logRefusal(UINT nIDMessage);
 
-  // Fills the controls from the group (nothing without a group).
-  void fillControls();
+  // Fills the controls from the group (nothing without a group); a page with controls outside
+  // its table fills those after calling this.
+  virtual void fillControls();
   // Enables or disables a control; a control the page does not have is skipped.
   void enableControl(int id, bool bEnable);
   bool isChecked(int id) const;
@@ -158,6 +184,7 @@ class MpAppUiSettingsPage : public MpAppUiPropertyPage {
   bool m_bRulesAtFirstShow;
   std::vector<std::unique_ptr<CWnd>> m_controls;  // one per key, bound by DDX_Control
   IMpOptionsPtr m_spSettings;
+  MpAppUiSettingsPage* m_pGroupPartner = nullptr;
   // Set while a refusal moves the focus: the field that loses it then does not refuse in turn.
   bool m_bRefusing = false;
   // The field refused on its way to the sheet's buttons, until a field is left again, so that

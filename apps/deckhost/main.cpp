@@ -88,7 +88,7 @@ bool LoadResources() {
 void Usage(FILE* out) {
   std::fprintf(out,
                "usage: DeckHost [demo | data | task <TaskName> ... | messages [--scripted] |\n"
-               "                 move [--scripted] | sample [--scripted]]\n"
+               "                 move [--scripted] | settings [--scripted] | sample [--scripted]]\n"
                "  demo    prints the sample data set, then runs the \"RuleConstant\" task on it\n"
                "          unattended and prints the bags read back (the default)\n"
                "  data    prints the sample data set: its classes, objects and rule-constant choices\n"
@@ -99,6 +99,9 @@ void Usage(FILE* out) {
                "          (--scripted: unattended, printing the viewer's rows)\n"
                "  move    shows the move/rotate dialog over the sample's part model and prints the\n"
                "          commands the host received (--scripted: unattended)\n"
+               "  settings  opens the settings sheet, then the options sheet, over the host's settings\n"
+               "          (--scripted: unattended, changing a few values, saving both, printing the\n"
+               "          groups committed)\n"
                "  sample  shows the class-library sample dialog (--scripted: unattended)\n"
                "What waits for a person does not start under the null display driver. Exit code 2\n"
                "for a usage error or a command that cannot start.\n");
@@ -135,6 +138,20 @@ int RunScriptableCommand(const char* name, bool scripted) {
   return fn ? fn(scripted) : 2;
 }
 
+// The commands that take only "--scripted": the word, the function of DeckHostCommands.dll that
+// runs it (none: the sample dialog, run here), and what it shows to a person.
+struct ScriptableCommand {
+  const char* word;
+  const char* function;
+  const char* shows;
+};
+const ScriptableCommand kScriptable[] = {
+    {"messages", "RunMessagesCommand", "the result viewer"},
+    {"move", "RunMoveCommand", "the move/rotate dialog"},
+    {"settings", "RunSettingsCommand", "the settings sheet"},
+    {"sample", nullptr, "the sample dialog"},
+};
+
 // The demo's task: a new rule constant named on the sample data, typed and confirmed.
 int RunDemoTask() {
   const char* args[] = {"task", "RuleConstant", "--sample", "--preset", "Name=Depth",
@@ -148,12 +165,12 @@ int Run(int argc, char** argv) {
   const bool help = !std::strcmp(cmd, "--help");
   const bool demo = !std::strcmp(cmd, "demo");
   const bool data = !std::strcmp(cmd, "data");
-  const bool sample = !std::strcmp(cmd, "sample");
-  const bool messages = !std::strcmp(cmd, "messages");
-  const bool move = !std::strcmp(cmd, "move");
-  if (!help && !demo && !data && !sample && !messages && !move) return UsageError(std::string("unknown command \"") + cmd + "\"");
-  // Only "sample", "messages" and "move" take a word, and only "--scripted".
-  const int words = argc > 2 && (sample || messages || move) && !std::strcmp(argv[2], "--scripted") ? 3 : 2;
+  const ScriptableCommand* scriptable = nullptr;
+  for (const ScriptableCommand& c : kScriptable)
+    if (!std::strcmp(cmd, c.word)) scriptable = &c;
+  if (!help && !demo && !data && !scriptable) return UsageError(std::string("unknown command \"") + cmd + "\"");
+  // Only the scriptable commands take a word, and only "--scripted".
+  const int words = argc > 2 && scriptable && !std::strcmp(argv[2], "--scripted") ? 3 : 2;
   if (argc > words) return UsageError(std::string("unexpected \"") + argv[words] + "\" after \"" + cmd + "\"");
   const bool scripted = words == 3;
   if (help) {
@@ -169,12 +186,8 @@ int Run(int argc, char** argv) {
     std::printf("\n");
     return RunDemoTask();
   }
-  if (!scripted && !deckhost::WaitForPerson(messages ? "the result viewer"
-                                            : move   ? "the move/rotate dialog"
-                                                     : "the sample dialog"))
-    return 2;
-  if (messages) return RunScriptableCommand("RunMessagesCommand", scripted);
-  if (move) return RunScriptableCommand("RunMoveCommand", scripted);
+  if (!scripted && !deckhost::WaitForPerson(scriptable->shows)) return 2;
+  if (scriptable->function) return RunScriptableCommand(scriptable->function, scripted);
   if (!LoadResources()) return 2;
   return RunSample(scripted);
 }

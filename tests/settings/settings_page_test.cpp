@@ -2,6 +2,10 @@
 // particular to a page (its enable rules, its fields that refuse).
 #include <functional>
 #include <memory>
+#include "MpAppUiExchangeAdpaterPage.h"
+#include "MpAppUiExportGraphicalObjectPage.h"
+#include "MpAppUiHondaPage.h"
+#include "MpAppUiOperationPage.h"
 #include "settings_sheet.h"
 
 using namespace AfxScript;
@@ -14,13 +18,14 @@ std::string Value(G group, const char* key) { return MpHostSettings(group)->getS
 std::string Default(G group, const char* key) { return MpHostSettingsDefaults(group).at(key); }
 
 // Expects exactly `count` log lines since the last clear, each a refused number logged by the page.
-void ExpectRefusals(const char* page, size_t count, const std::string& what) {
+void ExpectRefusals(const char* page, size_t count, const std::string& what,
+                    UINT message = IDS_SETTINGS_NOT_POSITIVE) {
   const std::vector<MpLogRecord> logs = MpDefaultLogger()->records();
   ASSERT_EQ(count, logs.size()) << what;
   for (const MpLogRecord& log : logs) {
     EXPECT_EQ(200, log.severity) << what;
     EXPECT_EQ(0, log.flag) << what;
-    EXPECT_EQ(MpGetResourceString(IDS_SETTINGS_NOT_POSITIVE), log.message) << what;
+    EXPECT_EQ(MpGetResourceString(message), log.message) << what;
     EXPECT_FALSE(log.message.empty());
     EXPECT_EQ(page, log.sourceFile) << what;
     EXPECT_GT(log.line, 0) << what;
@@ -30,7 +35,8 @@ void ExpectRefusals(const char* page, size_t count, const std::string& what) {
 // ---------------------------------------------------------------------------------------
 // The pattern, page by page
 // ---------------------------------------------------------------------------------------
-enum Kind { Box, Radio1, Radio2, Edit, Combo };  // a radio button of choice 1 or 2 of its page
+// A radio button of choice 1 or 2 of its page; Typed: an edit written as typed, empty included.
+enum Kind { Box, Radio1, Radio2, Edit, Combo, Typed };
 struct Key {
   const char* key;
   int id;
@@ -38,6 +44,7 @@ struct Key {
   const char* shown;  // the group's value when the page opens
   const char* good = nullptr;  // an edit's accepted text (written as typed), a combo's entry to choose
   const char* bad = nullptr;   // an edit's refused text
+  UINT message = IDS_SETTINGS_NOT_POSITIVE;  // logged when bad is refused
 };
 struct Page {
   const char* name;  // the class name, also the source file its log lines name
@@ -120,15 +127,62 @@ const Page kPages[] = {
       {"corvane_healing", IDC_CORVANE_HEALING, Box, "off"},
       {"corvane_simpli_tol", IDC_CORVANE_TOLERANCE, Edit, "0.2", "2.5mm", "1e999"},
       {"acis_version_corvane", IDC_CORVANE_ACIS_VERSION, Combo, "6.0", "R10"}}},
+    {"MpAppUiHondaPage", RUNTIME_CLASS(MpAppUiHondaPage), IDD_HONDA_PAGE, G::Honda, false,
+     {{"honda_max_minutes", IDC_HONDA_MAX_MINUTES, Edit, "30", "2.5", "0"},
+      {"honda_max_number_improvements", IDC_HONDA_MAX_IMPROVEMENTS, Edit, "10", "7 times", "none"},
+      {"honda_max_number_dealoc", IDC_HONDA_MAX_DEALLOC, Edit, "4", "0.5", "-3"},
+      {"honda_logging", IDC_HONDA_LOGGING, Box, "on"},
+      {"ms_minimize_diameter", IDC_HONDA_MIN_DIAMETER, Box, "off"},
+      {"ms_minimize_head", IDC_HONDA_MIN_HEAD, Box, "on"},
+      {"ms_minimize_strategy", IDC_HONDA_MIN_STRATEGY, Box, "off"},
+      {"ms_minimize_cost", IDC_HONDA_MIN_COST, Box, "on"},
+      {"ms_balance_head", IDC_HONDA_BALANCE_HEAD, Box, "off"}}},
+    {"MpAppUiExportGraphicalObjectPage", RUNTIME_CLASS(MpAppUiExportGraphicalObjectPage), IDD_EXPORT_PAGE,
+     G::Export, false,
+     {{"spline_surfaces", IDC_EXPORT_SPLINE_SURFACES, Box, "off"},
+      {"stl_normal_deviation", IDC_EXPORT_STL_NORMAL, Edit, "0.1", "0", "-0.5"},
+      {"geo_normal_deviation", IDC_EXPORT_GEO_NORMAL, Edit, "0.2", "-0", "abc"},
+      {"xgl_normal_deviation", IDC_EXPORT_XGL_NORMAL, Edit, "0.3", "1mm", "-1e-9"},
+      {"stl_surface_deviation", IDC_EXPORT_STL_SURFACE, Edit, "0.4", " .5", "inf"},
+      {"geo_surface_deviation", IDC_EXPORT_GEO_SURFACE, Edit, "0.5", "2", "-"},
+      {"xgl_surface_deviation", IDC_EXPORT_XGL_SURFACE, Edit, "0.6", "3", "nan"},
+      {"acis_version", IDC_ACIS_VERSION, Combo, "6.0", "R10"},
+      {"radio_text", IDC_EXPORT_RADIO_TEXT, Radio1, "off"},
+      {"radio_dependent", IDC_EXPORT_RADIO_DEPENDENT, Radio1, "on"},
+      {"radio_independent", IDC_EXPORT_RADIO_INDEPENDENT, Radio1, "off"},
+      {"check_map_lumps", IDC_EXPORT_CHECK_MAP_LUMPS, Box, "on"},
+      {"acis_version_corvane", IDC_CORVANE_ACIS_VERSION, Combo, "R10", "6.0"},
+      {"corvane_unit_scale_factor", IDC_EXPORT_CORVANE_SCALE, Edit, "25.4", "0.0", "-2"}}},
+    {"MpAppUiOperationPage", RUNTIME_CLASS(MpAppUiOperationPage), IDD_OPERATION_PAGE, G::Operation, false,
+     {{"-m", IDC_OPER_M, Box, "on"},
+      {"feature_volumes", IDC_OPER_FEATURE_VOLUMES, Box, "off"},
+      {"methods_log", IDC_OPER_METHODS_LOG, Box, "on"},
+      {"-default", IDC_OPER_DEFAULT, Box, "off"},
+      {"number_blank_solutions_int", IDC_OPER_BLANK_SOLUTIONS, Edit, "2", "3.7", "", IDS_OPER_BLANK_SOLUTIONS_REFUSED},
+      {"number_nodes_int", IDC_OPER_NODES, Edit, "500", "12 nodes", "0", IDS_OPER_NODES_REFUSED},
+      {"number_rule_reuse_int", IDC_OPER_RULE_REUSE, Edit, "4", "1", "-1", IDS_OPER_RULE_REUSE_REFUSED},
+      {"number_tool_factor_int", IDC_OPER_TOOL_FACTOR, Edit, "0.5", "1", "1.0001", IDS_OPER_TOOL_FACTOR_REFUSED},
+      {"cal_toolpath_toolassembly", IDC_OPER_CAL_TOOLPATH, Box, "off"},
+      {"cal_auxiliraries_machinecenterunit", IDC_OPER_CAL_AUXILIARIES, Box, "on"},
+      {"cal_time_cuttinginstance", IDC_OPER_CAL_TIME, Box, "off"},
+      {"methods_debug_level", IDC_OPER_DEBUG_LEVEL, Combo, "2", "3"}}},
+    {"MpAppUiExchangeAdpaterPage", RUNTIME_CLASS(MpAppUiExchangeAdpaterPage), IDD_EXCHANGE_PAGE,
+     G::ExchangeAdapter, false,
+     {{"ZRV_UPDATE_CUST", IDC_ZRV_UPDATE_CUST, Box, "on"},
+      {"ZRV_MAX_CONDITION_PROPS", IDC_ZRV_MAX_CONDITION_PROPS, Typed, "12", "any text"},
+      {"ZRV_SETUP_TEMPLATE", IDC_ZRV_SETUP_TEMPLATE, Typed, "metric.tpl", "-5"}}},
 };
 
-// Each control of the page shows its key's value: a box checked for exactly "on".
+// Each control of the page shows its key's value: a box checked for exactly "on"; an empty
+// value leaves the control as it was.
 void ExpectShows(HWND p, const Page& page, const std::function<std::string(const Key&)>& value) {
   for (const Key& k : page.keys) {
     ASSERT_NE(nullptr, ::GetDlgItem(p, k.id)) << k.key;
     const std::string v = value(k);
+    if (v.empty()) continue;
     switch (k.kind) {
-      case Edit: EXPECT_EQ(v, Text(p, k.id)) << k.key; break;
+      case Edit:
+      case Typed: EXPECT_EQ(v, Text(p, k.id)) << k.key; break;
       case Combo: EXPECT_EQ(v, Chosen(p, k.id)) << k.key; break;
       default: EXPECT_EQ(v == "on", Checked(p, k.id)) << k.key;
     }
@@ -179,9 +233,15 @@ TEST_F(SettingsPatternTest, EveryKeyOfEverySettingsPageFollowsThePattern) {
         } else if (k.kind == Combo) {
           ASSERT_TRUE(ChooseComboText(p, k.id, k.good));
           EXPECT_EQ(k.good, Value(page.group, k.key));
+        } else if (k.kind == Typed) {
+          for (const char* typed : {k.good, ""}) {
+            TypeAndLeave(p, k.id, typed);
+            EXPECT_EQ(typed, Value(page.group, k.key)) << "written as typed, unchecked";
+          }
+          TypeAndLeave(p, k.id, k.shown);
         } else {
           TypeAndLeave(p, k.id, k.bad);
-          ExpectRefusals(page.name, 1, std::string("left with ") + k.bad);
+          ExpectRefusals(page.name, 1, std::string("left with ") + k.bad, k.message);
           EXPECT_TRUE(FocusedAndSelected(p, k.id));
           EXPECT_EQ(k.bad, Text(p, k.id)) << "the refused text stays";
           EXPECT_EQ(k.shown, Value(page.group, k.key)) << "nothing written";
@@ -202,7 +262,7 @@ TEST_F(SettingsPatternTest, EveryKeyOfEverySettingsPageFollowsThePattern) {
       });
       script.Sheet(kCaption, [&page, key](HWND h) {
         HWND p = SheetPage(h);
-        ExpectRefusals(page.name, 1, std::string("OK over ") + key->key);
+        ExpectRefusals(page.name, 1, std::string("OK over ") + key->key, key->message);
         EXPECT_TRUE(FocusedAndSelected(p, key->id)) << key->key;
         ClearLogs();
         Type(p, key->id, key->good);

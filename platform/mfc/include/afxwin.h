@@ -324,6 +324,7 @@ public:
 };
 
 #include "afxwin_ctrl.h"   // CButton, CEdit, CStatic, CComboBox, CListBox, CScrollBar
+#include "afxwin_checklist.h"  // CCheckListBox
 #include "afxwin_gdi.h"    // CGdiObject, CPen, CBrush, CFont, CBitmap, CRgn, CDC and friends, CMenu
 #include "afxwin_app.h"    // CWinThread, CWinApp, profile, AfxGetApp
 #include "afxdd_.h"        // DDX_ and DDV_ functions
