@@ -110,3 +110,7 @@ protected:
   int WrapToolBar(TBBUTTON* pData, int nCount, int nWidth);
   HBITMAP m_hbmImageWell = nullptr;
 };
+
+// A 16-colour bitmap resource with its black, dark grey, light grey and white entries replaced
+// by the system's button text, shadow, face and highlight colours.
+AFX_API HBITMAP AFXAPI AfxLoadSysColorBitmap(HINSTANCE hInst, HRSRC hRsrc, BOOL bMono = FALSE);

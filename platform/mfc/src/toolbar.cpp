@@ -266,3 +266,44 @@ void CToolBar::OnUpdateCmdUI(CCmdTarget* pTarget, BOOL bDisableIfNoHndler) {
     if (state.m_nID != 0) state.DoUpdate(pTarget, bDisableIfNoHndler);
   }
 }
+
+HBITMAP AFXAPI AfxLoadSysColorBitmap(HINSTANCE hInst, HRSRC hRsrc, BOOL bMono) {
+  HGLOBAL hGlobal = hRsrc ? ::LoadResource(hInst, hRsrc) : nullptr;
+  const auto* header = hGlobal ? static_cast<const BITMAPINFOHEADER*>(::LockResource(hGlobal)) : nullptr;
+  const DWORD size = hRsrc ? ::SizeofResource(hInst, hRsrc) : 0;
+  if (!header || size < sizeof(BITMAPINFOHEADER) || header->biBitCount > 8) return nullptr;
+  const DWORD colours = header->biClrUsed ? header->biClrUsed : (1u << header->biBitCount);
+  const DWORD headerBytes = header->biSize + colours * sizeof(RGBQUAD);
+  if (header->biSize < sizeof(BITMAPINFOHEADER) || headerBytes > size) return nullptr;
+  std::vector<BYTE> info(reinterpret_cast<const BYTE*>(header),
+                         reinterpret_cast<const BYTE*>(header) + headerBytes);
+  auto* table = reinterpret_cast<RGBQUAD*>(info.data() + header->biSize);
+  static const struct { COLORREF from; int to; } map[] = {
+      {RGB(0, 0, 0), COLOR_BTNTEXT}, {RGB(128, 128, 128), COLOR_BTNSHADOW},
+      {RGB(192, 192, 192), COLOR_BTNFACE}, {RGB(255, 255, 255), COLOR_BTNHIGHLIGHT}};
+  for (DWORD i = 0; i < colours; ++i) {
+    const COLORREF c = RGB(table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue);
+    for (const auto& m : map) {
+      if (c != m.from || (bMono && m.to != COLOR_BTNFACE)) continue;
+      const COLORREF s = ::GetSysColor(m.to);
+      table[i] = RGBQUAD{GetBValue(s), GetGValue(s), GetRValue(s), 0};
+      break;
+    }
+  }
+  const int width = header->biWidth, height = header->biHeight < 0 ? -header->biHeight : header->biHeight;
+  const DWORD stride = ((width * header->biBitCount + 31) / 32) * 4;
+  if (width <= 0 || height <= 0 || headerBytes + (DWORD64)stride * height > size) return nullptr;
+  HDC screen = ::GetDC(nullptr);
+  HBITMAP bmp = ::CreateCompatibleBitmap(screen, width, height);
+  if (bmp) {
+    HDC mem = ::CreateCompatibleDC(screen);
+    HGDIOBJ old = ::SelectObject(mem, bmp);
+    ::StretchDIBits(mem, 0, 0, width, height, 0, 0, width, height,
+                    reinterpret_cast<const BYTE*>(header) + headerBytes,
+                    reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS, SRCCOPY);
+    ::SelectObject(mem, old);
+    ::DeleteDC(mem);
+  }
+  ::ReleaseDC(nullptr, screen);
+  return bmp;
+}
