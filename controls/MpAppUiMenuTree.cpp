@@ -202,7 +202,7 @@ MpAppUiMenuData* MpAppUiMenu::FindMenuItem(UINT id) {
   return owner && owner != this ? owner->FindMenuItem(id) : nullptr;
 }
 
-CMenu* MpAppUiMenu::GetSubMenu(const char* name) {
+CMenu* MpAppUiMenu::GetSubMenu(const char* name) const {
   if (!name) return nullptr;
   const int count = GetMenuItemCount();
   for (int i = 0; i < count; ++i)

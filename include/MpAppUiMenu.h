@@ -104,7 +104,7 @@ class WIDGETDECK_API MpAppUiMenu : public CMenu {
   MpAppUiMenuData* FindMenuOption(const wchar_t* text);
   MpAppUiMenuData* FindMenuItem(UINT id);
   CMenu* GetSubMenu(int position) const { return CMenu::GetSubMenu(position); }
-  CMenu* GetSubMenu(const char* name);
+  CMenu* GetSubMenu(const char* name) const;
   MpAppUiMenu* GetSubMpAppUiMenu(const char* text);
   MpAppUiMenu* GetSubMpAppUiMenu(const wchar_t* text);
   int GetMenuPosition(const char* text);
