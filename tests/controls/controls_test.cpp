@@ -1,5 +1,6 @@
 #include "controls_test.h"
 #include <cstdio>
+#include <intrin.h>
 
 namespace ctltest {
 namespace {
@@ -77,6 +78,30 @@ void Canvas::savePng() const {
     std::fwrite(out.data(), 1, out.size(), f);
     std::fclose(f);
   }
+}
+
+DWORD GdiCount() {
+  if (DWORD n = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS)) return n;
+  struct Entry {
+    UINT64 object;
+    ULONG owner;  // process id in the low 24 bits
+    USHORT unique;
+    UCHAR type;
+    UCHAR flags;
+    UINT64 user;
+  };
+  // PEB (x64): the GDI shared handle table pointer stands at offset 0xF8.
+  auto* peb = reinterpret_cast<BYTE*>(__readgsqword(0x60));
+  auto* table = *reinterpret_cast<const Entry**>(peb + 0xF8);
+  if (!table) return 0;
+  // Wine's table is the process's own and leaves the owner 0.
+  const DWORD pid = ::GetCurrentProcessId() & 0xFFFFFF;
+  DWORD n = 0;
+  for (int i = 0; i < 0x10000; ++i) {
+    const DWORD owner = table[i].owner & 0xFFFFFF;
+    if (table[i].type != 0 && (owner == pid || owner == 0)) ++n;
+  }
+  return n;
 }
 
 COLORREF Stored(COLORREF c) {

@@ -32,8 +32,9 @@ class Canvas {
 // The colour a colour becomes in a 32-bit canvas.
 COLORREF Stored(COLORREF c);
 
-// GDI objects of the process.
-inline DWORD GdiCount() { return ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS); }
+// GDI objects of the process (Wine's GetGuiResources answers 0: then its shared handle table
+// is counted).
+DWORD GdiCount();
 
 // A visible owner window: when a pop-up menu runs out of messages it posts the queued keys to
 // the menu and records the commands and owner-draw traffic that reach it.

@@ -37,6 +37,7 @@ class MenuTest : public ::testing::Test {
     // The shared list lives for the whole process: create it before counting GDI objects.
     if (!MpAppUiMenu::m_AllImages.GetSafeHandle())
       MpAppUiMenu::m_AllImages.Create(16, 16, ILC_COLORDDB | ILC_MASK, 1, 1);
+    WarmUp();
     gdiBefore = ctltest::GdiCount();
     ASSERT_GT(gdiBefore, 0u) << "GDI objects are not counted";
   }
@@ -46,6 +47,9 @@ class MenuTest : public ::testing::Test {
     EXPECT_EQ(gdiBefore, ctltest::GdiCount()) << "GDI objects leaked";
   }
   DWORD gdiBefore = 0;
+  // The system keeps what it makes on first use (desktop DC, fonts, the menu window's bitmaps):
+  // make that once before anything is counted.
+  static void WarmUp();
 };
 
 // Draws one item of the menu (by record) into the canvas at (0, 0, 160, 24).
@@ -61,6 +65,23 @@ void Draw(MpAppUiMenu& menu, Canvas& c, MpAppUiMenuData* rec, UINT state, UINT i
   menu.DrawItem(&dis);
 }
 }  // namespace
+
+void MenuTest::WarmUp() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  ctltest::MenuOwner owner;
+  MpAppUiMenu menu;
+  menu.LoadMenuA(IDR_WD_TEST_MENU);
+  auto* file = static_cast<MpAppUiMenu*>(menu.GetSubMenu(0));
+  Canvas c(160, 24);
+  Draw(*file, c, file->m_itemRecords[0], ODS_GRAYED);
+  Draw(*file, c, file->m_itemRecords[1], 0);
+  owner.keys = {VK_ESCAPE};
+  file->TrackPopupMenu(TPM_LEFTALIGN, 20, 20, &owner);
+  owner.Pump();
+  AfxDeleteTempMap();
+}
 
 TEST(MenuTemplateReader, ReadsNestedItemsAndRefusesMalformedTemplates) {
   // "&A" pop-up { "x" 7, "" pop-up (last) { "y" 8 (last) } } (last)
