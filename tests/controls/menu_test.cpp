@@ -149,6 +149,12 @@ TEST_F(MenuTest, LoadsABarOfPlainItemsWithOwnerDrawnPopupsAndFindsItems) {
   EXPECT_EQ(nullptr, menu.FindMenuOption((int)(UINT_PTR)recent->m_hMenu, loc));
   EXPECT_EQ(-1, loc);
 
+  // Icons from a toolbar: every button whose command the menu knows gets a shared image.
+  EXPECT_TRUE(menu.LoadToolbar(IDR_WD_TEST_TOOLBAR));
+  EXPECT_GE(file->m_itemRecords[0]->m_sharedImageIndex, 0);
+  EXPECT_EQ(-1, file->m_itemRecords[2]->m_sharedImageIndex);  // Exit has no button
+  EXPECT_FALSE(menu.LoadToolbar(4711));
+
   // Menu-character search: '&x' in "E&xit" at position 2.
   EXPECT_EQ(MAKELRESULT(2, MNC_EXECUTE), MpAppUiMenu::FindKeyboardShortcut('X', MF_POPUP, file));
   EXPECT_EQ(0, MpAppUiMenu::FindKeyboardShortcut('q', MF_POPUP, file));
