@@ -1,6 +1,7 @@
 // Owner-drawn menu: the objects all menus share, built when the library is loaded.
 #include "MpAppUiMenu.h"
 #include <new>
+#include "MpAppUiMenuSupport.h"
 
 int windowsVersionCodeFor(DWORD version, const OSVERSIONINFOA* info) {
   const DWORD majorVersion = version & 0xFF;
@@ -48,5 +49,16 @@ CImageList MpAppUiMenu::m_AllImages;
 CArray<int, int&> MpAppUiMenu::m_AllImagesID;
 int windowsVersionCode = getWindowsVersionCode();
 CTypedPtrArray<CPtrArray, HMENU> MpAppUiMenu::m_AllSubMenus;
+
+unsigned int MpAppUiMenu::original_drawmode = 0;
+unsigned int MpAppUiMenu::xp_drawmode = 1;
+int MpAppUiMenu::original_select_disabled = 1;
+int MpAppUiMenu::xp_select_disabled = 0;
+int MpAppUiMenu::xp_draw_3D_bitmaps = 1;
+int MpAppUiMenu::original_space_accelerators = 1;
+int MpAppUiMenu::xp_space_accelerators = 1;
+int MpAppUiMenu::m_iconX = 16;
+int MpAppUiMenu::m_iconY = 16;
+int MpAppUiMenu::hicolor_bitmaps = 0;
 
 UINT SIMULATION_GOTO = ::RegisterWindowMessageA("SIMULATION_GOTO");

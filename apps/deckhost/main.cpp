@@ -88,7 +88,8 @@ bool LoadResources() {
 void Usage(FILE* out) {
   std::fprintf(out,
                "usage: DeckHost [demo | data | task <TaskName> ... | messages [--scripted] |\n"
-               "                 move [--scripted] | settings [--scripted] | sample [--scripted]]\n"
+               "                 move [--scripted] | settings [--scripted] | controls [--scripted] |\n"
+               "                 sample [--scripted]]\n"
                "  demo    prints the sample data set, then runs the \"RuleConstant\" task on it\n"
                "          unattended and prints the bags read back (the default)\n"
                "  data    prints the sample data set: its classes, objects and rule-constant choices\n"
@@ -102,6 +103,8 @@ void Usage(FILE* out) {
                "  settings  opens the settings sheet, then the options sheet, over the host's settings\n"
                "          (--scripted: unattended, changing a few values, saving both, printing the\n"
                "          groups committed)\n"
+               "  controls  shows a window with an owner-drawn menu and a toolbar with a drop-down\n"
+               "          button and prints the commands chosen (--scripted: unattended)\n"
                "  sample  shows the class-library sample dialog (--scripted: unattended)\n"
                "What waits for a person does not start under the null display driver. Exit code 2\n"
                "for a usage error or a command that cannot start.\n");
@@ -149,6 +152,7 @@ const ScriptableCommand kScriptable[] = {
     {"messages", "RunMessagesCommand", "the result viewer"},
     {"move", "RunMoveCommand", "the move/rotate dialog"},
     {"settings", "RunSettingsCommand", "the settings sheet"},
+    {"controls", "RunControlsCommand", "the controls window"},
     {"sample", nullptr, "the sample dialog"},
 };
 

@@ -32,3 +32,13 @@
 #define IDC_WD_RSZ_EDIT             9169   // edit
 #define IDC_WD_RSZ_BUTTON           9170   // push button at the bottom centre
 #define IDC_WD_RSZ_MISSING          9179   // no control has this identifier
+
+// ---- Owner-drawn menu and toolbar (9300-9339) ----
+#define IDR_WD_TEST_MENU        9300   // bar: "&File" (Open, separator, Exit, "&Recent" pop-up), "&Edit"
+#define ID_WD_OPEN              9301
+#define ID_WD_EXIT              9302
+#define ID_WD_RECENT            9303
+#define ID_WD_COPY              9304
+#define ID_WD_PASTE             9305
+#define IDR_WD_TEST_TOOLBAR     9310   // 16 x 16: Open, separator, Copy, Paste; 16-colour bitmap
+#define IDB_WD_TEST_TRUECOLOR   9311   // 24-bit strip of ten 16 x 16 images, magenta mask

@@ -222,6 +222,7 @@ public:
   afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
   afx_msg UINT OnGetDlgCode();
   afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
+  afx_msg LRESULT OnMenuChar(UINT nChar, UINT nFlags, CMenu* pMenu);
 
 protected:
   WNDPROC m_pfnSuper = nullptr;   // the procedure the window had before we attached
@@ -326,6 +327,7 @@ public:
 #include "afxwin_ctrl.h"   // CButton, CEdit, CStatic, CComboBox, CListBox, CScrollBar
 #include "afxwin_checklist.h"  // CCheckListBox
 #include "afxwin_gdi.h"    // CGdiObject, CPen, CBrush, CFont, CBitmap, CRgn, CDC and friends, CMenu
+#include "afxwin_menu.h"   // owner-draw routing to menus, ON_WM_MENUCHAR
 #include "afxwin_app.h"    // CWinThread, CWinApp, profile, AfxGetApp
 #include "afxdd_.h"        // DDX_ and DDV_ functions
 

@@ -490,7 +490,10 @@ BOOL CMenu::GetMenuItemInfo(UINT uItem, LPMENUITEMINFOA lpMenuItemInfo, BOOL fBy
   return ::GetMenuItemInfoA(m_hMenu, uItem, fByPos, lpMenuItemInfo);
 }
 BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect) {
-  return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
+  HMENU outer = AfxSetTrackingMenu(m_hMenu);
+  BOOL result = ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
+  AfxSetTrackingMenu(outer);
+  return result;
 }
 void CMenu::DrawItem(LPDRAWITEMSTRUCT) {}
 void CMenu::MeasureItem(LPMEASUREITEMSTRUCT) {}

@@ -37,6 +37,9 @@ HINSTANCE AFXAPI AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType) {
   for (CDynLinkLibrary* p = g_pFirstDLL; p; p = p->m_pNextDLL) {
     if (p->m_hResource && ::FindResourceA(p->m_hResource, lpszName, lpszType)) return p->m_hResource;
   }
+  // Last, the process's own module, as the application's resources come after the libraries'.
+  HINSTANCE exe = ::GetModuleHandleA(nullptr);
+  if (exe != h && ::FindResourceA(exe, lpszName, lpszType)) return exe;
   return nullptr;
 }
 

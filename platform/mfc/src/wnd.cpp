@@ -467,7 +467,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     }
   }
   const AFX_MSGMAP_ENTRY* e = FindMessageEntry(message, 0, 0);
-  if (!e) return FALSE;
+  if (!e) return AfxRouteMenuMessage(this, message, wParam, lParam, pResult);
   e->pfn(this, 0, wParam, lParam, &lResult);
   if (pResult) *pResult = lResult;
   return TRUE;
@@ -555,8 +555,13 @@ void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
 void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
 void CWnd::OnHScroll(UINT, UINT, CScrollBar*) { Default(); }
 void CWnd::OnVScroll(UINT, UINT, CScrollBar*) { Default(); }
-void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT) { Default(); }
-void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT) { Default(); }
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT p) {
+  if (!AfxRouteMenuMessage(this, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(p), nullptr)) Default();
+}
+void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT p) {
+  if (!AfxRouteMenuMessage(this, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(p), nullptr)) Default();
+}
+LRESULT CWnd::OnMenuChar(UINT, UINT, CMenu*) { return Default(); }
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
 void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
 void CWnd::OnWindowPosChanged(WINDOWPOS*) { Default(); }

@@ -1,0 +1,552 @@
+// Owner-drawn menu: items, loading, searching, removing and the keyboard search.
+#include <algorithm>
+#include <vector>
+#include "MenuTemplateReader.h"
+#include "MpAppUiMenu.h"
+#include "MpAppUiMenuSupport.h"
+
+IMPLEMENT_DYNAMIC(MpAppUiMenu, CMenu)
+
+namespace {
+// The temporary toolbar that icons are read from stays hidden and takes an id no host bar uses.
+const UINT kTemporaryToolBarId = 0xE8FE;
+
+void removeHandle(CTypedPtrArray<CPtrArray, HMENU>& list, HMENU h) {
+  for (INT_PTR i = list.GetSize() - 1; i >= 0; --i)
+    if (list[i] == h) list.RemoveAt(i);
+}
+
+UINT ownerDrawFlags(UINT flags, UINT_PTR id) {
+  if (id == 0) return (flags & MF_BYPOSITION) | MF_SEPARATOR | MF_OWNERDRAW;
+  return flags | MF_OWNERDRAW;
+}
+
+
+bool loadTemporaryToolBar(CToolBar& bar, UINT toolbarId) {
+  CWnd* main = AfxGetMainWnd();
+  CWnd* parent = main && main->GetSafeHwnd() ? main : CWnd::FromHandle(::GetDesktopWindow());
+  return bar.Create(parent, WS_CHILD | CBRS_TOP, kTemporaryToolBarId) && bar.LoadToolBar(toolbarId);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+// Records
+// ---------------------------------------------------------------------------------------
+MpAppUiMenuData::~MpAppUiMenuData() {
+  delete m_imageList;
+  delete[] m_text;
+}
+void MpAppUiMenuData::SetText(const wchar_t* text) {
+  delete[] m_text;
+  m_text = nullptr;
+  if (!text) return;
+  const size_t n = wcslen(text) + 1;
+  m_text = new wchar_t[n];
+  std::copy(text, text + n, m_text);
+}
+void MpAppUiMenuData::SetTextA(const char* text) {
+  if (!text) {
+    SetText(nullptr);
+    return;
+  }
+  SetText(menuWide(text).c_str());
+}
+CString MpAppUiMenuData::GetTextA() const { return menuNarrow(m_text); }
+
+// ---------------------------------------------------------------------------------------
+// Lifetime and switches
+// ---------------------------------------------------------------------------------------
+MpAppUiMenu::MpAppUiMenu()
+    : m_maskColour(RGB(192, 192, 192)), m_maskColourSet(FALSE), m_disableOldStyle(FALSE),
+      m_checkImages(nullptr), m_checkImagesShared(FALSE), m_checkedBitmapId(-1),
+      m_uncheckedBitmapId(-1), m_fromMenuResource(FALSE), m_indeterminateCheck(0) {}
+
+MpAppUiMenu::~MpAppUiMenu() { DestroyMenu(); }
+
+BOOL MpAppUiMenu::DestroyMenu() {
+  removeHandle(m_AllSubMenus, m_hMenu);
+  for (INT_PTR i = m_ownSubMenus.GetSize() - 1; i >= 0; --i) {
+    HMENU h = m_ownSubMenus[i];
+    removeHandle(m_AllSubMenus, h);
+    // Only sub-menu objects made here are ours to delete; the host's stay with the host.
+    for (INT_PTR k = 0; k < m_createdSubMenus.GetSize(); ++k) {
+      if (m_createdSubMenus[k]->m_hMenu == h) {
+        MpAppUiMenu* sub = m_createdSubMenus[k];
+        m_createdSubMenus.RemoveAt(k);
+        delete sub;
+        break;
+      }
+    }
+  }
+  m_ownSubMenus.RemoveAll();
+  for (INT_PTR k = 0; k < m_createdSubMenus.GetSize(); ++k) delete m_createdSubMenus[k];
+  m_createdSubMenus.RemoveAll();
+  for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i) delete m_itemRecords[i];
+  m_itemRecords.RemoveAll();
+  if (!m_checkImagesShared) delete m_checkImages;
+  m_checkImages = nullptr;
+  return CMenu::DestroyMenu();
+}
+
+void MpAppUiMenu::SetMenuDrawMode(UINT mode) { original_drawmode = xp_drawmode = mode; }
+UINT MpAppUiMenu::GetMenuDrawMode() { return IsWinXPLuna() ? xp_drawmode : original_drawmode; }
+void MpAppUiMenu::SetSelectDisableMode(BOOL mode) { original_select_disabled = xp_select_disabled = mode; }
+BOOL MpAppUiMenu::GetSelectDisableMode() {
+  return IsLunaMenuStyle() ? xp_select_disabled : original_select_disabled;
+}
+void MpAppUiMenu::SetXPBitmap3D(BOOL on) { xp_draw_3D_bitmaps = on; }
+BOOL MpAppUiMenu::GetXPBitmap3D() { return xp_draw_3D_bitmaps; }
+void MpAppUiMenu::SetIconSize(int width, int height) {
+  m_iconX = width;
+  m_iconY = height;
+}
+void MpAppUiMenu::SetBitmapBackground(COLORREF colour) {
+  m_maskColour = colour;
+  m_maskColourSet = TRUE;
+}
+void MpAppUiMenu::UnSetBitmapBackground() { m_maskColourSet = FALSE; }
+COLORREF MpAppUiMenu::MaskColour() const {
+  return m_maskColourSet ? m_maskColour : ::GetSysColor(COLOR_3DFACE);
+}
+
+BOOL MpAppUiMenu::IsNewShell() { return windowsVersionCode >= 2; }
+BOOL MpAppUiMenu::IsWinXPLuna() { return windowsVersionCode == 7 && !IsWindowsClassicTheme(); }
+BOOL MpAppUiMenu::IsLunaMenuStyle() {
+  return IsWinXPLuna() ? xp_drawmode == 1 : original_drawmode == 1;
+}
+BOOL MpAppUiMenu::IsWindowsClassicTheme() {
+  static bool tested = false, classic = false;
+  if (tested) return classic;
+  tested = true;
+  HKEY key = nullptr;
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Plus!\\Themes\\Current", 0,
+                      KEY_READ, &key) != ERROR_SUCCESS)
+    return classic;
+  char value[261] = {};  // one more than read, so that the text always ends
+  DWORD size = 260, type = 0;
+  if (::RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) ==
+          ERROR_SUCCESS &&
+      (type == REG_SZ || type == REG_EXPAND_SZ)) {
+    value[std::min<DWORD>(size, 260)] = '\0';
+    const char* suffix = "Windows Classic.theme";
+    const size_t n = strlen(value), m = strlen(suffix);
+    classic = n >= m && _stricmp(value + n - m, suffix) == 0;
+  }
+  ::RegCloseKey(key);
+  return classic;
+}
+
+// ---------------------------------------------------------------------------------------
+// Adding items
+// ---------------------------------------------------------------------------------------
+namespace {
+MpAppUiMenuData* newRecord(const wchar_t* text, UINT flags, UINT_PTR id) {
+  auto* rec = new MpAppUiMenuData;
+  rec->SetText(text);
+  rec->m_flags = flags;
+  rec->m_commandId = id;
+  return rec;
+}
+}  // namespace
+
+// The shared-list image of a command: by id when iconId is negative, else from toolbar iconId.
+static int sharedIconFor(MpAppUiMenu* menu, UINT_PTR id, int iconId) {
+  if (iconId < 0) return MpAppUiMenu::GlobalImageListOffset((int)id);
+  int offset = 0;
+  if (!menu->LoadFromToolBar((UINT)id, (UINT)iconId, offset)) return -1;
+  CImageList list;
+  list.Create(MpAppUiMenu::m_iconX, MpAppUiMenu::m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
+  if (!menu->AddBitmapToImageList(&list, (UINT)iconId)) return -1;
+  return menu->AddToGlobalImageList(&list, offset, (int)id);
+}
+
+BOOL MpAppUiMenu::AppendODMenuA(const char* text, UINT flags, UINT_PTR id, int iconId) {
+  return AppendODMenuW(menuWide(text).c_str(), flags, id, iconId);
+}
+BOOL MpAppUiMenu::AppendODMenuW(const wchar_t* text, UINT flags, UINT_PTR id, int iconId) {
+  flags = ownerDrawFlags(flags, id);
+  if (flags & MF_POPUP) {
+    m_AllSubMenus.Add(reinterpret_cast<HMENU>(id));
+    m_ownSubMenus.Add(reinterpret_cast<HMENU>(id));
+  }
+  MpAppUiMenuData* rec = newRecord(text, flags, id);
+  m_itemRecords.Add(rec);
+  if (!(flags & (MF_POPUP | MF_SEPARATOR))) rec->m_sharedImageIndex = sharedIconFor(this, id, iconId);
+  const BOOL ok = ::AppendMenuW(m_hMenu, flags, id, reinterpret_cast<LPCWSTR>(rec));
+  if (m_fromMenuResource) RemoveTopLevelOwnerDraw();
+  return ok;
+}
+BOOL MpAppUiMenu::AppendODMenuA(const char* text, UINT flags, UINT_PTR id, CImageList* il,
+                                int xoffset) {
+  return AppendODMenuW(menuWide(text).c_str(), flags, id, il, xoffset);
+}
+BOOL MpAppUiMenu::AppendODMenuW(const wchar_t* text, UINT flags, UINT_PTR id, CImageList* il,
+                                int xoffset) {
+  flags = ownerDrawFlags(flags, id);
+  if (flags & MF_POPUP) {
+    m_AllSubMenus.Add(reinterpret_cast<HMENU>(id));
+    m_ownSubMenus.Add(reinterpret_cast<HMENU>(id));
+  }
+  MpAppUiMenuData* rec = newRecord(text, flags, id);
+  m_itemRecords.Add(rec);
+  if (il) {
+    rec->m_imageList = new CImageList;
+    if (ImageListDuplicate(il, xoffset, rec->m_imageList)) {
+      rec->m_imageIndex = rec->m_imageSource = 0;
+    } else {
+      delete rec->m_imageList;
+      rec->m_imageList = nullptr;
+    }
+  }
+  return ::AppendMenuW(m_hMenu, flags, id, reinterpret_cast<LPCWSTR>(rec));
+}
+
+BOOL MpAppUiMenu::InsertODMenuA(UINT position, const char* text, UINT flags, UINT_PTR id,
+                                int iconId) {
+  return InsertODMenuW(position, menuWide(text).c_str(), flags, id, iconId);
+}
+BOOL MpAppUiMenu::InsertODMenuW(UINT position, const wchar_t* text, UINT flags, UINT_PTR id,
+                                int iconId) {
+  if (!(flags & MF_BYPOSITION)) {
+    int loc = -1;
+    MpAppUiMenu* owner = FindMenuOption((int)position, loc);
+    return owner ? owner->InsertODMenuW((UINT)loc, text, flags | MF_BYPOSITION, id, iconId) : FALSE;
+  }
+  const int count = GetMenuItemCount();
+  if (position == (UINT)-1 || position > (UINT)count) position = (UINT)count;
+  flags = ownerDrawFlags(flags, id);
+  if (flags & MF_POPUP) {
+    m_AllSubMenus.Add(reinterpret_cast<HMENU>(id));
+    m_ownSubMenus.InsertAt(std::min<INT_PTR>(position, m_ownSubMenus.GetSize()),
+                           reinterpret_cast<HMENU>(id));
+  }
+  int start = 0;
+  if (m_fromMenuResource && (flags & MF_POPUP)) {
+    const int menuStart = GetMenuStart();
+    if ((int)position >= menuStart) start = menuStart;
+  }
+  const INT_PTR at = std::clamp<INT_PTR>((INT_PTR)position - start, 0, m_itemRecords.GetSize());
+  MpAppUiMenuData* rec = newRecord(text, flags, id);
+  m_itemRecords.InsertAt(at, rec);
+  if (!(flags & (MF_POPUP | MF_SEPARATOR))) rec->m_sharedImageIndex = sharedIconFor(this, id, iconId);
+  const BOOL ok = ::InsertMenuW(m_hMenu, position, flags, id, reinterpret_cast<LPCWSTR>(rec));
+  if (m_fromMenuResource) RemoveTopLevelOwnerDraw();
+  return ok;
+}
+BOOL MpAppUiMenu::InsertODMenuA(UINT position, const char* text, UINT flags, UINT_PTR id,
+                                CImageList* il, int xoffset) {
+  return InsertODMenuW(position, menuWide(text).c_str(), flags, id, il, xoffset);
+}
+BOOL MpAppUiMenu::InsertODMenuW(UINT position, const wchar_t* text, UINT flags, UINT_PTR id,
+                                CImageList* il, int xoffset) {
+  if (!(flags & MF_BYPOSITION)) {
+    int loc = -1;
+    MpAppUiMenu* owner = FindMenuOption((int)position, loc);
+    return owner ? owner->InsertODMenuW((UINT)loc, text, flags | MF_BYPOSITION, id, il, xoffset)
+                 : FALSE;
+  }
+  const int count = GetMenuItemCount();
+  if (position == (UINT)-1 || position > (UINT)count) position = (UINT)count;
+  flags = ownerDrawFlags(flags, id);
+  if (flags & MF_POPUP) {
+    m_AllSubMenus.Add(reinterpret_cast<HMENU>(id));
+    m_ownSubMenus.InsertAt(std::min<INT_PTR>(position, m_ownSubMenus.GetSize()),
+                           reinterpret_cast<HMENU>(id));
+  }
+  MpAppUiMenuData* rec = newRecord(text, flags, id);
+  m_itemRecords.InsertAt(std::min<INT_PTR>(position, m_itemRecords.GetSize()), rec);
+  if (il) rec->m_sharedImageIndex = AddToGlobalImageList(il, xoffset, (int)id);
+  return ::InsertMenuW(m_hMenu, position, flags, id, reinterpret_cast<LPCWSTR>(rec));
+}
+
+BOOL MpAppUiMenu::AppendMenuA(UINT flags, UINT_PTR id, const char* text, int iconId) {
+  return AppendODMenuA(text, flags, id, iconId);
+}
+BOOL MpAppUiMenu::AppendMenuW(UINT flags, UINT_PTR id, const wchar_t* text, int iconId) {
+  return AppendODMenuW(text, flags, id, iconId);
+}
+BOOL MpAppUiMenu::AppendMenuA(UINT flags, UINT_PTR id, const char* text, CImageList* il, int xoffset) {
+  return AppendODMenuA(text, flags, id, il, xoffset);
+}
+BOOL MpAppUiMenu::AppendMenuW(UINT flags, UINT_PTR id, const wchar_t* text, CImageList* il,
+                              int xoffset) {
+  return AppendODMenuW(text, flags, id, il, xoffset);
+}
+BOOL MpAppUiMenu::AppendMenuA(UINT flags, UINT_PTR id, const char* text, CBitmap* bmp) {
+  return AppendMenuW(flags, id, menuWide(text).c_str(), bmp);
+}
+BOOL MpAppUiMenu::AppendMenuW(UINT flags, UINT_PTR id, const wchar_t* text, CBitmap* bmp) {
+  if (!bmp) return AppendODMenuW(text, flags, id, nullptr, 0);
+  CImageList list;
+  list.Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
+  list.Add(bmp, MaskColour());
+  return AppendODMenuW(text, flags, id, &list, 0);
+}
+BOOL MpAppUiMenu::InsertMenuA(UINT position, UINT flags, UINT_PTR id, const char* text, int iconId) {
+  return InsertODMenuA(position, text, flags, id, iconId);
+}
+BOOL MpAppUiMenu::InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wchar_t* text,
+                              int iconId) {
+  return InsertODMenuW(position, text, flags, id, iconId);
+}
+BOOL MpAppUiMenu::InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wchar_t* text,
+                              CImageList* il, int xoffset) {
+  return InsertODMenuW(position, text, flags, id, il, xoffset);
+}
+BOOL MpAppUiMenu::InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wchar_t* text,
+                              CBitmap* bmp) {
+  if (!bmp) return InsertODMenuW(position, text, flags, id, nullptr, 0);
+  CImageList list;
+  list.Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
+  list.Add(bmp, MaskColour());
+  return InsertODMenuW(position, text, flags, id, &list, 0);
+}
+
+MpAppUiMenu* MpAppUiMenu::NewOwnedPopup() {
+  auto* sub = new MpAppUiMenu;
+  sub->m_uncheckedBitmapId = m_uncheckedBitmapId;
+  sub->m_checkedBitmapId = m_checkedBitmapId;
+  sub->m_checkImages = m_checkImages;
+  sub->m_checkImagesShared = TRUE;
+  sub->CreatePopupMenu();
+  m_createdSubMenus.Add(sub);
+  return sub;
+}
+MpAppUiMenu* MpAppUiMenu::AppendODPopupMenuA(const char* text) {
+  return AppendODPopupMenuW(menuWide(text).c_str());
+}
+MpAppUiMenu* MpAppUiMenu::AppendODPopupMenuW(const wchar_t* text) {
+  MpAppUiMenu* sub = NewOwnedPopup();
+  AppendODMenuW(text, MF_POPUP, reinterpret_cast<UINT_PTR>(sub->m_hMenu), -1);
+  return sub;
+}
+
+MpAppUiMenuData* MpAppUiMenu::NewODMenu(UINT position, UINT flags, UINT_PTR id, CString text) {
+  auto* rec = new MpAppUiMenuData;
+  rec->SetTextA(text);
+  rec->m_flags = flags;
+  rec->m_commandId = id;
+  if (flags & MF_OWNERDRAW)
+    ::ModifyMenuW(m_hMenu, position, flags, id, reinterpret_cast<LPCWSTR>(rec));
+  else
+    ::ModifyMenuW(m_hMenu, position, flags, id, nullptr);
+  return rec;
+}
+
+// ---------------------------------------------------------------------------------------
+// Changing items
+// ---------------------------------------------------------------------------------------
+BOOL MpAppUiMenu::ModifyWalk(const wchar_t* text, UINT id,
+                             CArray<MpAppUiMenuData*, MpAppUiMenuData*>& hits) {
+  CArray<MpAppUiMenu*, MpAppUiMenu*> menus;
+  CArray<int, int&> locs;
+  int loc = -1;
+  for (MpAppUiMenu* m = FindMenuOption((int)id, loc); m;
+       m = FindAnotherMenuOption((int)id, loc, menus, locs)) {
+    menus.Add(m);
+    locs.Add(loc);
+    MpAppUiMenuData* rec = nullptr;
+    if (loc < m->m_itemRecords.GetSize() && m->m_itemRecords[loc]->m_commandId == id)
+      rec = m->m_itemRecords[loc];
+    for (INT_PTR i = 0; !rec && i < m->m_itemRecords.GetSize(); ++i)
+      if (m->m_itemRecords[i]->m_commandId == id) rec = m->m_itemRecords[i];
+    if (!rec) {
+      rec = new MpAppUiMenuData;
+      m->m_itemRecords.Add(rec);
+    }
+    if (text) rec->SetText(text);
+    rec->m_imageSource = rec->m_imageIndex = -1;
+    rec->m_flags = (rec->m_flags & ~MF_BYPOSITION) | MF_OWNERDRAW;
+    rec->m_commandId = id;
+    hits.Add(rec);
+  }
+  return hits.GetSize() > 0;
+}
+
+BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, int iconId) {
+  return ModifyODMenuW(text ? menuWide(text).c_str() : nullptr, id, iconId);
+}
+BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, int iconId) {
+  CArray<MpAppUiMenuData*, MpAppUiMenuData*> hits;
+  if (!ModifyWalk(text, id, hits)) return FALSE;
+  const int shared = sharedIconFor(this, id, iconId);
+  for (INT_PTR i = 0; i < hits.GetSize(); ++i) hits[i]->m_sharedImageIndex = shared;
+  MpAppUiMenuData* last = hits[hits.GetSize() - 1];
+  return ::ModifyMenuW(m_hMenu, id, last->m_flags, id, reinterpret_cast<LPCWSTR>(last));
+}
+BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CImageList* il, int xoffset) {
+  CArray<MpAppUiMenuData*, MpAppUiMenuData*> hits;
+  if (!ModifyWalk(text, id, hits)) return FALSE;
+  if (il) {
+    const int shared = AddToGlobalImageList(il, xoffset, (int)id);
+    for (INT_PTR i = 0; i < hits.GetSize(); ++i) {
+      delete hits[i]->m_imageList;
+      hits[i]->m_imageList = nullptr;
+      hits[i]->m_sharedImageIndex = shared;
+    }
+  }
+  MpAppUiMenuData* last = hits[hits.GetSize() - 1];
+  return ::ModifyMenuW(m_hMenu, id, last->m_flags, id, reinterpret_cast<LPCWSTR>(last));
+}
+BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CBitmap* bmp) {
+  if (!bmp) return ModifyODMenuW(text, id, static_cast<CImageList*>(nullptr), 0);
+  CImageList list;
+  if (!list.Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1) ||
+      list.Add(bmp, MaskColour()) < 0)
+    return FALSE;
+  return ModifyODMenuW(text, id, &list, 0);
+}
+BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, COLORREF fill, COLORREF border,
+                                int hatchStyle, CSize* size) {
+  MainWindowDC dc;
+  CBitmap bmp;
+  ColorBitmap(CDC::FromHandle(dc.hdc()), bmp, size ? *size : CSize(m_iconX, m_iconY),
+              CSize(m_iconX, m_iconY), fill, border, hatchStyle);
+  return ModifyODMenuW(text, id, &bmp);
+}
+BOOL MpAppUiMenu::ModifyODMenuA(const char* text, const char* optionText, int iconId) {
+  return ModifyODMenuW(text ? menuWide(text).c_str() : nullptr, menuWide(optionText).c_str(), iconId);
+}
+BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, const wchar_t* optionText, int iconId) {
+  MpAppUiMenuData* rec = FindMenuOption(optionText);
+  if (!rec) return FALSE;
+  if (text) rec->SetText(text);
+  rec->m_imageSource = iconId;
+  rec->m_imageIndex = -1;
+  if (iconId < 0) return TRUE;
+  rec->m_imageIndex = 0;
+  if (!rec->m_imageList) rec->m_imageList = new CImageList;
+  rec->m_imageList->DeleteImageList();
+  rec->m_imageList->Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
+  if (!AddBitmapToImageList(rec->m_imageList, (UINT)iconId)) {
+    delete rec->m_imageList;
+    rec->m_imageList = nullptr;
+    rec->m_imageIndex = rec->m_imageSource = -1;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL MpAppUiMenu::SetMenuText(UINT id, CString text, UINT flags) {
+  if (flags & MF_BYPOSITION) {
+    if (id >= (UINT)m_itemRecords.GetSize()) return FALSE;
+    m_itemRecords[id]->SetTextA(text);
+    return TRUE;
+  }
+  int loc = -1;
+  MpAppUiMenu* owner = FindMenuOption((int)id, loc);
+  return owner ? owner->SetMenuText((UINT)loc, text, MF_BYPOSITION) : FALSE;
+}
+BOOL MpAppUiMenu::GetMenuText(UINT id, CString& text, UINT flags) {
+  if (flags & MF_BYPOSITION) {
+    if (id >= (UINT)m_itemRecords.GetSize()) return FALSE;
+    text = m_itemRecords[id]->GetTextA();
+    return TRUE;
+  }
+  int loc = -1;
+  MpAppUiMenu* owner = FindMenuOption((int)id, loc);
+  return owner ? owner->GetMenuText((UINT)loc, text, MF_BYPOSITION) : FALSE;
+}
+
+// ---------------------------------------------------------------------------------------
+// Icons from toolbars
+// ---------------------------------------------------------------------------------------
+BOOL MpAppUiMenu::LoadToolbar(UINT toolbarId) {
+  CToolBar bar;
+  if (!loadTemporaryToolBar(bar, toolbarId)) return FALSE;
+  CImageList list;
+  list.Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
+  if (!AddBitmapToImageList(&list, toolbarId)) return FALSE;
+  for (int i = 0; i < bar.GetCount(); ++i) {
+    UINT id = 0, style = 0;
+    int image = 0;
+    bar.GetButtonInfo(i, id, style, image);
+    if (id == 0 || (style & TBSTYLE_SEP) || GetMenuState(id, MF_BYCOMMAND) == (UINT)-1) continue;
+    ModifyODMenuW(nullptr, id, &list, image >= 0 ? image : i);
+  }
+  return TRUE;
+}
+BOOL MpAppUiMenu::LoadToolbar(UINT toolbarId, UINT bitmapId) {
+  HBITMAP hbm = loadDibSection(bitmapId);
+  if (!hbm) return FALSE;
+  CBitmap bmp;
+  bmp.Attach(hbm);
+  BITMAP info{};
+  if (!bmp.GetBitmap(&info) || m_iconX <= 0) return FALSE;
+  CImageList list;
+  if (!list.Create(m_iconX, info.bmHeight, ILC_COLOR24 | ILC_MASK, info.bmWidth / m_iconX, 0) ||
+      list.Add(&bmp, firstMemoryPixel(hbm)) < 0)
+    return FALSE;
+  CToolBar bar;
+  if (!loadTemporaryToolBar(bar, toolbarId)) return FALSE;
+  for (int i = 0; i < bar.GetCount(); ++i) {
+    UINT id = 0, style = 0;
+    int image = 0;
+    bar.GetButtonInfo(i, id, style, image);
+    if (id == 0 || (style & TBSTYLE_SEP) || GetMenuState(id, MF_BYCOMMAND) == (UINT)-1) continue;
+    ModifyODMenuW(nullptr, id, &list, image >= 0 ? image : i);
+  }
+  return TRUE;
+}
+BOOL MpAppUiMenu::LoadToolbars(const UINT* ids, int count) {
+  BOOL all = TRUE;
+  for (int i = 0; ids && i < count; ++i) all = LoadToolbar(ids[i]) && all;
+  return all;
+}
+BOOL MpAppUiMenu::LoadFromToolBar(UINT id, UINT toolbarId, int& offset) {
+  CToolBar bar;
+  if (!loadTemporaryToolBar(bar, toolbarId)) return FALSE;
+  const int index = bar.CommandToIndex(id);
+  if (index < 0) return FALSE;
+  UINT nID = 0, style = 0;
+  int image = 0;
+  bar.GetButtonInfo(index, nID, style, image);
+  if (image >= 0) offset = image;
+  return TRUE;
+}
+BOOL MpAppUiMenu::AddFromToolBar(CToolBar* bar, int bitmapId) {
+  if (!bar) return FALSE;
+  for (int i = 0; i < bar->GetCount(); ++i) {
+    UINT id = 0, style = 0;
+    int image = 0;
+    bar->GetButtonInfo(i, id, style, image);
+    if (id == 0 || (style & TBSTYLE_SEP) || GetMenuState(id, MF_BYCOMMAND) == (UINT)-1) continue;
+    int loc = -1;
+    MpAppUiMenu* owner = FindMenuOption((int)id, loc);
+    MpAppUiMenuData* rec = owner ? owner->FindMenuItem(id) : nullptr;
+    if (!rec) {
+      rec = new MpAppUiMenuData;
+      m_itemRecords.Add(rec);
+    }
+    rec->m_imageSource = bitmapId;
+    rec->m_commandId = id;
+    rec->m_flags = MF_OWNERDRAW;
+    rec->m_imageIndex = image;
+    if (!rec->m_imageList) rec->m_imageList = new CImageList;
+    rec->m_imageList->DeleteImageList();
+    rec->m_imageList->Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
+    if (!AddBitmapToImageList(rec->m_imageList, (UINT)bitmapId)) {
+      delete rec->m_imageList;
+      rec->m_imageList = nullptr;
+      rec->m_imageIndex = rec->m_imageSource = -1;
+    }
+    ::ModifyMenuW(m_hMenu, id, MF_OWNERDRAW, id, reinterpret_cast<LPCWSTR>(rec));
+  }
+  return TRUE;
+}
+void MpAppUiMenu::LoadCheckmarkBitmap(int unselectId, int selectId) {
+  if (unselectId < 1 || selectId < 1) return;
+  m_checkedBitmapId = selectId;
+  m_uncheckedBitmapId = unselectId;
+  if (m_checkImages && m_checkImagesShared) m_checkImages = nullptr;  // never empty a borrowed list
+  m_checkImagesShared = FALSE;
+  if (!m_checkImages) m_checkImages = new CImageList;
+  m_checkImages->DeleteImageList();
+  m_checkImages->Create(m_iconX, m_iconY, ILC_MASK, 2, 1);
+  if (!AddBitmapToImageList(m_checkImages, (UINT)unselectId, FALSE) ||
+      !AddBitmapToImageList(m_checkImages, (UINT)selectId, FALSE)) {
+    delete m_checkImages;
+    m_checkImages = nullptr;
+  }
+}

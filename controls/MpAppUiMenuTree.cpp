@@ -1,0 +1,396 @@
+// Owner-drawn menu: loading from menu resources, searching, removing and synchronising.
+#include <algorithm>
+#include <vector>
+#include "MenuTemplateReader.h"
+#include "MpAppUiMenu.h"
+#include "MpAppUiMenuSupport.h"
+
+namespace {
+MpAppUiMenu* asMenu(HMENU h) {
+  CMenu* m = CMenu::FromHandlePermanent(h);
+  return m && m->IsKindOf(RUNTIME_CLASS(MpAppUiMenu)) ? static_cast<MpAppUiMenu*>(m) : nullptr;
+}
+void removeHandle(CTypedPtrArray<CPtrArray, HMENU>& list, HMENU h) {
+  for (INT_PTR i = list.GetSize() - 1; i >= 0; --i)
+    if (list[i] == h) list.RemoveAt(i);
+}
+CString menuStringByPosition(HMENU h, int pos) {
+  char buf[1025] = {};
+  ::GetMenuStringA(h, pos, buf, 1024, MF_BYPOSITION);
+  return CString(buf);
+}
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+// Loading
+// ---------------------------------------------------------------------------------------
+BOOL MpAppUiMenu::LoadMenuA(int nResource) { return LoadMenuA(MAKEINTRESOURCEA(nResource)); }
+
+BOOL MpAppUiMenu::LoadMenuA(const char* name) {
+  HINSTANCE hInst = AfxFindResourceHandle(name, RT_MENU);
+  HRSRC hRsrc = hInst ? ::FindResourceA(hInst, name, RT_MENU) : nullptr;
+  if (!hRsrc) {
+    hInst = ::GetModuleHandleA(nullptr);
+    hRsrc = ::FindResourceA(hInst, name, RT_MENU);
+  }
+  HGLOBAL hGlobal = hRsrc ? ::LoadResource(hInst, hRsrc) : nullptr;
+  const void* data = hGlobal ? ::LockResource(hGlobal) : nullptr;
+  if (!data) return FALSE;
+  std::vector<MenuTemplateItem> items;
+  if (!readMenuTemplate(static_cast<const uint8_t*>(data), ::SizeofResource(hInst, hRsrc), items))
+    return FALSE;
+  DestroyMenu();
+  if (!CreateMenu()) return FALSE;
+
+  std::vector<MpAppUiMenu*> stack{this};
+  std::vector<bool> lastSeen{false};
+  for (const MenuTemplateItem& item : items) {
+    if (stack.empty()) break;
+    const std::wstring caption(item.caption.begin(), item.caption.end());
+    const UINT flags = item.flags & ~MF_END;
+    if (!item.popup()) {
+      stack.back()->AppendODMenuW(caption.c_str(), flags, item.id, -1);
+      if (item.last()) lastSeen.back() = true;
+      while (!stack.empty() && lastSeen.back()) {
+        stack.back()->InsertSpaces();
+        stack.pop_back();
+        lastSeen.pop_back();
+      }
+    } else {
+      if (item.last()) lastSeen.back() = true;
+      MpAppUiMenu* sub = NewOwnedPopup();
+      // The sub-menu belongs to the menu it stands in, which deletes it.
+      if (stack.back() != this) {
+        m_createdSubMenus.RemoveAt(m_createdSubMenus.GetSize() - 1);
+        stack.back()->m_createdSubMenus.Add(sub);
+      }
+      stack.back()->AppendODMenuW(caption.c_str(), flags, reinterpret_cast<UINT_PTR>(sub->m_hMenu), -1);
+      stack.push_back(sub);
+      lastSeen.push_back(false);
+    }
+  }
+  // A menu bar shows plain text items; their pop-ups stay owner-drawn.
+  for (int i = 0; i < GetMenuItemCount() && i < m_itemRecords.GetSize(); ++i) {
+    MpAppUiMenuData* rec = m_itemRecords[i];
+    const CString text = rec->GetTextA();
+    if (HMENU sub = ::GetSubMenu(m_hMenu, i)) {
+      rec->m_flags = MF_POPUP | MF_BYPOSITION;
+      ::ModifyMenuA(m_hMenu, i, rec->m_flags, reinterpret_cast<UINT_PTR>(sub), text);
+    } else {
+      rec->m_flags = MF_STRING | MF_BYPOSITION;
+      ::ModifyMenuA(m_hMenu, i, rec->m_flags, rec->m_commandId, text);
+    }
+  }
+  m_fromMenuResource = TRUE;
+  return TRUE;
+}
+
+int MpAppUiMenu::GetMenuStart() {
+  if (!m_fromMenuResource) return 0;
+  const int count = GetMenuItemCount();
+  for (int i = 0; i < count; ++i) {
+    const CString text = menuStringByPosition(m_hMenu, i);
+    if (text.IsEmpty()) continue;
+    for (int j = 0; j < m_itemRecords.GetSize(); ++j) {
+      if (m_itemRecords[j]->GetTextA() == text) return i >= j ? i - j : 0;
+    }
+  }
+  return 0;
+}
+
+void MpAppUiMenu::RemoveTopLevelOwnerDraw() {
+  const int count = GetMenuItemCount();
+  int j = 0;
+  for (int i = GetMenuStart(); i < count && j < m_itemRecords.GetSize(); ++i, ++j) {
+    HMENU sub = ::GetSubMenu(m_hMenu, i);
+    if (!sub) continue;
+    MpAppUiMenuData* rec = m_itemRecords[j];
+    rec->m_flags = MF_POPUP | MF_BYPOSITION;
+    ::ModifyMenuA(m_hMenu, i, rec->m_flags, reinterpret_cast<UINT_PTR>(sub), rec->GetTextA());
+  }
+}
+
+void MpAppUiMenu::InsertSpaces() {
+  if (!(IsLunaMenuStyle() ? xp_space_accelerators : original_space_accelerators)) return;
+  MainWindowDC dc;
+  MenuFont font;
+  HGDIOBJ old = ::SelectObject(dc.hdc(), font.handle());
+  auto width = [&](const std::wstring& s) {
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc.hdc(), s.c_str(), (int)s.size(), &size);
+    return size.cx;
+  };
+  LONG widest = 0;
+  for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i) {
+    const wchar_t* t = m_itemRecords[i]->GetText();
+    std::wstring text = t ? t : L"";
+    widest = std::max(widest, width(text.substr(0, text.find(L'\t')) + L" "));
+  }
+  for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i) {
+    const wchar_t* t = m_itemRecords[i]->GetText();
+    if (!t) continue;
+    const std::wstring text = t;
+    const size_t tab = text.find(L'\t');
+    if (tab == std::wstring::npos) continue;
+    std::wstring padded = text.substr(0, tab);
+    for (LONG w = width(padded); w < widest;) {
+      padded += L' ';
+      const LONG next = width(padded);
+      if (next <= w) break;  // a font whose space has no width would never get there
+      w = next;
+    }
+    m_itemRecords[i]->SetText((padded + text.substr(tab)).c_str());
+  }
+  ::SelectObject(dc.hdc(), old);
+}
+
+// ---------------------------------------------------------------------------------------
+// Searching
+// ---------------------------------------------------------------------------------------
+MpAppUiMenu* MpAppUiMenu::FindMenuOption(int id, int& loc) {
+  CArray<MpAppUiMenu*, MpAppUiMenu*> menus;
+  CArray<int, int&> locs;
+  return FindAnotherMenuOption(id, loc, menus, locs);
+}
+
+MpAppUiMenu* MpAppUiMenu::FindAnotherMenuOption(int id, int& loc,
+                                                CArray<MpAppUiMenu*, MpAppUiMenu*>& menus,
+                                                CArray<int, int&>& locs) {
+  const int count = GetMenuItemCount();
+  for (int i = 0; i < count; ++i) {
+    if (HMENU h = ::GetSubMenu(m_hMenu, i)) {
+      // A pop-up item has no command id: only its own items can match.
+      if (MpAppUiMenu* sub = asMenu(h)) {
+        if (MpAppUiMenu* hit = sub->FindAnotherMenuOption(id, loc, menus, locs)) return hit;
+      }
+      continue;
+    }
+    if ((int)::GetMenuItemID(m_hMenu, i) != id) continue;
+    bool seen = false;
+    for (INT_PTR k = 0; k < menus.GetSize() && !seen; ++k) seen = menus[k] == this && locs[k] == i;
+    if (seen) continue;
+    loc = i;
+    return this;
+  }
+  loc = -1;
+  return nullptr;
+}
+
+MpAppUiMenuData* MpAppUiMenu::FindMenuOption(const wchar_t* text) {
+  if (!text) return nullptr;
+  const int count = GetMenuItemCount();
+  for (int i = 0; i < count; ++i) {
+    if (HMENU h = ::GetSubMenu(m_hMenu, i)) {
+      if (MpAppUiMenu* sub = asMenu(h))
+        if (MpAppUiMenuData* rec = sub->FindMenuOption(text)) return rec;
+      continue;
+    }
+    for (INT_PTR j = 0; j < m_itemRecords.GetSize(); ++j) {
+      const wchar_t* t = m_itemRecords[j]->GetText();
+      if (t && wcscmp(t, text) == 0) return m_itemRecords[j];
+    }
+  }
+  return nullptr;
+}
+
+MpAppUiMenuData* MpAppUiMenu::FindMenuItem(UINT id) {
+  for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i)
+    if (!(m_itemRecords[i]->m_flags & MF_POPUP) && m_itemRecords[i]->m_commandId == id)
+      return m_itemRecords[i];
+  int loc = -1;
+  MpAppUiMenu* owner = FindMenuOption((int)id, loc);
+  return owner && owner != this ? owner->FindMenuItem(id) : nullptr;
+}
+
+CMenu* MpAppUiMenu::GetSubMenu(const char* name) const {
+  if (!name) return nullptr;
+  const int count = GetMenuItemCount();
+  for (int i = 0; i < count; ++i)
+    if (menuStringByPosition(m_hMenu, i) == name) return CMenu::GetSubMenu(i);
+  return nullptr;
+}
+MpAppUiMenu* MpAppUiMenu::GetSubMpAppUiMenu(const char* text) {
+  return GetSubMpAppUiMenu(menuWide(text).c_str());
+}
+MpAppUiMenu* MpAppUiMenu::GetSubMpAppUiMenu(const wchar_t* text) {
+  MpAppUiMenuData* rec = FindMenuOption(text);
+  if (!rec || !(rec->m_flags & MF_POPUP)) return nullptr;
+  return asMenu(reinterpret_cast<HMENU>(rec->m_commandId));
+}
+
+int MpAppUiMenu::GetMenuPosition(const char* text) { return GetMenuPosition(menuWide(text).c_str()); }
+int MpAppUiMenu::GetMenuPosition(const wchar_t* text) {
+  if (!text) return -1;
+  const int count = GetMenuItemCount();
+  for (int i = 0; i < count; ++i) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_DATA;
+    if (!::GetMenuItemInfoW(m_hMenu, i, TRUE, &info)) continue;
+    for (INT_PTR j = 0; j < m_itemRecords.GetSize(); ++j) {
+      MpAppUiMenuData* rec = m_itemRecords[j];
+      if (info.dwItemData == reinterpret_cast<ULONG_PTR>(rec) && rec->GetText() &&
+          wcscmp(rec->GetText(), text) == 0)
+        return i;
+    }
+  }
+  return -1;
+}
+
+BOOL MpAppUiMenu::IsMenu(CMenu* menu) { return menu && IsMenu(menu->m_hMenu); }
+BOOL MpAppUiMenu::IsMenu(HMENU menu) {
+  for (INT_PTR i = 0; i < m_AllSubMenus.GetSize(); ++i)
+    if (m_AllSubMenus[i] == menu) return TRUE;
+  return FALSE;
+}
+
+// ---------------------------------------------------------------------------------------
+// Removing
+// ---------------------------------------------------------------------------------------
+BOOL MpAppUiMenu::RemoveMenu(UINT id, UINT flags) { return RemoveOrDelete(id, flags, FALSE); }
+BOOL MpAppUiMenu::DeleteMenu(UINT id, UINT flags) { return RemoveOrDelete(id, flags, TRUE); }
+
+BOOL MpAppUiMenu::RemoveOrDelete(UINT id, UINT flags, BOOL isDelete) {
+  if (!(flags & MF_BYPOSITION)) {
+    int loc = -1;
+    if (MpAppUiMenu* owner = FindMenuOption((int)id, loc))
+      return owner->RemoveOrDelete((UINT)loc, flags | MF_BYPOSITION, isDelete);
+    return isDelete ? CMenu::DeleteMenu(id, flags) : CMenu::RemoveMenu(id, flags);
+  }
+  const int pos = (int)id;
+  const UINT state = GetMenuState(pos, MF_BYPOSITION);
+  auto dropRecord = [&](INT_PTR i) {
+    delete m_itemRecords[i];
+    m_itemRecords.RemoveAt(i);
+  };
+  if (HMENU h = ::GetSubMenu(m_hMenu, pos)) {
+    removeHandle(m_ownSubMenus, h);
+    removeHandle(m_AllSubMenus, h);
+    for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i)
+      if ((m_itemRecords[i]->m_flags & MF_POPUP) && m_itemRecords[i]->m_commandId == (UINT_PTR)h) {
+        dropRecord(i);
+        break;
+      }
+    // Only a sub-menu this menu made is deleted (with its items); another stays its owner's.
+    for (INT_PTR k = 0; k < m_createdSubMenus.GetSize(); ++k) {
+      if (m_createdSubMenus[k]->m_hMenu != h) continue;
+      MpAppUiMenu* sub = m_createdSubMenus[k];
+      m_createdSubMenus.RemoveAt(k);
+      ::RemoveMenu(m_hMenu, pos, MF_BYPOSITION);  // the handle goes with the object
+      delete sub;
+      return TRUE;
+    }
+  } else if (state != (UINT)-1 && (state & MF_SEPARATOR)) {
+    if (pos < m_itemRecords.GetSize()) {
+      const wchar_t* t = m_itemRecords[pos]->GetText();
+      if (!isDelete || !t || !*t) dropRecord(pos);
+    }
+  } else if (state != (UINT)-1) {
+    const UINT cmd = ::GetMenuItemID(m_hMenu, pos);
+    for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i)
+      if (!(m_itemRecords[i]->m_flags & MF_POPUP) && m_itemRecords[i]->m_commandId == cmd) {
+        dropRecord(i);
+        break;
+      }
+  }
+  return isDelete ? CMenu::DeleteMenu(pos, MF_BYPOSITION) : CMenu::RemoveMenu(pos, MF_BYPOSITION);
+}
+
+int MpAppUiMenu::RemoveMenu(const char* text, MPAPPUI_Seperator sep) {
+  return RemoveOrDeleteByText(menuWide(text).c_str(), sep, FALSE);
+}
+int MpAppUiMenu::RemoveMenu(const wchar_t* text, MPAPPUI_Seperator sep) {
+  return RemoveOrDeleteByText(text, sep, FALSE);
+}
+int MpAppUiMenu::DeleteMenu(const char* text, MPAPPUI_Seperator sep) {
+  return RemoveOrDeleteByText(menuWide(text).c_str(), sep, TRUE);
+}
+int MpAppUiMenu::DeleteMenu(const wchar_t* text, MPAPPUI_Seperator sep) {
+  return RemoveOrDeleteByText(text, sep, TRUE);
+}
+int MpAppUiMenu::RemoveOrDeleteByText(const wchar_t* text, MPAPPUI_Seperator sep, BOOL isDelete) {
+  const int pos = GetMenuPosition(text);
+  if (pos < 0) return -1;
+  RemoveOrDelete((UINT)pos, MF_BYPOSITION, isDelete);
+  const int before = pos - 1;
+  if (sep != MPAPPUI_NONE && before >= 0 && before < GetMenuItemCount())
+    RemoveOrDelete((UINT)before, MF_BYPOSITION, isDelete);
+  if (sep == MPAPPUI_BOTH && before - 1 >= 0 && before - 1 < GetMenuItemCount())
+    RemoveOrDelete((UINT)(before - 1), MF_BYPOSITION, isDelete);
+  return pos;
+}
+
+// ---------------------------------------------------------------------------------------
+// Synchronising and the keyboard search
+// ---------------------------------------------------------------------------------------
+void MpAppUiMenu::SynchronizeMenu() {
+  for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i) m_itemRecords[i]->m_syncMark = 0;
+  CTypedPtrArray<CPtrArray, MpAppUiMenuData*> taken;
+  auto take = [&](auto match) -> MpAppUiMenuData* {
+    for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i) {
+      MpAppUiMenuData* rec = m_itemRecords[i];
+      if (!rec->m_syncMark && match(rec)) {
+        rec->m_syncMark = 1;
+        return rec;
+      }
+    }
+    return nullptr;
+  };
+  const int count = GetMenuItemCount();
+  for (int i = 0; i < count; ++i) {
+    const UINT state = GetMenuState(i, MF_BYPOSITION);
+    const CString text = menuStringByPosition(m_hMenu, i);
+    MpAppUiMenuData* rec = nullptr;
+    if (HMENU h = ::GetSubMenu(m_hMenu, i)) {
+      rec = take([&](MpAppUiMenuData* r) { return (r->m_flags & MF_POPUP) && r->m_commandId == (UINT_PTR)h; });
+      if (rec) {
+        if (!text.IsEmpty()) rec->SetTextA(text);
+      } else {
+        rec = NewODMenu(i, (state & 0xFF) | MF_POPUP | MF_BYPOSITION | MF_OWNERDRAW, (UINT_PTR)h, text);
+      }
+    } else if (state & MF_SEPARATOR) {
+      rec = take([](MpAppUiMenuData* r) { return r->m_commandId == 0; });
+      if (rec)
+        ::ModifyMenuW(m_hMenu, i, rec->m_flags | MF_BYPOSITION, 0, reinterpret_cast<LPCWSTR>(rec));
+      else
+        rec = NewODMenu(i, state | 0xD00, 0, CString());
+    } else {
+      const UINT cmd = ::GetMenuItemID(m_hMenu, i);
+      rec = take([&](MpAppUiMenuData* r) { return !(r->m_flags & MF_POPUP) && r->m_commandId == cmd; });
+      if (rec) {
+        rec->m_flags = state | MF_BYPOSITION | MF_OWNERDRAW;
+        if (!text.IsEmpty()) rec->SetTextA(text);
+        ::ModifyMenuW(m_hMenu, i, rec->m_flags, cmd, reinterpret_cast<LPCWSTR>(rec));
+      } else {
+        rec = NewODMenu(i, state | MF_BYPOSITION | MF_OWNERDRAW, cmd, text);
+      }
+    }
+    rec->m_syncMark = 1;
+    taken.Add(rec);
+  }
+  for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i)
+    if (!m_itemRecords[i]->m_syncMark) delete m_itemRecords[i];
+  m_itemRecords.RemoveAll();
+  for (INT_PTR i = 0; i < taken.GetSize(); ++i) m_itemRecords.Add(taken[i]);
+}
+
+void MpAppUiMenu::UpdateMenu(CMenu* menu) {
+  if (menu && menu->IsKindOf(RUNTIME_CLASS(MpAppUiMenu))) static_cast<MpAppUiMenu*>(menu)->SynchronizeMenu();
+}
+
+LRESULT MpAppUiMenu::FindKeyboardShortcut(UINT ch, UINT flags, CMenu* menu) {
+  if (!menu || !menu->IsKindOf(RUNTIME_CLASS(MpAppUiMenu)) || !(flags & MF_POPUP)) return 0;
+  auto* m = static_cast<MpAppUiMenu*>(menu);
+  CString key;
+  key.Format("&%c", (char)ch);
+  key.MakeLower();
+  const int count = m->GetMenuItemCount();
+  if (count != m->m_itemRecords.GetSize()) m->SynchronizeMenu();
+  for (int i = 0; i < count; ++i) {
+    CString text;
+    if (!m->GetMenuText((UINT)i, text, MF_BYPOSITION)) continue;
+    text.MakeLower();
+    if (text.Find(key) >= 0) return MAKELRESULT(i, MNC_EXECUTE);
+  }
+  return 0;
+}

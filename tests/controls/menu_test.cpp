@@ -1,0 +1,316 @@
+// Owner-drawn menu: loading, changing, searching and drawing items, and a real pop-up.
+#include <gtest/gtest.h>
+#include <vector>
+#include "MenuTemplateReader.h"
+#include "MpAppUiMenu.h"
+#include "controls_test.h"
+#include "test_ids.h"
+
+using ctltest::Canvas;
+using ctltest::Pixel;
+
+namespace {
+const COLORREF kRed = RGB(255, 0, 0);
+
+// A 16 x 16 image: a red square (4..11) on a light-grey, masked background.
+void RedSquare(CImageList& list) {
+  list.Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1);
+  Canvas c(16, 16);
+  c.fill(RGB(192, 192, 192));
+  RECT r{4, 4, 12, 12};
+  HBRUSH red = ::CreateSolidBrush(kRed);
+  ::FillRect(c.dc(), &r, red);
+  ::DeleteObject(red);
+  CBitmap bmp;
+  bmp.CreateBitmap(16, 16, 1, 32, nullptr);
+  HDC mem = ::CreateCompatibleDC(nullptr);
+  HGDIOBJ old = ::SelectObject(mem, bmp.m_hObject);
+  ::BitBlt(mem, 0, 0, 16, 16, c.dc(), 0, 0, SRCCOPY);
+  ::SelectObject(mem, old);
+  ::DeleteDC(mem);
+  list.Add(&bmp, RGB(192, 192, 192));
+}
+
+class MenuTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // The shared list lives for the whole process: create it before counting GDI objects.
+    if (!MpAppUiMenu::m_AllImages.GetSafeHandle())
+      MpAppUiMenu::m_AllImages.Create(16, 16, ILC_COLORDDB | ILC_MASK, 1, 1);
+    WarmUp();
+    gdiBefore = ctltest::GdiCount();
+    ASSERT_GT(gdiBefore, 0u) << "GDI objects are not counted";
+  }
+  void TearDown() override {
+    MpAppUiMenu::SetMenuDrawMode(0);
+    AfxDeleteTempMap();
+    EXPECT_EQ(gdiBefore, ctltest::GdiCount()) << "GDI objects leaked";
+  }
+  DWORD gdiBefore = 0;
+  // The system keeps what it makes on first use (desktop DC, fonts, the menu window's bitmaps):
+  // make that once before anything is counted.
+  static void WarmUp();
+};
+
+// Draws one item of the menu (by record) into the canvas at (0, 0, 160, 24).
+void Draw(MpAppUiMenu& menu, Canvas& c, MpAppUiMenuData* rec, UINT state, UINT id = 0) {
+  DRAWITEMSTRUCT dis{};
+  dis.CtlType = ODT_MENU;
+  dis.itemID = id;
+  dis.itemState = state;
+  dis.hDC = c.dc();
+  dis.rcItem = {0, 0, 160, 24};
+  dis.hwndItem = reinterpret_cast<HWND>(menu.m_hMenu);
+  dis.itemData = reinterpret_cast<ULONG_PTR>(rec);
+  menu.DrawItem(&dis);
+}
+}  // namespace
+
+void MenuTest::WarmUp() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  ctltest::MenuOwner owner;
+  MpAppUiMenu menu;
+  menu.LoadMenuA(IDR_WD_TEST_MENU);
+  auto* file = static_cast<MpAppUiMenu*>(menu.GetSubMenu(0));
+  Canvas c(160, 24);
+  Draw(*file, c, file->m_itemRecords[0], ODS_GRAYED);
+  Draw(*file, c, file->m_itemRecords[1], 0);
+  owner.keys = {VK_ESCAPE};
+  file->TrackPopupMenu(TPM_LEFTALIGN, 20, 20, &owner);
+  owner.Pump();
+  AfxDeleteTempMap();
+}
+
+TEST(MenuTemplateReader, ReadsNestedItemsAndRefusesMalformedTemplates) {
+  // "&A" pop-up { "x" 7, "" pop-up (last) { "y" 8 (last) } } (last)
+  const std::vector<uint8_t> good = {0, 0, 0, 0,  0x90, 0, '&', 0, 'A', 0, 0, 0,
+                                     0, 0, 7, 0, 'x', 0, 0, 0,
+                                     0x90, 0, 0, 0,
+                                     0x80, 0, 8, 0, 'y', 0, 0, 0};
+  std::vector<MenuTemplateItem> items;
+  ASSERT_TRUE(readMenuTemplate(good.data(), good.size(), items));
+  ASSERT_EQ(4u, items.size());
+  EXPECT_EQ(u"&A", items[0].caption);
+  EXPECT_EQ(7, items[1].id);
+  EXPECT_TRUE(items[2].popup());
+  EXPECT_EQ(u"y", items[3].caption);
+  // Every cut short of the end, an extended template and an offset beyond the data fail.
+  for (size_t n = 0; n < good.size(); ++n)
+    EXPECT_FALSE(readMenuTemplate(good.data(), n, items)) << n << " bytes";
+  std::vector<uint8_t> extended = good, farOffset = good;
+  extended[0] = 1;
+  farOffset[2] = 0xFF;
+  EXPECT_FALSE(readMenuTemplate(extended.data(), extended.size(), items));
+  EXPECT_FALSE(readMenuTemplate(farOffset.data(), farOffset.size(), items));
+  EXPECT_TRUE(items.empty());
+}
+
+TEST_F(MenuTest, LoadsABarOfPlainItemsWithOwnerDrawnPopupsAndFindsItems) {
+  MpAppUiMenu menu;
+  ASSERT_TRUE(menu.LoadMenuA(IDR_WD_TEST_MENU));
+  EXPECT_TRUE(menu.m_fromMenuResource);
+  ASSERT_EQ(2, menu.GetMenuItemCount());
+  EXPECT_EQ(0u, menu.GetMenuState(0, MF_BYPOSITION) & MF_OWNERDRAW);  // bar: plain text
+  EXPECT_EQ(MF_POPUP | MF_BYPOSITION, menu.m_itemRecords[0]->m_flags);
+  auto* file = static_cast<MpAppUiMenu*>(menu.GetSubMenu(0));
+  ASSERT_TRUE(file && file->IsKindOf(RUNTIME_CLASS(MpAppUiMenu)));
+  EXPECT_TRUE(MpAppUiMenu::IsMenu(file));
+  ASSERT_EQ(4, file->GetMenuItemCount());
+  EXPECT_NE(0u, file->GetMenuState(0, MF_BYPOSITION) & MF_OWNERDRAW);
+  EXPECT_EQ(MF_SEPARATOR | MF_OWNERDRAW, file->m_itemRecords[1]->m_flags);
+
+  // Padded texts: the accelerators of a pop-up start at one pixel column.
+  HDC dc = ::GetDC(nullptr);
+  NONCLIENTMETRICSA m{};
+  m.cbSize = 340;
+  ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, m.cbSize, &m, 0);
+  HFONT font = ::CreateFontIndirectA(&m.lfMenuFont);
+  HGDIOBJ old = ::SelectObject(dc, font);
+  auto lead = [&](const wchar_t* t) {
+    SIZE s{};
+    ::GetTextExtentPoint32W(dc, t, (int)(wcschr(t, L'\t') - t), &s);
+    return s.cx;
+  };
+  const LONG open = lead(file->m_itemRecords[0]->GetText()), exit = lead(file->m_itemRecords[2]->GetText());
+  ::SelectObject(dc, old);
+  ::DeleteObject(font);
+  ::ReleaseDC(nullptr, dc);
+  EXPECT_LE(std::abs(open - exit), 8) << "accelerator columns differ";
+
+  int loc = -1;
+  EXPECT_EQ(file, menu.FindMenuOption(ID_WD_EXIT, loc));
+  EXPECT_EQ(2, loc);
+  auto* recent = menu.GetSubMpAppUiMenu(L"&Recent");
+  ASSERT_NE(nullptr, recent);
+  EXPECT_EQ(recent, menu.FindMenuOption(ID_WD_RECENT, loc));
+  // A pop-up's handle is no command id.
+  EXPECT_EQ(nullptr, menu.FindMenuOption((int)(UINT_PTR)recent->m_hMenu, loc));
+  EXPECT_EQ(-1, loc);
+
+  // Icons from a toolbar: every button whose command the menu knows gets a shared image.
+  EXPECT_TRUE(menu.LoadToolbar(IDR_WD_TEST_TOOLBAR));
+  EXPECT_GE(file->m_itemRecords[0]->m_sharedImageIndex, 0);
+  EXPECT_EQ(-1, file->m_itemRecords[2]->m_sharedImageIndex);  // Exit has no button
+  EXPECT_FALSE(menu.LoadToolbar(4711));
+
+  // Menu-character search: '&x' in "E&xit" at position 2.
+  EXPECT_EQ(MAKELRESULT(2, MNC_EXECUTE), MpAppUiMenu::FindKeyboardShortcut('X', MF_POPUP, file));
+  EXPECT_EQ(0, MpAppUiMenu::FindKeyboardShortcut('q', MF_POPUP, file));
+  EXPECT_EQ(0, MpAppUiMenu::FindKeyboardShortcut('x', 0, file));
+
+  // Changing: an id found nowhere makes no record; a known one changes its record's text.
+  const INT_PTR records = file->m_itemRecords.GetSize();
+  EXPECT_FALSE(menu.ModifyODMenuW(L"Nowhere", 4242, -1));
+  EXPECT_EQ(records, file->m_itemRecords.GetSize());
+  EXPECT_TRUE(menu.ModifyODMenuW(L"Quit", ID_WD_EXIT, -1));
+  EXPECT_STREQ(L"Quit", file->m_itemRecords[2]->GetText());
+
+  // Positions are this menu's own; removing with both neighbours leaves only "&Recent".
+  EXPECT_EQ(-1, menu.GetMenuPosition(L"Quit"));
+  EXPECT_EQ(2, file->GetMenuPosition(L"Quit"));
+  EXPECT_EQ(2, file->RemoveMenu(L"Quit", MPAPPUI_BOTH));
+  ASSERT_EQ(1, file->GetMenuItemCount());
+  EXPECT_EQ(recent->m_hMenu, ::GetSubMenu(file->m_hMenu, 0));
+  EXPECT_EQ(-1, file->DeleteMenu(L"Quit", MPAPPUI_HEAD));
+}
+
+TEST_F(MenuTest, SharedImagesAndBorrowedSubMenusAreNotFreedByTheBorrower) {
+  CImageList icon;
+  RedSquare(icon);
+  CMenu hostMenu;  // a sub-menu the host owns
+  hostMenu.CreatePopupMenu();
+  {
+    MpAppUiMenu menu;
+    menu.CreatePopupMenu();
+    menu.LoadCheckmarkBitmap(IDR_WD_TEST_TOOLBAR, IDR_WD_TEST_TOOLBAR);
+    ASSERT_NE(nullptr, menu.m_checkImages);
+    const int checkImages = menu.m_checkImages->GetImageCount();
+    EXPECT_GE(checkImages, 2);
+    MpAppUiMenu* sub = menu.AppendODPopupMenuW(L"Sub");
+    EXPECT_EQ(menu.m_checkImages, sub->m_checkImages);
+    sub->DestroyMenu();  // the borrower leaves the list alone
+    EXPECT_EQ(checkImages, menu.m_checkImages->GetImageCount());
+    menu.AppendODMenuW(L"Host", MF_POPUP, reinterpret_cast<UINT_PTR>(hostMenu.m_hMenu), -1);
+
+    // The shared list: a second image for a command replaces the first in place.
+    const int first = menu.AddToGlobalImageList(&icon, 0, 777);
+    const INT_PTR ids = MpAppUiMenu::m_AllImagesID.GetSize();
+    EXPECT_EQ(first, menu.AddToGlobalImageList(&icon, 0, 777));
+    EXPECT_EQ(ids, MpAppUiMenu::m_AllImagesID.GetSize());
+    EXPECT_EQ(-1, menu.AddToGlobalImageList(&icon, 5, 778));
+    ::RemoveMenu(menu.m_hMenu, 1, MF_BYPOSITION);  // the host takes its menu back
+  }
+  EXPECT_TRUE(::IsMenu(hostMenu.m_hMenu));
+  EXPECT_FALSE(MpAppUiMenu::IsMenu(hostMenu.m_hMenu));
+}
+
+TEST_F(MenuTest, ClassicLookDrawsIconsSelectionDisabledIconsTicksAndAlignedAccelerators) {
+  CImageList icon;
+  RedSquare(icon);
+  MpAppUiMenu menu;
+  menu.CreatePopupMenu();
+  menu.AppendODMenuW(L"Open\tCtrl+O", 0, 10, &icon, 0);
+  menu.AppendODMenuW(L"Plain", 0, 11, -1);
+  menu.AppendODMenuW(nullptr, 0, 0, -1);
+  MpAppUiMenuData* withIcon = menu.m_itemRecords[0];
+  MpAppUiMenuData* plain = menu.m_itemRecords[1];
+  ASSERT_EQ(1, withIcon->m_imageList->GetImageCount());  // classic look: no effect images
+
+  MEASUREITEMSTRUCT mis{ODT_MENU, 0, 11, 0, 0, reinterpret_cast<ULONG_PTR>(menu.m_itemRecords[2])};
+  menu.MeasureItem(&mis);
+  EXPECT_EQ((UINT)std::max(::GetSystemMetrics(SM_CYMENU) / 2, 10), mis.itemHeight);
+
+  const COLORREF bg = ::GetSysColor(COLOR_MENU), hl = ::GetSysColor(COLOR_HIGHLIGHT);
+  const int dy = (24 - 4 - 16) / 2;
+  Canvas c(160, 24);
+  Draw(menu, c, withIcon, 0);
+  EXPECT_TRUE(Pixel(c, 2 + 8, dy + 2 + 8, kRed));
+  EXPECT_TRUE(Pixel(c, 2, dy + 2, bg));  // the mask stays transparent
+  EXPECT_TRUE(Pixel(c, 150, 1, bg));
+  // Accelerator text ends m_iconX pixels short of the right edge; the item text starts at 25.
+  int rightmost = -1, leftmost = 160;
+  for (int x = 0; x < 160; ++x)
+    for (int y = 0; y < 24; ++y)
+      if (x > 20 && c.at(x, y) != ctltest::Stored(bg)) rightmost = std::max(rightmost, x), leftmost = std::min(leftmost, x);
+  EXPECT_LE(rightmost, 160 - 16 - 1);
+  EXPECT_GE(rightmost, 160 - 16 - 8);
+  EXPECT_GE(leftmost, 16 + 9);
+
+  Draw(menu, c, withIcon, ODS_SELECTED);  // highlight beside the icon column
+  EXPECT_TRUE(Pixel(c, 16 + 6, 1, hl));
+  EXPECT_TRUE(Pixel(c, 1, 1, bg));
+  EXPECT_TRUE(Pixel(c, 2 + 8, dy + 2 + 8, kRed));
+
+  Draw(menu, c, withIcon, ODS_GRAYED);  // embossed: no red left
+  for (int x = 0; x < 24; ++x)
+    for (int y = 0; y < 24; ++y) ASSERT_NE(ctltest::Stored(kRed), c.at(x, y)) << x << "," << y;
+  EXPECT_TRUE(Pixel(c, 2 + 8, dy + 2 + 8, ::GetSysColor(COLOR_3DSHADOW)));
+
+  Draw(menu, c, plain, ODS_CHECKED, 11);  // a Windows tick in the icon column
+  EXPECT_TRUE(Pixel(c, 1 + 4 + 3, dy + 2 + 4 + 3, ::GetSysColor(COLOR_MENUTEXT)));
+  EXPECT_TRUE(Pixel(c, 1 + 4 + 3, dy + 2 + 4 + 6, MpAppUiMenu::LightenColor(bg, 0.6)));
+}
+
+TEST_F(MenuTest, FlatLookDrawsTheColumnRaisedEffectIconsAndGreyTicksPerItem) {
+  MpAppUiMenu::SetMenuDrawMode(1);
+  CImageList icon;
+  RedSquare(icon);
+  MpAppUiMenu menu;
+  menu.CreatePopupMenu();
+  menu.AppendODMenuW(L"Open", 0, 10, &icon, 0);
+  menu.AppendODMenuW(L"Plain", 0, 11, -1);
+  menu.AppendODMenuW(L"Grey", MF_GRAYED, 12, -1);
+  MpAppUiMenuData* withIcon = menu.m_itemRecords[0];
+  ASSERT_EQ(4, withIcon->m_imageList->GetImageCount());  // normal, faded, shadow, disabled
+
+  MEASUREITEMSTRUCT mis{ODT_MENU, 0, 10, 0, 0, reinterpret_cast<ULONG_PTR>(withIcon)};
+  menu.MeasureItem(&mis);
+  EXPECT_EQ((UINT)std::max(::GetSystemMetrics(SM_CYMENU), 16 + 7), mis.itemHeight);
+
+  const COLORREF col = MpAppUiMenu::LightenColor(::GetSysColor(COLOR_3DFACE), 0.25);
+  const COLORREF back = MpAppUiMenu::DarkenColor(::GetSysColor(COLOR_WINDOW), 0.02);
+  const COLORREF sel = ::GetSysColor(COLOR_HIGHLIGHT);
+  const int pt = 4;  // dx = dy = (23 - 16) / 2 rounded, for an item 24 high: (24-16)/2 = 4
+  Canvas c(160, 24);
+  Draw(menu, c, withIcon, 0);  // faded icon in the tinted column
+  EXPECT_TRUE(Pixel(c, 0, 12, col));
+  EXPECT_TRUE(Pixel(c, 150, 12, back));
+  EXPECT_TRUE(Pixel(c, pt + 8, 4 + 8, MpAppUiMenu::LightenColor(kRed, 0.3)));
+
+  Draw(menu, c, withIcon, ODS_SELECTED);  // raised: icon up-left, shadow down-right
+  EXPECT_TRUE(Pixel(c, 0, 0, sel));
+  EXPECT_TRUE(Pixel(c, pt - 1 + 4, 4 - 1 + 4, kRed));
+  EXPECT_TRUE(Pixel(c, pt + 1 + 11, 4 + 1 + 11, MpAppUiMenu::LightenColor(::GetSysColor(COLOR_3DSHADOW), 0.49)));
+
+  Draw(menu, c, withIcon, ODS_CHECKED);  // checked icon: box in the light highlight colour
+  EXPECT_TRUE(Pixel(c, 1, 1, sel));
+  EXPECT_TRUE(Pixel(c, 2, 2, MpAppUiMenu::LightenColor(sel, 0.85)));
+  EXPECT_TRUE(Pixel(c, pt - 1 + 4, 4 - 1 + 4, kRed));
+
+  // A grayed checked item gets a grey tick; the next checked item a black one again.
+  const CRect box(1, 1, 16 + 7 - 2, 23);
+  const int tx = box.left + box.Width() / 2 - 3 + 3, ty = box.top + box.Height() / 2 - 3 + 3;
+  Draw(menu, c, menu.m_itemRecords[2], ODS_CHECKED | ODS_GRAYED, 12);
+  EXPECT_TRUE(Pixel(c, tx, ty, ::GetSysColor(COLOR_GRAYTEXT)));
+  EXPECT_EQ(0, menu.m_indeterminateCheck);
+  Draw(menu, c, menu.m_itemRecords[1], ODS_CHECKED, 11);
+  EXPECT_TRUE(Pixel(c, tx, ty, ::GetSysColor(COLOR_MENUTEXT)));
+}
+
+TEST_F(MenuTest, PopupTrackedThroughTheMenuLoopMeasuresDrawsAndReturnsTheCommand) {
+  ctltest::MenuOwner owner;
+  {
+    MpAppUiMenu menu;
+    ASSERT_TRUE(menu.LoadMenuA(IDR_WD_TEST_MENU));
+    owner.keys = {VK_DOWN, VK_DOWN, VK_RETURN};  // Open, (separator skipped) Exit
+    ASSERT_TRUE(owner.GetSafeHwnd());
+    EXPECT_TRUE(menu.GetSubMenu(0)->TrackPopupMenu(TPM_LEFTALIGN, 20, 20, &owner)) << ::GetLastError();
+    owner.Pump();
+  }
+  EXPECT_GT(owner.measured, 0);
+  EXPECT_GT(owner.drawn, 0);
+  EXPECT_GE(owner.lastItemHeight, 20u);  // measured by the menu object, not left at 0
+  EXPECT_EQ(std::vector<UINT>{ID_WD_EXIT}, owner.commands);
+}
