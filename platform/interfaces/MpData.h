@@ -2,7 +2,9 @@
 // them; an interface without members is so far only held, passed on or asked for.
 #pragma once
 #include <unknwn.h>
+#include <vector>
 #include "MpGuid.h"
+#include "MpKeys.h"
 
 MP_IDENTIFIER(IID_IMpData, "{EE4173DA-618A-4307-A8F8-03778B3197E1}");
 MP_IDENTIFIER(IID_IMpDataCacheXml, "{AC0D284C-8E1E-44E0-9FFC-127E237A294B}");
@@ -12,7 +14,10 @@ MP_IDENTIFIER(IID_IMpDataXmlCustomization, "{ECDFFA1F-3A83-4824-B0B1-6D0D0562DA9
 MP_IDENTIFIER(IID_IMpDataCustomization2, "{F1D0210A-0ADB-47E0-83F9-FD06378C33E2}");
 
 // The open data store: projects, nodes, classes and their keys.
-struct IMpData : public IUnknown {};
+struct IMpData : public IUnknown {
+  // The keys of the nodes under which the product-variant sets hang; false when there is none.
+  virtual bool getProductVariantSets(std::vector<ZulObjectKey>& keys) = 0;
+};
 
 // Offered by a data object that works on an XML cache.
 struct IMpDataCacheXml : public IUnknown {};

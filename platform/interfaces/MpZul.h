@@ -8,6 +8,7 @@
 struct IMpData;
 struct IMpDataCustomization2;
 struct IMpZulClass;
+struct IMpZulVariantSet;
 class MpSmartList;
 
 MP_IDENTIFIER(IID_IMpZulNode, "{45D731E0-10D4-11D6-A3BE-000102749AF9}");
@@ -33,6 +34,10 @@ struct IMpZulNode : public IUnknown {
   virtual IMpZulClass* getClass() = 0;
   // The text of a field of the node, empty when the node has no such field or it is not set.
   virtual std::string getStringField(const std::string& fieldName) = 0;
+  // Appends the node's children, each with a reference held by the list; false when it has none.
+  virtual bool getChildren(MpSmartList& children) = 0;
+  // The product-variant set the node belongs to; null when it belongs to none.
+  virtual IMpZulVariantSet* getVariantSet() = 0;
 };
 
 // A host class. A class object made by the class factory is empty until loaded.

@@ -116,6 +116,22 @@ std::string MpHostNode::getStringField(const std::string& fieldName) {
   return it == m_fields.end() ? std::string() : it->second;
 }
 
+bool MpHostNode::getChildren(MpSmartList& children) {
+  if (!m_data) return false;
+  for (const ZulObjectKey& key : m_children)
+    if (MpHostNode* child = m_data->node(key)) children.push_back(static_cast<IMpZulNode*>(child), true);
+  return !m_children.empty();
+}
+
+IMpZulVariantSet* MpHostNode::getVariantSet() {
+  const auto it = m_fields.find("VariantSet");
+  if (!m_data || it == m_fields.end()) return nullptr;
+  MpHostNode* set = m_data->node(m_data->find("VariantSet", it->second));
+  if (!set) return nullptr;
+  set->AddRef();
+  return static_cast<IMpZulVariantSet*>(set);
+}
+
 bool MpHostNode::setField(const std::string& fieldName, const std::string& value) {
   const MpHostFieldDef* field = m_customization->findField(m_className, fieldName);
   if (!field || !valueFits(*field, value)) return false;
@@ -199,6 +215,21 @@ ZulObjectKey MpHostData::addNode(const std::string& className, const std::string
   m_order.push_back(key.objectId);
   if (parentNode) parentNode->m_children.push_back(key);
   return key;
+}
+
+bool MpHostData::getProductVariantSets(std::vector<ZulObjectKey>& keys) {
+  const size_t before = keys.size();
+  for (uint32_t id : m_order) {
+    const MpHostNode* n = m_nodes.find(id)->second;
+    for (const ZulObjectKey& child : n->children()) {
+      const MpHostNode* c = node(child);
+      if (c && m_customization->isKindOf(c->className(), "VariantSet")) {
+        keys.push_back(n->key());
+        break;
+      }
+    }
+  }
+  return keys.size() > before;
 }
 
 MpHostNode* MpHostData::node(const ZulObjectKey& key) const {

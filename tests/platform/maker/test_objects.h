@@ -71,6 +71,8 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
     auto it = m_fields.find(fieldName);
     return it == m_fields.end() ? std::string() : it->second;
   }
+  bool getChildren(MpSmartList&) override { return false; }
+  IMpZulVariantSet* getVariantSet() override { return nullptr; }
 
   IUnknown* unknown() { return static_cast<IMpZulNode*>(this); }
   IUnknown* asPrototype() { return static_cast<IMpZulPrototype*>(this); }
@@ -135,4 +137,5 @@ class TestData final : public IMpData, public TestRefCounted<TestData> {
   }
   ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
   ULONG STDMETHODCALLTYPE Release() override { return release(); }
+  bool getProductVariantSets(std::vector<ZulObjectKey>&) override { return false; }
 };
