@@ -157,8 +157,8 @@ std::string MpUICFileDialog::getFileExtension() {
   const bool corvaneType = lower(m_strAppliedType).find(lower(kCorvanePatterns)) != std::string::npos;
   if (!m_bOpenFileDialog && (result.empty() || isCorvaneExtension(result) || corvaneType)) {
     IMpPmUtSettingsBasePtr spService(CLSID_MpPmUtSettings, nullptr);
-    IMpOptionsPtr spExport;
-    if (spService.isValid()) spExport.attach(spService->getExportSettings());
+    // The group comes without a reference for us: the smart pointer takes one.
+    IMpOptionsPtr spExport(spService.isValid() ? spService->getExportSettings() : nullptr, true);
     if (spExport.isValid()) {
       std::string preferred = "x_t";
       if (spExport->getString("radio_text") != "on" &&

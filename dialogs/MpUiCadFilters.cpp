@@ -45,7 +45,8 @@ std::string WidgetDeck::cadFilters() {
   std::string modeler;
   IMpPmUtSettingsBasePtr spService(CLSID_MpPmUtSettings, nullptr);
   if (spService.isValid()) {
-    IMpOptionsPtr spUnits(spService->getUnitsSettings(), false);
+    // The service hands out its group without a reference for us: the smart pointer takes one.
+    IMpOptionsPtr spUnits(spService->getUnitsSettings(), true);
     if (spUnits.isValid()) modeler = spUnits->getString("default_modeler");
   }
   return modeler == "corvane" ? join(kCorvaneList) : join(kDefaultList);
