@@ -9,6 +9,8 @@
 #pragma once
 #include <afxdlgs.h>
 #include <string>
+#include "MpAppUiAddProductVariantPage.h"
+#include "MpAppUiExportNodePage.h"
 #include "MpAppUiFind.h"
 #include "MpAppUiRuleConstantPage.h"
 #include "MpSmartList.h"
@@ -45,6 +47,8 @@ class WIDGETDECK_API MpAppUiOptionsWizard : public CPropertySheet {
  protected:
   std::string m_taskName;
   IMpDataPtr m_spData;
+  MpAppUiExportNodePage m_exportNodePage;
+  MpAppUiAddProductVariantPage m_addProductVariantPage;
   MpAppUiRuleConstantPage m_ruleConstantPage;
   MpAppUiFind m_findPage;
 

@@ -96,6 +96,12 @@ bool MpAppUiOptionsWizard::init(std::string& taskName, MpZulSmartList& selection
     m_taskName = taskName;
 
     switch (findTask(taskName)) {
+      case Task::ExportNode:
+        AddPage(&m_exportNodePage);
+        return m_exportNodePage.init(selection);
+      case Task::AddProductVariant:
+        AddPage(&m_addProductVariantPage);
+        return m_addProductVariantPage.init(selection);
       case Task::RuleConstant:
         AddPage(&m_ruleConstantPage);
         return m_ruleConstantPage.init(selection, preset);
@@ -128,6 +134,10 @@ bool MpAppUiOptionsWizard::init(std::string& taskName, IMpData* data, IMpOptions
 IMpOptions* MpAppUiOptionsWizard::getOptions() {
   try {
     switch (findTask(m_taskName)) {
+      case Task::ExportNode:
+        return m_exportNodePage.getOptions();
+      case Task::AddProductVariant:
+        return m_addProductVariantPage.getOptions();
       case Task::RuleConstant:
         return m_ruleConstantPage.getOptions();
       case Task::Find:
@@ -144,6 +154,12 @@ IMpOptions* MpAppUiOptionsWizard::getOptions() {
 bool MpAppUiOptionsWizard::getOptions(MpSmartList& options) {
   try {
     switch (findTask(m_taskName)) {
+      case Task::ExportNode:
+        appendBag(options, m_exportNodePage.getOptions());
+        break;
+      case Task::AddProductVariant:
+        appendBag(options, m_addProductVariantPage.getOptions());
+        break;
       case Task::RuleConstant:
         appendBag(options, m_ruleConstantPage.getOptions());
         break;
