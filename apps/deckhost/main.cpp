@@ -88,7 +88,7 @@ bool LoadResources() {
 void Usage(FILE* out) {
   std::fprintf(out,
                "usage: DeckHost [demo | data | task <TaskName> ... | messages [--scripted] |\n"
-               "                 sample [--scripted]]\n"
+               "                 sample [--scripted] | files [--scripted]]\n"
                "  demo    prints the sample data set, then runs the \"RuleConstant\" task on it\n"
                "          unattended and prints the bags read back (the default)\n"
                "  data    prints the sample data set: its classes, objects and rule-constant choices\n"
@@ -98,6 +98,8 @@ void Usage(FILE* out) {
                "  messages  logs three sample failures and shows them in the result viewer\n"
                "          (--scripted: unattended, printing the viewer's rows)\n"
                "  sample  shows the class-library sample dialog (--scripted: unattended)\n"
+               "  files   opens the CAD file dialog, then the attachment dialog (--scripted:\n"
+               "          unattended, choosing a type and a file in each and printing them)\n"
                "What waits for a person does not start under the null display driver. Exit code 2\n"
                "for a usage error or a command that cannot start.\n");
 }
@@ -126,6 +128,14 @@ int RunTaskCommand(int argc, char** argv) {
   return fn ? fn(argc, argv) : 2;
 }
 
+int RunFileDialogCommand(bool scripted) {
+  HMODULE h = LoadCommands();
+  auto fn = h ? reinterpret_cast<int (*)(bool)>(
+                    reinterpret_cast<void*>(::GetProcAddress(h, "RunFileDialogCommand")))
+              : nullptr;
+  return fn ? fn(scripted) : 2;
+}
+
 int RunMessagesCommand(bool scripted) {
   HMODULE h = LoadCommands();
   auto fn = h ? reinterpret_cast<int (*)(bool)>(
@@ -149,9 +159,10 @@ int Run(int argc, char** argv) {
   const bool data = !std::strcmp(cmd, "data");
   const bool sample = !std::strcmp(cmd, "sample");
   const bool messages = !std::strcmp(cmd, "messages");
-  if (!help && !demo && !data && !sample && !messages) return UsageError(std::string("unknown command \"") + cmd + "\"");
-  // Only "sample" and "messages" take a word, and only "--scripted".
-  const int words = argc > 2 && (sample || messages) && !std::strcmp(argv[2], "--scripted") ? 3 : 2;
+  const bool files = !std::strcmp(cmd, "files");
+  if (!help && !demo && !data && !sample && !messages && !files) return UsageError(std::string("unknown command \"") + cmd + "\"");
+  // Only "sample", "messages" and "files" take a word, and only "--scripted".
+  const int words = argc > 2 && (sample || messages || files) && !std::strcmp(argv[2], "--scripted") ? 3 : 2;
   if (argc > words) return UsageError(std::string("unexpected \"") + argv[words] + "\" after \"" + cmd + "\"");
   const bool scripted = words == 3;
   if (help) {
@@ -167,8 +178,10 @@ int Run(int argc, char** argv) {
     std::printf("\n");
     return RunDemoTask();
   }
-  if (!scripted && !deckhost::WaitForPerson(messages ? "the result viewer" : "the sample dialog")) return 2;
+  if (!scripted && !deckhost::WaitForPerson(messages ? "the result viewer" : files ? "the file dialogs" : "the sample dialog"))
+    return 2;
   if (messages) return RunMessagesCommand(scripted);
+  if (files) return RunFileDialogCommand(scripted);
   if (!LoadResources()) return 2;
   return RunSample(scripted);
 }
