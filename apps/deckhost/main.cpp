@@ -178,7 +178,7 @@ int Run(int argc, char** argv) {
     std::printf("\n");
     return RunDemoTask();
   }
-  if (!scripted && !deckhost::WaitForPerson(messages ? "the result viewer" : files ? "the file dialogs" : "the sample dialog"))
+  if (!scripted && !deckhost::WaitForPerson(messages ? "the result viewer" : files ? "the CAD file dialog" : "the sample dialog"))
     return 2;
   if (messages) return RunMessagesCommand(scripted);
   if (files) return RunFileDialogCommand(scripted);
