@@ -140,6 +140,14 @@ bool MpUICFileDialog::updateFilter(CString& text) {
 }
 
 std::string MpUICFileDialog::getFileExtension() {
+  try {
+    return fileExtension();
+  } catch (...) {  // nothing leaves the library's boundary
+    return std::string();
+  }
+}
+
+std::string MpUICFileDialog::fileExtension() {
   std::string result = (LPCSTR)GetFileExt();
   if (!m_strAppliedType.empty()) {
     const std::string description = lower(m_strAppliedType);

@@ -222,8 +222,12 @@ std::string MpUiCAttachmentDlg::getAttachmentType() { return (LPCSTR)m_strAttach
 
 std::vector<std::string> MpUiCAttachmentDlg::getSelectedFileNames() {
   std::vector<std::string> names;
-  POSITION pos = GetStartPosition();
-  while (pos) names.push_back((LPCSTR)GetNextPathName(pos));
+  try {
+    POSITION pos = GetStartPosition();
+    while (pos) names.push_back((LPCSTR)GetNextPathName(pos));
+  } catch (...) {  // nothing leaves the library's boundary
+    names.clear();
+  }
   return names;
 }
 

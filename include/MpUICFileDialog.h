@@ -45,4 +45,7 @@ class WIDGETDECK_API MpUICFileDialog : public CFileDialog {
   // The common dialog window and its file-type combo box; null when either is missing.
   HWND dialogWindow() const;
   HWND typeCombo() const;
+
+ private:
+  std::string fileExtension();
 };
