@@ -10,8 +10,10 @@
 #include <afxdlgs.h>
 #include <string>
 #include "MpAppUiAddOperation.h"
+#include "MpAppUiAddProductVariantPage.h"
 #include "MpAppUiCustomerCommandPage.h"
 #include "MpAppUiDesignChangesPage.h"
+#include "MpAppUiExportNodePage.h"
 #include "MpAppUiFind.h"
 #include "MpAppUiGroupingCommandPage.h"
 #include "MpAppUiRenumberAssembliesPage.h"
@@ -55,6 +57,8 @@ class WIDGETDECK_API MpAppUiOptionsWizard : public CPropertySheet {
   IMpDataPtr m_spData;
   MpAppUiDesignChangesPage m_designChangesPage;
   MpAppUiRenumberAssembliesPage m_renumberPage;
+  MpAppUiExportNodePage m_exportNodePage;
+  MpAppUiAddProductVariantPage m_addProductVariantPage;
   MpAppUiRuleConstantPage m_ruleConstantPage;
   MpAppUiRuleDecorationPage m_ruleDecorationPage;
   MpAppUiFind m_findPage;

@@ -17,3 +17,6 @@
 #define IDC_MANIPULATOR_APPLY           2626
 #define IDS_MANIPULATOR_RELATIVE        2274
 #define IDS_MANIPULATOR_ABSOLUTE        2275
+
+// ---- File and attachment dialogs ----
+#define IDS_ATTACHMENT_NOT_IMAGE        2319   // %1 = the file refused

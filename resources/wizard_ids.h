@@ -91,3 +91,32 @@
 #define IDC_SAFE_RETRACTS_STEP          2788   // edit: step size
 #define IDC_SAFE_RETRACTS_DISTANCE      2790   // edit: safety distance
 #define IDC_SAFE_RETRACTS_MAX_STEPS     2792   // edit: maximum number of steps
+
+// ---- Export-node page ----
+#define IDD_EXPORT_NODE_PAGE            2297
+#define IDC_EXPORT_KEEP_NONE            2459   // radio: "DontKeepExternalIds"
+#define IDC_EXPORT_KEEP_ENV             2661   // radio: "KeepEnvExternalIds"
+#define IDC_EXPORT_KEEP_ALL             2666   // radio, first of the group: "KeepAllExternalIds"
+#define IDC_EXPORT_BROWSE_TRAVERSAL     2671   // push button
+#define IDC_EXPORT_BROWSE_OUTPUT        2672   // push button
+#define IDC_EXPORT_TRAVERSAL_FILE       2674   // edit: the traversal file's path
+#define IDC_EXPORT_OUTPUT_FILE          2675   // edit: the output file's path
+#define IDS_EXPORT_FILE_MISSING         2303
+
+// ---- Add-product-variant page ----
+#define IDD_ADD_PRODUCT_VARIANT_PAGE    2298
+#define IDC_VARIANT_ADD_BLANK           2628   // check: "AddBlank"
+#define IDC_VARIANT_ADD_PART            2630   // check: "AddPart"
+#define IDC_VARIANT_BASE_SET            2633   // drop-down list: base product-variant set
+#define IDC_VARIANT_NEW_SET             2634   // drop-down list: new product-variant set
+#define IDC_VARIANT_COMPARE_FACES       2677   // check: "CompareFeatureFaces"
+#define IDC_VARIANT_COMPARE_PARAMS      2678   // check: "CompareFeatureParams"
+#define IDC_VARIANT_INCREMENTAL         2679   // check: "IncrementalUpdate"
+#define IDC_VARIANT_CREATE_GROUPS       2680   // check: "CreateGroups"
+#define IDC_VARIANT_PART_MODEL          2681   // edit, read-only: "PartModel"
+#define IDC_VARIANT_BROWSE_PART         2682   // push button
+#define IDC_VARIANT_BLANK_MODEL         2683   // edit, read-only: "BlankModel"
+#define IDC_VARIANT_BROWSE_BLANK        2684   // push button
+#define IDS_VARIANT_NO_MODEL            2304
+#define IDS_VARIANT_NO_NEW_SET          2305
+#define IDS_VARIANT_NO_SETS             2306

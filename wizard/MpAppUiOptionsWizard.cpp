@@ -102,6 +102,12 @@ bool MpAppUiOptionsWizard::init(std::string& taskName, MpZulSmartList& selection
       case Task::RenumberAssemblies:
         AddPage(&m_renumberPage);
         return m_renumberPage.init(selection);
+      case Task::ExportNode:
+        AddPage(&m_exportNodePage);
+        return m_exportNodePage.init(selection);
+      case Task::AddProductVariant:
+        AddPage(&m_addProductVariantPage);
+        return m_addProductVariantPage.init(selection);
       case Task::RuleConstant:
         AddPage(&m_ruleConstantPage);
         return m_ruleConstantPage.init(selection, preset);
@@ -165,6 +171,10 @@ IMpOptions* MpAppUiOptionsWizard::getOptions() {
         return m_designChangesPage.getOptions();
       case Task::RenumberAssemblies:
         return m_renumberPage.getOptions();
+      case Task::ExportNode:
+        return m_exportNodePage.getOptions();
+      case Task::AddProductVariant:
+        return m_addProductVariantPage.getOptions();
       case Task::RuleConstant:
         return m_ruleConstantPage.getOptions();
       case Task::RuleDecoration:
@@ -194,6 +204,12 @@ bool MpAppUiOptionsWizard::getOptions(MpSmartList& options) {
         break;
       case Task::RenumberAssemblies:
         appendBag(options, m_renumberPage.getOptions());
+        break;
+      case Task::ExportNode:
+        appendBag(options, m_exportNodePage.getOptions());
+        break;
+      case Task::AddProductVariant:
+        appendBag(options, m_addProductVariantPage.getOptions());
         break;
       case Task::RuleConstant:
         appendBag(options, m_ruleConstantPage.getOptions());

@@ -17,7 +17,7 @@
 
 namespace {
 
-enum class ControlKind { Edit, List, ComboEdit };
+enum class ControlKind { Edit, List, ComboEdit, Check, Browse };
 
 struct KeyControl {
   const char* task;
@@ -51,16 +51,30 @@ const KeyControl kKeyControls[] = {
     {"SafeRetracts", "StepSize", IDC_SAFE_RETRACTS_STEP, ControlKind::Edit},
     {"SafeRetracts", "SafetyDistance", IDC_SAFE_RETRACTS_DISTANCE, ControlKind::Edit},
     {"SafeRetracts", "MaxNrSteps", IDC_SAFE_RETRACTS_MAX_STEPS, ControlKind::Edit},
+    {"ExportNode", "TraversalFile", IDC_EXPORT_TRAVERSAL_FILE, ControlKind::Edit},
+    {"ExportNode", "OutputFile", IDC_EXPORT_OUTPUT_FILE, ControlKind::Edit},
+    {"ExportNode", "KeepAllExternalIds", IDC_EXPORT_KEEP_ALL, ControlKind::Check},
+    {"ExportNode", "KeepEnvExternalIds", IDC_EXPORT_KEEP_ENV, ControlKind::Check},
+    {"ExportNode", "DontKeepExternalIds", IDC_EXPORT_KEEP_NONE, ControlKind::Check},
+    {"ExportNode", "TraversalFile", IDC_EXPORT_BROWSE_TRAVERSAL, ControlKind::Browse},
+    {"ExportNode", "OutputFile", IDC_EXPORT_BROWSE_OUTPUT, ControlKind::Browse},
+    {"AddProductVariant", "BaseProductVariantSet", IDC_VARIANT_BASE_SET, ControlKind::List},
+    {"AddProductVariant", "NewProductVariantSet", IDC_VARIANT_NEW_SET, ControlKind::List},
+    {"AddProductVariant", "AddBlank", IDC_VARIANT_ADD_BLANK, ControlKind::Check},
+    {"AddProductVariant", "AddPart", IDC_VARIANT_ADD_PART, ControlKind::Check},
+    {"AddProductVariant", "BlankModel", IDC_VARIANT_BROWSE_BLANK, ControlKind::Browse},
+    {"AddProductVariant", "PartModel", IDC_VARIANT_BROWSE_PART, ControlKind::Browse},
 };
 
-const KeyControl* findControl(const std::string& task, const std::string& key) {
+// The control that shows the key; with browse, the button that chooses its file.
+const KeyControl* findControl(const std::string& task, const std::string& key, bool browse = false) {
   for (const KeyControl& c : kKeyControls)
-    if (task == c.task && key == c.key) return &c;
+    if (task == c.task && key == c.key && (c.kind == ControlKind::Browse) == browse) return &c;
   return nullptr;
 }
 
 struct Action {
-  enum Kind { Type, Choose, Ok, Cancel } kind;
+  enum Kind { Type, Choose, File, Ok, Cancel } kind;
   const KeyControl* control;
   std::string text;
 };
@@ -103,6 +117,19 @@ class TaskPlayer : public AfxScript::Player {
   explicit TaskPlayer(std::vector<std::vector<Action>> rounds) : m_rounds(std::move(rounds)) {}
 
   bool RunStep(const AfxScript::ModalInfo& info) override {
+    // A file dialog opened by a browse button takes the file named with it.
+    if (std::strcmp(info.kind, "file dialog") == 0) {
+      if (m_file.empty()) {
+        std::printf("%s came up with no file to give: cancelled\n", info.Describe().c_str());
+        m_unexpected = true;
+        AfxScript::FileCancel(info.hwnd);
+        return true;
+      }
+      AfxScript::SetFileName(info.hwnd, m_file.c_str());
+      AfxScript::FileOK(info.hwnd);
+      m_file.clear();
+      return true;
+    }
     if (m_next >= m_rounds.size()) {
       std::printf("%s is still up with no actions left: it ends as cancelled\n", info.Describe().c_str());
       m_unexpected = true;
@@ -111,8 +138,13 @@ class TaskPlayer : public AfxScript::Player {
     HWND page = AfxScript::SheetPage(info.hwnd);
     for (const Action& a : m_rounds[m_next]) {
       switch (a.kind) {
+        case Action::File:
+          m_file = a.text;
+          AfxScript::Click(page, a.control->id);
+          break;
         case Action::Type:
-          if (a.control->kind == ControlKind::ComboEdit) typeInCombo(page, a.control->id, a.text.c_str());
+          if (a.control->kind == ControlKind::Check) AfxScript::SetCheck(page, a.control->id, a.text == "on");
+          else if (a.control->kind == ControlKind::ComboEdit) typeInCombo(page, a.control->id, a.text.c_str());
           else AfxScript::Type(page, a.control->id, a.text.c_str());
           break;
         case Action::Choose:
@@ -152,6 +184,7 @@ class TaskPlayer : public AfxScript::Player {
   std::vector<std::vector<Action>> m_rounds;
   size_t m_next = 0;
   bool m_unexpected = false;
+  std::string m_file;
 };
 
 void printIndented(const std::string& text) {
@@ -187,12 +220,16 @@ int help() {
       "Actions, done on the task page in this order:\n"
       "  --type KEY=TEXT       type TEXT into the control that shows KEY\n"
       "  --choose KEY=TEXT     choose the entry TEXT in the chooser that shows KEY\n"
+      "  --type KEY=on|off     tick or clear the check box of KEY\n"
+      "  --file KEY=PATH       press the browse button of KEY and choose PATH in the file dialog\n"
       "  --ok | --cancel       press OK or Cancel; this ends one round of actions, and when the\n"
       "                        page refuses to be left the next round runs\n"
       "Actions after the last --ok or --cancel end with OK. Every message box is printed and\n"
       "answered with OK. Keys: the option keys of the task's bag that a control shows (for example\n"
       "RuleConstant \"Name\", \"Type\", \"Default\", \"Factor\", \"Explantion\"; Find \"FindString\";\n"
-      "AddOperation \"OperationName\", \"OperationPrototype\"; SetField \"SetFieldName\").\n"
+      "AddOperation \"OperationName\", \"OperationPrototype\"; SetField \"SetFieldName\"; ExportNode\n"
+      "\"TraversalFile\", \"OutputFile\" (typed, or chosen with --file); AddProductVariant\n"
+      "\"NewProductVariantSet\", \"AddPart\", \"PartModel\" (the models with --file)).\n"
       "Exit code: 0 when every round ran and nothing unexpected came up, 1 otherwise, 2 for a\n"
       "usage error or a sheet for a person where none can see it.\n");
   return 0;
@@ -203,7 +240,8 @@ int usage(const char* message) {
   std::fprintf(stderr,
                "usage: DeckHost task <TaskName> [--sample] [--preset KEY=VALUE] [--preset-list KEY=A,B]\n"
                "                     [--empty-preset] [--data] [--select NAME] [--type KEY=TEXT]\n"
-               "                     [--choose KEY=TEXT] [--ok | --cancel] ...\n"
+               "                     [--choose KEY=TEXT] [--file KEY=PATH]\n"
+               "                     [--ok | --cancel] ...\n"
                "       DeckHost task --help\n");
   return 2;
 }
@@ -220,7 +258,8 @@ int runTask(int argc, char** argv) {
 
   for (int i = 2; i < argc; ++i) {
     const std::string option = argv[i];
-    const bool takesValue = option == "--preset" || option == "--preset-list" || option == "--type" || option == "--choose";
+    const bool takesValue = option == "--preset" || option == "--preset-list" || option == "--type" || option == "--choose" ||
+                            option == "--file";
     if (option == "--select") {
       MpHostData* store = MpHostDataOf(data.get());
       MpHostNode* node = i + 1 < argc && store ? store->node(store->find("", argv[i + 1])) : nullptr;
@@ -248,6 +287,10 @@ int runTask(int argc, char** argv) {
     } else if (option == "--empty-preset") {
     } else if (option == "--data") {
       useData = true;
+    } else if (option == "--file") {
+      const KeyControl* button = findControl(task, key, true);
+      if (button == nullptr) return usage(("no file is chosen for " + key + " in task " + task).c_str());
+      rounds.back().push_back(Action{Action::File, button, value});
     } else if (option == "--type" || option == "--choose") {
       const KeyControl* control = findControl(task, key);
       if (control == nullptr) return usage(("no control shows " + key + " in task " + task).c_str());

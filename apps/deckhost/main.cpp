@@ -89,7 +89,7 @@ void Usage(FILE* out) {
   std::fprintf(out,
                "usage: DeckHost [demo | data | task <TaskName> ... | messages [--scripted] |\n"
                "                 move [--scripted] | settings [--scripted] | controls [--scripted] |\n"
-               "                 sample [--scripted]]\n"
+               "                 files [--scripted] | sample [--scripted]]\n"
                "  demo    prints the sample data set, then runs the \"RuleConstant\" task on it\n"
                "          unattended and prints the bags read back (the default)\n"
                "  data    prints the sample data set: its classes, objects and rule-constant choices\n"
@@ -106,6 +106,8 @@ void Usage(FILE* out) {
                "  controls  shows a window with an owner-drawn menu and a toolbar with a drop-down\n"
                "          button and prints the commands chosen (--scripted: unattended)\n"
                "  sample  shows the class-library sample dialog (--scripted: unattended)\n"
+               "  files   opens the CAD file dialog, then the attachment dialog (--scripted:\n"
+               "          unattended, choosing a type and a file in each and printing them)\n"
                "What waits for a person does not start under the null display driver. Exit code 2\n"
                "for a usage error or a command that cannot start.\n");
 }
@@ -153,6 +155,7 @@ const ScriptableCommand kScriptable[] = {
     {"move", "RunMoveCommand", "the move/rotate dialog"},
     {"settings", "RunSettingsCommand", "the settings sheet"},
     {"controls", "RunControlsCommand", "the controls window"},
+    {"files", "RunFileDialogCommand", "the CAD file dialog"},
     {"sample", nullptr, "the sample dialog"},
 };
 

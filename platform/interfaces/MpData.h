@@ -4,7 +4,9 @@
 #include <string>
 #include <oaidl.h>
 #include <unknwn.h>
+#include <vector>
 #include "MpGuid.h"
+#include "MpKeys.h"
 
 MP_IDENTIFIER(IID_IMpData, "{EE4173DA-618A-4307-A8F8-03778B3197E1}");
 MP_IDENTIFIER(IID_IMpDataCacheXml, "{AC0D284C-8E1E-44E0-9FFC-127E237A294B}");
@@ -20,6 +22,8 @@ struct IMpData : public IUnknown {
   virtual bool getCurrentUserId(long& userId) = 0;
   virtual bool getIdentityNumber(long& number) = 0;
   virtual bool getIdentityPair(long& first, long& second) = 0;
+  // The keys of the nodes under which the product-variant sets hang; false when there is none.
+  virtual bool getProductVariantSets(std::vector<ZulObjectKey>& keys) = 0;
 };
 
 // Offered by a data object that works on an XML cache.

@@ -11,6 +11,7 @@ struct IMpDataCustomization2;
 struct IMpZulClass;
 struct IMpZulField;
 struct IMpDataParameterSet;
+struct IMpZulVariantSet;
 class MpSmartList;
 class MpZulSmartList;
 
@@ -45,6 +46,8 @@ struct IMpZulNode : public IUnknown {
   virtual bool getNodeList(MpZulSmartList& nodes) = 0;
   // Fills the parameters added to the set with the node's values of those fields.
   virtual bool getParameters(IMpDataParameterSet* parameters) = 0;
+  // The product-variant set the node belongs to; null when it belongs to none.
+  virtual IMpZulVariantSet* getVariantSet() = 0;
 };
 
 // A host class. A class object made by the class factory is empty until loaded.

@@ -15,7 +15,7 @@
 //       OperationPrototype
 //       ResourcePrototype
 //         ToolPrototype
-//     Product                 IMpPmProduct
+//     Product                 IMpPmProduct; field "VariantSet": the name of the set it belongs to
 //     Model                   IMpPmModel; field "Role": "part" or "blank"
 //     ModelInstance           IMpPmModelInstance; field "File"
 //     MachiningProcess        IMpPmMachiningProcess
@@ -202,6 +202,8 @@ class MPHOST_API MpHostNode final : public IMpZulNode,
   bool getFields(MpSmartList& fields) override;
   // Of a tool set: its tool assemblies (recursive: also those of the sets below it).
   bool getToolAssemblies(MpSmartList& assemblies, bool recursive) override;
+  // The set named by the node's field "VariantSet", in the same store.
+  IMpZulVariantSet* getVariantSet() override;
 
   const ZulObjectKey& key() const { return m_key; }
   const std::string& name() const { return m_name; }
@@ -257,6 +259,9 @@ class MPHOST_API MpHostData final : public IMpData {
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
   ULONG STDMETHODCALLTYPE Release() override;
+
+  // Every node with a product-variant set among its children, in the order added.
+  bool getProductVariantSets(std::vector<ZulObjectKey>& keys) override;
 
   MpHostCustomization* customization() const { return m_customization; }
   uint32_t storeNumber() const { return m_storeNumber; }

@@ -26,7 +26,7 @@ void addStandardClasses(MpHostCustomization& c) {
   c.addClass(classDef("OperationPrototype", "Operation prototype", "Prototype"));
   c.addClass(classDef("ResourcePrototype", "Resource prototype", "Prototype"));
   c.addClass(classDef("ToolPrototype", "Tool prototype", "ResourcePrototype"));
-  c.addClass(classDef("Product", "Product", "Node", {IID_IMpPmProduct}));
+  c.addClass(classDef("Product", "Product", "Node", {IID_IMpPmProduct}, {field("VariantSet", S)}));
   c.addClass(classDef("Model", "Model", "Node", {IID_IMpPmModel}, {field("Role", S, "", {"part", "blank"})}));
   c.addClass(classDef("ModelInstance", "Model instance", "Node", {IID_IMpPmModelInstance, IID_IMpZulInstance},
                       {field("File", S), field("Prototype", S)}));

@@ -155,6 +155,15 @@ bool MpHostNode::getPlacement(double position[3], double rotation[3], int frame)
   return true;
 }
 
+IMpZulVariantSet* MpHostNode::getVariantSet() {
+  const auto it = m_fields.find("VariantSet");
+  if (!m_data || it == m_fields.end()) return nullptr;
+  MpHostNode* set = m_data->node(m_data->find("VariantSet", it->second));
+  if (!set) return nullptr;
+  set->AddRef();
+  return static_cast<IMpZulVariantSet*>(set);
+}
+
 bool MpHostNode::setField(const std::string& fieldName, const std::string& value) {
   const MpHostFieldDef* field = m_customization->findField(m_className, fieldName);
   if (!field || !valueFits(*field, value)) return false;
@@ -263,6 +272,21 @@ ZulObjectKey MpHostData::addNode(const std::string& className, const std::string
   m_order.push_back(key.objectId);
   if (parentNode) parentNode->m_children.push_back(key);
   return key;
+}
+
+bool MpHostData::getProductVariantSets(std::vector<ZulObjectKey>& keys) {
+  const size_t before = keys.size();
+  for (uint32_t id : m_order) {
+    const MpHostNode* n = m_nodes.find(id)->second;
+    for (const ZulObjectKey& child : n->children()) {
+      const MpHostNode* c = node(child);
+      if (c && m_customization->isKindOf(c->className(), "VariantSet")) {
+        keys.push_back(n->key());
+        break;
+      }
+    }
+  }
+  return keys.size() > before;
 }
 
 MpHostNode* MpHostData::node(const ZulObjectKey& key) const {

@@ -84,3 +84,5 @@ protected:
   friend class CPropertyPage;
   DECLARE_MESSAGE_MAP()
 };
+
+#include "afxfiledlg_.h"   // CFileDialog

@@ -142,3 +142,5 @@ AFX_API void SetExtensionInitResult(BOOL bResult);
 AFX_API bool IsInExtensionChain(HMODULE hModule);
 
 }  // namespace AfxScript
+
+#include "afxscript_filedlg.h"   // file-dialog steps

@@ -69,6 +69,10 @@ TEST(DeckHostTest, WrongCommandLinesAndWindowsNobodySeesAreRefusedAndLongInputIs
       {"sample", 2, "DeckHost: the sample dialog waits for a person", ""},
       {"move --scripted", 0, "", "  move absolute position 150 40 0 rotation 0 0 90"},
       {"task RuleConstant --sample", 2, "DeckHost: the task sheet for RuleConstant waits for a person", ""},
+      {"files", 2, "DeckHost: the CAD file dialog waits for a person", ""},
+      {"files --scripted", 0, "", "attachment type = CAD Model"},
+      {"task AddProductVariant --select Bracket --choose \"NewProductVariantSet=Long bracket\" --type AddBlank=on "
+       "--file BlankModel=C:\\windows\\win.ini --ok", 0, "", "BlankModel = \"C:\\\\windows\\\\win.ini\""},
       // Entries longer than the 512 characters the system passes between 8-bit and wide text.
       {"task RuleConstant --preset-list \"Type=" + longType + "\" --cancel", 0, "", "Type[] = \"" + longType + "\""},
   };

@@ -70,6 +70,7 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
   IUnknown* getLocation() override { return nullptr; }
   bool getNodeList(MpZulSmartList&) override { return false; }
   bool getParameters(IMpDataParameterSet*) override { return false; }
+  IMpZulVariantSet* getVariantSet() override { return nullptr; }
 
   IUnknown* unknown() { return static_cast<IMpZulNode*>(this); }
   IUnknown* asPrototype() { return static_cast<IMpZulPrototype*>(this); }
@@ -100,4 +101,5 @@ class TestData final : public IMpData, public TestRefCounted<TestData> {
   bool getCurrentUserId(long&) override { return false; }
   bool getIdentityNumber(long&) override { return false; }
   bool getIdentityPair(long&, long&) override { return false; }
+  bool getProductVariantSets(std::vector<ZulObjectKey>&) override { return false; }
 };

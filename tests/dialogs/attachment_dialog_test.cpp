@@ -1,0 +1,113 @@
+// The attachment dialog over the real common dialog: the added type row, the file types each
+// attachment type selects, the rebuilt type list with its patterns, and the image check.
+#include "MpStrings.h"
+#include "MpUiCAttachmentDlg.h"
+#include "MpUiCadFilters.h"
+#include "file_dialogs.h"
+#include "resource.h"
+#include "../platform/imaging/sample_images.h"
+
+using namespace AfxScript;
+
+namespace {
+
+const int kTypes = 2738;
+
+class AttachmentDialogTest : public FileDialogTest {
+ protected:
+  // Each file-type entry as "description=pattern", the pattern as the dialog holds it.
+  static std::vector<std::string> Entries(HWND dlg) {
+    std::vector<std::string> out;
+    HWND combo = ::GetDlgItem(dlg, 1136);
+    const std::vector<std::string> texts = FileTypes(dlg);
+    for (size_t i = 0; i < texts.size(); ++i) {
+      const auto* wide = reinterpret_cast<const wchar_t*>(::SendMessageA(combo, CB_GETITEMDATA, i, 0));
+      std::string pattern;
+      for (const wchar_t* p = wide; p && (LONG_PTR)p != CB_ERR && *p; ++p) pattern += (char)::towlower(*p);
+      out.push_back(texts[i] + "=" + pattern);
+    }
+    return out;
+  }
+};
+
+TEST_F(AttachmentDialogTest, TypeRowNarrowsTheFileTypesAndBringsThemBack) {
+  std::string none;
+  std::vector<std::string> defaults;
+  const char* filter = "XML Files (*.xml)|*.xml|IGES Files (*.igs)|*.igs|All Files (*.*)|*.*||";
+  MpUiCAttachmentDlg dlg(true, TRUE, none, defaults, nullptr, nullptr, 0, filter);
+  script.Dialog("Open", [&](HWND h) {
+    EXPECT_EQ(FileTypes(h).size(), 3u);
+    std::vector<std::string> types;
+    for (int i = 0; i < 5; ++i) {
+      ChooseCombo(h, kTypes, i);
+      types.push_back(wdtest::Chosen(h, kTypes));
+    }
+    EXPECT_EQ(types, (std::vector<std::string>{MpName(14492), MpName(15160), MpName(15556), MpName(15557), MpName(15912)}));
+    const std::vector<std::string> original = {"XML Files (*.xml)=*.xml", "IGES Files (*.igs)=*.igs", "All Files (*.*)=*.*"};
+    ChooseCombo(h, kTypes, 0);
+    EXPECT_EQ(Entries(h), original) << "every entry gets its own pattern back, listed or not";
+    EXPECT_EQ(ChosenFileType(h), "All Files (*.*)") << "the document type selects all files";
+    ::SendDlgItemMessageA(h, kTypes, CB_INSERTSTRING, 5, reinterpret_cast<LPARAM>(MpName(15940).c_str()));
+    ChooseCombo(h, kTypes, 5);
+    EXPECT_EQ(Entries(h), (std::vector<std::string>{"ACIS Files (*.sat)=*.sat", "KQ Files (*.kq)=*.kq",
+                                                    "Corvane Files (*.x_t;*.xmt_txt;*.x_b;*.xmt_bin)=*.x_t"}));
+    EXPECT_TRUE(ChooseFileType(h, "KQ Files (*.kq)"));
+    ChooseCombo(h, kTypes, 4);
+    EXPECT_EQ(Entries(h), original);
+    EXPECT_EQ(ChosenFileType(h), "XML Files (*.xml)") << "KQ is gone: the first entry";
+    Type(h, kTypes, "Drawing sheet");
+    FileCancel(h);
+  });
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  EXPECT_EQ(dlg.getAttachmentType(), "Drawing sheet") << "a typed type is returned";
+}
+
+TEST_F(AttachmentDialogTest, OneTypeOpensOnItsFileType) {
+  ::RegSetKeyValueA(HKEY_CURRENT_USER, kKey, "Last CAD system", REG_SZ, "IGES Files (*.igs)", 19);
+  const std::string filters = WidgetDeck::cadFilters();
+  std::string other = MpName(15912);
+  for (auto c : {std::make_pair(MpName(15160), "IGES Files (*.igs)"), std::make_pair(std::string("Report"), "ACIS Files (*.sat)")}) {
+    std::vector<std::string> one{c.first};
+    MpUiCAttachmentDlg dlg(true, TRUE, other, one, nullptr, nullptr, 0, filters.c_str());
+    std::string title = "Choose a model";
+    dlg.setWindowTitle(title);
+    script.Dialog(title, [&](HWND h) {
+      EXPECT_EQ(wdtest::Chosen(h, kTypes), c.first);
+      EXPECT_EQ(ChosenFileType(h), c.second);
+      FileCancel(h);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(dlg.getAttachmentType(), c.first);
+    if (c.first == "Report") {
+      EXPECT_EQ(dlg.GetOFN().nFilterIndex, 1u) << "no \"*.*\" entry: the first";
+    }
+  }
+}
+
+TEST_F(AttachmentDialogTest, ImageTypeRefusesFilesThatDoNotLoadNamingTheFirst) {
+  const std::string good = File("good.bmp", sample::Bmp());
+  const std::string cut = File("cut.jpg", sample::Jpeg().substr(0, 100));
+  File("notes.txt", "not an image");
+  const std::string jpg = File("PHOTO.JPG", sample::Jpeg());
+  std::string image = MpName(15912);
+  std::vector<std::string> types{MpName(14492), image};
+  const char* filter = "Image Files(*.jpg;*.jpeg;*.bmp)|*.jpg;*.jpeg;*.bmp|All Files (*.*)|*.*||";
+  MpUiCAttachmentDlg dlg(true, TRUE, image, types, nullptr, nullptr, OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST, filter);
+  dlg.GetOFN().lpstrInitialDir = m_dir.c_str();
+  script.Dialog("Open", [&](HWND h) {
+    EXPECT_EQ(wdtest::Chosen(h, kTypes), image);
+    SetFileName(h, "\"good.bmp\" \"cut.jpg\" \"notes.txt\"");
+    FileOK(h);
+  });
+  script.MessageBox(IDOK);
+  script.Dialog("Open", [&](HWND h) {
+    SetFileName(h, "\"good.bmp\" \"PHOTO.JPG\"");
+    FileOK(h);
+  });
+  ASSERT_EQ(dlg.DoModal(), IDOK);
+  ASSERT_EQ(Boxes().size(), 1u);
+  EXPECT_EQ(Boxes()[0], std::make_pair(Message(IDS_ATTACHMENT_NOT_IMAGE, cut), (UINT)MB_ICONEXCLAMATION));
+  EXPECT_EQ(dlg.getSelectedFileNames(), (std::vector<std::string>{good, jpg}));
+}
+
+}  // namespace
