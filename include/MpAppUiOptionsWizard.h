@@ -9,6 +9,8 @@
 #pragma once
 #include <afxdlgs.h>
 #include <string>
+#include "MpAppUiCustomClassPage.h"
+#include "MpAppUiCustomFieldPage.h"
 #include "MpAppUiFind.h"
 #include "MpAppUiRuleConstantPage.h"
 #include "MpSmartList.h"
@@ -47,6 +49,8 @@ class WIDGETDECK_API MpAppUiOptionsWizard : public CPropertySheet {
   IMpDataPtr m_spData;
   MpAppUiRuleConstantPage m_ruleConstantPage;
   MpAppUiFind m_findPage;
+  MpAppUiCustomClassPage m_customClassPage;
+  MpAppUiCustomFieldPage m_customFieldPage;
 
   DECLARE_MESSAGE_MAP()
 

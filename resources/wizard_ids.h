@@ -28,3 +28,9 @@
 #define IDS_TASK_NAME_QUOTED            2314   // notice; %1 = the name as typed
 #define IDS_TASK_DEFAULT_EMPTY          2329
 #define IDS_TASK_FACTOR_NOT_NUMBER      2330
+
+// ---- Class and field customization pages ----
+#define IDD_CUSTOM_CLASS_PAGE           2798
+#define IDC_CUSTOM_CLASS_GRID_AREA      2799   // static: the option grid takes its area
+#define IDD_CUSTOM_FIELD_PAGE           2800
+#define IDC_CUSTOM_FIELD_GRID_AREA      2801   // static: the option grid takes its area

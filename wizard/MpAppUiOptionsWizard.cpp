@@ -102,6 +102,12 @@ bool MpAppUiOptionsWizard::init(std::string& taskName, MpZulSmartList& selection
       case Task::Find:
         AddPage(&m_findPage);
         return m_findPage.init(selection, preset);
+      case Task::CustomizationClass:
+        AddPage(&m_customClassPage);
+        return m_customClassPage.init(selection, preset);
+      case Task::CustomizationField:
+        AddPage(&m_customFieldPage);
+        return m_customFieldPage.init(selection, preset);
       default:
         // An unknown name, or a task whose page this build does not have.
         logTrace("MpAppUiOptionsWizard - invalid task " + taskName, 243);
@@ -132,6 +138,10 @@ IMpOptions* MpAppUiOptionsWizard::getOptions() {
         return m_ruleConstantPage.getOptions();
       case Task::Find:
         return m_findPage.getOptions();
+      case Task::CustomizationClass:
+        return m_customClassPage.getOptions();
+      case Task::CustomizationField:
+        return m_customFieldPage.getOptions();
       default:
         // "AddOperation" has six bags and "SetField" is read through the list form only.
         return nullptr;
@@ -149,6 +159,12 @@ bool MpAppUiOptionsWizard::getOptions(MpSmartList& options) {
         break;
       case Task::Find:
         appendBag(options, m_findPage.getOptions());
+        break;
+      case Task::CustomizationClass:
+        appendBag(options, m_customClassPage.getOptions());
+        break;
+      case Task::CustomizationField:
+        appendBag(options, m_customFieldPage.getOptions());
         break;
       default:
         // "GroupingCommand" is read through getOptions() only.

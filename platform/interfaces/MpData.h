@@ -1,7 +1,9 @@
 // The open data object and its companions. Members are declared as the library comes to call
 // them; an interface without members is so far only held, passed on or asked for.
 #pragma once
+#include <string>
 #include <unknwn.h>
+#include <vector>
 #include "MpGuid.h"
 
 MP_IDENTIFIER(IID_IMpData, "{EE4173DA-618A-4307-A8F8-03778B3197E1}");
@@ -21,7 +23,10 @@ struct IMpDataCacheXml : public IUnknown {};
 struct IMpDataParameterSet : public IUnknown {};
 
 // Reading a customization from XML.
-struct IMpDataXmlCustomization : public IUnknown {};
+struct IMpDataXmlCustomization : public IUnknown {
+  // Appends the names of the customization's enumeration types.
+  virtual bool readCustomization(std::vector<std::string>& enumTypes) = 0;
+};
 
 // A customization: the classes and fields a data store is set up with.
 struct IMpDataCustomization2 : public IUnknown {};

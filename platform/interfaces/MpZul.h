@@ -8,6 +8,7 @@
 struct IMpData;
 struct IMpDataCustomization2;
 struct IMpZulClass;
+struct IMpZulField;
 class MpSmartList;
 
 MP_IDENTIFIER(IID_IMpZulNode, "{45D731E0-10D4-11D6-A3BE-000102749AF9}");
@@ -48,9 +49,27 @@ struct IMpZulClass : public IUnknown {
   virtual bool getSubClasses(MpSmartList& classes, bool recursive) = 0;
   // A class attribute such as "Abstract"; false when the class has no such attribute.
   virtual bool getProperty(const std::string& key, std::string& value) = 0;
+  // The class's field of that name (its own or inherited); null when none. The field stays the
+  // class object's: no reference is added for the caller.
+  virtual IMpZulField* getField(const std::string& name) = 0;
+  // The customization the class belongs to; null for an empty class object. No reference is
+  // added for the caller.
+  virtual IMpDataCustomization2* getCustomization() = 0;
 };
 
-struct IMpZulField : public IUnknown {};
+// A field of a host class.
+struct IMpZulField : public IUnknown {
+  // The name shown to the user.
+  virtual bool getDisplayName(std::string& name) = 0;
+  // The value type: 2 integer, 5 double, 7 string.
+  virtual bool getType(int& type) = 0;
+  // 1 a single value, 3 a vector.
+  virtual bool getDimension(int& dimension) = 0;
+  // A field attribute such as "SubType"; false when the field has no such attribute.
+  virtual bool getProperty(const std::string& key, std::string& value) = 0;
+  // The unit's name, empty for none.
+  virtual bool getUnit(std::string& unit) = 0;
+};
 struct IMpZulInstance : public IUnknown {};
 struct IMpZulAttachment : public IUnknown {};
 struct IMpZulVariantSet : public IUnknown {};

@@ -1,5 +1,6 @@
 // The customization (the class tree) and the class objects over it.
 #include <functional>
+#include <map>
 #include "MpHostData.h"
 #include "MpSmartList.h"
 #include "host_internal.h"
@@ -50,6 +51,37 @@ void addStandardClasses(MpHostCustomization& c) {
                        field("Explanation", S)}));
 }
 
+// A field of a loaded class, over a copy of its definition.
+class FieldObject final : public mphost::SingleInterfaceObject<IMpZulField, IID_IMpZulField> {
+ public:
+  explicit FieldObject(const MpHostFieldDef& def) : m_def(def) {}
+  bool getDisplayName(std::string& name) override {
+    name = m_def.displayName.empty() ? m_def.name : m_def.displayName;
+    return true;
+  }
+  bool getType(int& type) override {
+    type = m_def.type;
+    return true;
+  }
+  bool getDimension(int& dimension) override {
+    dimension = m_def.dimension;
+    return true;
+  }
+  bool getProperty(const std::string& key, std::string& value) override {
+    const auto it = m_def.properties.find(key);
+    if (it == m_def.properties.end()) return false;
+    value = it->second;
+    return true;
+  }
+  bool getUnit(std::string& unit) override {
+    unit = m_def.unit;
+    return true;
+  }
+
+ private:
+  MpHostFieldDef m_def;
+};
+
 // A class object: empty until loaded, then one class of a customization.
 class ClassObject final : public mphost::SingleInterfaceObject<IMpZulClass, IID_IMpZulClass> {
  public:
@@ -88,6 +120,18 @@ class ClassObject final : public mphost::SingleInterfaceObject<IMpZulClass, IID_
     return true;
   }
 
+  IMpZulField* getField(const std::string& name) override {
+    const auto held = m_fields.find(name);
+    if (held != m_fields.end()) return held->second;
+    const MpHostFieldDef* def = definition() ? m_customization->findField(m_name, name) : nullptr;
+    if (!def) return nullptr;
+    // Kept by the class object, which hands it out without a reference.
+    IMpZulField* field = new FieldObject(*def);
+    m_fields[name] = field;
+    return field;
+  }
+  IMpDataCustomization2* getCustomization() override { return m_customization; }
+
   // Loads the class; a failed load leaves the object as it was.
   bool load(MpHostCustomization* customization, const std::string& name) {
     if (!customization || !customization->findClass(name)) return false;
@@ -95,17 +139,21 @@ class ClassObject final : public mphost::SingleInterfaceObject<IMpZulClass, IID_
     if (m_customization) m_customization->Release();
     m_customization = customization;
     m_name = name;
+    for (auto& f : m_fields) f.second->Release();
+    m_fields.clear();
     return true;
   }
 
  private:
   ~ClassObject() override {
+    for (auto& f : m_fields) f.second->Release();
     if (m_customization) m_customization->Release();
   }
   const MpHostClassDef* definition() const { return m_customization ? m_customization->findClass(m_name) : nullptr; }
 
   MpHostCustomization* m_customization = nullptr;  // one reference once loaded
   std::string m_name;
+  std::map<std::string, IMpZulField*> m_fields;  // one reference each
 };
 
 }  // namespace
@@ -124,6 +172,8 @@ HRESULT STDMETHODCALLTYPE MpHostCustomization::QueryInterface(REFIID iid, void**
   *out = nullptr;
   if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpDataCustomization2))
     *out = static_cast<IMpDataCustomization2*>(this);
+  else if (IsEqualGUID(iid, IID_IMpDataXmlCustomization))
+    *out = static_cast<IMpDataXmlCustomization*>(this);
   else if (IsEqualGUID(iid, IID_MpHostCustomizationImpl))
     *out = this;
   if (!*out) return E_NOINTERFACE;
@@ -139,6 +189,11 @@ ULONG STDMETHODCALLTYPE MpHostCustomization::Release() {
   const LONG refs = ::InterlockedDecrement(&m_refs);
   if (refs == 0) delete this;
   return static_cast<ULONG>(refs);
+}
+
+bool MpHostCustomization::readCustomization(std::vector<std::string>& enumTypes) {
+  enumTypes.insert(enumTypes.end(), m_enumTypes.begin(), m_enumTypes.end());
+  return true;
 }
 
 bool MpHostCustomization::fieldNameTaken(const std::string& className, const std::string& fieldName) const {

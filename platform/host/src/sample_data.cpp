@@ -27,6 +27,23 @@ void addMachiningClasses(MpHostCustomization& c) {
                              field("StepOver", D, "mm")}));
   c.addClass(classDef("FaceMilling", "Face milling", "Operation", {}, {field("SpindleSpeed", I, "rpm")}));
   c.addField("Material", field("Density", D, "g/cm3"));
+
+  // A class of the shop's own, with a tolerance on a field, a vector field and an enumerated one.
+  MpHostClassDef counterbore = classDef("CounterboreHole", "Counterbore hole", "Hole");
+  counterbore.properties = {{"Freeshaped", "true"}, {"AlternativeDirection", "CheckMirror"}, {"FeatureDepthField", "BoreDepth"}};
+  MpHostFieldDef boreDepth = field("BoreDepth", D, "Length");
+  boreDepth.displayName = "Bore depth";
+  MpHostFieldDef boreTolerance = field("BoreDepthTolerance", D);
+  boreTolerance.properties = {{"SubType", "Toleranced"}, {"SubTypeAnchor", "BoreDepth"}};
+  MpHostFieldDef axis = field("Axis", D, "Length");
+  axis.dimension = 3;
+  axis.properties = {{"VectorSize", "3"}};
+  MpHostFieldDef standard = field("ThreadStandard", S);
+  standard.properties = {{"EnumType", "ThreadStandards"}, {"DefaultValue", "ISO"}};
+  counterbore.fields = {boreDepth, boreTolerance, axis, standard};
+  c.addClass(counterbore);
+  c.addEnumType("ThreadStandards");
+  c.addEnumType("SurfaceFinishes");
 }
 
 }  // namespace

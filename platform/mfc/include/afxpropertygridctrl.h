@@ -189,6 +189,7 @@ protected:
   void OnKey(UINT nChar);
   void OnMouseDown(CPoint pt, BOOL bDouble);
   void ToggleCheck(CMFCPropertyGridProperty* pProp);
+  void ClickButton(CMFCPropertyGridProperty* pProp, CPoint point);
   COLORREF Color(int nIndex) const;
 
   std::vector<CMFCPropertyGridProperty*> m_lstProps;

@@ -819,9 +819,13 @@ void CMFCPropertyGridCtrl::OnPropertyChanged(CMFCPropertyGridProperty* pProp) co
 }
 
 void CMFCPropertyGridCtrl::OnClickButton(CPoint point) {
-  if (m_pSel == nullptr) return;
-  if (!m_pSel->m_bInPlaceEdit && !EditItem(m_pSel)) return;
-  m_pSel->OnClickButton(point);
+  if (m_pSel != nullptr) m_pSel->OnClickButton(point);
+}
+
+void CMFCPropertyGridCtrl::ClickButton(CMFCPropertyGridProperty* pProp, CPoint point) {
+  // The button works on the open editor (its option list).
+  if (!pProp->m_bInPlaceEdit && !EditItem(pProp)) return;
+  OnClickButton(point);
 }
 
 void CMFCPropertyGridCtrl::ToggleCheck(CMFCPropertyGridProperty* pProp) {
@@ -865,7 +869,7 @@ void CMFCPropertyGridCtrl::OnKey(UINT nChar) {
       ToggleCheck(m_pSel);
       return;
     case VK_F4:
-      if (m_pSel && m_pSel->HasButton() && m_pSel->IsEnabled()) OnClickButton(ButtonRect(m_pSel).CenterPoint());
+      if (m_pSel && m_pSel->HasButton() && m_pSel->IsEnabled()) ClickButton(m_pSel, ButtonRect(m_pSel).CenterPoint());
       return;
     default:
       return;
@@ -894,7 +898,7 @@ void CMFCPropertyGridCtrl::OnMouseDown(CPoint pt, BOOL bDouble) {
   if (prop->IsCheck()) {
     if (pt.x <= m_nLeftColumnWidth + 4 + kCheckSize || bDouble) ToggleCheck(prop);
   } else if (prop->HasButton() && prop->IsEnabled() && ::PtInRect(&static_cast<const RECT&>(ButtonRect(prop)), pt)) {
-    OnClickButton(pt);
+    ClickButton(prop, pt);
   } else {
     EditItem(prop, &pt);
   }
