@@ -70,6 +70,10 @@ TEST(DeckHostTest, WrongCommandLinesAndWindowsNobodySeesAreRefusedAndLongInputIs
       {"task RuleConstant --sample", 2, "DeckHost: the task sheet for RuleConstant waits for a person", ""},
       // Entries longer than the 512 characters the system passes between 8-bit and wide text.
       {"task RuleConstant --preset-list \"Type=" + longType + "\" --cancel", 0, "", "Type[] = \"" + longType + "\""},
+      // Grid properties typed into and chosen, on a sample class.
+      {"task CustomizationClass --type \"ClassNiceName=Hole 2\" --ok", 0, "", "ClassName = \"HOLE_2\""},
+      {"task CustomizationField --class CounterboreHole --preset Customization_EditMode=on --preset FieldName=Axis "
+       "--choose FieldType=Integer --type FieldVectorSize=8 --ok", 0, "", "FieldVectorSize = \"8\""},
   };
   for (const auto& c : cases) {
     const Outcome o = RunDeckHost(c.args);
