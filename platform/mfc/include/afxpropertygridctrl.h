@@ -44,15 +44,12 @@ public:
 
   LPCSTR GetName() const { return m_strName; }
   LPCSTR GetDescription() const { return m_strDescr; }
-  void SetDescription(const CString& strDescr) { m_strDescr = strDescr; }
   DWORD_PTR GetData() const { return m_dwData; }
   void SetData(DWORD_PTR dwData) { m_dwData = dwData; }
 
   const COleVariant& GetValue() const { return m_varValue; }
-  const COleVariant& GetOriginalValue() const { return m_varValueOrig; }
   // A new value of the same kind; redraws the row. No change notification.
   virtual void SetValue(const COleVariant& varValue);
-  void SetOriginalValue(const COleVariant& varValue) { m_varValueOrig = varValue; }
   // Whether the value differs from the one the property was made with.
   BOOL IsModified() const { return !(m_varValue == m_varValueOrig); }
 
@@ -74,11 +71,9 @@ public:
   // Option list: the editor becomes a combo box. With AllowEdit(FALSE) only the options can be
   // chosen.
   BOOL AddOption(LPCSTR lpszOption, BOOL bInsertUnique = TRUE);
-  void RemoveAllOptions() { m_lstOptions.clear(); }
   int GetOptionCount() const { return (int)m_lstOptions.size(); }
   LPCSTR GetOption(int nIndex) const;
   void AllowEdit(BOOL bAllow = TRUE) { m_bAllowEdit = bAllow; }
-  BOOL IsAllowEdit() const { return m_bAllowEdit; }
   // An up-down control beside the editor; the values it steps through.
   void EnableSpinControl(BOOL bEnable = TRUE, int nMin = 0, int nMax = 0);
   // Whether the selected row shows a button (an option list).
@@ -143,7 +138,6 @@ public:
 
   // Adds a top-level property (the grid takes ownership); -1 when it is already in the grid.
   int AddProperty(CMFCPropertyGridProperty* pProp, BOOL bRedraw = TRUE, BOOL bAdjustLayout = TRUE);
-  void RemoveAll();
   int GetPropertyCount() const { return (int)m_lstProps.size(); }
   CMFCPropertyGridProperty* GetProperty(int nIndex) const;
   CMFCPropertyGridProperty* FindItemByData(DWORD_PTR dwData, BOOL bSearchSubItems = TRUE) const;
@@ -151,17 +145,13 @@ public:
   CMFCPropertyGridProperty* HitTest(CPoint pt) const;
   CMFCPropertyGridProperty* GetCurSel() const { return m_pSel; }
   void SetCurSel(CMFCPropertyGridProperty* pProp, BOOL bRedraw = TRUE);
-  void ExpandAll(BOOL bExpand = TRUE);
   void AdjustLayout();
 
   void SetVSDotNetLook(BOOL bSet = TRUE);
-  BOOL IsVSDotNetLook() const { return m_bVSDotNetLook; }
   void MarkModifiedProperties(BOOL bMark = TRUE, BOOL bRedraw = TRUE);
-  BOOL IsMarkModifiedProperties() const { return m_bMarkModifiedProperties; }
   // (COLORREF)-1 keeps the default of an entry.
   void SetCustomColors(COLORREF clrBackground, COLORREF clrText, COLORREF clrGroupBackground, COLORREF clrGroupText,
                        COLORREF clrDescriptionBackground, COLORREF clrDescriptionText, COLORREF clrLine);
-  void EnableDescriptionArea(BOOL bEnable = TRUE);
   void SetLeftColumnWidth(int cx);
   int GetLeftColumnWidth() const { return m_nLeftColumnWidth; }
   int GetRowHeight() const { return m_nRowHeight; }
@@ -175,7 +165,6 @@ public:
   virtual void OnPropertyChanged(CMFCPropertyGridProperty* pProp) const;
   // The button of the selected property was clicked.
   virtual void OnClickButton(CPoint point);
-  virtual void OnChangeSelection(CMFCPropertyGridProperty* pNewSel, CMFCPropertyGridProperty* pOldSel);
 
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -196,7 +185,6 @@ protected:
   CMFCPropertyGridProperty* m_pSel = nullptr;
   BOOL m_bVSDotNetLook = FALSE;
   BOOL m_bMarkModifiedProperties = FALSE;
-  BOOL m_bDescriptionArea = TRUE;
   BOOL m_bTracking = FALSE;
   COLORREF m_clrCustom[7];
   int m_nLeftColumnWidth = 0;

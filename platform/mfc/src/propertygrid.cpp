@@ -492,14 +492,6 @@ int CMFCPropertyGridCtrl::AddProperty(CMFCPropertyGridProperty* pProp, BOOL bRed
   return (int)m_lstProps.size() - 1;
 }
 
-void CMFCPropertyGridCtrl::RemoveAll() {
-  EndEditItem(FALSE);
-  m_pSel = nullptr;
-  for (CMFCPropertyGridProperty* p : m_lstProps) delete p;
-  m_lstProps.clear();
-  AdjustLayout();
-}
-
 CMFCPropertyGridProperty* CMFCPropertyGridCtrl::GetProperty(int nIndex) const {
   return nIndex >= 0 && nIndex < GetPropertyCount() ? m_lstProps[(size_t)nIndex] : nullptr;
 }
@@ -534,7 +526,7 @@ void CMFCPropertyGridCtrl::VisibleRows(std::vector<CMFCPropertyGridProperty*>& r
 CRect CMFCPropertyGridCtrl::ListRect() const {
   CRect rect;
   if (GetSafeHwnd()) GetClientRect(&rect);
-  const int descr = m_bDescriptionArea ? 3 * m_nRowHeight + 4 : 0;
+  const int descr = 3 * m_nRowHeight + 4;
   rect.bottom = rect.top + (rect.Height() > 2 * descr ? rect.Height() - descr : rect.Height());
   return rect;
 }
@@ -590,14 +582,10 @@ CMFCPropertyGridProperty* CMFCPropertyGridCtrl::HitTest(CPoint pt) const {
 void CMFCPropertyGridCtrl::SetCurSel(CMFCPropertyGridProperty* pProp, BOOL bRedraw) {
   if (pProp == m_pSel) return;
   if (m_pSel != nullptr && m_pSel->m_bInPlaceEdit) EndEditItem(FALSE);
-  CMFCPropertyGridProperty* old = m_pSel;
   m_pSel = pProp;
   if (pProp != nullptr) EnsureVisible(pProp);
-  OnChangeSelection(pProp, old);
   if (bRedraw && GetSafeHwnd()) Invalidate(FALSE);
 }
-
-void CMFCPropertyGridCtrl::OnChangeSelection(CMFCPropertyGridProperty*, CMFCPropertyGridProperty*) {}
 
 void CMFCPropertyGridCtrl::EnsureVisible(CMFCPropertyGridProperty* pProp) {
   std::vector<CMFCPropertyGridProperty*> rows;
@@ -611,22 +599,6 @@ void CMFCPropertyGridCtrl::EnsureVisible(CMFCPropertyGridProperty* pProp) {
     AdjustLayout();
     return;
   }
-}
-
-void CMFCPropertyGridCtrl::ExpandAll(BOOL bExpand) {
-  struct Walk {
-    static void all(CMFCPropertyGridProperty* p, BOOL e) {
-      if (p->IsGroup()) p->m_bExpanded = e;
-      for (CMFCPropertyGridProperty* s : p->m_lstSubItems) all(s, e);
-    }
-  };
-  for (CMFCPropertyGridProperty* p : m_lstProps) Walk::all(p, bExpand);
-  if (!bExpand && m_pSel != nullptr) {
-    CMFCPropertyGridProperty* top = m_pSel;
-    while (top->m_pParent != nullptr) top = top->m_pParent;
-    SetCurSel(top, FALSE);
-  }
-  AdjustLayout();
 }
 
 void CMFCPropertyGridCtrl::SetVSDotNetLook(BOOL bSet) {
@@ -646,11 +618,6 @@ void CMFCPropertyGridCtrl::SetCustomColors(COLORREF clrBackground, COLORREF clrT
                               clrDescriptionBackground, clrDescriptionText, clrLine};
   memcpy(m_clrCustom, colors, sizeof colors);
   if (GetSafeHwnd()) Invalidate(FALSE);
-}
-
-void CMFCPropertyGridCtrl::EnableDescriptionArea(BOOL bEnable) {
-  m_bDescriptionArea = bEnable;
-  AdjustLayout();
 }
 
 void CMFCPropertyGridCtrl::SetLeftColumnWidth(int cx) {
