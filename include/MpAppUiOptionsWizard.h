@@ -11,6 +11,8 @@
 #include <string>
 #include "MpAppUiAddOperation.h"
 #include "MpAppUiAddProductVariantPage.h"
+#include "MpAppUiCustomClassPage.h"
+#include "MpAppUiCustomFieldPage.h"
 #include "MpAppUiCustomerCommandPage.h"
 #include "MpAppUiDesignChangesPage.h"
 #include "MpAppUiExportNodePage.h"
@@ -67,6 +69,8 @@ class WIDGETDECK_API MpAppUiOptionsWizard : public CPropertySheet {
   MpAppUiGroupingCommandPage m_groupingPage;
   MpAppUiSafeRetractsPage m_safeRetractsPage;
   MpAppUiAddOperation m_operationPages[6];
+  MpAppUiCustomClassPage m_customClassPage;
+  MpAppUiCustomFieldPage m_customFieldPage;
 
   DECLARE_MESSAGE_MAP()
 

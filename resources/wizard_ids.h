@@ -120,3 +120,9 @@
 #define IDS_VARIANT_NO_MODEL            2304
 #define IDS_VARIANT_NO_NEW_SET          2305
 #define IDS_VARIANT_NO_SETS             2306
+
+// ---- Class and field customization pages ----
+#define IDD_CUSTOM_CLASS_PAGE           2798
+#define IDC_CUSTOM_CLASS_GRID_AREA      2799   // static: the option grid takes its area
+#define IDD_CUSTOM_FIELD_PAGE           2800
+#define IDC_CUSTOM_FIELD_GRID_AREA      2801   // static: the option grid takes its area

@@ -141,6 +141,12 @@ bool MpAppUiOptionsWizard::init(std::string& taskName, MpZulSmartList& selection
       case Task::SafeRetracts:
         AddPage(&m_safeRetractsPage);
         return m_safeRetractsPage.init(selection);
+      case Task::CustomizationClass:
+        AddPage(&m_customClassPage);
+        return m_customClassPage.init(selection, preset);
+      case Task::CustomizationField:
+        AddPage(&m_customFieldPage);
+        return m_customFieldPage.init(selection, preset);
       default:
         // An unknown name, or a task whose page this build does not have.
         logTrace("MpAppUiOptionsWizard - invalid task " + taskName, 243);
@@ -187,6 +193,10 @@ IMpOptions* MpAppUiOptionsWizard::getOptions() {
         return m_customerCommandPage.getOptions();
       case Task::SafeRetracts:
         return m_safeRetractsPage.getOptions();
+      case Task::CustomizationClass:
+        return m_customClassPage.getOptions();
+      case Task::CustomizationField:
+        return m_customFieldPage.getOptions();
       default:
         // "AddOperation" has six bags and "SetField" is read through the list form only.
         return nullptr;
@@ -231,6 +241,12 @@ bool MpAppUiOptionsWizard::getOptions(MpSmartList& options) {
         break;
       case Task::SafeRetracts:
         appendBag(options, m_safeRetractsPage.getOptions());
+          break;
+      case Task::CustomizationClass:
+        appendBag(options, m_customClassPage.getOptions());
+        break;
+      case Task::CustomizationField:
+        appendBag(options, m_customFieldPage.getOptions());
         break;
       default:
         // "GroupingCommand" is read through getOptions() only.

@@ -39,7 +39,10 @@ IMpZulField* classField(IMpZulNode* node, const std::string& name) {
   if (node == nullptr) return nullptr;
   IMpZulClassPtr cls;
   cls.attach(node->getClass());
-  return cls.isValid() ? cls->getField(name) : nullptr;
+  IMpZulField* field = cls.isValid() ? cls->getField(name) : nullptr;
+  // The class object lends its field: the caller's reference is added here, while it lives.
+  if (field != nullptr) field->AddRef();
+  return field;
 }
 
 // A variant as text in the thread's code page: a double array by its first element.

@@ -1,5 +1,6 @@
 // DeckHost's "task" command (TaskCommand.h).
 #include "TaskCommand.h"
+#include <afxpropertygridctrl.h>
 #include <afxscript.h>
 #include <cstdio>
 #include <cstring>
@@ -17,7 +18,9 @@
 
 namespace {
 
-enum class ControlKind { Edit, List, ComboEdit, Check, Browse };
+// Grid: a property of the page's option grid, id being its item data; typed into, or chosen
+// from (its options, or True/False for a check).
+enum class ControlKind { Edit, List, ComboEdit, Check, Browse, Grid };
 
 struct KeyControl {
   const char* task;
@@ -64,6 +67,20 @@ const KeyControl kKeyControls[] = {
     {"AddProductVariant", "AddPart", IDC_VARIANT_ADD_PART, ControlKind::Check},
     {"AddProductVariant", "BlankModel", IDC_VARIANT_BROWSE_BLANK, ControlKind::Browse},
     {"AddProductVariant", "PartModel", IDC_VARIANT_BROWSE_PART, ControlKind::Browse},
+    {"CustomizationClass", "ClassNiceName", 1, ControlKind::Grid},
+    {"CustomizationClass", "ClassName", 2, ControlKind::Grid},
+    {"CustomizationClass", "ClassAbstract", 3, ControlKind::Grid},
+    {"CustomizationClass", "ClassFreeShaped", 4, ControlKind::Grid},
+    {"CustomizationClass", "ClassAlternativeDirection", 5, ControlKind::Grid},
+    {"CustomizationField", "FieldName", 1, ControlKind::Grid},
+    {"CustomizationField", "FieldDisplayName", 2, ControlKind::Grid},
+    {"CustomizationField", "FieldSubType", 3, ControlKind::Grid},
+    {"CustomizationField", "FieldType", 4, ControlKind::Grid},
+    {"CustomizationField", "FieldDim", 5, ControlKind::Grid},
+    {"CustomizationField", "FieldVectorSize", 6, ControlKind::Grid},
+    {"CustomizationField", "FieldUnit", 7, ControlKind::Grid},
+    {"CustomizationField", "FieldEnum", 8, ControlKind::Grid},
+    {"CustomizationField", "FieldDefault", 9, ControlKind::Grid},
 };
 
 // The control that shows the key; with browse, the button that chooses its file.
@@ -110,6 +127,40 @@ void typeInCombo(HWND page, int id, const char* text) {
   ::SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
 }
 
+// Types into, or chooses in, the property of the page's grid as a person would: its editor is
+// opened, the characters go to it one by one (the property refuses what it does not take), and
+// the editor is closed as Enter closes it; a choice picks the entry, a check is ticked or cleared. False when the
+// property is not there or has no such entry.
+bool actOnGrid(HWND page, int data, const std::string& text, bool choose) {
+  CMFCPropertyGridCtrl* grid = nullptr;
+  for (HWND c = ::GetWindow(page, GW_CHILD); c != nullptr && grid == nullptr; c = ::GetWindow(c, GW_HWNDNEXT))
+    grid = DYNAMIC_DOWNCAST(CMFCPropertyGridCtrl, CWnd::FromHandlePermanent(c));
+  CMFCPropertyGridProperty* prop = grid ? grid->FindItemByData((DWORD_PTR)data) : nullptr;
+  if (prop == nullptr) return false;
+  grid->SetCurSel(prop);
+  grid->SetFocus();
+  if (prop->GetValue().vt == VT_BOOL) {
+    if (text != "True" && text != "False") return false;
+    if (text != std::string(prop->FormatProperty())) grid->SendMessage(WM_KEYDOWN, VK_SPACE, 1);
+    return true;
+  }
+  if (!grid->EditItem(prop)) return false;
+  HWND editor = ::GetDlgItem(grid->m_hWnd, 3);
+  if (choose) {
+    int index = prop->GetOptionCount() - 1;
+    while (index >= 0 && text != prop->GetOption(index)) --index;
+    if (index < 0) return false;
+    ::SendMessageA(editor, CB_SETCURSEL, (WPARAM)index, 0);
+    grid->SendMessage(WM_COMMAND, MAKEWPARAM(3, CBN_SELCHANGE), (LPARAM)editor);
+  } else {
+    ::SendMessageA(editor, EM_SETSEL, 0, -1);
+    for (unsigned char c : text) ::SendMessageA(editor, WM_CHAR, c, 1);
+  }
+  // As Enter does: the value is taken over, or refused with the editor left open.
+  grid->EndEditItem(TRUE);
+  return true;
+}
+
 // Plays the rounds of actions on the sheet, one round each time the sheet is idle, and answers
 // every message box with OK.
 class TaskPlayer : public AfxScript::Player {
@@ -143,15 +194,25 @@ class TaskPlayer : public AfxScript::Player {
           AfxScript::Click(page, a.control->id);
           break;
         case Action::Type:
+        case Action::Choose:
+          if (a.control->kind == ControlKind::Grid) {
+            if (!actOnGrid(page, a.control->id, a.text, a.kind == Action::Choose)) {
+              std::printf("cannot %s \"%s\" in %s\n", a.kind == Action::Choose ? "choose" : "type", a.text.c_str(),
+                          a.control->key);
+              m_unexpected = true;
+            }
+            break;
+          }
+          if (a.kind == Action::Choose) {
+            if (!AfxScript::ChooseComboText(page, a.control->id, a.text.c_str())) {
+              std::printf("no entry \"%s\" to choose for %s\n", a.text.c_str(), a.control->key);
+              m_unexpected = true;
+            }
+            break;
+          }
           if (a.control->kind == ControlKind::Check) AfxScript::SetCheck(page, a.control->id, a.text == "on");
           else if (a.control->kind == ControlKind::ComboEdit) typeInCombo(page, a.control->id, a.text.c_str());
           else AfxScript::Type(page, a.control->id, a.text.c_str());
-          break;
-        case Action::Choose:
-          if (!AfxScript::ChooseComboText(page, a.control->id, a.text.c_str())) {
-            std::printf("no entry \"%s\" to choose for %s\n", a.text.c_str(), a.control->key);
-            m_unexpected = true;
-          }
           break;
         case Action::Ok:
           AfxScript::SheetOK(info.hwnd);
@@ -217,6 +278,7 @@ int help() {
       "                        fresh bag of its own)\n"
       "  --data                set up through the open data object instead of an empty selection\n"
       "  --select NAME         add the sample object of that name to the selection (repeatable)\n"
+      "  --class NAME          the sample class of that name as the selection\n"
       "Actions, done on the task page in this order:\n"
       "  --type KEY=TEXT       type TEXT into the control that shows KEY\n"
       "  --choose KEY=TEXT     choose the entry TEXT in the chooser that shows KEY\n"
@@ -229,7 +291,9 @@ int help() {
       "RuleConstant \"Name\", \"Type\", \"Default\", \"Factor\", \"Explantion\"; Find \"FindString\";\n"
       "AddOperation \"OperationName\", \"OperationPrototype\"; SetField \"SetFieldName\"; ExportNode\n"
       "\"TraversalFile\", \"OutputFile\" (typed, or chosen with --file); AddProductVariant\n"
-      "\"NewProductVariantSet\", \"AddPart\", \"PartModel\" (the models with --file)).\n"
+      "\"NewProductVariantSet\", \"AddPart\", \"PartModel\" (the models with --file);\n"
+      "CustomizationClass and CustomizationField: the keys their grid shows (\"ClassName\",\n"
+      "\"FieldType\", ...), checks chosen as True or False).\n"
       "Exit code: 0 when every round ran and nothing unexpected came up, 1 otherwise, 2 for a\n"
       "usage error or a sheet for a person where none can see it.\n");
   return 0;
@@ -239,8 +303,8 @@ int usage(const char* message) {
   std::fprintf(stderr, "DeckHost task: %s\n", message);
   std::fprintf(stderr,
                "usage: DeckHost task <TaskName> [--sample] [--preset KEY=VALUE] [--preset-list KEY=A,B]\n"
-               "                     [--empty-preset] [--data] [--select NAME] [--type KEY=TEXT]\n"
-               "                     [--choose KEY=TEXT] [--file KEY=PATH]\n"
+               "                     [--empty-preset] [--data] [--select NAME] [--class NAME]\n"
+               "                     [--type KEY=TEXT] [--choose KEY=TEXT] [--file KEY=PATH]\n"
                "                     [--ok | --cancel] ...\n"
                "       DeckHost task --help\n");
   return 2;
@@ -254,10 +318,16 @@ int runTask(int argc, char** argv) {
   IMpOptionsPtr preset;
   bool useData = false;
   MpZulSmartList selection;
+  std::string className;
   std::vector<std::vector<Action>> rounds(1);
 
   for (int i = 2; i < argc; ++i) {
     const std::string option = argv[i];
+    if (option == "--class") {
+      if (i + 1 >= argc) return usage("--class needs a class name");
+      className = argv[++i];
+      continue;
+    }
     const bool takesValue = option == "--preset" || option == "--preset-list" || option == "--type" || option == "--choose" ||
                             option == "--file";
     if (option == "--select") {
@@ -296,6 +366,7 @@ int runTask(int argc, char** argv) {
       if (control == nullptr) return usage(("no control shows " + key + " in task " + task).c_str());
       const bool choose = option == "--choose";
       // A drop-down list is only chosen from, an edit only typed into; a combo with an edit takes both.
+      // A grid property takes either; the property decides what it accepts.
       if (choose && control->kind == ControlKind::Edit) return usage((key + " is typed, not chosen: use --type").c_str());
       if (!choose && control->kind == ControlKind::List) return usage((key + " is chosen, not typed: use --choose").c_str());
       rounds.back().push_back(Action{choose ? Action::Choose : Action::Type, control, value});
@@ -312,6 +383,11 @@ int runTask(int argc, char** argv) {
   const bool person = rounds.empty();
   if (person && !deckhost::WaitForPerson(("the task sheet for " + task).c_str())) return 2;
 
+  if (!className.empty()) {
+    IMpZulClassPtr cls(CLSID_MpZulClass, nullptr);
+    if (cls.isNull() || !cls->loadByName(data.get(), className)) return usage(("no class " + className + " in the sample data").c_str());
+    selection.push_back(cls.get(), true);
+  }
   // The profile belongs to an application object; a host without one writes none.
   CWinApp* app = AfxGetApp() != nullptr ? nullptr : new CWinApp("DeckHost");
   MpResetLogger();

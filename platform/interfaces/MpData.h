@@ -38,7 +38,10 @@ struct IMpDataParameterSet : public IUnknown {
 };
 
 // Reading a customization from XML.
-struct IMpDataXmlCustomization : public IUnknown {};
+struct IMpDataXmlCustomization : public IUnknown {
+  // Appends the names of the customization's enumeration types.
+  virtual bool readCustomization(std::vector<std::string>& enumTypes) = 0;
+};
 
 // A customization: the classes and fields a data store is set up with.
 struct IMpDataCustomization2 : public IUnknown {};

@@ -70,10 +70,14 @@ struct IMpZulClass : public IUnknown {
   // Appends the class's fields (with inherited: also those of the classes above it, first),
   // each with a reference held by the list. The last flag is reserved (false).
   virtual bool getFields(MpSmartList& fields, bool inherited, bool reserved) = 0;
-  // The field of that name (inherited ones included), or null.
+  // The field of that name (inherited ones included), or null. The field stays the class
+  // object's: no reference is added for the caller.
   virtual IMpZulField* getField(const std::string& name) = 0;
   // Appends the kinds of this class's objects: the classes below it that can have objects.
   virtual bool getObjects(MpSmartList& objects) = 0;
+  // The customization the class belongs to; null for an empty class object. No reference is
+  // added for the caller.
+  virtual IMpDataCustomization2* getCustomization() = 0;
 };
 
 // A field of a class.
@@ -91,6 +95,10 @@ struct IMpZulField : public IUnknown {
   virtual bool getType(int& type) = 0;
   // The values the field may take; false when it may take any. The flag is reserved (false).
   virtual bool getEnumValues(std::vector<std::string>& values, bool reserved) = 0;
+  // A field attribute such as "SubType"; false when the field has no such attribute.
+  virtual bool getProperty(const std::string& key, std::string& value) = 0;
+  // The unit's name, empty for none.
+  virtual bool getUnit(std::string& unit) = 0;
 };
 
 // An object made after a prototype (a feature, an operation, a model instance).

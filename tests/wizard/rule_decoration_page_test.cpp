@@ -39,9 +39,9 @@ TEST_F(RuleDecorationPageTest, TheRulesFieldsOfferTheirClassesAndTheChosenEntrys
           RECT dropped;
           ::SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
           dropHeight = dropped.bottom - dropped.top;
-          expectedHeight = (int)::SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0) * 5;
+          expectedHeight = (int)::SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0) * 7;
           Type(page, IDC_RULE_DECORATION_NAME, "Taken");
-          ChooseCombo(page, IDC_RULE_DECORATION_CLASS, 2);
+          ChooseCombo(page, IDC_RULE_DECORATION_CLASS, 3);
           SheetOK(h);
         })
         .MessageBox(IDOK)
@@ -61,8 +61,8 @@ TEST_F(RuleDecorationPageTest, TheRulesFieldsOfferTheirClassesAndTheChosenEntrys
             (std::vector<std::string>{"Name", "Machined feature", "Cutting tool", "Machined feature", "Comment"}));
   EXPECT_EQ(type, "Machined feature");
   // Both fields of that name offer their classes, the abstract ones left out.
-  EXPECT_EQ(classes, (std::vector<std::string>{"Drilled hole", "Rectangular pocket", "Straight slot", "Planar face",
-                                               "Drilled hole"}));
+  EXPECT_EQ(classes, (std::vector<std::string>{"Drilled hole", "Counterbore hole", "Rectangular pocket",
+                                               "Straight slot", "Planar face", "Drilled hole", "Counterbore hole"}));
   EXPECT_EQ(chosenClass, "Rectangular pocket");
   EXPECT_GE(dropHeight, expectedHeight) << "the list shows every entry";
   EXPECT_EQ(Boxes(), Errors({{IDS_TASK_NAME_TAKEN, ""}, {IDS_TASK_NAME_NOT_IDENTIFIER, "1st"}}));

@@ -35,6 +35,9 @@
 //     RuleConstant            fields "Type" (enumerated: "integer", "double", "string"),
 //                             "Default", "Factor", "Explanation"
 //
+// A field's properties may carry "SubType", "SubTypeAnchor", "VectorSize", "EnumType" and
+// "DefaultValue". The customization also names enumeration types (IMpDataXmlCustomization).
+//
 // Every class has a nice name (its display name). A class with the attribute "Abstract" = "TRUE"
 // has no objects of its own.
 //
@@ -89,7 +92,7 @@ struct MpHostClassDef {
 };
 
 // A customization: the classes a data store is set up with.
-class MPHOST_API MpHostCustomization final : public IMpDataCustomization2 {
+class MPHOST_API MpHostCustomization final : public IMpDataCustomization2, public IMpDataXmlCustomization {
  public:
   // A new customization with one reference, owned by the caller; with the standard classes above
   // or empty.
@@ -123,6 +126,9 @@ class MPHOST_API MpHostCustomization final : public IMpDataCustomization2 {
   std::vector<std::string> classNames() const;
   // The class tree, one class a line, indented by depth, with nice names and own fields.
   std::string text() const;
+  // Enumeration types, by name, in the order added; readCustomization appends them.
+  void addEnumType(const std::string& name) { m_enumTypes.push_back(name); }
+  bool readCustomization(std::vector<std::string>& enumTypes) override;
 
  private:
   MpHostCustomization();
@@ -132,6 +138,7 @@ class MPHOST_API MpHostCustomization final : public IMpDataCustomization2 {
   volatile LONG m_refs = 1;
   std::vector<std::unique_ptr<MpHostClassDef>> m_classes;
   std::map<std::string, size_t> m_index;
+  std::vector<std::string> m_enumTypes;
 };
 
 class MpHostData;

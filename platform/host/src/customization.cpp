@@ -1,5 +1,6 @@
 // The customization (the class tree) and the class objects over it.
 #include <functional>
+#include <map>
 #include "MpHostData.h"
 #include "MpSmartList.h"
 #include "host_internal.h"
@@ -110,8 +111,14 @@ class ClassObject final : public mphost::SingleInterfaceObject<IMpZulClass, IID_
     return true;
   }
   IMpZulField* getField(const std::string& name) override {
-    const MpHostFieldDef* f = definition() ? m_customization->findField(m_name, name) : nullptr;
-    return f ? mphost::createField(m_customization, *f) : nullptr;
+    const auto held = m_fields.find(name);
+    if (held != m_fields.end()) return held->second;
+    const MpHostFieldDef* def = definition() ? m_customization->findField(m_name, name) : nullptr;
+    if (!def) return nullptr;
+    // Kept by the class object, which hands it out without a reference.
+    IMpZulField* field = mphost::createField(m_customization, *def);
+    m_fields[name] = field;
+    return field;
   }
   bool getObjects(MpSmartList& objects) override {
     if (!definition()) return false;
@@ -119,6 +126,7 @@ class ClassObject final : public mphost::SingleInterfaceObject<IMpZulClass, IID_
       if (!m_customization->isAbstract(name)) objects.push_back(MpHostCreateClass(m_customization, name), false);
     return true;
   }
+  IMpDataCustomization2* getCustomization() override { return m_customization; }
 
   // Loads the class; a failed load leaves the object as it was.
   bool load(MpHostCustomization* customization, const std::string& name) {
@@ -127,17 +135,21 @@ class ClassObject final : public mphost::SingleInterfaceObject<IMpZulClass, IID_
     if (m_customization) m_customization->Release();
     m_customization = customization;
     m_name = name;
+    for (auto& f : m_fields) f.second->Release();
+    m_fields.clear();
     return true;
   }
 
  private:
   ~ClassObject() override {
+    for (auto& f : m_fields) f.second->Release();
     if (m_customization) m_customization->Release();
   }
   const MpHostClassDef* definition() const { return m_customization ? m_customization->findClass(m_name) : nullptr; }
 
   MpHostCustomization* m_customization = nullptr;  // one reference once loaded
   std::string m_name;
+  std::map<std::string, IMpZulField*> m_fields;  // one reference each
 };
 
 }  // namespace
@@ -156,6 +168,8 @@ HRESULT STDMETHODCALLTYPE MpHostCustomization::QueryInterface(REFIID iid, void**
   *out = nullptr;
   if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpDataCustomization2))
     *out = static_cast<IMpDataCustomization2*>(this);
+  else if (IsEqualGUID(iid, IID_IMpDataXmlCustomization))
+    *out = static_cast<IMpDataXmlCustomization*>(this);
   else if (IsEqualGUID(iid, IID_MpHostCustomizationImpl))
     *out = this;
   if (!*out) return E_NOINTERFACE;
@@ -171,6 +185,11 @@ ULONG STDMETHODCALLTYPE MpHostCustomization::Release() {
   const LONG refs = ::InterlockedDecrement(&m_refs);
   if (refs == 0) delete this;
   return static_cast<ULONG>(refs);
+}
+
+bool MpHostCustomization::readCustomization(std::vector<std::string>& enumTypes) {
+  enumTypes.insert(enumTypes.end(), m_enumTypes.begin(), m_enumTypes.end());
+  return true;
 }
 
 bool MpHostCustomization::fieldNameTaken(const std::string& className, const std::string& fieldName) const {

@@ -42,6 +42,16 @@ class FieldObject final : public mphost::SingleInterfaceObject<IMpZulField, IID_
     values = m_field.enumValues;
     return true;
   }
+  bool getProperty(const std::string& key, std::string& value) override {
+    const auto it = m_field.properties.find(key);
+    if (it == m_field.properties.end()) return false;
+    value = it->second;
+    return true;
+  }
+  bool getUnit(std::string& unit) override {
+    unit = m_field.unit;
+    return true;
+  }
 
  private:
   ~FieldObject() override { m_customization->Release(); }

@@ -36,8 +36,9 @@ void addMachiningClasses(MpHostCustomization& c) {
   c.addClass(classDef("HolePatternClass", "Hole pattern", "FeatureClass"));
   c.addClass(classDef("PocketClass", "Pocket", "FeatureClass"));
   c.addField("FeaturePrototype", field("Tolerance", S, "", {"fine", "medium", "coarse"}));
-  MpHostFieldDef axis = field("Axis", D);
+  MpHostFieldDef axis = field("Axis", D, "Length");
   axis.dimension = 3;
+  axis.properties = {{"VectorSize", "3"}};
   c.addField("Hole", axis);
 
   // A rule whose fields refer to objects: two of them are shown under one name.
@@ -48,6 +49,20 @@ void addMachiningClasses(MpHostCustomization& c) {
   tool.displayName = "Cutting tool";
   tool.objectClass = "ToolAssembly";
   c.addClass(classDef("HoleRule", "Hole rule", "Rule", {}, {feature, tool, hole, field("Comment", S)}));
+
+  // A class of the shop's own, with a tolerance on a field, a vector field and an enumerated one.
+  MpHostClassDef counterbore = classDef("CounterboreHole", "Counterbore hole", "Hole");
+  counterbore.properties = {{"Freeshaped", "true"}, {"AlternativeDirection", "CheckMirror"}, {"FeatureDepthField", "BoreDepth"}};
+  MpHostFieldDef boreDepth = field("BoreDepth", D, "Length");
+  boreDepth.displayName = "Bore depth";
+  MpHostFieldDef boreTolerance = field("BoreDepthTolerance", D);
+  boreTolerance.properties = {{"SubType", "Toleranced"}, {"SubTypeAnchor", "BoreDepth"}};
+  MpHostFieldDef standard = field("ThreadStandard", S);
+  standard.properties = {{"EnumType", "ThreadStandards"}, {"DefaultValue", "ISO"}};
+  counterbore.fields = {boreDepth, boreTolerance, standard};  // "Axis" comes from Hole
+  c.addClass(counterbore);
+  c.addEnumType("ThreadStandards");
+  c.addEnumType("SurfaceFinishes");
 }
 
 }  // namespace

@@ -75,6 +75,10 @@ TEST(DeckHostTest, WrongCommandLinesAndWindowsNobodySeesAreRefusedAndLongInputIs
        "--file BlankModel=C:\\windows\\win.ini --ok", 0, "", "BlankModel = \"C:\\\\windows\\\\win.ini\""},
       // Entries longer than the 512 characters the system passes between 8-bit and wide text.
       {"task RuleConstant --preset-list \"Type=" + longType + "\" --cancel", 0, "", "Type[] = \"" + longType + "\""},
+      // Grid properties typed into and chosen, on a sample class.
+      {"task CustomizationClass --type \"ClassNiceName=Hole 2\" --ok", 0, "", "ClassName = \"HOLE_2\""},
+      {"task CustomizationField --class CounterboreHole --preset Customization_EditMode=on --preset FieldName=Axis "
+       "--choose FieldType=Integer --type FieldVectorSize=8 --ok", 0, "", "FieldVectorSize = \"8\""},
   };
   for (const auto& c : cases) {
     const Outcome o = RunDeckHost(c.args);
