@@ -4,3 +4,4 @@
 #include "frame_ids.h"
 #include "wizard_ids.h"
 #include "settings_ids.h"
+#include "controls_ids.h"
