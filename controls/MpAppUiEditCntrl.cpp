@@ -492,7 +492,11 @@ void MpAppUiEditCntrl::Autocomplete(int clearSelection, int listMode, int useCom
   if (matches.GetSize() == 0) word = "";
   m_strTyped = word;
   if (matches.GetSize() > 0) {
+    // The completion takes the place of the word before the caret and of a proposal
+    // selected after it; all of it is selected, so that Escape can put the typed word back.
     GetSelection(s, e);
+    if (m_strTyped.GetLength() > 0) s = OEPos(m_nCaretLine, std::max(0, m_nCaretCol - m_strTyped.GetLength()));
+    SetSelection(s, std::max(e, OEPos(m_nCaretLine, m_nCaretCol)), FALSE);
     ReplaceSelection(completion, 1, 1);
     SetSelection(s, OEPos(s.nLine, s.nOffset + completion.GetLength()), TRUE);
     ShowListBox(1);

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <exception>
 
-// The registered message the listing sends on a double-click (0 when registration failed).
-const UINT g_nSimulationGotoMsg = ::RegisterWindowMessageA("SIMULATION_GOTO");
+#include "MpAppUiMenu.h"
+
 
 BEGIN_MESSAGE_MAP(MpSimAptEditWnd, MpAppUiEditCntrl)
   ON_WM_CREATE()
@@ -80,5 +80,5 @@ void MpSimAptEditWnd::OnLButtonDblClk(UINT, CPoint) {
   SelectLine(1);
   CWnd* parent = GetParent();
   CWnd* grand = parent ? parent->GetParent() : nullptr;
-  if (grand && g_nSimulationGotoMsg != 0) grand->SendMessage(g_nSimulationGotoMsg, 0, 0);
+  if (grand && SIMULATION_GOTO != 0) grand->SendMessage(SIMULATION_GOTO, 0, 0);
 }

@@ -29,6 +29,7 @@ public:
   bool getKeyWords(std::vector<std::string>& words);
 
   void ShowGutter(bool show);
+  COLORREF GetGutterColor(COLORREF colour) override;
   void setReadOnly(bool readOnly);
   bool getReadOnly();
   BOOL DoError(int nError, LPCSTR text, int nValue) override;
@@ -70,7 +71,6 @@ public:
 protected:
   void CreateNewEdit() override;
   BOOL InitView() override;
-  COLORREF GetGutterColor(COLORREF colour) override;
   void MySetScrollRange() override;
   std::vector<std::string>& getKeywords();
   void setKeywords(std::vector<std::string>& words);
