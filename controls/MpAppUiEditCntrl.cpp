@@ -435,40 +435,30 @@ int MpAppUiEditCntrl::GetCurWord(CString& word, int clearSelection) {
 CString MpAppUiEditCntrl::complete(const CString& word, const CString& selection, CStringArray& matches) {
   const std::vector<std::string>& dict = ActiveDictionary();
   const size_t n = (size_t)word.GetLength();
-  long lo = 0, hi = (long)dict.size() - 1;
-  bool hit = false;
-  while (lo <= hi) {
-    long mid = (lo + hi) / 2;
-    std::string head = dict[(size_t)mid].substr(0, n);
-    int c = m_pfnCompare(head.c_str(), word);
-    if (c == 0) {
-      hit = true;
-      break;
-    }
-    if (c < 0)
-      lo = mid + 1;
-    else
-      hi = mid - 1;
-  }
-  if (!hit) return CString();
+  // The dictionary is sorted under the active comparison, so the words that begin with `word`
+  // are one stretch of it: found by two binary searches instead of a scan of every word.
+  auto headLess = [&](const std::string& entry, const char* w) { return m_pfnCompareN(entry.c_str(), w, n) < 0; };
+  auto first = std::lower_bound(dict.begin(), dict.end(), (const char*)word, headLess);
+  auto last = first;
+  while (last != dict.end() && m_pfnCompareN(last->c_str(), word, n) == 0) ++last;
+  if (first == last) return CString();
   CString proposal;
   bool fixed = false;
-  long firstLess = -1;
-  for (size_t i = 0; i < dict.size(); ++i) {
-    if (m_pfnCompareN(dict[i].c_str(), word, n) != 0) continue;
-    matches.Add(dict[i].c_str());
+  const std::string* firstLess = nullptr;
+  for (auto it = first; it != last; ++it) {
+    matches.Add(it->c_str());
     if (fixed) continue;
-    std::string rest = dict[i].substr(n);
-    int c = m_pfnCompare(rest.c_str(), selection);
+    const char* rest = it->c_str() + n;
+    int c = m_pfnCompare(rest, selection);
     if (c > 0) {
-      proposal = rest.c_str();
+      proposal = rest;
       fixed = true;
-    } else if (c < 0 && firstLess < 0) {
-      firstLess = (long)i;
+    } else if (c < 0 && !firstLess) {
+      firstLess = &*it;
     }
   }
   if (fixed) return proposal;
-  if (firstLess >= 0) return dict[(size_t)firstLess].substr(n).c_str();
+  if (firstLess) return firstLess->c_str() + n;
   if (matches.GetSize() >= 2) return CString(matches[0]).Mid((int)n);
   return CString();
 }

@@ -151,6 +151,8 @@ protected:
   CFont m_font;
   std::set<int> m_bookmarks;
   OEFindDlg* m_pFindDlg = nullptr;
+  int m_nMarkFirst = -1;  // the lines last painted with the selection or the caret
+  int m_nMarkLast = -1;
   DECLARE_MESSAGE_MAP()
 };
 

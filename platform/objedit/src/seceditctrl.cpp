@@ -241,10 +241,16 @@ void SECEditCore<CWnd>::SelectLine(int bUpdate) {
 
 void SECEditCore<CWnd>::UpdateEditor() {
   MakeCursorVisible();
-  if (m_hWnd) {
-    Invalidate(FALSE);
-    MySetCaretPos();
-  }
+  if (!m_hWnd) return;
+  // Only the lines the selection and the caret were and are on are repainted.
+  OEPos s, e;
+  GetSelection(s, e);
+  int first = std::min(s.nLine, m_nCaretLine), last = std::max(e.nLine, m_nCaretLine);
+  if (m_nMarkFirst >= 0) InvalidateLines(m_nMarkFirst, m_nMarkLast);
+  InvalidateLines(first, last);
+  m_nMarkFirst = first;
+  m_nMarkLast = last;
+  MySetCaretPos();
 }
 
 void SECEditCore<CWnd>::MySetCaretPos() {
@@ -617,18 +623,29 @@ void SECEditCore<CWnd>::OnPaint() {
       selFrom = l == s.nLine ? s.nOffset : 0;
       selTo = l == en.nLine ? en.nOffset : (int)line.size() + 1;
     }
+    // Stretches of one colour and selection state are drawn with one call each.
     size_t r = 0;
     ::SetBkMode(dc, OPAQUE);
-    for (int col = m_nLeftCol; col < (int)line.size(); ++col) {
+    std::string piece;
+    auto colourAt = [&](int col, bool* inSel) {
+      while (r < runs.size() && runs[r].nEnd <= col) ++r;
+      *inSel = col >= selFrom && col < selTo;
+      return (r < runs.size() && runs[r].nStart <= col) ? runs[r].crColor : text;
+    };
+    int col = m_nLeftCol;
+    while (col < (int)line.size()) {
       int x = m_nLeftMargin + (col - m_nLeftCol) * cw;
       if (x > client.right) break;
-      while (r < runs.size() && runs[r].nEnd <= col) ++r;
-      COLORREF fg = (r < runs.size() && runs[r].nStart <= col) ? runs[r].crColor : text;
-      bool inSel = col >= selFrom && col < selTo;
+      bool inSel = false;
+      COLORREF fg = colourAt(col, &inSel);
+      piece.clear();
+      int end = col;
+      for (bool sel2 = inSel; end < (int)line.size() && colourAt(end, &sel2) == fg && sel2 == inSel; ++end)
+        piece += line[(size_t)end] == '\t' ? ' ' : line[(size_t)end];
       ::SetTextColor(dc, inSel ? ::GetSysColor(COLOR_HIGHLIGHTTEXT) : fg);
       ::SetBkColor(dc, inSel ? ::GetSysColor(COLOR_HIGHLIGHT) : back);
-      char c = line[(size_t)col] == '\t' ? ' ' : line[(size_t)col];
-      ::TextOutA(dc, x, row.top, &c, 1);
+      ::TextOutA(dc, x, row.top, piece.data(), (int)piece.size());
+      col = end;
     }
   }
   ::DeleteObject(gutter);
