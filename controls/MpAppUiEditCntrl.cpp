@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
+#include "MpSmartPointers.h"
+#include "MpStrings.h"
 #include "MpUiResourceString.h"
 #include "resource.h"
 
@@ -325,6 +329,62 @@ BOOL MpAppUiEditCntrl::ExtendContextMenu(CMenu* menu) {
   menu->AppendMenu(MF_SEPARATOR);
   add(IDS_EDIT_SELECT_ALL, ID_OE_SELECTALL, false);
   return TRUE;
+}
+
+// ---------------------------------------------------------------------------------------
+// Host field values
+// ---------------------------------------------------------------------------------------
+namespace {
+// The whole text, blanks around it aside, as one number; false for anything else.
+bool StrictDouble(const std::string& text, double& value) {
+  const size_t b = text.find_first_not_of(" \t\r\n");
+  if (b == std::string::npos) return false;
+  const size_t e = text.find_last_not_of(" \t\r\n");
+  const std::string core = text.substr(b, e - b + 1);
+  char* end = nullptr;
+  errno = 0;
+  const double d = std::strtod(core.c_str(), &end);
+  if (end != core.c_str() + core.size() || errno == ERANGE || d != d) return false;
+  value = d;
+  return true;
+}
+}  // namespace
+
+IMpDataParameterSet* MpAppUiEditCntrl::getFieldValue(IMpZulNode* node, std::string& fieldName, std::string& value,
+                                                     bool& equal) {
+  equal = false;
+  IMpZulNodePtr held(node, true);
+  IMpDataParameterSetPtr set(CLSID_MpDataParameterSet, nullptr);
+  if (held.isNull() || set.isNull()) return nullptr;
+  IMpZulClassPtr cls(held->getClass(), false);
+  if (cls.isNull()) return nullptr;
+  IMpZulFieldPtr field(cls->getField(fieldName), false);
+  int dimension = 0, type = 0;
+  if (field.isNull() || !field->getDimension(dimension) || !field->getType(type)) return nullptr;
+  bool written = false;
+  double d = 0;
+  if (dimension == 1 && type == 5) {
+    if (!StrictDouble(value, d)) return nullptr;
+    written = set->setDouble(fieldName, d);
+    equal = isNearlyEqual(held->getDoubleField(fieldName), d, 0.0001);
+  } else if (dimension == 1 && type == 7) {
+    written = set->setValue(fieldName, value);
+    equal = MpTrimRight(held->getStringField(fieldName)) == value;
+  } else if (dimension == 3 && type == 5) {
+    if (!StrictDouble(value, d)) return nullptr;  // exactly one number
+    written = set->setNumberList(fieldName, std::vector<double>{d});
+    const std::vector<double> current = held->getDoubleVectorField(fieldName);
+    equal = !current.empty() && isNearlyEqual(current[0], d, 0.0001);
+  } else if (dimension == 3 && type == 7) {
+    written = set->setStringList(fieldName, getVectorFromString(value, ","));
+    equal = getStringFromVector(held->getStringVectorField(fieldName), ",") == value;
+  }
+  if (!written) {
+    equal = false;
+    return nullptr;
+  }
+  set->AddRef();
+  return set.get();
 }
 
 bool MpAppUiEditCntrl::showTypeAheadDlg(UINT) { return false; }

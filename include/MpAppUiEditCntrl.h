@@ -15,6 +15,9 @@
 #include "MpAppUiEdit.h"
 #include "WidgetDeckApi.h"
 
+struct IMpDataParameterSet;
+struct IMpZulNode;
+
 class WIDGETDECK_API MpAppUiEditCntrl : public SECEditCtrl {
 public:
   enum { IDC_COMPLETION_LIST = 2651 };
@@ -42,6 +45,11 @@ public:
 
   BOOL PreTranslateMessage(MSG* msg) override;
   BOOL ExtendContextMenu(CMenu* menu) override;
+
+  // The text as a value of a field of the node, in a new parameter set (the caller releases
+  // it), and whether the node holds that value already; null when the field, its kind or the
+  // text does not serve. The node is never written to.
+  IMpDataParameterSet* getFieldValue(IMpZulNode* node, std::string& fieldName, std::string& value, bool& equal);
 
   // ---- completion ----
   void activateIntellisense(UINT key, UINT modifiers, UINT minLength);

@@ -1,7 +1,9 @@
 // The open data object and its companions. Members are declared as the library comes to call
 // them; an interface without members is so far only held, passed on or asked for.
 #pragma once
+#include <string>
 #include <unknwn.h>
+#include <vector>
 #include "MpGuid.h"
 
 MP_IDENTIFIER(IID_IMpData, "{EE4173DA-618A-4307-A8F8-03778B3197E1}");
@@ -17,8 +19,13 @@ struct IMpData : public IUnknown {};
 // Offered by a data object that works on an XML cache.
 struct IMpDataCacheXml : public IUnknown {};
 
-// A set of named parameter values.
-struct IMpDataParameterSet : public IUnknown {};
+// A set of named parameter values; each setter is false when it refuses the value.
+struct IMpDataParameterSet : public IUnknown {
+  virtual bool setDouble(const std::string& name, double value) = 0;
+  virtual bool setValue(const std::string& name, const std::string& value) = 0;
+  virtual bool setNumberList(const std::string& name, const std::vector<double>& values) = 0;
+  virtual bool setStringList(const std::string& name, const std::vector<std::string>& values) = 0;
+};
 
 // Reading a customization from XML.
 struct IMpDataXmlCustomization : public IUnknown {};

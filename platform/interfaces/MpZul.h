@@ -1,6 +1,7 @@
 // The host's object model: nodes, classes, fields and the kinds of node.
 #pragma once
 #include <string>
+#include <vector>
 #include <unknwn.h>
 #include "MpGuid.h"
 #include "MpKeys.h"
@@ -8,6 +9,7 @@
 struct IMpData;
 struct IMpDataCustomization2;
 struct IMpZulClass;
+struct IMpZulField;
 class MpSmartList;
 
 MP_IDENTIFIER(IID_IMpZulNode, "{45D731E0-10D4-11D6-A3BE-000102749AF9}");
@@ -33,6 +35,11 @@ struct IMpZulNode : public IUnknown {
   virtual IMpZulClass* getClass() = 0;
   // The text of a field of the node, empty when the node has no such field or it is not set.
   virtual std::string getStringField(const std::string& fieldName) = 0;
+  // A number field's value; 0 when the node has no such field or it is not set.
+  virtual double getDoubleField(const std::string& fieldName) = 0;
+  // The values of a list field; empty when the node has no such field or it is not set.
+  virtual std::vector<double> getDoubleVectorField(const std::string& fieldName) = 0;
+  virtual std::vector<std::string> getStringVectorField(const std::string& fieldName) = 0;
 };
 
 // A host class. A class object made by the class factory is empty until loaded.
@@ -48,9 +55,16 @@ struct IMpZulClass : public IUnknown {
   virtual bool getSubClasses(MpSmartList& classes, bool recursive) = 0;
   // A class attribute such as "Abstract"; false when the class has no such attribute.
   virtual bool getProperty(const std::string& key, std::string& value) = 0;
+  // A field of the class or of a class above it (the caller's reference); null when none.
+  virtual IMpZulField* getField(const std::string& fieldName) = 0;
 };
 
-struct IMpZulField : public IUnknown {};
+// A field of a class: its dimension (1 a single value, 3 a list) and type (5 a number, 7 a
+// text); false when not known.
+struct IMpZulField : public IUnknown {
+  virtual bool getDimension(int& dimension) = 0;
+  virtual bool getType(int& type) = 0;
+};
 struct IMpZulInstance : public IUnknown {};
 struct IMpZulAttachment : public IUnknown {};
 struct IMpZulVariantSet : public IUnknown {};

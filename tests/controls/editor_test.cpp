@@ -4,6 +4,7 @@
 
 #include "MpAppUiEditCntrl.h"
 #include "MpAppUiEditField.h"
+#include "MpHostData.h"
 #include "MpUiResourceString.h"
 #include "hosted.h"
 #include "resource.h"
@@ -241,6 +242,48 @@ TEST_F(EditorTest, FieldTakesNoLineBreak) {
   EXPECT_STREQ("ab", t);
   EXPECT_EQ(0xFFFFFFu, field.GetGutterColor(0xFFFFFF) & 0xFFFFFF);
   field.DestroyWindow();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EditorTest, FieldValuesOfAHostNode) {
+  MpHostData* data = MpHostData::create();
+  MpHostFieldDef steps, tags;
+  steps.name = "Steps", steps.type = MpHostFieldDouble, steps.dimension = 3;
+  tags.name = "Tags", tags.type = MpHostFieldString, tags.dimension = 3;
+  ASSERT_TRUE(data->customization()->addField("ToolAssembly", steps));
+  ASSERT_TRUE(data->customization()->addField("ToolAssembly", tags));
+  ZulObjectKey key = data->addNode("ToolAssembly", "Drill 8", ZulObjectKey(),
+                                   {{"Diameter", "8"}, {"Steps", "1.5,2"}, {"Tags", "a,b"}});
+  MpHostNode* node = data->node(key);
+  ASSERT_TRUE(node);
+  node->setField("Name", "Drill 8   ");
+  struct Case {
+    const char* field;
+    const char* value;
+    bool made, equal;
+    const char* stored;
+  } cases[] = {
+      {"Diameter", " 8.00005 ", true, true, "8.00005"}, {"Diameter", "9", true, false, "9"},
+      {"Diameter", "8mm", false, false, ""},            {"Name", "Drill 8", true, true, "Drill 8"},
+      {"Steps", "1.5", true, true, "1.5"},              {"Steps", "1.5,2", false, false, ""},
+      {"Tags", "a,b", true, true, "a,b"},               {"Tags", "a, b", true, false, "a, b"},
+      {"Nothing", "1", false, false, ""},
+  };
+  for (const Case& c : cases) {
+    std::string field = c.field, value = c.value;
+    bool equal = !c.equal;
+    IMpDataParameterSet* set = ed.getFieldValue(node, field, value, equal);
+    EXPECT_EQ(c.made, set != nullptr) << c.field << " " << c.value;
+    EXPECT_EQ(c.equal, equal) << c.field << " " << c.value;
+    if (set) {
+      EXPECT_EQ(c.stored, MpHostParameterValue(set, c.field));
+      set->Release();
+    }
+  }
+  data->Release();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The customization (the class tree) and the class objects over it.
 #include <functional>
 #include "MpHostData.h"
+#include "MpHostOptions.h"
 #include "MpSmartList.h"
 #include "host_internal.h"
 #include "host_registry.h"
@@ -50,6 +51,24 @@ void addStandardClasses(MpHostCustomization& c) {
                        field("Explanation", S)}));
 }
 
+// A field of a class, as the class object hands it out.
+class FieldObject final : public mphost::SingleInterfaceObject<IMpZulField, IID_IMpZulField> {
+ public:
+  explicit FieldObject(const MpHostFieldDef& def) : m_dimension(def.dimension), m_type(def.type) {}
+  bool getDimension(int& dimension) override {
+    dimension = m_dimension;
+    return true;
+  }
+  bool getType(int& type) override {
+    type = m_type;
+    return true;
+  }
+
+ private:
+  int m_dimension;
+  int m_type;
+};
+
 // A class object: empty until loaded, then one class of a customization.
 class ClassObject final : public mphost::SingleInterfaceObject<IMpZulClass, IID_IMpZulClass> {
  public:
@@ -86,6 +105,10 @@ class ClassObject final : public mphost::SingleInterfaceObject<IMpZulClass, IID_
     if (it == def->properties.end()) return false;
     value = it->second;
     return true;
+  }
+  IMpZulField* getField(const std::string& fieldName) override {
+    const MpHostFieldDef* def = m_customization ? m_customization->findField(m_name, fieldName) : nullptr;
+    return def ? new FieldObject(*def) : nullptr;
   }
 
   // Loads the class; a failed load leaves the object as it was.
@@ -283,4 +306,43 @@ HRESULT createClassObject(REFIID iid, void** out) {
   return handOut(new ClassObject(), iid, out);
 }
 
+// A parameter set: named values kept as text (numbers as MpHostFormatDouble writes them, lists
+// joined with ",").
+class ParameterSet final : public mphost::SingleInterfaceObject<IMpDataParameterSet, IID_IMpDataParameterSet> {
+ public:
+  bool setDouble(const std::string& name, double value) override { return set(name, MpHostFormatDouble(value)); }
+  bool setValue(const std::string& name, const std::string& value) override { return set(name, value); }
+  bool setNumberList(const std::string& name, const std::vector<double>& values) override {
+    std::string text;
+    for (double v : values) text += (text.empty() ? "" : ",") + MpHostFormatDouble(v);
+    return set(name, text);
+  }
+  bool setStringList(const std::string& name, const std::vector<std::string>& values) override {
+    std::string text;
+    for (size_t i = 0; i < values.size(); ++i) text += (i ? "," : "") + values[i];
+    return set(name, text);
+  }
+  std::map<std::string, std::string> values;
+
+ private:
+  bool set(const std::string& name, const std::string& text) {
+    if (name.empty()) return false;
+    values[name] = text;
+    return true;
+  }
+};
+
+HRESULT createParameterSet(REFIID iid, void** out) { return handOut(new ParameterSet(), iid, out); }
+
+std::string parameterText(IMpDataParameterSet* set, const std::string& name) {
+  auto* p = dynamic_cast<ParameterSet*>(set);
+  if (!p) return std::string();
+  auto it = p->values.find(name);
+  return it == p->values.end() ? std::string() : it->second;
+}
+
 }  // namespace mphost
+
+std::string MpHostParameterValue(IMpDataParameterSet* set, const std::string& name) {
+  return mphost::parameterText(set, name);
+}

@@ -19,8 +19,14 @@ bool valueFits(const MpHostFieldDef& field, const std::string& value) {
     int i = 0;
     if (!MpHostParseInt(value, i)) return false;
   } else if (field.type == MpHostFieldDouble) {
-    double d = 0;
-    if (!MpHostParseDouble(value, d)) return false;
+    // A list field holds its numbers joined with ",".
+    size_t start = 0;
+    do {
+      size_t comma = field.dimension == 3 ? value.find(',', start) : std::string::npos;
+      double d = 0;
+      if (!MpHostParseDouble(value.substr(start, comma == std::string::npos ? comma : comma - start), d)) return false;
+      start = comma == std::string::npos ? comma : comma + 1;
+    } while (start != std::string::npos);
   }
   return field.enumValues.empty() ||
          std::find(field.enumValues.begin(), field.enumValues.end(), value) != field.enumValues.end();
@@ -114,6 +120,32 @@ std::string MpHostNode::getStringField(const std::string& fieldName) {
   if (fieldName == "Name") return m_name;
   const auto it = m_fields.find(fieldName);
   return it == m_fields.end() ? std::string() : it->second;
+}
+
+double MpHostNode::getDoubleField(const std::string& fieldName) {
+  double d = 0;
+  MpHostParseDouble(getStringField(fieldName), d);
+  return d;
+}
+
+std::vector<std::string> MpHostNode::getStringVectorField(const std::string& fieldName) {
+  std::vector<std::string> parts;
+  const std::string text = getStringField(fieldName);
+  if (text.empty()) return parts;
+  size_t start = 0;
+  for (size_t comma; (comma = text.find(',', start)) != std::string::npos; start = comma + 1)
+    parts.push_back(text.substr(start, comma - start));
+  parts.push_back(text.substr(start));
+  return parts;
+}
+
+std::vector<double> MpHostNode::getDoubleVectorField(const std::string& fieldName) {
+  std::vector<double> values;
+  for (const std::string& part : getStringVectorField(fieldName)) {
+    double d = 0;
+    if (MpHostParseDouble(part, d)) values.push_back(d);
+  }
+  return values;
 }
 
 bool MpHostNode::setField(const std::string& fieldName, const std::string& value) {

@@ -23,6 +23,7 @@ const HostClass g_classes[] = {
     {&CLSID_MpRegistry, &mphost::createRegistry},
     {&CLSID_MpSystemInfo, &mphost::createSystemInfo},
     {&CLSID_MpZulClass, &mphost::createClassObject},
+    {&CLSID_MpDataParameterSet, &mphost::createParameterSet},
 };
 
 const HostClass* findClass(const GUID& classId) {

@@ -13,6 +13,8 @@ HRESULT createOsServices(REFIID iid, void** out);
 HRESULT createRegistry(REFIID iid, void** out);
 HRESULT createSystemInfo(REFIID iid, void** out);
 HRESULT createClassObject(REFIID iid, void** out);
+HRESULT createParameterSet(REFIID iid, void** out);
+std::string parameterText(IMpDataParameterSet* set, const std::string& name);
 
 // The resolver of theMpZulClassFactory().
 HRESULT resolveObject(IMpData* data, const ZulObjectKey& key, int flags, REFIID iid, void** out);

@@ -66,6 +66,9 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
   IMpData* getData() override { return nullptr; }
   IMpZulClass* getClass() override { return nullptr; }
   std::string getStringField(const std::string&) override { return std::string(); }
+  double getDoubleField(const std::string&) override { return 0; }
+  std::vector<double> getDoubleVectorField(const std::string&) override { return {}; }
+  std::vector<std::string> getStringVectorField(const std::string&) override { return {}; }
 
   IUnknown* unknown() { return static_cast<IMpZulNode*>(this); }
   IUnknown* asPrototype() { return static_cast<IMpZulPrototype*>(this); }
