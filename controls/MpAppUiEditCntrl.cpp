@@ -19,28 +19,6 @@ std::string Res(UINT id) { return getResourceString(id, "", "", "", ""); }
 
 bool Held(int vk) { return ::GetKeyState(vk) < 0; }
 
-// The profile entry of the last search text: string 22604 is used as a format only when it
-// takes exactly one integer.
-CString SearchEntry() {
-  std::string fmt = Res(IDS_FIND_PROFILE_ENTRY);
-  int conversions = 0;
-  bool integer = false;
-  for (size_t i = 0; i < fmt.size(); ++i) {
-    if (fmt[i] != '%') continue;
-    if (i + 1 < fmt.size() && fmt[i + 1] == '%') {
-      ++i;
-      continue;
-    }
-    ++conversions;
-    integer = i + 1 < fmt.size() && (fmt[i + 1] == 'd' || fmt[i + 1] == 'i');
-  }
-  CString entry;
-  if (conversions == 1 && integer)
-    entry.Format(fmt.c_str(), 1);
-  else
-    entry = fmt.c_str();
-  return entry;
-}
 }  // namespace
 
 BEGIN_MESSAGE_MAP(MpAppUiEditCntrl, SECEditCtrl)
@@ -268,12 +246,12 @@ BOOL MpAppUiEditCntrl::PreTranslateMessage(MSG* msg) {
   const bool ctrl = Held(VK_CONTROL) && !Held(VK_MENU), shift = Held(VK_SHIFT);
   CWinApp* app = AfxGetApp();
   auto direction = [&] {
-    if (app) app->WriteProfileInt(Res(IDS_FIND_PROFILE_SECTION).c_str(), Res(IDS_FIND_PROFILE_DIRECTION).c_str(), shift ? 0 : 1);
+    if (app) app->WriteProfileInt(OEFindDlg::ProfileSection(), Res(IDS_FIND_PROFILE_DIRECTION).c_str(), shift ? 0 : 1);
   };
   if (key == VK_F3) {
     UINT cmd = ID_OE_FINDNEXT;
     if (ctrl) {
-      if (app) app->WriteProfileString(Res(IDS_FIND_PROFILE_SECTION).c_str(), SearchEntry(), GetSelection());
+      if (app) app->WriteProfileString(OEFindDlg::ProfileSection(), OEFindDlg::ProfileEntry(), GetSelection());
       cmd = ID_EDIT_FIND;
     }
     direction();

@@ -35,6 +35,9 @@ enum : UINT {
 
 class OEFindDlg;
 
+// Errors the control reports through DoError.
+enum { OE_ERROR_READONLY = 1 };
+
 template <class BASE>
 class SECEditCore;
 
@@ -186,6 +189,10 @@ public:
   int m_nReplaced = 0;
   static CString LastSearch();
   static BOOL SearchForward();
+  // The profile section, and the entry of the last search text: string 22604 formatted with 1
+  // when it takes exactly one integer, else the string as it is.
+  static CString ProfileSection();
+  static CString ProfileEntry();
 
 private:
   unsigned Flags();

@@ -81,12 +81,31 @@ BOOL OEFindDlg::CreateModeless(CWnd* pParent) {
   return CreateIndirect(t.Get(), pParent);
 }
 
+CString OEFindDlg::ProfileSection() { return ResourceText(22600); }
+
+CString OEFindDlg::ProfileEntry() {
+  const CString fmt = ResourceText(22604);
+  int conversions = 0;
+  bool integer = false;
+  for (int i = 0; i < fmt.GetLength(); ++i) {
+    if (fmt[i] != '%') continue;
+    if (i + 1 < fmt.GetLength() && fmt[i + 1] == '%') {
+      ++i;
+      continue;
+    }
+    ++conversions;
+    integer = i + 1 < fmt.GetLength() && (fmt[i + 1] == 'd' || fmt[i + 1] == 'i');
+  }
+  if (conversions != 1 || !integer) return fmt;
+  CString entry;
+  entry.Format(fmt, 1);
+  return entry;
+}
+
 CString OEFindDlg::LastSearch() {
   CWinApp* app = AfxGetApp();
   if (!app) return CString();
-  CString entry;
-  entry.Format(ResourceText(22604), 1);
-  return app->GetProfileString(ResourceText(22600), entry, "");
+  return app->GetProfileString(ProfileSection(), ProfileEntry(), "");
 }
 
 BOOL OEFindDlg::SearchForward() {
@@ -111,10 +130,9 @@ unsigned OEFindDlg::Flags() {
 void OEFindDlg::Remember() {
   CWinApp* app = AfxGetApp();
   if (!app) return;
-  CString text, entry;
+  CString text;
   GetDlgItemText(IDC_FIND, text);
-  entry.Format(ResourceText(22604), 1);
-  app->WriteProfileString(ResourceText(22600), entry, text);
+  app->WriteProfileString(ProfileSection(), ProfileEntry(), text);
   app->WriteProfileInt(ResourceText(22600), ResourceText(22603), IsDlgButtonChecked(IDC_UP) ? 0 : 1);
 }
 

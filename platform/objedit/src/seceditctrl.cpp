@@ -67,7 +67,7 @@ SECEdit* SECEditCore<CWnd>::GetEdit() {
 
 BOOL SECEditCore<CWnd>::Editable() {
   if (GetEdit()->GetReadOnly()) {
-    ::MessageBeep(0);
+    DoError(OE_ERROR_READONLY, 0);
     return FALSE;
   }
   return TRUE;
@@ -494,10 +494,13 @@ BOOL SECEditCore<CWnd>::DoError(int, LPCSTR text, int) {
   ::MessageBoxA(m_hWnd, text ? text : "", "Editor", MB_ICONERROR);
   return FALSE;
 }
-BOOL SECEditCore<CWnd>::DoError(int nError, int) {
+BOOL SECEditCore<CWnd>::DoError(int nError, int nValue) {
   char text[64];
-  wsprintfA(text, "Editor error %d", nError);
-  return DoError(nError, text, 0);
+  if (nError == OE_ERROR_READONLY)
+    lstrcpynA(text, "The document is read-only.", sizeof text);
+  else
+    wsprintfA(text, "Editor error %d (%d)", nError, nValue);
+  return DoError(nError, text, nValue);
 }
 
 void SECEditCore<CWnd>::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*) {
