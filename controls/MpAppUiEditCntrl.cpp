@@ -720,20 +720,22 @@ void MpAppUiEditCntrl::OnKeyDown(UINT key, UINT repeat, UINT flags) {
   }
 }
 
+// Left and Right first drop a proposal the list stands for, never through the clipboard: the
+// selection holds the typed word and the proposal, and the typed word stays.
+void MpAppUiEditCntrl::DropProposal() {
+  if (!m_list.GetSafeHwnd()) return;
+  CString typed = m_strTyped;
+  Cut(1, 0);
+  if (!typed.IsEmpty()) ReplaceSelection(typed, 0, 1);
+  ClearSelection(1);
+  RemoveListbox();
+}
 void MpAppUiEditCntrl::OnEditLeft() {
-  if (m_list.GetSafeHwnd()) {
-    Cut(1, 0);
-    ClearSelection(1);
-    RemoveListbox();
-  }
+  DropProposal();
   SECEditCtrl::OnEditLeft();
 }
 void MpAppUiEditCntrl::OnEditRight() {
-  if (m_list.GetSafeHwnd()) {
-    Cut(1, 0);
-    ClearSelection(1);
-    RemoveListbox();
-  }
+  DropProposal();
   SECEditCtrl::OnEditRight();
 }
 void MpAppUiEditCntrl::OnEditUp() {

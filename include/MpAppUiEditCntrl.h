@@ -87,6 +87,7 @@ protected:
   CString complete(const CString& word, const CString& selection, CStringArray& matches);
   void Autocomplete(int clearSelection, int listMode, int useCompletion);
   void RemoveListbox();
+  void DropProposal();
   MpAppUiEdit* Document() const { return m_pOwnEdit; }
 
   afx_msg void OnPaint();

@@ -176,6 +176,17 @@ TEST_F(EditorTest, CompletionProposesListsAcceptsAndWithdraws) {
   EXPECT_EQ("al", Text());
   EXPECT_FALSE(ed.CompletionList().GetSafeHwnd());
 
+  // Left drops the proposal without touching the clipboard.
+  ed.SetWindowTextA("kept");
+  ed.SelectAll(1);
+  Key('C', true);
+  ed.SetWindowTextA("");
+  Type("ga");
+  Key(VK_F8);
+  Key(VK_LEFT);
+  Key('V', true);
+  EXPECT_EQ("gkepta", Text());
+
   ed.SetWindowTextA("");
   Type("ga");
   Key(VK_F8);

@@ -148,6 +148,7 @@ protected:
   OEPos PosFromPoint(CPoint pt) const;
   void Moved(OEPos to, BOOL bExtend);
   BOOL Editable();
+  BOOL StepHistory(bool forward);  // undo (false) or redo (true) one step
 
   SECEdit* m_pEdit = nullptr;
   OEPos m_anchor;

@@ -205,19 +205,12 @@ BOOL SECEditCore<CWnd>::SplitLine(int bIndent, int bUpdate) {
   return ReplaceSelection(insert.c_str(), FALSE, bUpdate);
 }
 
-BOOL SECEditCore<CWnd>::Undo() {
-  OEPos at;
-  if (!GetEdit()->Undo(&at)) return FALSE;
-  SetCaret(at);
-  InvalidateLines(0, -1);
-  MySetScrollRange();
-  UpdateEditor();
-  return TRUE;
-}
+BOOL SECEditCore<CWnd>::Undo() { return StepHistory(false); }
+BOOL SECEditCore<CWnd>::Redo() { return StepHistory(true); }
 
-BOOL SECEditCore<CWnd>::Redo() {
+BOOL SECEditCore<CWnd>::StepHistory(bool forward) {
   OEPos at;
-  if (!GetEdit()->Redo(&at)) return FALSE;
+  if (!(forward ? GetEdit()->Redo(&at) : GetEdit()->Undo(&at))) return FALSE;
   SetCaret(at);
   InvalidateLines(0, -1);
   MySetScrollRange();
