@@ -187,6 +187,7 @@ void MpAppUiEditCntrl::SetWindowTextA(LPCSTR text) {
     ReplaceSelection(rest, 0, 1);
   }
   if (readOnly) doc->SetReadOnly(readOnly);
+  m_nWrapMark = doc->m_nUndoPos;
 }
 
 void MpAppUiEditCntrl::GetWindowTextA(CString& text) {
@@ -196,6 +197,9 @@ void MpAppUiEditCntrl::GetWindowTextA(CString& text) {
     return;
   }
   SECEditCtrl::GetWindowText(text);
+  // Once the text was edited, the offsets of the inserted breaks no longer hold: every break
+  // is then kept rather than a real one lost.
+  if (doc->m_nUndoPos != m_nWrapMark || doc->CanRedo()) m_wrapBreaks.clear();
   if (doc->GetWordWrap()) {
     // Only the breaks the wrap inserted go: a text set through SetWindowTextA keeps its own
     // line ends as they were before wrapping.

@@ -129,5 +129,6 @@ private:
   // Where SetWindowTextA broke the text (offsets into it), so that reading it back removes
   // those breaks only.
   std::set<size_t> m_wrapBreaks;
+  int m_nWrapMark = -1;  // the document's undo position when they were recorded
   DECLARE_MESSAGE_MAP()
 };

@@ -138,6 +138,10 @@ TEST_F(EditorTest, WrapSetsBreaksAndReadsThemBack) {
   EXPECT_EQ("delta_epsi", doc->GetLine(2));   // hard at the column
   EXPECT_EQ("lonzeta", doc->GetLine(3));      // the text's own line end
   EXPECT_EQ(text, Text());                    // the text's own line end stays
+  ed.SetCaret(OEPos(0, 0));
+  Type("x");  // after an edit every break is kept: none of the text's own is lost
+  EXPECT_EQ(6, doc->GetLineCount());
+  EXPECT_EQ(std::string("xalpha beta \r\ngamma+\r\n"), Text().substr(0, 22));
   ed.m_nWrapColumn = 0;                       // no wrapping: the text is set as it is
   ed.SetWindowTextA("one two three four five");
   EXPECT_EQ(1, ed.GetEdit()->GetLineCount());
