@@ -5,3 +5,4 @@
 #include "wizard_ids.h"
 #include "settings_ids.h"
 #include "dialogs_ids.h"
+#include "controls_ids.h"

@@ -89,7 +89,7 @@ void Usage(FILE* out) {
   std::fprintf(out,
                "usage: DeckHost [demo | data | task <TaskName> ... | messages [--scripted] |\n"
                "                 move [--scripted] | settings [--scripted] | controls [--scripted] |\n"
-               "                 files [--scripted] | sample [--scripted]]\n"
+               "                 files [--scripted] | editor [--scripted] | sample [--scripted]]\n"
                "  demo    prints the sample data set, then runs the \"RuleConstant\" task on it\n"
                "          unattended and prints the bags read back (the default)\n"
                "  data    prints the sample data set: its classes, objects and rule-constant choices\n"
@@ -105,6 +105,8 @@ void Usage(FILE* out) {
                "          groups committed)\n"
                "  controls  shows a window with an owner-drawn menu and a toolbar with a drop-down\n"
                "          button and prints the commands chosen (--scripted: unattended)\n"
+               "  editor  the code editor over a sample rule and the APT listing over a sample\n"
+               "          listing (--scripted: types, completes, selects a step, prints, closes)\n"
                "  sample  shows the class-library sample dialog (--scripted: unattended)\n"
                "  files   opens the CAD file dialog, then the attachment dialog (--scripted:\n"
                "          unattended, choosing a type and a file in each and printing them)\n"
@@ -156,6 +158,7 @@ const ScriptableCommand kScriptable[] = {
     {"settings", "RunSettingsCommand", "the settings sheet"},
     {"controls", "RunControlsCommand", "the controls window"},
     {"files", "RunFileDialogCommand", "the CAD file dialog"},
+    {"editor", "RunEditorCommand", "the code editor"},
     {"sample", nullptr, "the sample dialog"},
 };
 

@@ -35,6 +35,10 @@ struct IMpDataParameterSet : public IUnknown {
   virtual bool addParameter(const std::string& name) = 0;
   // The value of a parameter: found tells whether it has one; the caller clears the variant.
   virtual bool getValue(const std::string& name, VARIANT& value, bool& found) = 0;
+  virtual bool setDouble(const std::string& name, double value) = 0;
+  virtual bool setValue(const std::string& name, const std::string& value) = 0;
+  virtual bool setNumberList(const std::string& name, const std::vector<double>& values) = 0;
+  virtual bool setStringList(const std::string& name, const std::vector<std::string>& values) = 0;
 };
 
 // Reading a customization from XML.

@@ -48,6 +48,11 @@ struct IMpZulNode : public IUnknown {
   virtual bool getParameters(IMpDataParameterSet* parameters) = 0;
   // The product-variant set the node belongs to; null when it belongs to none.
   virtual IMpZulVariantSet* getVariantSet() = 0;
+  // A number field's value; 0 when the node has no such field or it is not set.
+  virtual double getDoubleField(const std::string& fieldName) = 0;
+  // The values of a list field; empty when the node has no such field or it is not set.
+  virtual std::vector<double> getDoubleVectorField(const std::string& fieldName) = 0;
+  virtual std::vector<std::string> getStringVectorField(const std::string& fieldName) = 0;
 };
 
 // A host class. A class object made by the class factory is empty until loaded.

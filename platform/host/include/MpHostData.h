@@ -211,6 +211,10 @@ class MPHOST_API MpHostNode final : public IMpZulNode,
   bool getToolAssemblies(MpSmartList& assemblies, bool recursive) override;
   // The set named by the node's field "VariantSet", in the same store.
   IMpZulVariantSet* getVariantSet() override;
+  // Numbers as the bag reads them; list fields hold their values joined with ",".
+  double getDoubleField(const std::string& fieldName) override;
+  std::vector<double> getDoubleVectorField(const std::string& fieldName) override;
+  std::vector<std::string> getStringVectorField(const std::string& fieldName) override;
 
   const ZulObjectKey& key() const { return m_key; }
   const std::string& name() const { return m_name; }
@@ -323,6 +327,9 @@ MPHOST_API MpHostNode* MpHostNodeOf(IUnknown* node);
 // A class object loaded with the class of the customization (one reference for the caller); null
 // for an unknown class.
 MPHOST_API IMpZulClass* MpHostCreateClass(MpHostCustomization* customization, const std::string& className);
+// The text a parameter set made by the host holds under a name (numbers as MpHostFormatDouble
+// writes them, lists joined with ","); "" when none.
+MPHOST_API std::string MpHostParameterValue(IMpDataParameterSet* set, const std::string& name);
 
 // Rule constants of a store: the names taken (every RuleConstant's name as stored, in the order
 // added) and the value types offered (the enumerated values of the field "Type" of RuleConstant).

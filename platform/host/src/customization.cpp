@@ -2,6 +2,7 @@
 #include <functional>
 #include <map>
 #include "MpHostData.h"
+#include "MpHostOptions.h"
 #include "MpSmartList.h"
 #include "host_internal.h"
 #include "host_registry.h"

@@ -164,6 +164,32 @@ IMpZulVariantSet* MpHostNode::getVariantSet() {
   return static_cast<IMpZulVariantSet*>(set);
 }
 
+double MpHostNode::getDoubleField(const std::string& fieldName) {
+  double d = 0;
+  MpHostParseDouble(getStringField(fieldName), d);
+  return d;
+}
+
+std::vector<std::string> MpHostNode::getStringVectorField(const std::string& fieldName) {
+  std::vector<std::string> parts;
+  const std::string text = getStringField(fieldName);
+  if (text.empty()) return parts;
+  size_t start = 0;
+  for (size_t comma; (comma = text.find(',', start)) != std::string::npos; start = comma + 1)
+    parts.push_back(text.substr(start, comma - start));
+  parts.push_back(text.substr(start));
+  return parts;
+}
+
+std::vector<double> MpHostNode::getDoubleVectorField(const std::string& fieldName) {
+  std::vector<double> values;
+  for (const std::string& part : getStringVectorField(fieldName)) {
+    double d = 0;
+    if (MpHostParseDouble(part, d)) values.push_back(d);
+  }
+  return values;
+}
+
 bool MpHostNode::setField(const std::string& fieldName, const std::string& value) {
   const MpHostFieldDef* field = m_customization->findField(m_className, fieldName);
   if (!field || !valueFits(*field, value)) return false;

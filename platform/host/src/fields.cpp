@@ -92,6 +92,44 @@ class ParameterSetObject final : public IMpDataParameterSet, public mphost::Para
     return true;
   }
 
+  // The setters keep a number as a double and text, lists included (joined with ","), as text.
+  bool setDouble(const std::string& name, double value) override {
+    VARIANT v;
+    ::VariantInit(&v);
+    v.vt = VT_R8;
+    v.dblVal = value;
+    return put(name, v);
+  }
+  bool setValue(const std::string& name, const std::string& value) override { return putText(name, value); }
+  bool setNumberList(const std::string& name, const std::vector<double>& values) override {
+    std::string text;
+    for (double d : values) text += (text.empty() ? "" : ",") + MpHostFormatDouble(d);
+    return putText(name, text);
+  }
+  bool setStringList(const std::string& name, const std::vector<std::string>& values) override {
+    std::string text;
+    for (size_t i = 0; i < values.size(); ++i) text += (i ? "," : "") + values[i];
+    return putText(name, text);
+  }
+  // A value as text: a double as MpHostFormatDouble writes it; "" when none.
+  std::string text(const std::string& name) const {
+    const auto it = m_values.find(name);
+    if (it == m_values.end() || !it->second.set) return std::string();
+    const VARIANT& v = it->second.variant;
+    if (v.vt == VT_R8) return MpHostFormatDouble(v.dblVal);
+    VARIANT copy;
+    ::VariantInit(&copy);
+    std::string result;
+    if (SUCCEEDED(::VariantChangeType(&copy, &v, 0, VT_BSTR)) && copy.bstrVal) {
+      const int wide = static_cast<int>(::SysStringLen(copy.bstrVal));
+      const int bytes = ::WideCharToMultiByte(CP_ACP, 0, copy.bstrVal, wide, nullptr, 0, nullptr, nullptr);
+      result.resize(bytes > 0 ? bytes : 0);
+      if (bytes > 0) ::WideCharToMultiByte(CP_ACP, 0, copy.bstrVal, wide, &result[0], bytes, nullptr, nullptr);
+    }
+    ::VariantClear(&copy);
+    return result;
+  }
+
   std::vector<std::string> names() const override {
     std::vector<std::string> result;
     for (const auto& kv : m_values) result.push_back(kv.first);
@@ -106,6 +144,25 @@ class ParameterSetObject final : public IMpDataParameterSet, public mphost::Para
   }
 
  private:
+  bool put(const std::string& name, VARIANT& value) {
+    if (name.empty()) return false;
+    setValue(name, value);
+    return true;
+  }
+  bool putText(const std::string& name, const std::string& text) {
+    const int wide = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    BSTR b = ::SysAllocStringLen(nullptr, static_cast<UINT>(wide));
+    if (b == nullptr) return false;
+    if (wide > 0) ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), b, wide);
+    VARIANT v;
+    ::VariantInit(&v);
+    v.vt = VT_BSTR;
+    v.bstrVal = b;
+    if (put(name, v)) return true;
+    ::VariantClear(&v);
+    return false;
+  }
+
   struct Value {
     Value() { ::VariantInit(&variant); }
     Value(const Value&) = delete;
@@ -136,4 +193,13 @@ ParameterSet* parameterSetOf(IUnknown* set) {
 
 HRESULT createParameterSet(REFIID iid, void** out) { return handOut(new ParameterSetObject(), iid, out); }
 
+std::string parameterText(IMpDataParameterSet* set, const std::string& name) {
+  auto* p = dynamic_cast<ParameterSetObject*>(set);
+  return p ? p->text(name) : std::string();
+}
+
 }  // namespace mphost
+
+std::string MpHostParameterValue(IMpDataParameterSet* set, const std::string& name) {
+  return mphost::parameterText(set, name);
+}

@@ -16,6 +16,7 @@ HRESULT createClassObject(REFIID iid, void** out);
 HRESULT createMoveCommand(REFIID iid, void** out);
 HRESULT createPmUtils(REFIID iid, void** out);
 HRESULT createParameterSet(REFIID iid, void** out);
+std::string parameterText(IMpDataParameterSet* set, const std::string& name);
 
 // The resolver of theMpZulClassFactory().
 HRESULT resolveObject(IMpData* data, const ZulObjectKey& key, int flags, REFIID iid, void** out);

@@ -71,6 +71,9 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
   bool getNodeList(MpZulSmartList&) override { return false; }
   bool getParameters(IMpDataParameterSet*) override { return false; }
   IMpZulVariantSet* getVariantSet() override { return nullptr; }
+  double getDoubleField(const std::string&) override { return 0; }
+  std::vector<double> getDoubleVectorField(const std::string&) override { return {}; }
+  std::vector<std::string> getStringVectorField(const std::string&) override { return {}; }
 
   IUnknown* unknown() { return static_cast<IMpZulNode*>(this); }
   IUnknown* asPrototype() { return static_cast<IMpZulPrototype*>(this); }

@@ -1,0 +1,160 @@
+// Keyword colouring of the code editor's document: golden files (a source beside its expected
+// colours), one-pass colouring of a whole text against line by line, CRLF against LF, and the
+// keyword table's limits.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "MpAppUiEdit.h"
+
+namespace {
+
+std::string ReadFile(const std::string& name) {
+  std::ifstream in(std::string(WD_CONTROLS_DATA) + "/" + name, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// A line's colours as letters: '.' text, 'o' operator, 'c' comment, 'A'/'B' keyword groups.
+std::string Mask(const std::string& line, const std::vector<OEColorRun>& runs, int base = 0) {
+  std::string mask(line.size(), '.');
+  for (const OEColorRun& r : runs) {
+    char c = r.crColor == 0x0000FF ? 'o' : r.crColor == 0x008000 ? 'c' : r.crColor == 0xAA0000 ? 'A'
+           : r.crColor == 0x0000AA ? 'B' : '?';
+    for (int i = r.nStart - base; i < r.nEnd - base; ++i)
+      if (i >= 0 && i < (int)mask.size()) mask[(size_t)i] = c;
+  }
+  return mask;
+}
+
+struct RuleDoc : MpAppUiEdit {
+  RuleDoc() {
+    std::vector<std::string> a{"IF", "THEN", "ELSE", "ENDIF"};
+    std::vector<std::string> b{"MILL", "'quoted IF text'", "THIS_IS_A_VERY_LONG_KEYWORD_NAME"};
+    addKeyWords(a, 0xAA0000);
+    addKeyWords(b, 0x0000AA);
+    initKeyWordMap();
+  }
+  std::vector<std::string> Masks() {
+    std::vector<std::string> out;
+    std::vector<OEColorRun> runs;
+    for (int l = 0; l < GetLineCount(); ++l) {
+      ColorLine(l, runs);
+      out.push_back(Mask(GetLine(l), runs));
+    }
+    return out;
+  }
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::stringstream s(text);
+  for (std::string l; std::getline(s, l);) out.push_back(l.empty() || l.back() != '\r' ? l : l.substr(0, l.size() - 1));
+  return out;
+}
+
+TEST(EditColouring, GoldenLineByLineWholeTextAndLineEnds) {
+  const std::string crlf = ReadFile("rule.src");
+  ASSERT_FALSE(crlf.empty());
+  std::string lf;
+  for (char c : crlf)
+    if (c != '\r') lf += c;
+
+  RuleDoc doc;
+  ASSERT_TRUE(doc.SetText(crlf.data(), crlf.size()));
+  std::vector<std::string> masks = doc.Masks();
+  masks.pop_back();  // the empty line after the last line end
+  EXPECT_EQ(Lines(ReadFile("rule.colours")), masks);
+
+  RuleDoc doc2;
+  doc2.SetText(lf.data(), lf.size());
+  EXPECT_EQ(doc.Masks(), doc2.Masks());
+
+  // One pass over the whole text colours as line by line does, with either line end.
+  for (const std::string* text : {&crlf, (const std::string*)&lf}) {
+    std::vector<OEColorRun> whole, line;
+    doc.ColorText(text->data(), text->size(), whole);
+    std::vector<OEColorRun> expected;
+    size_t at = 0;
+    for (int l = 0; l < doc.GetLineCount(); ++l) {
+      doc.ColorLine(l, line);
+      for (OEColorRun r : line) expected.push_back({r.nStart + (int)at, r.nEnd + (int)at, r.crColor});
+      at = text->find('\n', at);
+      if (at == std::string::npos) break;
+      ++at;
+    }
+    EXPECT_EQ(expected, whole);
+  }
+}
+
+TEST(EditColouring, KeywordTableRules) {
+  MpAppUiEdit doc;
+  std::vector<std::string> words{"", "GOTO"};
+  doc.addKeyWords(words, 0x00AA00);
+  EXPECT_TRUE(doc.initKeyWordMap());  // the empty keyword is skipped, not an end of the list
+  char text[] = "x GOTO y";
+  char* p = text;
+  int s = 0, e = 0;
+  ASSERT_EQ(1, doc.KeyWord(&p, &s, &e));
+  EXPECT_EQ(2, s);
+  EXPECT_EQ(6, e);
+  EXPECT_EQ(0x00AA00u, doc.m_crColors[0]);
+
+  // Looking a colour up never makes a word a keyword.
+  char other[] = "RAPID";
+  EXPECT_EQ(0u, doc.GetColorRef(other));
+  std::vector<std::string> all;
+  doc.getKeyWords(all);
+  EXPECT_EQ((std::vector<std::string>{"", "GOTO"}), all);
+
+  // Added after the table was built: found only once it is built again.
+  std::vector<std::string> late{"RAPID"};
+  doc.addKeyWords(late, 0xAA0000);
+  char t2[] = "RAPID";
+  p = t2;
+  EXPECT_EQ(0, doc.KeyWord(&p, &s, &e));
+  doc.initKeyWordMap();
+  p = t2;
+  EXPECT_EQ(1, doc.KeyWord(&p, &s, &e));
+
+  // Case-insensitive: long words match only upper-case keys; a 300-character word is
+  // compared on its first 259.
+  doc.m_bCaseSensitive = 0;
+  std::vector<std::string> longs{"ABCDEFGHIJKLMNOPQRSTUVWXYZ", std::string(259, 'Q')};
+  doc.addKeyWords(longs, 0x123456);
+  doc.initKeyWordMap();
+  std::string mixed = "abcdefghijklmnopqrstuvwxyz " + std::string(300, 'q');
+  p = &mixed[0];
+  ASSERT_EQ(1, doc.KeyWord(&p, &s, &e));
+  EXPECT_EQ(0, s);
+  p += e;
+  ASSERT_EQ(1, doc.KeyWord(&p, &s, &e));
+  EXPECT_EQ(301, e - s + 1);
+  char gotoLower[] = "goto";
+  p = gotoLower;
+  EXPECT_EQ(1, doc.KeyWord(&p, &s, &e));
+
+  // An empty map: no table entries, nothing found.
+  doc.removeKeyWords();
+  EXPECT_FALSE(doc.initKeyWordMap());
+  p = gotoLower;
+  EXPECT_EQ(0, doc.KeyWord(&p, &s, &e));
+}
+
+TEST(EditColouring, CrowdedTableFallsBackToTheMap) {
+  MpAppUiEdit doc;
+  std::vector<std::string> words;
+  for (int i = 0; i < 3000; ++i) words.push_back("K" + std::to_string(i));
+  doc.addKeyWords(words, 0xAA0000);
+  doc.initKeyWordMap();
+  for (const char* w : {"K0", "K1500", "K2999"}) {
+    std::string t = std::string("x ") + w;
+    char* p = &t[0];
+    int s = 0, e = 0;
+    EXPECT_EQ(1, doc.KeyWord(&p, &s, &e)) << w;
+  }
+}
+
+}  // namespace
