@@ -103,6 +103,13 @@ bool MpAppUiSplitterWnd::getPaneFromViewID(int id, int& row, int& col) {
   return true;
 }
 
+// Panes of hidden rows and columns wait under identifiers past every visible pane's, so that
+// the base, which finds panes by identifier, never finds them.
+int MpAppUiSplitterWnd::paneId(int relRow, int relCol) const {
+  const int id = IdFromRowCol(relRow, relCol);
+  return relRow < m_nRows && relCol < m_nCols ? id : id - AFX_IDW_PANE_FIRST + AFX_IDW_PANE_LAST + 1;
+}
+
 int MpAppUiSplitterWnd::layoutIndex(const std::list<int>& shown, const std::list<int>& hidden, int abs) {
   return contains(shown, abs) ? indexOf(shown, abs) : (int)shown.size() + indexOf(hidden, abs);
 }
@@ -111,8 +118,8 @@ void MpAppUiSplitterWnd::setCurrentView(int row, int col, int id) {
   m_mapCurrentView[MAKELONG(row, col)] = id;
   CWnd* pView = getView(id);
   if (!pView) return;
-  pView->SetDlgCtrlID(IdFromRowCol(layoutIndex(m_shownRows, m_hiddenRows, row),
-                                   layoutIndex(m_shownCols, m_hiddenCols, col)));
+  pView->SetDlgCtrlID(paneId(layoutIndex(m_shownRows, m_hiddenRows, row),
+                             layoutIndex(m_shownCols, m_hiddenCols, col)));
   pView->ShowWindow(IsPaneVisible(row, col) ? SW_SHOW : SW_HIDE);
   setPaneWindow(row, col, pView);
 }
@@ -184,7 +191,7 @@ void MpAppUiSplitterWnd::RenumeratePanes() {
       try {
         const CPoint abs = RelToAbsPosition(r, c);
         if (CWnd* pWnd = m_pPanes.At(abs.x, abs.y)) {
-          pWnd->SetDlgCtrlID(IdFromRowCol(r, c));
+          pWnd->SetDlgCtrlID(paneId(r, c));
           pWnd->ShowWindow(IsPaneVisible(abs.x, abs.y) ? SW_SHOW : SW_HIDE);
         }
       } catch (...) {

@@ -83,6 +83,7 @@ class WIDGETDECK_API MpAppUiSplitterWnd : public CSplitterWnd {
   bool inside(int row, int col) const;
   // The position in the layout of an absolute index: visible ones first, then the hidden.
   static int layoutIndex(const std::list<int>& shown, const std::list<int>& hidden, int abs);
+  int paneId(int relRow, int relCol) const;
   void hideLine(int index, bool isRow);
   void showLine(int index, bool isRow);
 };

@@ -26,7 +26,7 @@ public:
   virtual BOOL CreateStatic(CWnd* pParentWnd, int nRows, int nCols,
                             DWORD dwStyle = WS_CHILD | WS_VISIBLE, UINT nID = AFX_IDW_PANE_FIRST);
   // A window of the run-time class in the pane; sizeInit's non-zero extents become the
-  // row's and column's wanted sizes.
+  // row's and column's wanted sizes; the panes are laid out anew.
   virtual BOOL CreateView(int row, int col, CRuntimeClass* pViewClass, SIZE sizeInit,
                           CCreateContext* pContext);
 

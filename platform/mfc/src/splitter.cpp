@@ -66,7 +66,6 @@ BOOL CSplitterWnd::Create(CWnd* pParentWnd, int nMaxRows, int nMaxCols, SIZE siz
     DestroyWindow();
     return FALSE;
   }
-  RecalcLayout();
   return TRUE;
 }
 
@@ -97,6 +96,7 @@ BOOL CSplitterWnd::CreateView(int row, int col, CRuntimeClass* pViewClass, SIZE 
     if (!bSelfDeleting) delete pWnd;
     return FALSE;
   }
+  RecalcLayout();
   return TRUE;
 }
 
