@@ -156,6 +156,7 @@ const ScriptableCommand kScriptable[] = {
     {"settings", "RunSettingsCommand", "the settings sheet"},
     {"controls", "RunControlsCommand", "the controls window"},
     {"files", "RunFileDialogCommand", "the CAD file dialog"},
+    {"splitter", "RunSplitterCommand", "the splitter frame"},
     {"sample", nullptr, "the sample dialog"},
 };
 
