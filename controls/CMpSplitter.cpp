@@ -91,78 +91,62 @@ void CMpSplitter::ShowView(int id) {
 bool CMpSplitter::IsRowHidden(int row) { return row == m_nHiddenRow; }
 bool CMpSplitter::IsColumnHidden(int col) { return col == m_nHiddenCol; }
 
-void CMpSplitter::HideRow(int rowHide) {
-  if (m_nHiddenRow != -1 || m_nRows < 2 || rowHide < 0 || rowHide >= m_nRows) return;
-  m_nHiddenRow = rowHide;
+void CMpSplitter::HideRow(int row) { hideLine(row, true); }
+void CMpSplitter::ShowRow() { showLine(true); }
+void CMpSplitter::HideColumn(int col) { hideLine(col, false); }
+void CMpSplitter::ShowColumn() { showLine(false); }
+
+// Rows and columns alike: "line" is the row (column) index, "other" the column (row) index.
+CWnd* CMpSplitter::linePane(bool isRow, int line, int other) const {
+  return isRow ? GetPane(line, other) : GetPane(other, line);
+}
+int CMpSplitter::lineId(bool isRow, int line, int other) const {
+  return isRow ? IdFromRowCol(line, other) : IdFromRowCol(other, line);
+}
+
+void CMpSplitter::hideLine(int lineHide, bool isRow) {
+  int& hidden = isRow ? m_nHiddenRow : m_nHiddenCol;
+  int& count = isRow ? m_nRows : m_nCols;
+  if (hidden != -1 || count < 2 || lineHide < 0 || lineHide >= count) return;
+  hidden = lineHide;
   int row = 0, col = 0;
-  if (GetActivePane(&row, &col) && row == rowHide)
-    SetActivePane(rowHide + 1 < m_nRows ? rowHide + 1 : 0, col);
-  for (int c = 0; c < m_nCols; ++c) {
-    if (CWnd* pHide = GetPane(rowHide, c)) {
+  if (GetActivePane(&row, &col) && (isRow ? row : col) == lineHide) {
+    const int next = lineHide + 1 < count ? lineHide + 1 : 0;  // the next line, wrapping
+    SetActivePane(isRow ? next : row, isRow ? col : next);
+  }
+  const int others = isRow ? m_nCols : m_nRows;
+  for (int o = 0; o < others; ++o) {
+    if (CWnd* pHide = linePane(isRow, lineHide, o)) {
       pHide->ShowWindow(SW_HIDE);
-      pHide->SetDlgCtrlID(kHiddenRowPaneFirst + c);
+      pHide->SetDlgCtrlID((isRow ? kHiddenRowPaneFirst : kHiddenColPaneFirst) + o);
     }
-    for (int r = rowHide + 1; r < m_nRows; ++r)
-      if (CWnd* pPane = GetPane(r, c)) pPane->SetDlgCtrlID(IdFromRowCol(r - 1, c));
+    for (int l = lineHide + 1; l < count; ++l)
+      if (CWnd* pPane = linePane(isRow, l, o)) pPane->SetDlgCtrlID(lineId(isRow, l - 1, o));
   }
-  --m_nRows;
-  m_pRowInfo[m_nRows].nCurSize = m_pRowInfo[rowHide].nCurSize;
+  --count;
+  CRowColInfo* info = isRow ? m_pRowInfo : m_pColInfo;
+  info[count].nCurSize = info[lineHide].nCurSize;  // kept in the slot past the last
   RecalcLayout();
 }
 
-void CMpSplitter::ShowRow() {
-  if (m_nHiddenRow == -1 || m_nRows >= m_nMaxRows) return;
-  const int rowNew = m_nHiddenRow;
-  m_nHiddenRow = -1;
-  const int saved = m_pRowInfo[m_nRows].nCurSize;
-  ++m_nRows;
-  for (int c = 0; c < m_nCols; ++c) {
-    HWND hShow = ::GetDlgItem(m_hWnd, kHiddenRowPaneFirst + c);
-    CWnd* pShow = hShow ? CWnd::FromHandle(hShow) : nullptr;
-    if (pShow) pShow->ShowWindow(SW_SHOWNA);
-    for (int r = m_nRows - 2; r >= rowNew; --r)
-      if (CWnd* pPane = GetPane(r, c)) pPane->SetDlgCtrlID(IdFromRowCol(r + 1, c));
-    if (pShow) pShow->SetDlgCtrlID(IdFromRowCol(rowNew, c));
+void CMpSplitter::showLine(bool isRow) {
+  int& hidden = isRow ? m_nHiddenRow : m_nHiddenCol;
+  int& count = isRow ? m_nRows : m_nCols;
+  if (hidden == -1 || count >= (isRow ? m_nMaxRows : m_nMaxCols)) return;
+  const int lineNew = hidden;
+  hidden = -1;
+  CRowColInfo* info = isRow ? m_pRowInfo : m_pColInfo;
+  const int saved = info[count].nCurSize;
+  ++count;
+  const int others = isRow ? m_nCols : m_nRows;
+  for (int o = 0; o < others; ++o) {
+    HWND hShow = ::GetDlgItem(m_hWnd, (isRow ? kHiddenRowPaneFirst : kHiddenColPaneFirst) + o);
+    if (hShow) ::ShowWindow(hShow, SW_SHOWNA);
+    for (int l = count - 2; l >= lineNew; --l)
+      if (CWnd* pPane = linePane(isRow, l, o)) pPane->SetDlgCtrlID(lineId(isRow, l + 1, o));
+    if (hShow) ::SetWindowLongPtrA(hShow, GWLP_ID, lineId(isRow, lineNew, o));
   }
-  for (int r = rowNew + 1; r < m_nRows; ++r) m_pRowInfo[r].nIdealSize = m_pRowInfo[r - 1].nCurSize;
-  m_pRowInfo[rowNew].nIdealSize = saved;
-  RecalcLayout();
-}
-
-void CMpSplitter::HideColumn(int colHide) {
-  if (m_nHiddenCol != -1 || m_nCols < 2 || colHide < 0 || colHide >= m_nCols) return;
-  m_nHiddenCol = colHide;
-  int row = 0, col = 0;
-  if (GetActivePane(&row, &col) && col == colHide)
-    SetActivePane(row, colHide + 1 < m_nCols ? colHide + 1 : 0);
-  for (int r = 0; r < m_nRows; ++r) {
-    if (CWnd* pHide = GetPane(r, colHide)) {
-      pHide->ShowWindow(SW_HIDE);
-      pHide->SetDlgCtrlID(kHiddenColPaneFirst + r);
-    }
-    for (int c = colHide + 1; c < m_nCols; ++c)
-      if (CWnd* pPane = GetPane(r, c)) pPane->SetDlgCtrlID(IdFromRowCol(r, c - 1));
-  }
-  --m_nCols;
-  m_pColInfo[m_nCols].nCurSize = m_pColInfo[colHide].nCurSize;
-  RecalcLayout();
-}
-
-void CMpSplitter::ShowColumn() {
-  if (m_nHiddenCol == -1 || m_nCols >= m_nMaxCols) return;
-  const int colNew = m_nHiddenCol;
-  m_nHiddenCol = -1;
-  const int saved = m_pColInfo[m_nCols].nCurSize;
-  ++m_nCols;
-  for (int r = 0; r < m_nRows; ++r) {
-    HWND hShow = ::GetDlgItem(m_hWnd, kHiddenColPaneFirst + r);
-    CWnd* pShow = hShow ? CWnd::FromHandle(hShow) : nullptr;
-    if (pShow) pShow->ShowWindow(SW_SHOWNA);
-    for (int c = m_nCols - 2; c >= colNew; --c)
-      if (CWnd* pPane = GetPane(r, c)) pPane->SetDlgCtrlID(IdFromRowCol(r, c + 1));
-    if (pShow) pShow->SetDlgCtrlID(IdFromRowCol(r, colNew));
-  }
-  for (int c = colNew + 1; c < m_nCols; ++c) m_pColInfo[c].nIdealSize = m_pColInfo[c - 1].nCurSize;
-  m_pColInfo[colNew].nIdealSize = saved;
+  for (int l = lineNew + 1; l < count; ++l) info[l].nIdealSize = info[l - 1].nCurSize;
+  info[lineNew].nIdealSize = saved;
   RecalcLayout();
 }

@@ -38,5 +38,11 @@ class WIDGETDECK_API CMpSplitter : public CSplitterWnd {
   int m_nNextViewID = 1;
   int m_nHiddenCol = -1;
   int m_nHiddenRow = -1;
+
+ private:
+  CWnd* linePane(bool isRow, int line, int other) const;
+  int lineId(bool isRow, int line, int other) const;
+  void hideLine(int lineHide, bool isRow);
+  void showLine(bool isRow);
   DECLARE_MESSAGE_MAP()
 };
