@@ -89,7 +89,8 @@ void Usage(FILE* out) {
   std::fprintf(out,
                "usage: DeckHost [demo | data | task <TaskName> ... | messages [--scripted] |\n"
                "                 move [--scripted] | settings [--scripted] | controls [--scripted] |\n"
-               "                 files [--scripted] | editor [--scripted] | sample [--scripted]]\n"
+               "                 files [--scripted] | editor [--scripted] | splitter [--scripted] |\n"
+               "                 sample [--scripted]]\n"
                "  demo    prints the sample data set, then runs the \"RuleConstant\" task on it\n"
                "          unattended and prints the bags read back (the default)\n"
                "  data    prints the sample data set: its classes, objects and rule-constant choices\n"
@@ -107,6 +108,8 @@ void Usage(FILE* out) {
                "          button and prints the commands chosen (--scripted: unattended)\n"
                "  editor  the code editor over a sample rule and the APT listing over a sample\n"
                "          listing (--scripted: types, completes, selects a step, prints, closes)\n"
+               "  splitter  shows a frame split into panes with the activity snake (--scripted: switches\n"
+               "          views, hides and shows a column, drags a bar, steps the snake, prints each step)\n"
                "  sample  shows the class-library sample dialog (--scripted: unattended)\n"
                "  files   opens the CAD file dialog, then the attachment dialog (--scripted:\n"
                "          unattended, choosing a type and a file in each and printing them)\n"
@@ -159,6 +162,7 @@ const ScriptableCommand kScriptable[] = {
     {"controls", "RunControlsCommand", "the controls window"},
     {"files", "RunFileDialogCommand", "the CAD file dialog"},
     {"editor", "RunEditorCommand", "the code editor"},
+    {"splitter", "RunSplitterCommand", "the splitter frame"},
     {"sample", nullptr, "the sample dialog"},
 };
 

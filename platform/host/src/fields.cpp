@@ -1,6 +1,7 @@
 // Field objects and parameter sets: the fields of a class, and the values of a node's fields.
 #include <map>
 #include "MpHostData.h"
+#include "MpHostOptions.h"
 #include "host_internal.h"
 #include "host_registry.h"
 
@@ -120,7 +121,7 @@ class ParameterSetObject final : public IMpDataParameterSet, public mphost::Para
     VARIANT copy;
     ::VariantInit(&copy);
     std::string result;
-    if (SUCCEEDED(::VariantChangeType(&copy, &v, 0, VT_BSTR)) && copy.bstrVal) {
+    if (SUCCEEDED(::VariantChangeType(&copy, const_cast<VARIANT*>(&v), 0, VT_BSTR)) && copy.bstrVal) {
       const int wide = static_cast<int>(::SysStringLen(copy.bstrVal));
       const int bytes = ::WideCharToMultiByte(CP_ACP, 0, copy.bstrVal, wide, nullptr, 0, nullptr, nullptr);
       result.resize(bytes > 0 ? bytes : 0);

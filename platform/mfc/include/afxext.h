@@ -114,3 +114,4 @@ protected:
 // A 16-colour bitmap resource with its black, dark grey, light grey and white entries replaced
 // by the system's button text, shadow, face and highlight colours.
 AFX_API HBITMAP AFXAPI AfxLoadSysColorBitmap(HINSTANCE hInst, HRSRC hRsrc, BOOL bMono = FALSE);
+#include "afxext_split.h"  // CSplitterWnd

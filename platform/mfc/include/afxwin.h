@@ -344,3 +344,4 @@ AFX_API HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID);
 AFX_API int AFXAPI AfxMessageBox(LPCSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 AFX_API int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
 AFX_API CWnd* AFXAPI AfxGetMainWnd();
+#include "afxwin_frame.h"   // CFrameWnd, CView, CCreateContext
