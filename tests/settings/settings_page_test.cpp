@@ -2,6 +2,7 @@
 // particular to a page (its enable rules, its fields that refuse).
 #include <functional>
 #include <memory>
+#include "MpAppUiCustomerPage.h"
 #include "MpAppUiExchangeAdpaterPage.h"
 #include "MpAppUiExportGraphicalObjectPage.h"
 #include "MpAppUiHondaPage.h"
@@ -171,6 +172,33 @@ const Page kPages[] = {
      {{"ZRV_UPDATE_CUST", IDC_ZRV_UPDATE_CUST, Box, "on"},
       {"ZRV_MAX_CONDITION_PROPS", IDC_ZRV_MAX_CONDITION_PROPS, Typed, "12", "any text"},
       {"ZRV_SETUP_TEMPLATE", IDC_ZRV_SETUP_TEMPLATE, Typed, "metric.tpl", "-5"}}},
+    {"MpAppUiCustomerPage", RUNTIME_CLASS(MpAppUiCustomerPage), IDD_CUSTOMER_PAGE, G::Customer, false,
+     {{"edit_features_post", IDC_CUST_FEATURES_POST_CMD, Typed, "fp.csh", "C:\\exits\\post features.bat -v"},
+      {"edit_features_pre", IDC_CUST_FEATURES_PRE_CMD, Typed, "fa.csh", "x"},
+      {"edit_output_post", IDC_CUST_OUTPUT_POST_CMD, Typed, "op.csh", "-1"},
+      {"edit_output_pre", IDC_CUST_OUTPUT_PRE_CMD, Typed, "oa.csh", "x"},
+      {"edit_operations_post", IDC_CUST_OPERATIONS_POST_CMD, Typed, "pp.exe", "x"},
+      {"edit_operations_pre", IDC_CUST_OPERATIONS_PRE_CMD, Typed, "pa.exe", "x"},
+      {"edit_sequence_post", IDC_CUST_SEQUENCE_POST_CMD, Typed, "sp.bat", "x"},
+      {"edit_sequence_pre", IDC_CUST_SEQUENCE_PRE_CMD, Typed, "sa.bat", "x"},
+      {"edit_setups_post", IDC_CUST_SETUPS_POST_CMD, Typed, "up.bat", "x"},
+      {"edit_setups_pre", IDC_CUST_SETUPS_PRE_CMD, Typed, "ua.bat", "x"},
+      {"edit_toolpaths_post", IDC_CUST_TOOLPATHS_POST_CMD, Typed, "tp.csh", "x"},
+      {"edit_toolpaths_pre", IDC_CUST_TOOLPATHS_PRE_CMD, Typed, "ta.csh", "x"},
+      {"edit_output_intermediate", IDC_CUST_OUTPUT_INTERMEDIATE_CMD, Typed, "oi.csh", "x"},
+      {"operations_pre", IDC_CUST_OPERATIONS_PRE, Box, "on"},
+      {"operations_post", IDC_CUST_OPERATIONS_POST, Box, "off"},
+      {"features_post", IDC_CUST_FEATURES_POST, Box, "on"},
+      {"features_pre", IDC_CUST_FEATURES_PRE, Box, "off"},
+      {"output_post", IDC_CUST_OUTPUT_POST, Box, "on"},
+      {"output_pre", IDC_CUST_OUTPUT_PRE, Box, "off"},
+      {"sequence_post", IDC_CUST_SEQUENCE_POST, Box, "on"},
+      {"sequence_pre", IDC_CUST_SEQUENCE_PRE, Box, "off"},
+      {"setups_post", IDC_CUST_SETUPS_POST, Box, "on"},
+      {"setups_pre", IDC_CUST_SETUPS_PRE, Box, "on"},
+      {"toolpaths_post", IDC_CUST_TOOLPATHS_POST, Box, "off"},
+      {"toolpaths_pre", IDC_CUST_TOOLPATHS_PRE, Box, "on"},
+      {"output_intermediate", IDC_CUST_OUTPUT_INTERMEDIATE, Box, "on"}}},
 };
 
 // Each control of the page shows its key's value: a box checked for exactly "on"; an empty
