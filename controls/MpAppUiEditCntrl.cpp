@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "MpAppUiCompletion.h"
 #include "MpSmartPointers.h"
 #include "MpStrings.h"
 #include "MpUiResourceString.h"
@@ -475,34 +476,11 @@ int MpAppUiEditCntrl::GetCurWord(CString& word, int clearSelection) {
 }
 
 CString MpAppUiEditCntrl::complete(const CString& word, const CString& selection, CStringArray& matches) {
-  const std::vector<std::string>& dict = ActiveDictionary();
-  const size_t n = (size_t)word.GetLength();
-  // The dictionary is sorted under the active comparison, so the words that begin with `word`
-  // are one stretch of it: found by two binary searches instead of a scan of every word.
-  auto headLess = [&](const std::string& entry, const char* w) { return m_pfnCompareN(entry.c_str(), w, n) < 0; };
-  auto first = std::lower_bound(dict.begin(), dict.end(), (const char*)word, headLess);
-  auto last = first;
-  while (last != dict.end() && m_pfnCompareN(last->c_str(), word, n) == 0) ++last;
-  if (first == last) return CString();
-  CString proposal;
-  bool fixed = false;
-  const std::string* firstLess = nullptr;
-  for (auto it = first; it != last; ++it) {
-    matches.Add(it->c_str());
-    if (fixed) continue;
-    const char* rest = it->c_str() + n;
-    int c = m_pfnCompare(rest, selection);
-    if (c > 0) {
-      proposal = rest;
-      fixed = true;
-    } else if (c < 0 && !firstLess) {
-      firstLess = &*it;
-    }
-  }
-  if (fixed) return proposal;
-  if (firstLess) return firstLess->c_str() + n;
-  if (matches.GetSize() >= 2) return CString(matches[0]).Mid((int)n);
-  return CString();
+  std::vector<std::string> found;
+  const std::string proposal =
+      MpAppUiCompleteWord(ActiveDictionary(), {m_pfnCompare, m_pfnCompareN}, word, selection, found);
+  for (const std::string& m : found) matches.Add(m.c_str());
+  return proposal.c_str();
 }
 
 void MpAppUiEditCntrl::Autocomplete(int clearSelection, int listMode, int useCompletion) {
