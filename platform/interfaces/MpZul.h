@@ -48,6 +48,10 @@ struct IMpZulNode : public IUnknown {
   virtual bool getParameters(IMpDataParameterSet* parameters) = 0;
   // The product-variant set the node belongs to; null when it belongs to none.
   virtual IMpZulVariantSet* getVariantSet() = 0;
+  // Appends the classes whose objects the node may have as children: those its class permits,
+  // or every class that could be a child.
+  virtual bool getPermittedChildClasses(MpSmartList& classes) = 0;
+  virtual bool getPossibleChildClasses(MpSmartList& classes) = 0;
 };
 
 // A host class. A class object made by the class factory is empty until loaded.
@@ -74,6 +78,12 @@ struct IMpZulClass : public IUnknown {
   virtual IMpZulField* getField(const std::string& name) = 0;
   // Appends the kinds of this class's objects: the classes below it that can have objects.
   virtual bool getObjects(MpSmartList& objects) = 0;
+  // The icon of the class's own objects; false when the class has none of its own.
+  virtual bool getIconId(int& iconId) = 0;
+  // The class above; null at the root.
+  virtual IMpZulClass* getParentClass() = 0;
+  // Whether the class is the named class or lies below it.
+  virtual bool isKindOf(const std::string& className) = 0;
 };
 
 // A field of a class.

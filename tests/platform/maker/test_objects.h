@@ -71,6 +71,8 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
   bool getNodeList(MpZulSmartList&) override { return false; }
   bool getParameters(IMpDataParameterSet*) override { return false; }
   IMpZulVariantSet* getVariantSet() override { return nullptr; }
+  bool getPermittedChildClasses(MpSmartList&) override { return false; }
+  bool getPossibleChildClasses(MpSmartList&) override { return false; }
 
   IUnknown* unknown() { return static_cast<IMpZulNode*>(this); }
   IUnknown* asPrototype() { return static_cast<IMpZulPrototype*>(this); }
@@ -102,4 +104,11 @@ class TestData final : public IMpData, public TestRefCounted<TestData> {
   bool getIdentityNumber(long&) override { return false; }
   bool getIdentityPair(long&, long&) override { return false; }
   bool getProductVariantSets(std::vector<ZulObjectKey>&) override { return false; }
+  bool fillClassIcons(HIMAGELIST, std::map<int, int>&, std::map<int, int>&) override { return false; }
+  bool queryKeys(const std::vector<ZulObjectKey>&, const std::vector<std::string>&,
+                 std::map<int, MpSmartPointer<IMpDataParameterSet, &IID_IMpDataParameterSet>>&) override {
+    return false;
+  }
+  bool getVariantFilters(std::list<ZulObjectKey>&) override { return false; }
+  bool setVariantFilter(const ZulObjectKey&) override { return false; }
 };
