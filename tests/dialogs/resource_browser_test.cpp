@@ -139,6 +139,7 @@ TEST_F(ResourceBrowserTest, StartsLogsInFetchesAndTerminates) {
   script.Dialog(IDD_JQLOGIN, [&](HWND h) {
     Type(h, IDC_JQLOGIN_USER, "ann");
     Type(h, IDC_JQLOGIN_PASSWORD, "pw");
+    Type(h, IDC_JQLOGIN_GROUP, "g");
     Click(h, IDOK);
     setResult("RB_InitResourceBrowser", 0);
   });
@@ -166,8 +167,8 @@ TEST_F(ResourceBrowserTest, StartsLogsInFetchesAndTerminates) {
   EXPECT_FALSE(browser->browseResources(untouched));
   MpResourceBrowser::terminateResourceBrowser();
   MpResourceBrowser::terminateResourceBrowser();
-  EXPECT_EQ("init ann pw  http://server " + m_home + "\\bin\\RB\\resource_browser.conf\n"
-            "init ann pw  http://server " + m_home + "\\bin\\RB\\resource_browser.conf\n"
+  EXPECT_EQ("init ann pw g http://server " + m_home + "\\bin\\RB\\resource_browser.conf\n"
+            "init ann pw g http://server " + m_home + "\\bin\\RB\\resource_browser.conf\n"
             "qdsxml res-1 1\nexit\n",
             std::string(calls()));
 }
