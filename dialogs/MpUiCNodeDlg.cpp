@@ -4,6 +4,7 @@
 #include <shlwapi.h>
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include "CMpUiCInPlaceEdit.h"
 #include "MpDataLib.h"
 #include "MpLogging.h"
@@ -144,6 +145,7 @@ void MpUiCNodeDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL MpUiCNodeDlg::OnInitDialog() {
   MpAppUiResizableDialog::OnInitDialog();
   EnableToolTips(TRUE);
+  relayListToolTip();
 
   AddAnchor(IDOK, ANCHOR_BOTTOM_RIGHT, ANCHOR_NONE);
   AddAnchor(IDCANCEL, ANCHOR_BOTTOM_RIGHT, ANCHOR_NONE);
@@ -269,13 +271,11 @@ void MpUiCNodeDlg::fillNodeList(std::string filter) {
     if (name.empty() || !passes(name, filter)) continue;
     IMpZulClassPtr zulClass;
     zulClass.attach(node->getClass());
-    const int row = m_nodeList.InsertItem(m_nodeList.GetItemCount(), name.c_str(), getIconIndex(zulClass.get()));
     NodeItemData* item = new NodeItemData(node.get(), name);
     addItemData(item);
-    m_nodeList.SetItemData(row, reinterpret_cast<DWORD_PTR>(item));
-    if (m_amounts) m_nodeList.SetItemText(row, 1, "0");
     IMpZulPrototypePtr prototype(object, true);
-    if (prototype.isValid()) m_nodeList.SetItemState(row, INDEXTOOVERLAYMASK(3), LVIS_OVERLAYMASK);
+    const int row = insertRow(name, getIconIndex(zulClass.get()), item, prototype.isValid());
+    if (m_amounts) m_nodeList.SetItemText(row, 1, "0");
   }
 }
 
@@ -311,17 +311,13 @@ void MpUiCNodeDlg::OnFilter() {
       IMpZulClassPtr zulClass(object, true);
       std::string name;
       if (zulClass.isNull() || !zulClass->getNiceName(name) || !passes(name, filter)) continue;
-      const int row = m_nodeList.InsertItem(m_nodeList.GetItemCount(), name.c_str(), getIconIndex(zulClass.get()));
       ClassItemData* item = new ClassItemData(zulClass.get());
       addItemData(item);
-      m_nodeList.SetItemData(row, reinterpret_cast<DWORD_PTR>(item));
+      bool overlay = false;
+      for (unsigned kind : {15541u, 15085u, 15857u})
+        if ((overlay = zulClass->isKindOf(MpName(kind)))) break;
+      const int row = insertRow(name, getIconIndex(zulClass.get()), item, overlay);
       if (m_amounts) m_nodeList.SetItemText(row, 1, "0");
-      for (unsigned kind : {15541u, 15085u, 15857u}) {
-        if (zulClass->isKindOf(MpName(kind))) {
-          m_nodeList.SetItemState(row, INDEXTOOVERLAYMASK(3), LVIS_OVERLAYMASK);
-          break;
-        }
-      }
     }
   } else {
     fillNodeList(filter);
@@ -329,6 +325,14 @@ void MpUiCNodeDlg::OnFilter() {
   if (m_sort) SortItems();
   m_nodeList.SetRedraw(TRUE);
   ::LockWindowUpdate(nullptr);
+}
+
+int MpUiCNodeDlg::insertRow(const std::string& text, int image, ItemData* data, bool overlay) {
+  // One insert with the row's data and overlay: setting them afterwards would notify the dialog
+  // of every change, which costs more than the insert itself on a large list.
+  return m_nodeList.InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE, INT_MAX,
+                               text.c_str(), overlay ? INDEXTOOVERLAYMASK(3) : 0, LVIS_OVERLAYMASK, image,
+                               reinterpret_cast<LPARAM>(data));
 }
 
 int MpUiCNodeDlg::getIconIndex(IMpZulClass* zulClass) {
@@ -586,6 +590,30 @@ BOOL MpUiCNodeDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
     return FALSE;
   }
   return MpAppUiResizableDialog::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+void MpUiCNodeDlg::relayListToolTip() {
+  // A tool that subclasses its window makes every message to it pass through the tooltip; for a
+  // list of many rows that costs more than the rows themselves, so its mouse messages are handed
+  // to the tooltip from PreTranslateMessage instead.
+  HWND tip = GetToolTipHandle();
+  if (!tip || !m_nodeList.GetSafeHwnd()) return;
+  TTTOOLINFOA tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = m_hWnd;
+  tool.uId = reinterpret_cast<UINT_PTR>(m_nodeList.m_hWnd);
+  ::SendMessageA(tip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  tool.uFlags = TTF_IDISHWND;
+  tool.lpszText = LPSTR_TEXTCALLBACKA;
+  ::SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+BOOL MpUiCNodeDlg::PreTranslateMessage(MSG* pMsg) {
+  HWND tip = GetToolTipHandle();
+  if (tip && pMsg->hwnd == m_nodeList.GetSafeHwnd() && pMsg->message >= WM_MOUSEFIRST &&
+      pMsg->message <= WM_MOUSELAST)
+    ::SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(pMsg));
+  return MpAppUiResizableDialog::PreTranslateMessage(pMsg);
 }
 
 BOOL MpUiCNodeDlg::OnToolTipNotify(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
