@@ -21,17 +21,14 @@ void logProgrammingError(const std::string& text, int line) {
   if (g_spLogger.get()) g_spLogger->log(100, 1, text, kSource, line);
 }
 
-std::string upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return (char)std::toupper(c); });
-  return text;
-}
-
-// Whether a row with this display name passes the filter (the filter is used as typed).
-bool passes(const std::string& name, const std::string& filter) {
-  return filter.empty() || upper(name).find(filter) != std::string::npos;
-}
-
 }  // namespace
+
+bool MpUiCNodeDlg::matchesFilter(const std::string& name, const std::string& filter) {
+  if (filter.empty()) return true;
+  std::string upper = name;
+  std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return (char)std::toupper(c); });
+  return upper.find(filter) != std::string::npos;
+}
 
 // ---- Row data ----
 
@@ -268,7 +265,7 @@ void MpUiCNodeDlg::fillNodeList(std::string filter) {
       set->second->getValueText(names[0], name);
       if (name.empty()) set->second->getValueText(names[1], name);
     }
-    if (name.empty() || !passes(name, filter)) continue;
+    if (name.empty() || !matchesFilter(name, filter)) continue;
     IMpZulClassPtr zulClass;
     zulClass.attach(node->getClass());
     NodeItemData* item = new NodeItemData(node.get(), name);
@@ -310,7 +307,7 @@ void MpUiCNodeDlg::OnFilter() {
     for (IUnknown* object : classes) {
       IMpZulClassPtr zulClass(object, true);
       std::string name;
-      if (zulClass.isNull() || !zulClass->getNiceName(name) || !passes(name, filter)) continue;
+      if (zulClass.isNull() || !zulClass->getNiceName(name) || !matchesFilter(name, filter)) continue;
       ClassItemData* item = new ClassItemData(zulClass.get());
       addItemData(item);
       bool overlay = false;

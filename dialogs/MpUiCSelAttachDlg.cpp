@@ -1,18 +1,11 @@
 // The attachment chooser.
 #include "MpUiCSelAttachDlg.h"
-#include <algorithm>
-#include <cctype>
 #include "MpStrings.h"
 
 namespace {
 
 std::string noText;
 MpZulSmartList noList;
-
-std::string upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return (char)std::toupper(c); });
-  return text;
-}
 
 }  // namespace
 
@@ -52,7 +45,7 @@ void MpUiCSelAttachDlg::fillNodeList(std::string filter) {
     if (attachment.isNull() || node.isNull()) continue;
     std::string name;
     node->getName(name);
-    if (!filter.empty() && upper(name).find(filter) == std::string::npos) continue;
+    if (!matchesFilter(name, filter)) continue;
     const int row = list->InsertItem(list->GetItemCount(), name.c_str(), image);
     NodeItemData* item = new NodeItemData(node.get(), name);
     addItemData(item);

@@ -1,7 +1,5 @@
 // The string chooser.
 #include "MpUiCStringSelDlg.h"
-#include <algorithm>
-#include <cctype>
 
 namespace {
 
@@ -28,10 +26,7 @@ void MpUiCStringSelDlg::fillNodeList(std::string filter) {
   CListCtrl* list = getNodeList();
   if (!list) return;
   for (const std::string& text : m_strings) {
-    if (text.empty()) continue;
-    std::string upper = text;
-    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return (char)std::toupper(c); });
-    if (!filter.empty() && upper.find(filter) == std::string::npos) continue;
+    if (text.empty() || !matchesFilter(text, filter)) continue;
     list->InsertItem(list->GetItemCount(), text.c_str());
   }
 }

@@ -89,6 +89,9 @@ class WIDGETDECK_API MpUiCNodeDlg : public MpAppUiResizableDialog {
   CListCtrl* getNodeList();
   MpZulSmartList& getInput();
   int getIconIndex(IMpZulClass* zulClass);
+  // Whether the upper-cased name contains the filter, which is used as typed; an empty filter
+  // passes every name.
+  static bool matchesFilter(const std::string& name, const std::string& filter);
   // Hands a row's data to the dialog, which deletes it when it is destroyed.
   void addItemData(ItemData* data);
 
