@@ -619,6 +619,10 @@ BOOL MpUiCNodeDlg::OnToolTipNotify(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
   const UINT id = static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(pNMHDR->idFrom)));
   if (id == 0) return FALSE;
   const UINT text = id == IDC_CHOOSER_BROWSER && m_browserMode == BUTTON_UNAVAILABLE ? IDS_CHOOSER_BROWSER_OFF : id;
+  // Long texts wrap; the tip stays up as long as the tooltip control allows (its times are
+  // 16-bit).
+  ::SendMessageA(pNMHDR->hwndFrom, TTM_SETMAXTIPWIDTH, 0, 300);
+  ::SendMessageA(pNMHDR->hwndFrom, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(32767, 0));
   m_toolTip = getResourceString(text, "", "", "", "");
   tip->lpszText = const_cast<LPSTR>(m_toolTip.c_str());
   tip->hinst = nullptr;
