@@ -20,3 +20,43 @@
 
 // ---- File and attachment dialogs ----
 #define IDS_ATTACHMENT_NOT_IMAGE        2319   // %1 = the file refused
+
+// ---- Node chooser and its variants ----
+#define IDD_NODE_CHOOSER                2210
+#define IDB_CHOOSER_IMAGES              2204   // 16x16 image strip when there is no data object
+#define IDI_CHOOSER_OVERLAY             2216   // overlay image 3: prototypes and special classes
+#define IDC_CHOOSER_LIST                2404
+#define IDC_CHOOSER_FILTER              2577
+#define IDC_CHOOSER_RESET               2578   // untick all; "none" in the variant-set chooser
+#define IDC_CHOOSER_CHILD_CLASSES       2451
+#define IDC_CHOOSER_VARIANT             2664
+#define IDC_CHOOSER_VARIANT_TEXT        2665
+#define IDC_CHOOSER_BROWSER             2692
+#define IDS_CHOOSER_BROWSING            2292   // appended to the caption while browsing
+#define IDS_CHOOSER_BROWSER_OFF         2293   // browser-button tip when unavailable
+#define IDS_CHOOSER_NO_VARIANT          2301
+#define IDS_CHOOSER_VARIANT_MISSING     2302
+#define IDS_CHOOSER_VARIANT_OFF         2307
+#define IDS_CHOOSER_VARIANT_TITLE       2308
+#define IDS_CHOOSER_NONE                2309
+
+// ---- Resource browser and data-management login ----
+#define IDS_RB_UNKNOWN_EXCEPTION        2277
+#define IDS_RB_LOGIN_FAILED             2278
+#define IDS_RB_REASON_1                 2280
+#define IDS_RB_REASON_2                 2281
+#define IDS_RB_NO_INSTANCE              2282
+#define IDS_RB_NOTHING_SELECTED         2283
+#define IDS_RB_INTEGRATION_MISSING      2284   // %1 library, %2 system error
+#define IDS_RB_CONFIG_MISSING           2285   // %1 path
+#define IDS_RB_LIBRARY_MISSING          2286   // %1 path
+#define IDS_RB_ENTRY_MISSING            2287   // %1 entry-point name
+#define IDS_RB_LOGIN_CANCELLED          2288
+#define IDS_RB_NO_TEMP_FILE             2290
+#define IDS_RB_NO_RESOURCE_XML          2291
+#define IDS_RB_START_FAILED             2294   // heading of the result viewer
+#define IDS_RB_IMPORTING                2322   // %1 %2 %3 descriptive texts
+#define IDD_JQLOGIN                    2318
+#define IDC_JQLOGIN_USER                     2696
+#define IDC_JQLOGIN_PASSWORD                 2697
+#define IDC_JQLOGIN_GROUP                    2698

@@ -90,7 +90,7 @@ void Usage(FILE* out) {
                "usage: DeckHost [demo | data | task <TaskName> ... | messages [--scripted] |\n"
                "                 move [--scripted] | settings [--scripted] | controls [--scripted] |\n"
                "                 files [--scripted] | editor [--scripted] | splitter [--scripted] |\n"
-               "                 sample [--scripted]]\n"
+               "                 chooser [--scripted] | sample [--scripted]]\n"
                "  demo    prints the sample data set, then runs the \"RuleConstant\" task on it\n"
                "          unattended and prints the bags read back (the default)\n"
                "  data    prints the sample data set: its classes, objects and rule-constant choices\n"
@@ -113,6 +113,9 @@ void Usage(FILE* out) {
                "  sample  shows the class-library sample dialog (--scripted: unattended)\n"
                "  files   opens the CAD file dialog, then the attachment dialog (--scripted:\n"
                "          unattended, choosing a type and a file in each and printing them)\n"
+               "  chooser  opens the node chooser over the sample data in its node, class, amounts\n"
+               "          and attachment modes and prints the selection and amounts read back\n"
+               "          (--scripted: unattended, choosing rows and typing an amount in place)\n"
                "What waits for a person does not start under the null display driver. Exit code 2\n"
                "for a usage error or a command that cannot start.\n");
 }
@@ -163,6 +166,7 @@ const ScriptableCommand kScriptable[] = {
     {"files", "RunFileDialogCommand", "the CAD file dialog"},
     {"editor", "RunEditorCommand", "the code editor"},
     {"splitter", "RunSplitterCommand", "the splitter frame"},
+    {"chooser", "RunChooserCommand", "the node chooser"},
     {"sample", nullptr, "the sample dialog"},
 };
 

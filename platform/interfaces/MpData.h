@@ -4,9 +4,13 @@
 #include <string>
 #include <oaidl.h>
 #include <unknwn.h>
+#include <list>
+#include <map>
 #include <vector>
+#include <commctrl.h>
 #include "MpGuid.h"
 #include "MpKeys.h"
+#include "MpSmartPointer.h"
 
 MP_IDENTIFIER(IID_IMpData, "{EE4173DA-618A-4307-A8F8-03778B3197E1}");
 MP_IDENTIFIER(IID_IMpDataCacheXml, "{AC0D284C-8E1E-44E0-9FFC-127E237A294B}");
@@ -14,6 +18,8 @@ MP_IDENTIFIER(IID_IMpDataParameterSet, "{BFDE43F4-792A-11D6-A3D2-000102749AF9}")
 MP_IDENTIFIER(CLSID_MpDataParameterSet, "{BFDE43F5-792A-11D6-A3D2-000102749AF9}");
 MP_IDENTIFIER(IID_IMpDataXmlCustomization, "{ECDFFA1F-3A83-4824-B0B1-6D0D0562DA99}");
 MP_IDENTIFIER(IID_IMpDataCustomization2, "{F1D0210A-0ADB-47E0-83F9-FD06378C33E2}");
+
+struct IMpDataParameterSet;
 
 // The open data store: projects, nodes, classes and their keys.
 struct IMpData : public IUnknown {
@@ -24,6 +30,16 @@ struct IMpData : public IUnknown {
   virtual bool getIdentityPair(long& first, long& second) = 0;
   // The keys of the nodes under which the product-variant sets hang; false when there is none.
   virtual bool getProductVariantSets(std::vector<ZulObjectKey>& keys) = 0;
+  // Adds the class icons to the image list and maps each icon identifier to its image index; the
+  // map of class identifiers is the caller's cache and may stay empty.
+  virtual bool fillClassIcons(HIMAGELIST images, std::map<int, int>& classImages, std::map<int, int>& iconImages) = 0;
+  // For each key a parameter set holding the named attributes, by object identifier.
+  virtual bool queryKeys(const std::vector<ZulObjectKey>& keys, const std::vector<std::string>& names,
+                         std::map<int, MpSmartPointer<IMpDataParameterSet, &IID_IMpDataParameterSet>>& sets) = 0;
+  // The keys of the nodes whose children are the variant sets that can filter the data.
+  virtual bool getVariantFilters(std::list<ZulObjectKey>& keys) = 0;
+  // Makes the object the current variant filter; object identifier 0 means none.
+  virtual bool setVariantFilter(const ZulObjectKey& key) = 0;
 };
 
 // Offered by a data object that works on an XML cache.
@@ -39,6 +55,8 @@ struct IMpDataParameterSet : public IUnknown {
   virtual bool setValue(const std::string& name, const std::string& value) = 0;
   virtual bool setNumberList(const std::string& name, const std::vector<double>& values) = 0;
   virtual bool setStringList(const std::string& name, const std::vector<std::string>& values) = 0;
+  // The value as text, empty when it is not set.
+  virtual bool getValueText(const std::string& name, std::string& text) = 0;
 };
 
 // Reading a customization from XML.

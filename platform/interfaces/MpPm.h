@@ -31,7 +31,11 @@ MP_IDENTIFIER(CLSID_MpPmUtils, "{04D9B78B-440B-4769-B029-B02827B94D22}");
 MP_IDENTIFIER(IID_IMpPmUtRelation, "{9FA37324-2F3C-4600-ABB2-DBD3CA3FDAF2}");
 MP_IDENTIFIER(CLSID_MpPmUtRelation, "{0BDF1CC4-FE1B-4527-AE52-31D1B0B715B0}");
 
-struct IMpPmEnvironment : public IUnknown {};
+struct IMpPmEnvironmentResource;
+struct IMpPmEnvironment : public IUnknown {
+  // The environment's resource library; null when it has none.
+  virtual IMpPmEnvironmentResource* getEnvironmentResource() = 0;
+};
 struct IMpPmEnvironmentResource : public IUnknown {};
 struct IMpPmFeature : public IUnknown {
   // The model the feature belongs to, or null.

@@ -3,6 +3,7 @@
 #include <functional>
 #include "MpHostData.h"
 #include "MpHostOptions.h"
+#include "MpDataLib.h"
 #include "MpSmartList.h"
 #include "host_internal.h"
 #include "host_registry.h"
@@ -419,3 +420,58 @@ HRESULT resolveObject(IMpData* data, const ZulObjectKey& key, int, REFIID iid, v
 }
 
 }  // namespace mphost
+
+bool MpHostData::fillClassIcons(HIMAGELIST images, std::map<int, int>&, std::map<int, int>& iconImages) {
+  if (!images) return false;
+  // One plain coloured square per host icon identifier.
+  const COLORREF colours[6] = {RGB(128, 128, 128), RGB(40, 90, 200), RGB(40, 160, 70),
+                               RGB(200, 130, 30), RGB(150, 60, 160), RGB(190, 40, 40)};
+  HDC screen = ::GetDC(nullptr);
+  HDC dc = ::CreateCompatibleDC(screen);
+  for (int icon = 1; icon <= 6; ++icon) {
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 16, 16);
+    HGDIOBJ old = ::SelectObject(dc, bitmap);
+    const RECT all = {0, 0, 16, 16}, inner = {2, 2, 14, 14};
+    HBRUSH white = ::CreateSolidBrush(RGB(255, 255, 255)), fill = ::CreateSolidBrush(colours[icon - 1]);
+    ::FillRect(dc, &all, white);
+    ::FillRect(dc, &inner, fill);
+    ::DeleteObject(white);
+    ::DeleteObject(fill);
+    ::SelectObject(dc, old);
+    const int index = ::ImageList_Add(images, bitmap, nullptr);
+    ::DeleteObject(bitmap);
+    if (index >= 0) iconImages[icon] = index;
+  }
+  ::DeleteDC(dc);
+  ::ReleaseDC(nullptr, screen);
+  return true;
+}
+
+bool MpHostData::queryKeys(const std::vector<ZulObjectKey>& keys, const std::vector<std::string>& names,
+                           std::map<int, MpSmartPointer<IMpDataParameterSet, &IID_IMpDataParameterSet>>& sets) {
+  for (const std::string& name : names)
+    if (name.empty()) return false;
+  for (const ZulObjectKey& key : keys) {
+    MpHostNode* n = node(key);
+    if (!n) continue;
+    void* p = nullptr;
+    if (FAILED(mphost::createParameterSet(IID_IMpDataParameterSet, &p)) || !p) return false;
+    IMpDataParameterSet* set = static_cast<IMpDataParameterSet*>(p);
+    for (const std::string& name : names) set->addParameter(name);
+    n->getParameters(set);
+    sets[key.id()].attach(set);
+  }
+  return true;
+}
+
+bool MpHostData::getVariantFilters(std::list<ZulObjectKey>& keys) {
+  std::vector<ZulObjectKey> found;
+  getProductVariantSets(found);
+  keys.insert(keys.end(), found.begin(), found.end());
+  return !found.empty();
+}
+
+bool MpHostData::setVariantFilter(const ZulObjectKey& key) {
+  MpContextData()->variantFilterId = key.id();
+  return true;
+}

@@ -130,6 +130,21 @@ class ParameterSetObject final : public IMpDataParameterSet, public mphost::Para
     ::VariantClear(&copy);
     return result;
   }
+  bool getValueText(const std::string& name, std::string& text) override {
+    text.clear();
+    const auto it = m_values.find(name);
+    if (it == m_values.end()) return false;
+    if (!it->second.set) return true;
+    VARIANT copy;
+    ::VariantInit(&copy);
+    if (FAILED(::VariantChangeType(&copy, &it->second.variant, 0, VT_BSTR))) return false;
+    const int wide = static_cast<int>(::SysStringLen(copy.bstrVal));
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, copy.bstrVal, wide, nullptr, 0, nullptr, nullptr);
+    text.assign(static_cast<size_t>(size), '\0');
+    if (size > 0) ::WideCharToMultiByte(CP_ACP, 0, copy.bstrVal, wide, &text[0], size, nullptr, nullptr);
+    ::VariantClear(&copy);
+    return true;
+  }
 
   std::vector<std::string> names() const override {
     std::vector<std::string> result;

@@ -74,6 +74,8 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
   double getDoubleField(const std::string&) override { return 0; }
   std::vector<double> getDoubleVectorField(const std::string&) override { return {}; }
   std::vector<std::string> getStringVectorField(const std::string&) override { return {}; }
+  bool getPermittedChildClasses(MpSmartList&) override { return false; }
+  bool getPossibleChildClasses(MpSmartList&) override { return false; }
 
   IUnknown* unknown() { return static_cast<IMpZulNode*>(this); }
   IUnknown* asPrototype() { return static_cast<IMpZulPrototype*>(this); }
@@ -105,4 +107,11 @@ class TestData final : public IMpData, public TestRefCounted<TestData> {
   bool getIdentityNumber(long&) override { return false; }
   bool getIdentityPair(long&, long&) override { return false; }
   bool getProductVariantSets(std::vector<ZulObjectKey>&) override { return false; }
+  bool fillClassIcons(HIMAGELIST, std::map<int, int>&, std::map<int, int>&) override { return false; }
+  bool queryKeys(const std::vector<ZulObjectKey>&, const std::vector<std::string>&,
+                 std::map<int, MpSmartPointer<IMpDataParameterSet, &IID_IMpDataParameterSet>>&) override {
+    return false;
+  }
+  bool getVariantFilters(std::list<ZulObjectKey>&) override { return false; }
+  bool setVariantFilter(const ZulObjectKey&) override { return false; }
 };
