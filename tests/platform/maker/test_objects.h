@@ -105,4 +105,6 @@ class TestData final : public IMpData, public TestRefCounted<TestData> {
   bool getIdentityNumber(long&) override { return false; }
   bool getIdentityPair(long&, long&) override { return false; }
   bool getProductVariantSets(std::vector<ZulObjectKey>&) override { return false; }
+  bool getProjects(std::map<long, std::string>&) override { return false; }
+  bool getProjectComment(long, std::string&) override { return false; }
 };
