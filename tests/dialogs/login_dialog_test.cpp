@@ -18,8 +18,7 @@ class LoginTest : public HostedTest {
     HostedTest::SetUp();
     ::RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
     m_previous = MpSetDataLoginHook([this](const std::string& user, const std::string& password) {
-      attempts.push_back(user + "/" + password);
-      return password == accepted;
+      return attempts.push_back(user + "/" + password), password == "s3cret";
     });
   }
   void TearDown() override {
@@ -27,26 +26,16 @@ class LoginTest : public HostedTest {
     ::RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
     HostedTest::TearDown();
   }
-  static std::string Get(const char* name) {
-    IMpRegistryPtr registry(CLSID_MpRegistry, nullptr);
-    return registry->getValue(kKey, name, "---");
-  }
+  static std::string Get(const char* name) { return IMpRegistryPtr(CLSID_MpRegistry, nullptr)->getValue(kKey, name, "---"); }
   static void Store(const char* name, std::string value, bool encipher = false) {
     if (encipher) MpEncrypt("quillbox", value);
-    IMpRegistryPtr registry(CLSID_MpRegistry, nullptr);
-    registry->setValue(kKey, name, value);
+    IMpRegistryPtr(CLSID_MpRegistry, nullptr)->setValue(kKey, name, value);
   }
-  static std::string Deciphered(std::string value) {
-    MpDecrypt("quillbox", value);
-    return value;
-  }
+  static std::string Deciphered(std::string value) { return MpDecrypt("quillbox", value), value; }
   static bool Visible(HWND h, int id) { return ::IsWindowVisible(::GetDlgItem(h, id)) != FALSE; }
   static void FireTimer(HWND h) { ::SendMessageA(h, WM_TIMER, 1, 0); }
 
   std::vector<std::string> attempts;
-  std::string accepted = "s3cret";
-
- private:
   MpDataLoginHook m_previous;
 };
 
@@ -97,9 +86,7 @@ TEST_F(LoginTest, AutoLoginFiresOnceAndAnyInputDisarmsIt) {
   Store("PWD", "old", true);
   // A stored password that no longer works: one failure, no second attempt, the box stays hidden.
   CLoginDlg stale;
-  script.Dialog(IDD_LOGIN, [&](HWND h) {
-    FireTimer(h);
-  });
+  script.Dialog(IDD_LOGIN, FireTimer);
   script.MessageBox(IDOK);
   script.Dialog(IDD_LOGIN, [&](HWND h) {
     EXPECT_FALSE(Visible(h, IDC_LOGIN_REMEMBER));

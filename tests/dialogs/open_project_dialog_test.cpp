@@ -23,10 +23,24 @@ void ClickRow(HWND dlg, int row, UINT code = NM_CLICK) {
   ::SendMessageA(dlg, WM_NOTIFY, IDC_PROJECT_LIST, (LPARAM)&n);
 }
 
-std::string Cell(HWND dlg, int row, int column) {
-  char text[128] = "";
-  ListView_GetItemText(::GetDlgItem(dlg, IDC_PROJECT_LIST), row, column, text, sizeof text);
-  return text;
+// Every row as "name|comment; ".
+std::string Rows(HWND dlg) {
+  HWND list = ::GetDlgItem(dlg, IDC_PROJECT_LIST);
+  std::string rows;
+  char name[128], comment[128];
+  for (int row = 0; row < ListView_GetItemCount(list); ++row) {
+    ListView_GetItemText(list, row, 0, name, sizeof name);
+    ListView_GetItemText(list, row, 1, comment, sizeof comment);
+    rows = rows + name + "|" + comment + "; ";
+  }
+  return rows;
+}
+
+// The host node of the project the dialog hands back (the store keeps it alive), or null.
+MpHostNode* Chosen(MpUiCOpenProjectDlg& dlg) {
+  IMpZulProject* project = dlg.GetProject();
+  if (project) project->Release();
+  return MpHostNodeOf(project);
 }
 
 }  // namespace
@@ -40,13 +54,7 @@ TEST_F(HostedTest, OpenProjectDialogListsProjectsAndHandsBackTheChosenOne) {
 
   MpUiCOpenProjectDlg dlg(store, nullptr);
   script.Dialog(IDD_OPEN_PROJECT, [&](HWND h) {
-    HWND list = ::GetDlgItem(h, IDC_PROJECT_LIST);
-    ASSERT_EQ(2, ListView_GetItemCount(list));
-    // In identifier order, not by name.
-    EXPECT_EQ("Zeta", Cell(h, 0, 0));
-    EXPECT_EQ("No comment", Cell(h, 0, 1));
-    EXPECT_EQ("Alpha", Cell(h, 1, 0));
-    EXPECT_EQ("second shift", Cell(h, 1, 1));
+    EXPECT_EQ("Zeta|No comment; Alpha|second shift; ", Rows(h));  // by identifier, not by name
     EXPECT_FALSE(Enabled(h, IDOK));
     ClickRow(h, 1);
     EXPECT_TRUE(Enabled(h, IDOK));
@@ -57,27 +65,20 @@ TEST_F(HostedTest, OpenProjectDialogListsProjectsAndHandsBackTheChosenOne) {
     Click(h, IDCANCEL);
   });
   ASSERT_EQ(IDCANCEL, dlg.DoModal());
-  // After Cancel the row last clicked still counts.
-  IMpZulProject* project = dlg.GetProject();
-  ASSERT_NE(nullptr, project);
-  EXPECT_EQ(store->node(zeta), MpHostNodeOf(project));
-  project->Release();
+  EXPECT_EQ(store->node(zeta), Chosen(dlg));  // after Cancel the row last clicked counts
 
   script.Dialog(IDD_OPEN_PROJECT, [&](HWND h) { ClickRow(h, 1, NM_DBLCLK); });
   ASSERT_EQ(IDOK, dlg.DoModal());
-  project = dlg.GetProject();
-  ASSERT_NE(nullptr, project);
-  EXPECT_EQ(store->node(alpha), MpHostNodeOf(project));
-  project->Release();
+  EXPECT_EQ(store->node(alpha), Chosen(dlg));
 
   // Without a data object: no rows, OK stays off, no project.
   MpUiCOpenProjectDlg empty(nullptr, nullptr);
   script.Dialog(IDD_OPEN_PROJECT, [&](HWND h) {
-    EXPECT_EQ(0, ListView_GetItemCount(::GetDlgItem(h, IDC_PROJECT_LIST)));
+    EXPECT_EQ("", Rows(h));
     EXPECT_FALSE(Enabled(h, IDOK));
     Click(h, IDCANCEL);
   });
   ASSERT_EQ(IDCANCEL, empty.DoModal());
-  EXPECT_EQ(nullptr, empty.GetProject());
+  EXPECT_EQ(nullptr, Chosen(empty));
   store->Release();
 }
