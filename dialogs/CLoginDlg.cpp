@@ -81,6 +81,7 @@ BOOL CLoginDlg::OnInitDialog() {
   m_filling = true;
   CDialog::OnInitDialog();
   m_filling = false;
+  ::GetCursorPos(&m_cursorAtStart);
   m_animation.ShowWindow(SW_HIDE);
   m_animation.Open(IDR_LOGIN_ANIMATION);
   if (!m_passwordEdited) ShowRemember(false);
@@ -93,16 +94,29 @@ void CLoginDlg::ShowRemember(bool show) {
   if (m_rememberCheck.m_hWnd) m_rememberCheck.ShowWindow(show ? SW_SHOW : SW_HIDE);
 }
 
+// The system also reports a mouse move when a window appears under a resting cursor: only a
+// cursor that left the place it had when the dialog opened is a person's move.
+bool CLoginDlg::CursorMoved() const {
+  POINT now{};
+  ::GetCursorPos(&now);
+  return now.x != m_cursorAtStart.x || now.y != m_cursorAtStart.y;
+}
+
 // Any key or mouse input in the dialog, its fields included, means a person is at it.
 BOOL CLoginDlg::PreTranslateMessage(MSG* pMsg) {
-  switch (pMsg->message) {
-    case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_CHAR:
-    case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN: case WM_MOUSEMOVE:
-    case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_NCMBUTTONDOWN:
-      if (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd)) m_autoLogin = false;
-      break;
-    default:
-      break;
+  if (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd)) {
+    switch (pMsg->message) {
+      case WM_MOUSEMOVE: case WM_NCMOUSEMOVE:
+        if (CursorMoved()) m_autoLogin = false;
+        break;
+      case WM_KEYDOWN: case WM_SYSKEYDOWN: case WM_CHAR:
+      case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
+      case WM_NCLBUTTONDOWN: case WM_NCRBUTTONDOWN: case WM_NCMBUTTONDOWN:
+        m_autoLogin = false;
+        break;
+      default:
+        break;
+    }
   }
   return CDialog::PreTranslateMessage(pMsg);
 }
@@ -113,7 +127,7 @@ void CLoginDlg::OnLButtonDown(UINT nFlags, CPoint point) {
 }
 
 void CLoginDlg::OnMouseMove(UINT nFlags, CPoint point) {
-  m_autoLogin = false;
+  if (CursorMoved()) m_autoLogin = false;
   CDialog::OnMouseMove(nFlags, point);
 }
 

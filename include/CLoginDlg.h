@@ -30,6 +30,7 @@ class WIDGETDECK_API CLoginDlg : public CDialog {
   void Decrypt(CString& text);
   void ShowRemember(bool show);
   void ForgetPassword();
+  bool CursorMoved() const;
 
   CButton m_rememberCheck;
   bool m_passwordEdited;
@@ -40,4 +41,5 @@ class WIDGETDECK_API CLoginDlg : public CDialog {
   CAnimateCtrl m_animation;
   // The fields are being filled by the program, not typed.
   bool m_filling = false;
+  POINT m_cursorAtStart{};
 };

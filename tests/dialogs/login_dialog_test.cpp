@@ -103,9 +103,18 @@ TEST_F(LoginTest, AutoLoginFiresOnceAndAnyInputDisarmsIt) {
 
   // Each kind of input before the timer keeps the dialog open.
   Store("PWD", "s3cret", true);
+  CLoginDlg resting;  // a mouse move where the cursor rests is no input
+  script.Dialog(IDD_LOGIN, [](HWND h) { ::PostMessageA(h, WM_MOUSEMOVE, 0, 0); });
+  script.Dialog(IDD_LOGIN, FireTimer);
+  EXPECT_EQ(IDOK, resting.DoModal());
   const std::function<void(HWND)> inputs[] = {
       [](HWND h) { ::PostMessageA(::GetDlgItem(h, IDC_LOGIN_USER), WM_KEYDOWN, VK_END, 0); },
-      [](HWND h) { ::PostMessageA(h, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); },
+      [](HWND h) {
+        POINT p;
+        ::GetCursorPos(&p);
+        ::SetCursorPos(p.x + 3, p.y + 3);
+        ::PostMessageA(h, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+      },
       [](HWND h) { ::PostMessageA(::GetDlgItem(h, IDC_LOGIN_PASSWORD), WM_LBUTTONDOWN, 0, 0); },
       [](HWND h) { Type(h, IDC_LOGIN_USER, "bert"); },
   };
@@ -118,5 +127,5 @@ TEST_F(LoginTest, AutoLoginFiresOnceAndAnyInputDisarmsIt) {
     });
     EXPECT_EQ(IDCANCEL, touched.DoModal());
   }
-  EXPECT_EQ(2u, attempts.size());
+  EXPECT_EQ(3u, attempts.size());
 }
