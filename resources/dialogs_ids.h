@@ -60,3 +60,26 @@
 #define IDC_JQLOGIN_USER                     2696
 #define IDC_JQLOGIN_PASSWORD                 2697
 #define IDC_JQLOGIN_GROUP                    2698
+
+// ---- Login, open-project, splash, view-name, hyperlink, find dialogs ----
+#define IDD_OPEN_PROJECT                2211
+#define IDB_PROJECT                     2205   // 16x16 project image of the list rows
+#define IDC_PROJECT_LIST                2510
+#define IDS_PROJECT_COMMENT_COLUMN      2223
+#define IDS_PROJECT_NAME_COLUMN         2224
+#define IDD_LOGIN                       2245
+#define IDR_LOGIN_ANIMATION             2246   // AVI played while the login runs
+#define IDC_LOGIN_ANIMATION             2534
+#define IDC_LOGIN_REMEMBER              2536
+#define IDC_LOGIN_PASSWORD              2537
+#define IDC_LOGIN_USER                  2538
+#define IDD_FIND                        2257
+#define IDC_FIND_WHAT                   2584
+#define IDC_FIND_WHOLE_WORD             2585
+#define IDC_FIND_IN_NAME                2586   // first of the radio group
+#define IDC_FIND_ELSEWHERE              2587
+#define IDB_SPLASH                      2266
+#define IDD_CREATE_VIEW                 2271
+#define IDC_VIEW_NAME                   2607
+#define IDD_HYPERLINK                   2780
+#define IDC_HYPERLINK                   2781

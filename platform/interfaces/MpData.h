@@ -1,6 +1,7 @@
 // The open data object and its companions. Members are declared as the library comes to call
 // them; an interface without members is so far only held, passed on or asked for.
 #pragma once
+#include <map>
 #include <string>
 #include <oaidl.h>
 #include <unknwn.h>
@@ -40,6 +41,10 @@ struct IMpData : public IUnknown {
   virtual bool getVariantFilters(std::list<ZulObjectKey>& keys) = 0;
   // Makes the object the current variant filter; object identifier 0 means none.
   virtual bool setVariantFilter(const ZulObjectKey& key) = 0;
+  // The projects of the store, by project identifier (the object identifier of the project).
+  virtual bool getProjects(std::map<long, std::string>& projects) = 0;
+  // Overwrites comment with the project's comment when it has one; false otherwise.
+  virtual bool getProjectComment(long projectId, std::string& comment) = 0;
 };
 
 // Offered by a data object that works on an XML cache.

@@ -293,6 +293,11 @@ class MPHOST_API MpHostData final : public IMpData {
   bool getVariantFilters(std::list<ZulObjectKey>& keys) override;
   // Sets the variant filter of the session's context (MpContextData).
   bool setVariantFilter(const ZulObjectKey& key) override;
+  // The nodes of class Project (or below) by object identifier, with their names; comments are
+  // the host's own, set with setProjectComment (an empty one removes it).
+  bool getProjects(std::map<long, std::string>& projects) override;
+  bool getProjectComment(long projectId, std::string& comment) override;
+  void setProjectComment(const ZulObjectKey& project, const std::string& comment);
 
   MpHostCustomization* customization() const { return m_customization; }
   uint32_t storeNumber() const { return m_storeNumber; }
@@ -336,6 +341,7 @@ class MPHOST_API MpHostData final : public IMpData {
   long m_identity[3] = {0, 1, 0};  // the pair, then the number
   std::map<uint32_t, MpHostNode*> m_nodes;  // one reference each
   std::vector<uint32_t> m_order;
+  std::map<uint32_t, std::string> m_projectComments;
 };
 
 // The host's implementations behind interface pointers (no reference added); null for an object

@@ -316,6 +316,23 @@ bool MpHostData::getProductVariantSets(std::vector<ZulObjectKey>& keys) {
   return keys.size() > before;
 }
 
+bool MpHostData::getProjects(std::map<long, std::string>& projects) {
+  for (const ZulObjectKey& key : objectsOfClass("Project", true)) projects[(long)key.objectId] = node(key)->name();
+  return true;
+}
+
+bool MpHostData::getProjectComment(long projectId, std::string& comment) {
+  const auto it = m_projectComments.find((uint32_t)projectId);
+  if (it == m_projectComments.end()) return false;
+  comment = it->second;
+  return true;
+}
+
+void MpHostData::setProjectComment(const ZulObjectKey& project, const std::string& comment) {
+  if (comment.empty()) m_projectComments.erase(project.objectId);
+  else m_projectComments[project.objectId] = comment;
+}
+
 MpHostNode* MpHostData::node(const ZulObjectKey& key) const {
   const auto it = m_nodes.find(key.objectId);
   return it == m_nodes.end() ? nullptr : it->second;

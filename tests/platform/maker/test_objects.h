@@ -114,4 +114,6 @@ class TestData final : public IMpData, public TestRefCounted<TestData> {
   }
   bool getVariantFilters(std::list<ZulObjectKey>&) override { return false; }
   bool setVariantFilter(const ZulObjectKey&) override { return false; }
+  bool getProjects(std::map<long, std::string>&) override { return false; }
+  bool getProjectComment(long, std::string&) override { return false; }
 };
