@@ -20,3 +20,13 @@
 
 // ---- File and attachment dialogs ----
 #define IDS_ATTACHMENT_NOT_IMAGE        2319   // %1 = the file refused
+
+// ---- Properties, folder, batch-run, check-out dialogs ----
+#define IDC_PATH_TREE                   14145  // the shell browser's folder tree
+#define IDC_PATH_STATUS                 14147  // the shell browser's status text
+#define IDC_PATH_EDIT                   14148  // the edit box added above the tree
+#define IDD_PROPERTIES                  2250
+#define IDC_PROPERTIES_LIST             2573
+#define IDC_PROPERTIES_ALL              2574   // check: every field of the class
+#define IDC_PROPERTIES_PROTOTYPE        2575   // check: the prototype's rows
+#define IDC_PROPERTIES_FRAME            2576

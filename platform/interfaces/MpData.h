@@ -39,6 +39,11 @@ struct IMpDataParameterSet : public IUnknown {
   virtual bool setValue(const std::string& name, const std::string& value) = 0;
   virtual bool setNumberList(const std::string& name, const std::vector<double>& values) = 0;
   virtual bool setStringList(const std::string& name, const std::vector<std::string>& values) = 0;
+  // The parameters asked for, in the set's order: their number, the name at an index and the
+  // value of a name as text (false when the index or the value is missing).
+  virtual int getCount() = 0;
+  virtual bool getName(int index, std::string& name) = 0;
+  virtual bool getEntry(const std::string& name, std::string& value, int& type) = 0;
 };
 
 // Reading a customization from XML.

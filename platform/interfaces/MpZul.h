@@ -53,6 +53,8 @@ struct IMpZulNode : public IUnknown {
   // The values of a list field; empty when the node has no such field or it is not set.
   virtual std::vector<double> getDoubleVectorField(const std::string& fieldName) = 0;
   virtual std::vector<std::string> getStringVectorField(const std::string& fieldName) = 0;
+  // A short description of the node, shown beside its name.
+  virtual std::string getInfoText() = 0;
 };
 
 // A host class. A class object made by the class factory is empty until loaded.

@@ -215,6 +215,8 @@ class MPHOST_API MpHostNode final : public IMpZulNode,
   double getDoubleField(const std::string& fieldName) override;
   std::vector<double> getDoubleVectorField(const std::string& fieldName) override;
   std::vector<std::string> getStringVectorField(const std::string& fieldName) override;
+  // The class's nice name.
+  std::string getInfoText() override;
 
   const ZulObjectKey& key() const { return m_key; }
   const std::string& name() const { return m_name; }

@@ -157,3 +157,8 @@ bool MpHostNode::getToolAssemblies(MpSmartList& assemblies, bool recursive) {
   for (MpHostNode* n : allBelow("ToolAssembly", recursive)) assemblies.push_back(static_cast<IMpZulNode*>(n), true);
   return true;
 }
+
+std::string MpHostNode::getInfoText() {
+  const MpHostClassDef* c = m_customization->findClass(m_className);
+  return c ? c->niceName : m_className;
+}

@@ -74,6 +74,7 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
   double getDoubleField(const std::string&) override { return 0; }
   std::vector<double> getDoubleVectorField(const std::string&) override { return {}; }
   std::vector<std::string> getStringVectorField(const std::string&) override { return {}; }
+  std::string getInfoText() override { return std::string(); }
 
   IUnknown* unknown() { return static_cast<IMpZulNode*>(this); }
   IUnknown* asPrototype() { return static_cast<IMpZulPrototype*>(this); }
