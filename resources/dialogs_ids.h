@@ -30,3 +30,10 @@
 #define IDC_PROPERTIES_ALL              2574   // check: every field of the class
 #define IDC_PROPERTIES_PROTOTYPE        2575   // check: the prototype's rows
 #define IDC_PROPERTIES_FRAME            2576
+#define IDD_BATCH_RUN                   2206
+#define IDB_BATCH_BROWSE                2203   // browse-button bitmap, in the host's executable
+#define IDC_BATCH_BLANK_BROWSE          2505
+#define IDC_BATCH_PART_BROWSE           2506
+#define IDC_BATCH_PART_PATH             2508
+#define IDC_BATCH_BLANK_PATH            2405
+#define IDC_BATCH_MATERIAL              2676
