@@ -37,3 +37,16 @@
 #define IDC_BATCH_PART_PATH             2508
 #define IDC_BATCH_BLANK_PATH            2405
 #define IDC_BATCH_MATERIAL              2676
+#define IDD_CHECK_OUT                   2247
+#define IDC_CHECK_OUT_LIST              2400
+#define IDC_CHECK_OUT_CANCEL            2591   // cancel check-out (check-in mode only)
+#define IDB_CHECK_OUT_FREE              2200   // state icons: not checked out
+#define IDB_CHECK_OUT_MINE              2201   //   checked out by the current user
+#define IDB_CHECK_OUT_OTHER             2202   //   checked out by another user
+#define IDI_OBJECT_OVERLAY              2216   // overlay on the icons of prototypes
+#define IDS_CHECK_OUT_CANCEL_FAILED     2235
+#define IDS_CHECK_OUT_FAILED            2252
+#define IDS_CHECK_IN_FAILED             2253
+#define IDS_CHECK_OUT_RUNNING           2256
+#define IDS_CHECK_OUT_CANCELLING        2258
+#define IDS_CHECK_IN_RUNNING            2259

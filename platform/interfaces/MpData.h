@@ -1,7 +1,10 @@
 // The open data object and its companions. Members are declared as the library comes to call
 // them; an interface without members is so far only held, passed on or asked for.
 #pragma once
+#include <map>
 #include <string>
+#include <windows.h>
+#include <commctrl.h>
 #include <oaidl.h>
 #include <unknwn.h>
 #include <vector>
@@ -24,6 +27,18 @@ struct IMpData : public IUnknown {
   virtual bool getIdentityPair(long& first, long& second) = 0;
   // The keys of the nodes under which the product-variant sets hang; false when there is none.
   virtual bool getProductVariantSets(std::vector<ZulObjectKey>& keys) = 0;
+  // Adds the class icons to the image list and maps class identifiers and icon identifiers to
+  // their image indexes.
+  virtual bool fillClassIcons(HIMAGELIST images, std::map<int, int>& classToImage, std::map<int, int>& iconToImage) = 0;
+  virtual bool getUserName(long userId, std::string& name) = 0;
+  // Check-out of the objects of the keys for the current user, check-in and cancelling a
+  // check-out; each true on success. The pointers are reserved (null).
+  virtual bool checkOut(const std::vector<ZulObjectKey>& keys, void* reserved1, void* reserved2,
+                        const std::string& comment) = 0;
+  virtual bool checkIn(const std::vector<ZulObjectKey>& keys, void* reserved1, void* reserved2,
+                       const std::string& comment, bool keepCheckedOut, int mode) = 0;
+  virtual bool cancelCheckOut(const std::vector<ZulObjectKey>& keys, void* reserved1, void* reserved2,
+                              const std::string& comment, int mode) = 0;
 };
 
 // Offered by a data object that works on an XML cache.

@@ -55,6 +55,10 @@ struct IMpZulNode : public IUnknown {
   virtual std::vector<std::string> getStringVectorField(const std::string& fieldName) = 0;
   // A short description of the node, shown beside its name.
   virtual std::string getInfoText() = 0;
+  // Check-out: 0 not checked out, 1 checked out by the current user, 2 by another user; the name
+  // of the user who holds the node (empty when nobody does).
+  virtual int getCheckOutState() = 0;
+  virtual bool getCheckOutUser(std::string& user) = 0;
 };
 
 // A host class. A class object made by the class factory is empty until loaded.
@@ -85,6 +89,8 @@ struct IMpZulClass : public IUnknown {
   // The customization the class belongs to; null for an empty class object. No reference is
   // added for the caller.
   virtual IMpDataCustomization2* getCustomization() = 0;
+  // The identifier of the class's icon; false when the class has none.
+  virtual bool getIconId(int& iconId) = 0;
 };
 
 // A field of a class.

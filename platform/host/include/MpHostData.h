@@ -215,6 +215,9 @@ class MPHOST_API MpHostNode final : public IMpZulNode,
   double getDoubleField(const std::string& fieldName) override;
   std::vector<double> getDoubleVectorField(const std::string& fieldName) override;
   std::vector<std::string> getStringVectorField(const std::string& fieldName) override;
+  // From the store's holder of the node.
+  int getCheckOutState() override;
+  bool getCheckOutUser(std::string& user) override;
   // The class's nice name.
   std::string getInfoText() override;
 
@@ -276,6 +279,26 @@ class MPHOST_API MpHostData final : public IMpData {
   // Every node with a product-variant set among its children, in the order added.
   bool getProductVariantSets(std::vector<ZulObjectKey>& keys) override;
 
+  // Class icons: one image per class of the customization, under the class's icon identifier
+  // (MpHostClassIconId); the class map is left to the caller's cache.
+  bool fillClassIcons(HIMAGELIST images, std::map<int, int>& classToImage, std::map<int, int>& iconToImage) override;
+  // "user <id>", or the name given by setUserName.
+  bool getUserName(long userId, std::string& name) override;
+  void setUserName(long userId, const std::string& name);
+  // Check-out: each call records itself as "<call> <id> <id>..." (checkCalls) and, unless made
+  // to fail, sets the holder of its nodes: checkOut to the current user, checkIn and
+  // cancelCheckOut to nobody.
+  bool checkOut(const std::vector<ZulObjectKey>& keys, void*, void*, const std::string& comment) override;
+  bool checkIn(const std::vector<ZulObjectKey>& keys, void*, void*, const std::string& comment, bool keepCheckedOut,
+               int mode) override;
+  bool cancelCheckOut(const std::vector<ZulObjectKey>& keys, void*, void*, const std::string& comment,
+                      int mode) override;
+  // The user holding the node (0: nobody); setting it needs no call.
+  long holder(const ZulObjectKey& key) const;
+  void setHolder(const ZulObjectKey& key, long userId);
+  const std::vector<std::string>& checkCalls() const { return m_checkCalls; }
+  void setCheckFailure(bool fail) { m_checkFails = fail; }
+
   MpHostCustomization* customization() const { return m_customization; }
   uint32_t storeNumber() const { return m_storeNumber; }
 
@@ -317,6 +340,11 @@ class MPHOST_API MpHostData final : public IMpData {
   long m_userId = 1;
   long m_identity[3] = {0, 1, 0};  // the pair, then the number
   std::map<uint32_t, MpHostNode*> m_nodes;  // one reference each
+  std::map<uint32_t, long> m_holders;
+  std::map<long, std::string> m_userNames;
+  std::vector<std::string> m_checkCalls;
+  bool m_checkFails = false;
+  bool recordCheck(const char* call, const std::vector<ZulObjectKey>& keys, long newHolder);
   std::vector<uint32_t> m_order;
 };
 
@@ -325,6 +353,8 @@ class MPHOST_API MpHostData final : public IMpData {
 MPHOST_API MpHostCustomization* MpHostCustomizationOf(IUnknown* customization);
 MPHOST_API MpHostData* MpHostDataOf(IUnknown* data);
 MPHOST_API MpHostNode* MpHostNodeOf(IUnknown* node);
+// The icon identifier of the class of that number.
+inline int MpHostClassIconId(uint32_t classNumber) { return 1000 + static_cast<int>(classNumber); }
 
 // A class object loaded with the class of the customization (one reference for the caller); null
 // for an unknown class.

@@ -98,6 +98,11 @@ class ClassObject final : public mphost::SingleInterfaceObject<IMpZulClass, IID_
     classId = static_cast<int>(m_customization->classNumber(m_name));
     return true;
   }
+  bool getIconId(int& iconId) override {
+    if (!definition()) return false;
+    iconId = MpHostClassIconId(m_customization->classNumber(m_name));
+    return true;
+  }
   bool loadById(IMpData* data, int classId) override {
     const MpHostData* d = MpHostDataOf(data);
     if (!d || classId < 1) return false;

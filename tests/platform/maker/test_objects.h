@@ -75,6 +75,8 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
   std::vector<double> getDoubleVectorField(const std::string&) override { return {}; }
   std::vector<std::string> getStringVectorField(const std::string&) override { return {}; }
   std::string getInfoText() override { return std::string(); }
+  int getCheckOutState() override { return 0; }
+  bool getCheckOutUser(std::string&) override { return false; }
 
   IUnknown* unknown() { return static_cast<IMpZulNode*>(this); }
   IUnknown* asPrototype() { return static_cast<IMpZulPrototype*>(this); }
@@ -106,4 +108,9 @@ class TestData final : public IMpData, public TestRefCounted<TestData> {
   bool getIdentityNumber(long&) override { return false; }
   bool getIdentityPair(long&, long&) override { return false; }
   bool getProductVariantSets(std::vector<ZulObjectKey>&) override { return false; }
+  bool fillClassIcons(HIMAGELIST, std::map<int, int>&, std::map<int, int>&) override { return false; }
+  bool getUserName(long, std::string&) override { return false; }
+  bool checkOut(const std::vector<ZulObjectKey>&, void*, void*, const std::string&) override { return false; }
+  bool checkIn(const std::vector<ZulObjectKey>&, void*, void*, const std::string&, bool, int) override { return false; }
+  bool cancelCheckOut(const std::vector<ZulObjectKey>&, void*, void*, const std::string&, int) override { return false; }
 };
