@@ -90,7 +90,7 @@ void Usage(FILE* out) {
                "usage: DeckHost [demo | data | task <TaskName> ... | messages [--scripted] |\n"
                "                 move [--scripted] | settings [--scripted] | controls [--scripted] |\n"
                "                 files [--scripted] | editor [--scripted] | splitter [--scripted] |\n"
-               "                 sample [--scripted]]\n"
+               "                 dialogs2 [--scripted] | sample [--scripted]]\n"
                "  demo    prints the sample data set, then runs the \"RuleConstant\" task on it\n"
                "          unattended and prints the bags read back (the default)\n"
                "  data    prints the sample data set: its classes, objects and rule-constant choices\n"
@@ -110,6 +110,8 @@ void Usage(FILE* out) {
                "          listing (--scripted: types, completes, selects a step, prints, closes)\n"
                "  splitter  shows a frame split into panes with the activity snake (--scripted: switches\n"
                "          views, hides and shows a column, drags a bar, steps the snake, prints each step)\n"
+               "  dialogs2  opens the properties, folder, batch-run and check-out dialogs over the sample\n"
+               "          (--scripted: unattended, printing what the host reads back)\n"
                "  sample  shows the class-library sample dialog (--scripted: unattended)\n"
                "  files   opens the CAD file dialog, then the attachment dialog (--scripted:\n"
                "          unattended, choosing a type and a file in each and printing them)\n"
@@ -163,6 +165,7 @@ const ScriptableCommand kScriptable[] = {
     {"files", "RunFileDialogCommand", "the CAD file dialog"},
     {"editor", "RunEditorCommand", "the code editor"},
     {"splitter", "RunSplitterCommand", "the splitter frame"},
+    {"dialogs2", "RunDialogs2Command", "the properties dialog"},
     {"sample", nullptr, "the sample dialog"},
 };
 
