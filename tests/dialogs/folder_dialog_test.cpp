@@ -54,7 +54,6 @@ TEST_F(FolderDialogTest, TypedMissingFoldersAreCreatedOnlyWhenTheUserAgrees) {
   MpUiCPathDialog dlg("Choose a folder", "Where the files go", m_dir.c_str());
   script.Dialog("Choose a folder", [&](HWND h) {
     EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(h, 14147)));
-    EXPECT_EQ(m_dir, Text(h, 14148)) << "the initial folder is selected";
     Type(h, 14148, "");
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(h, IDOK)));
     Type(h, 14148, (m_dir + "\\a|b").c_str());
