@@ -83,3 +83,33 @@
 #define IDC_VIEW_NAME                   2607
 #define IDD_HYPERLINK                   2780
 #define IDC_HYPERLINK                   2781
+
+// ---- Properties, folder, batch-run, check-out dialogs ----
+#define IDC_PATH_TREE                   14145  // the shell browser's folder tree
+#define IDC_PATH_STATUS                 14147  // the shell browser's status text
+#define IDC_PATH_EDIT                   14148  // the edit box added above the tree
+#define IDD_PROPERTIES                  2250
+#define IDC_PROPERTIES_LIST             2573
+#define IDC_PROPERTIES_ALL              2574   // check: every field of the class
+#define IDC_PROPERTIES_PROTOTYPE        2575   // check: the prototype's rows
+#define IDC_PROPERTIES_FRAME            2576
+#define IDD_BATCH_RUN                   2206
+#define IDB_BATCH_BROWSE                2203   // browse-button bitmap, in the host's executable
+#define IDC_BATCH_BLANK_BROWSE          2505
+#define IDC_BATCH_PART_BROWSE           2506
+#define IDC_BATCH_PART_PATH             2508
+#define IDC_BATCH_BLANK_PATH            2405
+#define IDC_BATCH_MATERIAL              2676
+#define IDD_CHECK_OUT                   2247
+#define IDC_CHECK_OUT_LIST              2400
+#define IDC_CHECK_OUT_CANCEL            2591   // cancel check-out (check-in mode only)
+#define IDB_CHECK_OUT_FREE              2200   // state icons: not checked out
+#define IDB_CHECK_OUT_MINE              2201   //   checked out by the current user
+#define IDB_CHECK_OUT_OTHER             2202   //   checked out by another user
+#define IDI_OBJECT_OVERLAY              IDI_CHOOSER_OVERLAY  // overlay on the icons of prototypes
+#define IDS_CHECK_OUT_CANCEL_FAILED     2235
+#define IDS_CHECK_OUT_FAILED            2252
+#define IDS_CHECK_IN_FAILED             2253
+#define IDS_CHECK_OUT_RUNNING           2256
+#define IDS_CHECK_OUT_CANCELLING        2258
+#define IDS_CHECK_IN_RUNNING            2259

@@ -90,7 +90,8 @@ void Usage(FILE* out) {
                "usage: DeckHost [demo | data | task <TaskName> ... | messages [--scripted] |\n"
                "                 move [--scripted] | settings [--scripted] | controls [--scripted] |\n"
                "                 files [--scripted] | editor [--scripted] | splitter [--scripted] |\n"
-               "                 chooser [--scripted] | dialogs1 [--scripted] | sample [--scripted]]\n"
+               "                 chooser [--scripted] | dialogs1 [--scripted] | dialogs2 [--scripted] |\n"
+               "                 sample [--scripted]]\n"
                "  demo    prints the sample data set, then runs the \"RuleConstant\" task on it\n"
                "          unattended and prints the bags read back (the default)\n"
                "  data    prints the sample data set: its classes, objects and rule-constant choices\n"
@@ -113,6 +114,8 @@ void Usage(FILE* out) {
                "  dialogs1  the login, open-project, find, view-name and hyperlink dialogs and the\n"
                "          splash screen over the sample data, printing what the host reads back\n"
                "          (--scripted: unattended; the link opens nothing)\n"
+               "  dialogs2  opens the properties, folder, batch-run and check-out dialogs over the sample\n"
+               "          (--scripted: unattended, printing what the host reads back)\n"
                "  sample  shows the class-library sample dialog (--scripted: unattended)\n"
                "  files   opens the CAD file dialog, then the attachment dialog (--scripted:\n"
                "          unattended, choosing a type and a file in each and printing them)\n"
@@ -171,6 +174,7 @@ const ScriptableCommand kScriptable[] = {
     {"splitter", "RunSplitterCommand", "the splitter frame"},
     {"chooser", "RunChooserCommand", "the node chooser"},
     {"dialogs1", "RunDialogs1Command", "a row of host dialogs"},
+    {"dialogs2", "RunDialogs2Command", "the properties dialog"},
     {"sample", nullptr, "the sample dialog"},
 };
 

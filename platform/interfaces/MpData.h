@@ -3,6 +3,8 @@
 #pragma once
 #include <map>
 #include <string>
+#include <windows.h>
+#include <commctrl.h>
 #include <oaidl.h>
 #include <unknwn.h>
 #include <list>
@@ -45,6 +47,15 @@ struct IMpData : public IUnknown {
   virtual bool getProjects(std::map<long, std::string>& projects) = 0;
   // Overwrites comment with the project's comment when it has one; false otherwise.
   virtual bool getProjectComment(long projectId, std::string& comment) = 0;
+  virtual bool getUserName(long userId, std::string& name) = 0;
+  // Check-out of the objects of the keys for the current user, check-in and cancelling a
+  // check-out; each true on success. The pointers are reserved (null).
+  virtual bool checkOut(const std::vector<ZulObjectKey>& keys, void* reserved1, void* reserved2,
+                        const std::string& comment) = 0;
+  virtual bool checkIn(const std::vector<ZulObjectKey>& keys, void* reserved1, void* reserved2,
+                       const std::string& comment, bool keepCheckedOut, int mode) = 0;
+  virtual bool cancelCheckOut(const std::vector<ZulObjectKey>& keys, void* reserved1, void* reserved2,
+                              const std::string& comment, int mode) = 0;
 };
 
 // Offered by a data object that works on an XML cache.
@@ -62,6 +73,11 @@ struct IMpDataParameterSet : public IUnknown {
   virtual bool setStringList(const std::string& name, const std::vector<std::string>& values) = 0;
   // The value as text, empty when it is not set.
   virtual bool getValueText(const std::string& name, std::string& text) = 0;
+  // The parameters asked for, in the set's order: their number, the name at an index and the
+  // value of a name as text (false when the index or the value is missing).
+  virtual int getCount() = 0;
+  virtual bool getName(int index, std::string& name) = 0;
+  virtual bool getEntry(const std::string& name, std::string& value, int& type) = 0;
 };
 
 // Reading a customization from XML.

@@ -11,6 +11,8 @@ struct IMpPmOperationSetup;
 struct IMpPmProduct;
 struct IMpPmResourceSetup;
 class MpSmartList;
+class MpZulSmartList;
+struct IMpZulNode;
 
 MP_IDENTIFIER(IID_IMpPmEnvironment, "{539312EA-C02E-4281-8C17-3866138CB8E9}");
 MP_IDENTIFIER(IID_IMpPmEnvironmentResource, "{961382CE-47F9-417E-8189-D391456331A2}");
@@ -84,4 +86,7 @@ struct IMpPmUtils : public IUnknown {
   virtual bool getCustomerCommands(std::vector<std::string>& names) = 0;
 };
 // Relations between process-model objects.
-struct IMpPmUtRelation : public IUnknown {};
+struct IMpPmUtRelation : public IUnknown {
+  // Appends the objects related to the node, each with a reference held by the list.
+  virtual bool getRelatedObjects(MpZulSmartList& related, IMpZulNode* node) = 0;
+};

@@ -57,6 +57,12 @@ struct IMpZulNode : public IUnknown {
   // or every class that could be a child.
   virtual bool getPermittedChildClasses(MpSmartList& classes) = 0;
   virtual bool getPossibleChildClasses(MpSmartList& classes) = 0;
+  // A short description of the node, shown beside its name.
+  virtual std::string getInfoText() = 0;
+  // Check-out: 0 not checked out, 1 checked out by the current user, 2 by another user; the name
+  // of the user who holds the node (empty when nobody does).
+  virtual int getCheckOutState() = 0;
+  virtual bool getCheckOutUser(std::string& user) = 0;
 };
 
 // A host class. A class object made by the class factory is empty until loaded.

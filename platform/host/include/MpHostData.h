@@ -225,6 +225,11 @@ class MPHOST_API MpHostNode final : public IMpZulNode,
   bool getPossibleChildClasses(MpSmartList& classes) override;
   // Of an environment: the first environment resource below it.
   IMpPmEnvironmentResource* getEnvironmentResource() override;
+  // From the store's holder of the node.
+  int getCheckOutState() override;
+  bool getCheckOutUser(std::string& user) override;
+  // The class's nice name.
+  std::string getInfoText() override;
 
   const ZulObjectKey& key() const { return m_key; }
   const std::string& name() const { return m_name; }
@@ -299,6 +304,23 @@ class MPHOST_API MpHostData final : public IMpData {
   bool getProjectComment(long projectId, std::string& comment) override;
   void setProjectComment(const ZulObjectKey& project, const std::string& comment);
 
+  // "user <id>", or the name given by setUserName.
+  bool getUserName(long userId, std::string& name) override;
+  void setUserName(long userId, const std::string& name);
+  // Check-out: each call records itself as "<call> <id> <id>..." (checkCalls) and, unless made
+  // to fail, sets the holder of its nodes: checkOut to the current user, checkIn and
+  // cancelCheckOut to nobody.
+  bool checkOut(const std::vector<ZulObjectKey>& keys, void*, void*, const std::string& comment) override;
+  bool checkIn(const std::vector<ZulObjectKey>& keys, void*, void*, const std::string& comment, bool keepCheckedOut,
+               int mode) override;
+  bool cancelCheckOut(const std::vector<ZulObjectKey>& keys, void*, void*, const std::string& comment,
+                      int mode) override;
+  // The user holding the node (0: nobody); setting it needs no call.
+  long holder(const ZulObjectKey& key) const;
+  void setHolder(const ZulObjectKey& key, long userId);
+  const std::vector<std::string>& checkCalls() const { return m_checkCalls; }
+  void setCheckFailure(bool fail) { m_checkFails = fail; }
+
   MpHostCustomization* customization() const { return m_customization; }
   uint32_t storeNumber() const { return m_storeNumber; }
 
@@ -340,6 +362,11 @@ class MPHOST_API MpHostData final : public IMpData {
   long m_userId = 1;
   long m_identity[3] = {0, 1, 0};  // the pair, then the number
   std::map<uint32_t, MpHostNode*> m_nodes;  // one reference each
+  std::map<uint32_t, long> m_holders;
+  std::map<long, std::string> m_userNames;
+  std::vector<std::string> m_checkCalls;
+  bool m_checkFails = false;
+  bool recordCheck(const char* call, const std::vector<ZulObjectKey>& keys, long newHolder);
   std::vector<uint32_t> m_order;
   std::map<uint32_t, std::string> m_projectComments;
 };

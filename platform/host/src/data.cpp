@@ -246,6 +246,42 @@ void MpHostData::setIdentity(long userId, long first, long second, long number) 
   m_identity[2] = number;
 }
 
+bool MpHostData::getUserName(long userId, std::string& name) {
+  const auto it = m_userNames.find(userId);
+  name = it != m_userNames.end() ? it->second : "user " + std::to_string(userId);
+  return userId != 0;
+}
+
+void MpHostData::setUserName(long userId, const std::string& name) { m_userNames[userId] = name; }
+
+bool MpHostData::recordCheck(const char* call, const std::vector<ZulObjectKey>& keys, long newHolder) {
+  std::string text = call;
+  for (const ZulObjectKey& key : keys) text += " " + std::to_string(key.objectId);
+  m_checkCalls.push_back(text);
+  if (m_checkFails) return false;
+  for (const ZulObjectKey& key : keys) setHolder(key, newHolder);
+  return true;
+}
+
+bool MpHostData::checkOut(const std::vector<ZulObjectKey>& keys, void*, void*, const std::string&) {
+  return recordCheck("checkOut", keys, m_userId);
+}
+
+bool MpHostData::checkIn(const std::vector<ZulObjectKey>& keys, void*, void*, const std::string&, bool, int) {
+  return recordCheck("checkIn", keys, 0);
+}
+
+bool MpHostData::cancelCheckOut(const std::vector<ZulObjectKey>& keys, void*, void*, const std::string&, int) {
+  return recordCheck("cancelCheckOut", keys, 0);
+}
+
+long MpHostData::holder(const ZulObjectKey& key) const {
+  const auto it = m_holders.find(key.objectId);
+  return it == m_holders.end() ? 0 : it->second;
+}
+
+void MpHostData::setHolder(const ZulObjectKey& key, long userId) { m_holders[key.objectId] = userId; }
+
 MpHostData::~MpHostData() {
   for (uint32_t id : m_order) {
     MpHostNode* node = m_nodes[id];

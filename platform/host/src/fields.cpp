@@ -146,6 +146,22 @@ class ParameterSetObject final : public IMpDataParameterSet, public mphost::Para
     return true;
   }
 
+  int getCount() override { return static_cast<int>(m_values.size()); }
+  bool getName(int index, std::string& name) override {
+    if (index < 0 || index >= getCount()) return false;
+    name = std::next(m_values.begin(), index)->first;
+    return true;
+  }
+  // The value as text; the type is the field type the variant stands for.
+  bool getEntry(const std::string& name, std::string& value, int& type) override {
+    const auto it = m_values.find(name);
+    if (it == m_values.end() || !it->second.set) return false;
+    const VARTYPE vt = it->second.variant.vt;
+    type = vt == VT_R8 ? MpHostFieldDouble : vt == VT_I4 ? MpHostFieldInteger : MpHostFieldString;
+    value = text(name);
+    return true;
+  }
+
   std::vector<std::string> names() const override {
     std::vector<std::string> result;
     for (const auto& kv : m_values) result.push_back(kv.first);

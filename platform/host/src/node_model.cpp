@@ -192,3 +192,21 @@ bool MpHostNode::getPossibleChildClasses(MpSmartList& classes) {
 IMpPmEnvironmentResource* MpHostNode::getEnvironmentResource() {
   return handOut<IMpPmEnvironmentResource>(firstBelow("EnvironmentResource"), IID_IMpPmEnvironmentResource);
 }
+
+std::string MpHostNode::getInfoText() {
+  const MpHostClassDef* c = m_customization->findClass(m_className);
+  return c ? c->niceName : m_className;
+}
+
+int MpHostNode::getCheckOutState() {
+  const long holder = m_data ? m_data->holder(m_key) : 0;
+  long current = 0;
+  if (holder == 0) return 0;
+  return m_data->getCurrentUserId(current) && current == holder ? 1 : 2;
+}
+
+bool MpHostNode::getCheckOutUser(std::string& user) {
+  user.clear();
+  const long holder = m_data ? m_data->holder(m_key) : 0;
+  return holder != 0 && m_data->getUserName(holder, user);
+}

@@ -76,6 +76,9 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
   std::vector<std::string> getStringVectorField(const std::string&) override { return {}; }
   bool getPermittedChildClasses(MpSmartList&) override { return false; }
   bool getPossibleChildClasses(MpSmartList&) override { return false; }
+  std::string getInfoText() override { return std::string(); }
+  int getCheckOutState() override { return 0; }
+  bool getCheckOutUser(std::string&) override { return false; }
 
   IUnknown* unknown() { return static_cast<IMpZulNode*>(this); }
   IUnknown* asPrototype() { return static_cast<IMpZulPrototype*>(this); }
@@ -116,4 +119,8 @@ class TestData final : public IMpData, public TestRefCounted<TestData> {
   bool setVariantFilter(const ZulObjectKey&) override { return false; }
   bool getProjects(std::map<long, std::string>&) override { return false; }
   bool getProjectComment(long, std::string&) override { return false; }
+  bool getUserName(long, std::string&) override { return false; }
+  bool checkOut(const std::vector<ZulObjectKey>&, void*, void*, const std::string&) override { return false; }
+  bool checkIn(const std::vector<ZulObjectKey>&, void*, void*, const std::string&, bool, int) override { return false; }
+  bool cancelCheckOut(const std::vector<ZulObjectKey>&, void*, void*, const std::string&, int) override { return false; }
 };
