@@ -1,11 +1,26 @@
-// Where the resource browser's configuration file lies below the folder that the environment
-// variable "KVX_MP_HOME" names.
+// The resource browser's configuration file: where it lies below the folder that the environment
+// variable "KVX_MP_HOME" names, and how its lines are read. Plain C++ without Windows headers, so
+// that the reader can also be built natively (fuzzing).
 #pragma once
+#include <istream>
+#include <map>
 #include <string>
 
 namespace MpResourceBrowser {
 
 // Appended directly to the folder; it begins with a backslash.
 extern std::string configFileSuffix;
+
+// The longest line the reader takes; a longer line ends the reading.
+constexpr size_t kConfigLineLimit = 1023;
+
+// One line: cut at its first "#"; ignored without "="; the key is the text before the first "="
+// as it stands, the value the text after it up to the last ";" (empty without ";", everything
+// after the "=" when the last ";" stands before it). Returns false for an ignored line.
+bool parseConfigLine(const std::string& line, std::string& key, std::string& value);
+
+// Reads lines until the end of the stream or the first line longer than kConfigLineLimit (that
+// line and all after it are ignored) into the map; a later equal key replaces the earlier value.
+void readConfigStream(std::istream& in, std::map<std::string, std::string>& config);
 
 }  // namespace MpResourceBrowser

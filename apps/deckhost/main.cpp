@@ -90,6 +90,7 @@ void Usage(FILE* out) {
                "usage: DeckHost [demo | data | task <TaskName> ... | messages [--scripted] |\n"
                "                 move [--scripted] | settings [--scripted] | controls [--scripted] |\n"
                "                 files [--scripted] | editor [--scripted] | splitter [--scripted] |\n"
+               "                 chooser [--scripted] | dialogs1 [--scripted] | dialogs2 [--scripted] |\n"
                "                 sample [--scripted]]\n"
                "  demo    prints the sample data set, then runs the \"RuleConstant\" task on it\n"
                "          unattended and prints the bags read back (the default)\n"
@@ -110,9 +111,17 @@ void Usage(FILE* out) {
                "          listing (--scripted: types, completes, selects a step, prints, closes)\n"
                "  splitter  shows a frame split into panes with the activity snake (--scripted: switches\n"
                "          views, hides and shows a column, drags a bar, steps the snake, prints each step)\n"
+               "  dialogs1  the login, open-project, find, view-name and hyperlink dialogs and the\n"
+               "          splash screen over the sample data, printing what the host reads back\n"
+               "          (--scripted: unattended; the link opens nothing)\n"
+               "  dialogs2  opens the properties, folder, batch-run and check-out dialogs over the sample\n"
+               "          (--scripted: unattended, printing what the host reads back)\n"
                "  sample  shows the class-library sample dialog (--scripted: unattended)\n"
                "  files   opens the CAD file dialog, then the attachment dialog (--scripted:\n"
                "          unattended, choosing a type and a file in each and printing them)\n"
+               "  chooser  opens the node chooser over the sample data in its node, class, amounts\n"
+               "          and attachment modes and prints the selection and amounts read back\n"
+               "          (--scripted: unattended, choosing rows and typing an amount in place)\n"
                "What waits for a person does not start under the null display driver. Exit code 2\n"
                "for a usage error or a command that cannot start.\n");
 }
@@ -163,6 +172,9 @@ const ScriptableCommand kScriptable[] = {
     {"files", "RunFileDialogCommand", "the CAD file dialog"},
     {"editor", "RunEditorCommand", "the code editor"},
     {"splitter", "RunSplitterCommand", "the splitter frame"},
+    {"chooser", "RunChooserCommand", "the node chooser"},
+    {"dialogs1", "RunDialogs1Command", "a row of host dialogs"},
+    {"dialogs2", "RunDialogs2Command", "the properties dialog"},
     {"sample", nullptr, "the sample dialog"},
 };
 

@@ -1,7 +1,14 @@
 // Application commands, their input and output, the modeler and the resource importer.
 #pragma once
+#include <list>
+#include <string>
 #include <unknwn.h>
 #include "MpGuid.h"
+
+enum class MpStatus;
+class MpZulSmartList;
+struct IMpOptions;
+struct IMpPmEnvironmentResource;
 
 // The class identifier of a command is given by the host when it asks for one.
 MP_IDENTIFIER(IID_IMpAppCommand, "{F2F86A77-77B1-4DE3-B2F6-678B1D51F8D3}");
@@ -27,4 +34,13 @@ struct IMpInput : public IUnknown {
   virtual bool setMove(const double position[3], const double rotation[3], bool relative) = 0;
 };
 struct IMpMoModeler : public IUnknown {};
-struct IMpTiReader : public IUnknown {};
+struct IMpMoModeler;
+// Imports resources from resource XML files into the process model.
+struct IMpTiReader : public IUnknown {
+  // Asks the callback for the files associated with a resource identifier.
+  typedef MpStatus (*AssociatedFiles)(std::string identifier, std::list<std::string>& files);
+  virtual bool import(const std::string& fileName, IMpPmEnvironmentResource* resource, IMpOptions* options,
+                      IMpMoModeler* modeler, AssociatedFiles callback) = 0;
+  // Appends the nodes the last import made.
+  virtual bool getImportedNodes(MpZulSmartList& nodes) = 0;
+};

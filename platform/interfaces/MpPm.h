@@ -11,6 +11,8 @@ struct IMpPmOperationSetup;
 struct IMpPmProduct;
 struct IMpPmResourceSetup;
 class MpSmartList;
+class MpZulSmartList;
+struct IMpZulNode;
 
 MP_IDENTIFIER(IID_IMpPmEnvironment, "{539312EA-C02E-4281-8C17-3866138CB8E9}");
 MP_IDENTIFIER(IID_IMpPmEnvironmentResource, "{961382CE-47F9-417E-8189-D391456331A2}");
@@ -31,7 +33,11 @@ MP_IDENTIFIER(CLSID_MpPmUtils, "{04D9B78B-440B-4769-B029-B02827B94D22}");
 MP_IDENTIFIER(IID_IMpPmUtRelation, "{9FA37324-2F3C-4600-ABB2-DBD3CA3FDAF2}");
 MP_IDENTIFIER(CLSID_MpPmUtRelation, "{0BDF1CC4-FE1B-4527-AE52-31D1B0B715B0}");
 
-struct IMpPmEnvironment : public IUnknown {};
+struct IMpPmEnvironmentResource;
+struct IMpPmEnvironment : public IUnknown {
+  // The environment's resource library; null when it has none.
+  virtual IMpPmEnvironmentResource* getEnvironmentResource() = 0;
+};
 struct IMpPmEnvironmentResource : public IUnknown {};
 struct IMpPmFeature : public IUnknown {
   // The model the feature belongs to, or null.
@@ -80,4 +86,7 @@ struct IMpPmUtils : public IUnknown {
   virtual bool getCustomerCommands(std::vector<std::string>& names) = 0;
 };
 // Relations between process-model objects.
-struct IMpPmUtRelation : public IUnknown {};
+struct IMpPmUtRelation : public IUnknown {
+  // Appends the objects related to the node, each with a reference held by the list.
+  virtual bool getRelatedObjects(MpZulSmartList& related, IMpZulNode* node) = 0;
+};

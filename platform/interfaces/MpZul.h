@@ -53,6 +53,16 @@ struct IMpZulNode : public IUnknown {
   // The values of a list field; empty when the node has no such field or it is not set.
   virtual std::vector<double> getDoubleVectorField(const std::string& fieldName) = 0;
   virtual std::vector<std::string> getStringVectorField(const std::string& fieldName) = 0;
+  // Appends the classes whose objects the node may have as children: those its class permits,
+  // or every class that could be a child.
+  virtual bool getPermittedChildClasses(MpSmartList& classes) = 0;
+  virtual bool getPossibleChildClasses(MpSmartList& classes) = 0;
+  // A short description of the node, shown beside its name.
+  virtual std::string getInfoText() = 0;
+  // Check-out: 0 not checked out, 1 checked out by the current user, 2 by another user; the name
+  // of the user who holds the node (empty when nobody does).
+  virtual int getCheckOutState() = 0;
+  virtual bool getCheckOutUser(std::string& user) = 0;
 };
 
 // A host class. A class object made by the class factory is empty until loaded.
@@ -83,6 +93,12 @@ struct IMpZulClass : public IUnknown {
   // The customization the class belongs to; null for an empty class object. No reference is
   // added for the caller.
   virtual IMpDataCustomization2* getCustomization() = 0;
+  // The icon of the class's own objects; false when the class has none of its own.
+  virtual bool getIconId(int& iconId) = 0;
+  // The class above; null at the root.
+  virtual IMpZulClass* getParentClass() = 0;
+  // Whether the class is the named class or lies below it.
+  virtual bool isKindOf(const std::string& className) = 0;
 };
 
 // A field of a class.

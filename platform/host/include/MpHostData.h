@@ -108,6 +108,10 @@ class MPHOST_API MpHostCustomization final : public IMpDataCustomization2, publi
   bool addClass(const MpHostClassDef& definition);
   // Adds a field to an existing class; false as addClass for the field name.
   bool addField(const std::string& className, const MpHostFieldDef& field);
+  // Sets a class attribute; false for an unknown class. The standard classes carry "Icon" (the
+  // icon identifier of the class's objects, 1 to 6; a class without one shows its parent's) and
+  // "Children" (the comma-separated classes its objects permit as children, inherited).
+  bool setClassProperty(const std::string& className, const std::string& key, const std::string& value);
 
   const MpHostClassDef* findClass(const std::string& name) const;
   // The class's number (1 for the first class added), 0 for an unknown name.
@@ -215,6 +219,17 @@ class MPHOST_API MpHostNode final : public IMpZulNode,
   double getDoubleField(const std::string& fieldName) override;
   std::vector<double> getDoubleVectorField(const std::string& fieldName) override;
   std::vector<std::string> getStringVectorField(const std::string& fieldName) override;
+  // The concrete classes named by the class attribute "Children" of the node's class or the
+  // nearest class above it that has one (below them included); every concrete class.
+  bool getPermittedChildClasses(MpSmartList& classes) override;
+  bool getPossibleChildClasses(MpSmartList& classes) override;
+  // Of an environment: the first environment resource below it.
+  IMpPmEnvironmentResource* getEnvironmentResource() override;
+  // From the store's holder of the node.
+  int getCheckOutState() override;
+  bool getCheckOutUser(std::string& user) override;
+  // The class's nice name.
+  std::string getInfoText() override;
 
   const ZulObjectKey& key() const { return m_key; }
   const std::string& name() const { return m_name; }
@@ -273,6 +288,38 @@ class MPHOST_API MpHostData final : public IMpData {
 
   // Every node with a product-variant set among its children, in the order added.
   bool getProductVariantSets(std::vector<ZulObjectKey>& keys) override;
+  // Adds one 16x16 image per host icon identifier (1 to 6) and maps the identifiers to them.
+  bool fillClassIcons(HIMAGELIST images, std::map<int, int>& classImages, std::map<int, int>& iconImages) override;
+  // Sets of the named fields of the keys' nodes ("Name" gives the name); keys of no node are left
+  // out. False when a name is empty.
+  bool queryKeys(const std::vector<ZulObjectKey>& keys, const std::vector<std::string>& names,
+                 std::map<int, MpSmartPointer<IMpDataParameterSet, &IID_IMpDataParameterSet>>& sets) override;
+  // The same nodes as getProductVariantSets.
+  bool getVariantFilters(std::list<ZulObjectKey>& keys) override;
+  // Sets the variant filter of the session's context (MpContextData).
+  bool setVariantFilter(const ZulObjectKey& key) override;
+  // The nodes of class Project (or below) by object identifier, with their names; comments are
+  // the host's own, set with setProjectComment (an empty one removes it).
+  bool getProjects(std::map<long, std::string>& projects) override;
+  bool getProjectComment(long projectId, std::string& comment) override;
+  void setProjectComment(const ZulObjectKey& project, const std::string& comment);
+
+  // "user <id>", or the name given by setUserName.
+  bool getUserName(long userId, std::string& name) override;
+  void setUserName(long userId, const std::string& name);
+  // Check-out: each call records itself as "<call> <id> <id>..." (checkCalls) and, unless made
+  // to fail, sets the holder of its nodes: checkOut to the current user, checkIn and
+  // cancelCheckOut to nobody.
+  bool checkOut(const std::vector<ZulObjectKey>& keys, void*, void*, const std::string& comment) override;
+  bool checkIn(const std::vector<ZulObjectKey>& keys, void*, void*, const std::string& comment, bool keepCheckedOut,
+               int mode) override;
+  bool cancelCheckOut(const std::vector<ZulObjectKey>& keys, void*, void*, const std::string& comment,
+                      int mode) override;
+  // The user holding the node (0: nobody); setting it needs no call.
+  long holder(const ZulObjectKey& key) const;
+  void setHolder(const ZulObjectKey& key, long userId);
+  const std::vector<std::string>& checkCalls() const { return m_checkCalls; }
+  void setCheckFailure(bool fail) { m_checkFails = fail; }
 
   MpHostCustomization* customization() const { return m_customization; }
   uint32_t storeNumber() const { return m_storeNumber; }
@@ -315,7 +362,13 @@ class MPHOST_API MpHostData final : public IMpData {
   long m_userId = 1;
   long m_identity[3] = {0, 1, 0};  // the pair, then the number
   std::map<uint32_t, MpHostNode*> m_nodes;  // one reference each
+  std::map<uint32_t, long> m_holders;
+  std::map<long, std::string> m_userNames;
+  std::vector<std::string> m_checkCalls;
+  bool m_checkFails = false;
+  bool recordCheck(const char* call, const std::vector<ZulObjectKey>& keys, long newHolder);
   std::vector<uint32_t> m_order;
+  std::map<uint32_t, std::string> m_projectComments;
 };
 
 // The host's implementations behind interface pointers (no reference added); null for an object

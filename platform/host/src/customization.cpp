@@ -1,4 +1,5 @@
 // The customization (the class tree) and the class objects over it.
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include "MpHostData.h"
@@ -11,6 +12,17 @@ namespace {
 
 using mphost::classDef;
 using mphost::field;
+
+// Class attributes that the choosers read: "Icon" (the icon of the class's objects, one of the
+// host's icon identifiers 1 to 6) and "Children" (the classes its objects permit as children).
+void setChooserAttributes(MpHostCustomization& c) {
+  const std::pair<const char*, const char*> icons[] = {{"Node", "1"}, {"Product", "2"}, {"Feature", "3"},
+                                                        {"Operation", "4"}, {"Attachment", "5"},
+                                                        {"ToolAssembly", "6"}};
+  for (const auto& icon : icons) c.setClassProperty(icon.first, "Icon", icon.second);
+  c.setClassProperty("Product", "Children", "Model,MachiningProcess,Attachment,VariantSet,OperationSetup");
+  c.setClassProperty("ToolSet", "Children", "ToolAssembly,ToolSet");
+}
 
 void addStandardClasses(MpHostCustomization& c) {
   const int S = MpHostFieldString;
@@ -93,6 +105,20 @@ class ClassObject final : public mphost::SingleInterfaceObject<IMpZulClass, IID_
     return true;
   }
 
+  bool getIconId(int& iconId) override {
+    std::string text;
+    if (!getProperty("Icon", text)) return false;
+    iconId = std::atoi(text.c_str());
+    return true;
+  }
+  IMpZulClass* getParentClass() override {
+    const MpHostClassDef* def = definition();
+    return def && !def->parent.empty() ? MpHostCreateClass(m_customization, def->parent) : nullptr;
+  }
+  bool isKindOf(const std::string& className) override {
+    return definition() && m_customization->isKindOf(m_name, className);
+  }
+
   bool getClassId(int& classId) override {
     if (!definition()) return false;
     classId = static_cast<int>(m_customization->classNumber(m_name));
@@ -157,7 +183,10 @@ class ClassObject final : public mphost::SingleInterfaceObject<IMpZulClass, IID_
 
 MpHostCustomization* MpHostCustomization::create(bool standardClasses) {
   MpHostCustomization* c = new MpHostCustomization();
-  if (standardClasses) addStandardClasses(*c);
+  if (standardClasses) {
+    addStandardClasses(*c);
+    setChooserAttributes(*c);
+  }
   return c;
 }
 
@@ -220,6 +249,13 @@ bool MpHostCustomization::addClass(const MpHostClassDef& definition) {
 bool MpHostCustomization::addField(const std::string& className, const MpHostFieldDef& field) {
   if (!m_index.count(className) || field.name.empty() || fieldNameTaken(className, field.name)) return false;
   m_classes[m_index[className]]->fields.push_back(field);
+  return true;
+}
+
+bool MpHostCustomization::setClassProperty(const std::string& className, const std::string& key,
+                                           const std::string& value) {
+  if (!m_index.count(className)) return false;
+  m_classes[m_index[className]]->properties[key] = value;
   return true;
 }
 

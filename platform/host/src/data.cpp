@@ -3,6 +3,7 @@
 #include <functional>
 #include "MpHostData.h"
 #include "MpHostOptions.h"
+#include "MpDataLib.h"
 #include "MpSmartList.h"
 #include "host_internal.h"
 #include "host_registry.h"
@@ -245,6 +246,42 @@ void MpHostData::setIdentity(long userId, long first, long second, long number) 
   m_identity[2] = number;
 }
 
+bool MpHostData::getUserName(long userId, std::string& name) {
+  const auto it = m_userNames.find(userId);
+  name = it != m_userNames.end() ? it->second : "user " + std::to_string(userId);
+  return userId != 0;
+}
+
+void MpHostData::setUserName(long userId, const std::string& name) { m_userNames[userId] = name; }
+
+bool MpHostData::recordCheck(const char* call, const std::vector<ZulObjectKey>& keys, long newHolder) {
+  std::string text = call;
+  for (const ZulObjectKey& key : keys) text += " " + std::to_string(key.objectId);
+  m_checkCalls.push_back(text);
+  if (m_checkFails) return false;
+  for (const ZulObjectKey& key : keys) setHolder(key, newHolder);
+  return true;
+}
+
+bool MpHostData::checkOut(const std::vector<ZulObjectKey>& keys, void*, void*, const std::string&) {
+  return recordCheck("checkOut", keys, m_userId);
+}
+
+bool MpHostData::checkIn(const std::vector<ZulObjectKey>& keys, void*, void*, const std::string&, bool, int) {
+  return recordCheck("checkIn", keys, 0);
+}
+
+bool MpHostData::cancelCheckOut(const std::vector<ZulObjectKey>& keys, void*, void*, const std::string&, int) {
+  return recordCheck("cancelCheckOut", keys, 0);
+}
+
+long MpHostData::holder(const ZulObjectKey& key) const {
+  const auto it = m_holders.find(key.objectId);
+  return it == m_holders.end() ? 0 : it->second;
+}
+
+void MpHostData::setHolder(const ZulObjectKey& key, long userId) { m_holders[key.objectId] = userId; }
+
 MpHostData::~MpHostData() {
   for (uint32_t id : m_order) {
     MpHostNode* node = m_nodes[id];
@@ -313,6 +350,23 @@ bool MpHostData::getProductVariantSets(std::vector<ZulObjectKey>& keys) {
     }
   }
   return keys.size() > before;
+}
+
+bool MpHostData::getProjects(std::map<long, std::string>& projects) {
+  for (const ZulObjectKey& key : objectsOfClass("Project", true)) projects[(long)key.objectId] = node(key)->name();
+  return true;
+}
+
+bool MpHostData::getProjectComment(long projectId, std::string& comment) {
+  const auto it = m_projectComments.find((uint32_t)projectId);
+  if (it == m_projectComments.end()) return false;
+  comment = it->second;
+  return true;
+}
+
+void MpHostData::setProjectComment(const ZulObjectKey& project, const std::string& comment) {
+  if (comment.empty()) m_projectComments.erase(project.objectId);
+  else m_projectComments[project.objectId] = comment;
 }
 
 MpHostNode* MpHostData::node(const ZulObjectKey& key) const {
@@ -419,3 +473,58 @@ HRESULT resolveObject(IMpData* data, const ZulObjectKey& key, int, REFIID iid, v
 }
 
 }  // namespace mphost
+
+bool MpHostData::fillClassIcons(HIMAGELIST images, std::map<int, int>&, std::map<int, int>& iconImages) {
+  if (!images) return false;
+  // One plain coloured square per host icon identifier.
+  const COLORREF colours[6] = {RGB(128, 128, 128), RGB(40, 90, 200), RGB(40, 160, 70),
+                               RGB(200, 130, 30), RGB(150, 60, 160), RGB(190, 40, 40)};
+  HDC screen = ::GetDC(nullptr);
+  HDC dc = ::CreateCompatibleDC(screen);
+  for (int icon = 1; icon <= 6; ++icon) {
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 16, 16);
+    HGDIOBJ old = ::SelectObject(dc, bitmap);
+    const RECT all = {0, 0, 16, 16}, inner = {2, 2, 14, 14};
+    HBRUSH white = ::CreateSolidBrush(RGB(255, 255, 255)), fill = ::CreateSolidBrush(colours[icon - 1]);
+    ::FillRect(dc, &all, white);
+    ::FillRect(dc, &inner, fill);
+    ::DeleteObject(white);
+    ::DeleteObject(fill);
+    ::SelectObject(dc, old);
+    const int index = ::ImageList_Add(images, bitmap, nullptr);
+    ::DeleteObject(bitmap);
+    if (index >= 0) iconImages[icon] = index;
+  }
+  ::DeleteDC(dc);
+  ::ReleaseDC(nullptr, screen);
+  return true;
+}
+
+bool MpHostData::queryKeys(const std::vector<ZulObjectKey>& keys, const std::vector<std::string>& names,
+                           std::map<int, MpSmartPointer<IMpDataParameterSet, &IID_IMpDataParameterSet>>& sets) {
+  for (const std::string& name : names)
+    if (name.empty()) return false;
+  for (const ZulObjectKey& key : keys) {
+    MpHostNode* n = node(key);
+    if (!n) continue;
+    void* p = nullptr;
+    if (FAILED(mphost::createParameterSet(IID_IMpDataParameterSet, &p)) || !p) return false;
+    IMpDataParameterSet* set = static_cast<IMpDataParameterSet*>(p);
+    for (const std::string& name : names) set->addParameter(name);
+    n->getParameters(set);
+    sets[key.id()].attach(set);
+  }
+  return true;
+}
+
+bool MpHostData::getVariantFilters(std::list<ZulObjectKey>& keys) {
+  std::vector<ZulObjectKey> found;
+  getProductVariantSets(found);
+  keys.insert(keys.end(), found.begin(), found.end());
+  return !found.empty();
+}
+
+bool MpHostData::setVariantFilter(const ZulObjectKey& key) {
+  MpContextData()->variantFilterId = key.id();
+  return true;
+}

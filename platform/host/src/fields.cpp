@@ -130,6 +130,37 @@ class ParameterSetObject final : public IMpDataParameterSet, public mphost::Para
     ::VariantClear(&copy);
     return result;
   }
+  bool getValueText(const std::string& name, std::string& text) override {
+    text.clear();
+    const auto it = m_values.find(name);
+    if (it == m_values.end()) return false;
+    if (!it->second.set) return true;
+    VARIANT copy;
+    ::VariantInit(&copy);
+    if (FAILED(::VariantChangeType(&copy, &it->second.variant, 0, VT_BSTR))) return false;
+    const int wide = static_cast<int>(::SysStringLen(copy.bstrVal));
+    const int size = ::WideCharToMultiByte(CP_ACP, 0, copy.bstrVal, wide, nullptr, 0, nullptr, nullptr);
+    text.assign(static_cast<size_t>(size), '\0');
+    if (size > 0) ::WideCharToMultiByte(CP_ACP, 0, copy.bstrVal, wide, &text[0], size, nullptr, nullptr);
+    ::VariantClear(&copy);
+    return true;
+  }
+
+  int getCount() override { return static_cast<int>(m_values.size()); }
+  bool getName(int index, std::string& name) override {
+    if (index < 0 || index >= getCount()) return false;
+    name = std::next(m_values.begin(), index)->first;
+    return true;
+  }
+  // The value as text; the type is the field type the variant stands for.
+  bool getEntry(const std::string& name, std::string& value, int& type) override {
+    const auto it = m_values.find(name);
+    if (it == m_values.end() || !it->second.set) return false;
+    const VARTYPE vt = it->second.variant.vt;
+    type = vt == VT_R8 ? MpHostFieldDouble : vt == VT_I4 ? MpHostFieldInteger : MpHostFieldString;
+    value = text(name);
+    return true;
+  }
 
   std::vector<std::string> names() const override {
     std::vector<std::string> result;

@@ -27,6 +27,7 @@ const HostClass g_classes[] = {
     {&CLSID_MpHostMoveCommand, &mphost::createMoveCommand},
     {&CLSID_MpPmUtils, &mphost::createPmUtils},
     {&CLSID_MpDataParameterSet, &mphost::createParameterSet},
+    {&CLSID_MpPmUtRelation, &mphost::createPmRelation},
 };
 
 const HostClass* findClass(const GUID& classId) {

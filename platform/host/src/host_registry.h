@@ -15,6 +15,7 @@ HRESULT createSystemInfo(REFIID iid, void** out);
 HRESULT createClassObject(REFIID iid, void** out);
 HRESULT createMoveCommand(REFIID iid, void** out);
 HRESULT createPmUtils(REFIID iid, void** out);
+HRESULT createPmRelation(REFIID iid, void** out);
 HRESULT createParameterSet(REFIID iid, void** out);
 std::string parameterText(IMpDataParameterSet* set, const std::string& name);
 

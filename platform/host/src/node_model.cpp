@@ -157,3 +157,56 @@ bool MpHostNode::getToolAssemblies(MpSmartList& assemblies, bool recursive) {
   for (MpHostNode* n : allBelow("ToolAssembly", recursive)) assemblies.push_back(static_cast<IMpZulNode*>(n), true);
   return true;
 }
+
+bool MpHostNode::getPermittedChildClasses(MpSmartList& classes) {
+  std::string children;
+  for (std::string name = m_className; !name.empty() && children.empty();) {
+    const MpHostClassDef* def = m_customization->findClass(name);
+    if (!def) break;
+    const auto it = def->properties.find("Children");
+    if (it != def->properties.end()) children = it->second;
+    name = def->parent;
+  }
+  size_t start = 0;
+  while (!children.empty() && start <= children.size()) {
+    const size_t comma = children.find(',', start);
+    const std::string name = children.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    std::vector<std::string> kinds = m_customization->subClasses(name, true);
+    kinds.insert(kinds.begin(), name);
+    for (const std::string& kind : kinds)
+      if (m_customization->findClass(kind) && !m_customization->isAbstract(kind))
+        classes.push_back(MpHostCreateClass(m_customization, kind), false);
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  return true;
+}
+
+bool MpHostNode::getPossibleChildClasses(MpSmartList& classes) {
+  for (const std::string& name : m_customization->classNames())
+    if (!m_customization->isAbstract(name) && name != "Project")
+      classes.push_back(MpHostCreateClass(m_customization, name), false);
+  return true;
+}
+
+IMpPmEnvironmentResource* MpHostNode::getEnvironmentResource() {
+  return handOut<IMpPmEnvironmentResource>(firstBelow("EnvironmentResource"), IID_IMpPmEnvironmentResource);
+}
+
+std::string MpHostNode::getInfoText() {
+  const MpHostClassDef* c = m_customization->findClass(m_className);
+  return c ? c->niceName : m_className;
+}
+
+int MpHostNode::getCheckOutState() {
+  const long holder = m_data ? m_data->holder(m_key) : 0;
+  long current = 0;
+  if (holder == 0) return 0;
+  return m_data->getCurrentUserId(current) && current == holder ? 1 : 2;
+}
+
+bool MpHostNode::getCheckOutUser(std::string& user) {
+  user.clear();
+  const long holder = m_data ? m_data->holder(m_key) : 0;
+  return holder != 0 && m_data->getUserName(holder, user);
+}

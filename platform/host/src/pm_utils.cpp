@@ -3,6 +3,8 @@
 #include "MpHost.h"
 #include "host_internal.h"
 #include "host_registry.h"
+#include "MpHostData.h"
+#include "MpSmartList.h"
 
 namespace {
 
@@ -14,6 +16,17 @@ class PmUtils final : public mphost::SingleInterfaceObject<IMpPmUtils, IID_IMpPm
   bool getCustomerCommands(std::vector<std::string>& names) override {
     std::lock_guard<std::mutex> guard(g_commandsLock);
     names.insert(names.end(), g_commands.begin(), g_commands.end());
+    return true;
+  }
+};
+
+// Relations: a node's related objects are the materials of its store.
+class PmRelation final : public mphost::SingleInterfaceObject<IMpPmUtRelation, IID_IMpPmUtRelation> {
+ public:
+  bool getRelatedObjects(MpZulSmartList& related, IMpZulNode* node) override {
+    MpHostNode* n = MpHostNodeOf(node);
+    if (!n || !n->data()) return false;
+    n->data()->objectsOfClass("Material", true, related);
     return true;
   }
 };
@@ -33,5 +46,6 @@ std::vector<std::string> MpHostCustomerCommands() {
 namespace mphost {
 
 HRESULT createPmUtils(REFIID iid, void** out) { return handOut(new PmUtils(), iid, out); }
+HRESULT createPmRelation(REFIID iid, void** out) { return handOut(new PmRelation(), iid, out); }
 
 }  // namespace mphost

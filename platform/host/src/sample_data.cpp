@@ -75,6 +75,7 @@ MpHostData* MpHostCreateSampleData() {
   MpHostData& d = *data;
 
   const ZulObjectKey project = d.addNode("Project", "Bracket machining");
+  d.setProjectComment(project, "Bracket from sheet, two setups");
   const ZulObjectKey product = d.addNode("Product", "Bracket", project);
 
   const ZulObjectKey part = d.addNode("Model", "Bracket part", product, {{"Role", "part"}});

@@ -125,3 +125,4 @@ public:
   void SetPos(int nPos);  // clamped to the range by the control
   void SetTicFreq(int nFreq);
 };
+#include "afxcmn_animate.h"  // CAnimateCtrl

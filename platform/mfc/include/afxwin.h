@@ -328,6 +328,7 @@ public:
 #include "afxwin_checklist.h"  // CCheckListBox
 #include "afxwin_gdi.h"    // CGdiObject, CPen, CBrush, CFont, CBitmap, CRgn, CDC and friends, CMenu
 #include "afxwin_menu.h"   // owner-draw routing to menus, ON_WM_MENUCHAR
+#include "afxwin_wait.h"   // CWaitCursor
 #include "afxwin_app.h"    // CWinThread, CWinApp, profile, AfxGetApp
 #include "afxdd_.h"        // DDX_ and DDV_ functions
 

@@ -71,6 +71,8 @@ TEST(DeckHostTest, WrongCommandLinesAndWindowsNobodySeesAreRefusedAndLongInputIs
       {"task RuleConstant --sample", 2, "DeckHost: the task sheet for RuleConstant waits for a person", ""},
       {"files", 2, "DeckHost: the CAD file dialog waits for a person", ""},
       {"files --scripted", 0, "", "attachment type = CAD Model"},
+      {"dialogs1 --scripted", 0, "", "  project = Bracket machining"},
+      {"dialogs2 --scripted", 0, "", "check-out dialog: checked out"},
       {"splitter --scripted", 0, "", "  column 0: view 1 \"Operations\" shown at 0,0-150,"},
       {"task AddProductVariant --select Bracket --choose \"NewProductVariantSet=Long bracket\" --type AddBlank=on "
        "--file BlankModel=C:\\windows\\win.ini --ok", 0, "", "BlankModel = \"C:\\\\windows\\\\win.ini\""},

@@ -74,6 +74,11 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
   double getDoubleField(const std::string&) override { return 0; }
   std::vector<double> getDoubleVectorField(const std::string&) override { return {}; }
   std::vector<std::string> getStringVectorField(const std::string&) override { return {}; }
+  bool getPermittedChildClasses(MpSmartList&) override { return false; }
+  bool getPossibleChildClasses(MpSmartList&) override { return false; }
+  std::string getInfoText() override { return std::string(); }
+  int getCheckOutState() override { return 0; }
+  bool getCheckOutUser(std::string&) override { return false; }
 
   IUnknown* unknown() { return static_cast<IMpZulNode*>(this); }
   IUnknown* asPrototype() { return static_cast<IMpZulPrototype*>(this); }
@@ -105,4 +110,17 @@ class TestData final : public IMpData, public TestRefCounted<TestData> {
   bool getIdentityNumber(long&) override { return false; }
   bool getIdentityPair(long&, long&) override { return false; }
   bool getProductVariantSets(std::vector<ZulObjectKey>&) override { return false; }
+  bool fillClassIcons(HIMAGELIST, std::map<int, int>&, std::map<int, int>&) override { return false; }
+  bool queryKeys(const std::vector<ZulObjectKey>&, const std::vector<std::string>&,
+                 std::map<int, MpSmartPointer<IMpDataParameterSet, &IID_IMpDataParameterSet>>&) override {
+    return false;
+  }
+  bool getVariantFilters(std::list<ZulObjectKey>&) override { return false; }
+  bool setVariantFilter(const ZulObjectKey&) override { return false; }
+  bool getProjects(std::map<long, std::string>&) override { return false; }
+  bool getProjectComment(long, std::string&) override { return false; }
+  bool getUserName(long, std::string&) override { return false; }
+  bool checkOut(const std::vector<ZulObjectKey>&, void*, void*, const std::string&) override { return false; }
+  bool checkIn(const std::vector<ZulObjectKey>&, void*, void*, const std::string&, bool, int) override { return false; }
+  bool cancelCheckOut(const std::vector<ZulObjectKey>&, void*, void*, const std::string&, int) override { return false; }
 };

@@ -1,0 +1,631 @@
+// The node and class chooser.
+#include "MpUiCNodeDlg.h"
+#include <commctrl.h>
+#include <shlwapi.h>
+#include <algorithm>
+#include <cctype>
+#include <climits>
+#include "CMpUiCInPlaceEdit.h"
+#include "MpDataLib.h"
+#include "MpLogging.h"
+#include "MpStrings.h"
+#include "MpUiResourceBrowser.h"
+#include "MpUiResourceString.h"
+#include "resource.h"
+
+namespace {
+
+const char kSource[] = "MpUiCNodeDlg.cpp";
+
+void logProgrammingError(const std::string& text, int line) {
+  if (g_spLogger.get()) g_spLogger->log(100, 1, text, kSource, line);
+}
+
+}  // namespace
+
+bool MpUiCNodeDlg::matchesFilter(const std::string& name, const std::string& filter) {
+  if (filter.empty()) return true;
+  std::string upper = name;
+  std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return (char)std::toupper(c); });
+  return upper.find(filter) != std::string::npos;
+}
+
+// ---- Row data ----
+
+ItemData::~ItemData() = default;
+
+NodeItemData::NodeItemData(IMpZulNode* node, const std::string& name) : m_node(node, true), m_name(name) {}
+
+int NodeItemData::compare(ItemData* other) {
+  NodeItemData* node = dynamic_cast<NodeItemData*>(other);
+  return node ? m_name.compare(node->m_name) : 0;
+}
+
+int NodeItemData::getObjectId() { return m_node.isValid() ? m_node->getObjectKey().id() : 0; }
+
+ClassItemData::ClassItemData(IMpZulClass* zulClass) : m_class(zulClass, true) {}
+
+int ClassItemData::compare(ItemData* other) {
+  ClassItemData* item = dynamic_cast<ClassItemData*>(other);
+  std::string mine, theirs;
+  if (!item || m_class.isNull() || item->m_class.isNull() || !m_class->getNiceName(mine) ||
+      !item->m_class->getNiceName(theirs))
+    return 0;
+  return mine.compare(theirs);
+}
+
+// ---- The dialog ----
+
+BEGIN_MESSAGE_MAP(MpUiCNodeDlg, MpAppUiResizableDialog)
+  ON_NOTIFY(NM_DBLCLK, IDC_CHOOSER_LIST, OnDblclkNodeList)
+  ON_NOTIFY(NM_CLICK, IDC_CHOOSER_LIST, OnClickClassList)
+  ON_CONTROL(0x0501 /* EN_MAXTEXT */, IDC_CHOOSER_FILTER, OnFilter)
+  ON_BN_CLICKED(IDC_CHOOSER_CHILD_CLASSES, OnFilter)
+  ON_BN_CLICKED(IDC_CHOOSER_RESET, OnBtnReset)
+  ON_BN_CLICKED(IDC_CHOOSER_VARIANT, OnVariantFilter)
+  ON_BN_CLICKED(IDC_CHOOSER_BROWSER, OnResourceBrowser)
+  ON_NOTIFY(LVN_BEGINLABELEDITA, IDC_CHOOSER_LIST, OnBeginLabelEdit)
+  ON_NOTIFY(LVN_BEGINLABELEDITW, IDC_CHOOSER_LIST, OnBeginLabelEdit)
+  ON_NOTIFY(LVN_ENDLABELEDITA, IDC_CHOOSER_LIST, OnEndLabelEdit)
+  ON_NOTIFY(LVN_ITEMCHANGED, IDC_CHOOSER_LIST, OnItemChanged)
+  ON_NOTIFY_EX_RANGE(HDN_ITEMCLICKA, 0, 0xFFFF, OnHeaderClicked)
+  ON_NOTIFY_EX_RANGE(HDN_ITEMCLICKW, 0, 0xFFFF, OnHeaderClicked)
+  ON_NOTIFY(NM_CUSTOMDRAW, IDC_CHOOSER_LIST, OnCustomdrawList)
+  ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipNotify)
+END_MESSAGE_MAP()
+
+MpUiCNodeDlg::MpUiCNodeDlg(std::string& title, IMpData* data, MpZulSmartList& input, bool classMode,
+                           bool inputHoldsClasses, bool sort, bool multipleSelection, bool amounts, CWnd* parent,
+                           std::string& okText, MpZulSmartList& highlight)
+    : MpAppUiResizableDialog(IDD_NODE_CHOOSER, parent),
+      m_sortInfo{nullptr, 0, true},
+      m_title(title),
+      m_okText(okText),
+      m_data(data, true),
+      m_input(input),
+      m_highlight(highlight),
+      m_classMode(classMode ? 1 : 0),
+      m_multipleSelection(multipleSelection),
+      m_amounts(amounts),
+      m_classModeFlag(classMode),
+      m_sort(sort),
+      m_inputHoldsClasses(inputHoldsClasses),
+      m_browserLock(&m_browserSection) {}
+
+MpUiCNodeDlg::~MpUiCNodeDlg() {
+  for (ItemData* item : m_itemData) delete item;
+  m_itemData.clear();
+  m_input.clear();
+  m_selection.clear();
+  m_highlight.clear();
+  m_classImages.clear();
+  m_iconImages.clear();
+  m_amountList.clear();
+}
+
+void MpUiCNodeDlg::setSelectionRequired(bool required) { m_selectionRequired = required; }
+void MpUiCNodeDlg::showVariantFilter(BUTTON_INFO mode) { m_variantFilterMode = mode; }
+void MpUiCNodeDlg::setResourceBrowser(BUTTON_INFO mode, IMpOptions* options) {
+  m_browserMode = mode;
+  m_browserOptions = options;
+}
+void MpUiCNodeDlg::setModeler(IMpMoModeler* modeler) { m_modeler = modeler; }
+void MpUiCNodeDlg::setEnvironment(IMpPmEnvironment* environment) { m_environment = environment; }
+MpZulSmartList& MpUiCNodeDlg::getSelection() { return m_selection; }
+std::vector<int> MpUiCNodeDlg::getAmounts() { return m_amountList; }
+
+bool MpUiCNodeDlg::getClassNames(std::map<std::string, int>& names) {
+  names.clear();
+  if (m_classMode != 1) return false;
+  auto amount = m_amountList.begin();
+  for (auto it = m_selection.begin(); it != m_selection.end() && amount != m_amountList.end(); ++it, ++amount) {
+    IMpZulClassPtr zulClass(*it, true);
+    std::string name;
+    if (zulClass.isValid() && zulClass->getName(name)) names[name] = *amount;
+  }
+  return !names.empty();
+}
+
+IMpData* MpUiCNodeDlg::getData() { return m_data.get(); }
+CListCtrl* MpUiCNodeDlg::getNodeList() { return m_nodeList.GetSafeHwnd() ? &m_nodeList : nullptr; }
+MpZulSmartList& MpUiCNodeDlg::getInput() { return m_input; }
+void MpUiCNodeDlg::addItemData(ItemData* data) { m_itemData.push_back(data); }
+
+void MpUiCNodeDlg::DoDataExchange(CDataExchange* pDX) {
+  MpAppUiResizableDialog::DoDataExchange(pDX);
+  DDX_Control(pDX, IDC_CHOOSER_LIST, m_nodeList);
+  DDX_Control(pDX, IDC_CHOOSER_FILTER, m_filter);
+  DDX_Control(pDX, IDC_CHOOSER_RESET, m_reset);
+  DDX_Control(pDX, IDC_CHOOSER_CHILD_CLASSES, m_childClasses);
+}
+
+BOOL MpUiCNodeDlg::OnInitDialog() {
+  MpAppUiResizableDialog::OnInitDialog();
+  EnableToolTips(TRUE);
+  relayListToolTip();
+
+  AddAnchor(IDOK, ANCHOR_BOTTOM_RIGHT, ANCHOR_NONE);
+  AddAnchor(IDCANCEL, ANCHOR_BOTTOM_RIGHT, ANCHOR_NONE);
+  AddAnchor(IDC_CHOOSER_LIST, ANCHOR_TOP_LEFT, ANCHOR_BOTTOM_RIGHT);
+  AddAnchor(IDC_CHOOSER_RESET, ANCHOR_BOTTOM_RIGHT, ANCHOR_NONE);
+  AddAnchor(IDC_CHOOSER_FILTER, ANCHOR_BOTTOM_LEFT, ANCHOR_BOTTOM_RIGHT);
+  AddAnchor(IDC_CHOOSER_CHILD_CLASSES, ANCHOR_TOP_LEFT, ANCHOR_NONE);
+
+  SetWindowText(m_title.c_str());
+  m_childClasses.SetCheck(BST_CHECKED);
+  if (m_data.isValid()) {
+    IMpDataCacheXmlPtr cache(m_data.get(), true);
+    if (cache.isValid()) m_childClasses.ShowWindow(SW_HIDE);
+  }
+  if (!m_okText.empty() && GetDlgItem(IDOK)) GetDlgItem(IDOK)->SetWindowText(m_okText.c_str());
+
+  if (!m_multipleSelection) m_nodeList.ModifyStyle(0, LVS_SINGLESEL);
+  if (m_amounts) {
+    m_nodeList.SetExtendedStyle(LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+    m_reset.ShowWindow(SW_SHOW);
+  }
+  if (m_noneButton) {
+    m_reset.SetWindowText(getResourceString(IDS_CHOOSER_NONE, "", "", "", "").c_str());
+    m_reset.ShowWindow(SW_SHOW);
+  }
+
+  if (m_data.isValid()) {
+    m_images.Create(16, 16, ILC_COLOR8, 5, 5);
+    m_data->fillClassIcons(m_images.GetSafeHandle(), m_classImages, m_iconImages);
+  } else {
+    m_images.Create(16, 16, ILC_COLOR8, 5, 5);
+    m_images.SetBkColor(RGB(255, 255, 255));
+    CBitmap strip;
+    if (strip.LoadBitmap(IDB_CHOOSER_IMAGES)) m_images.Add(&strip, static_cast<CBitmap*>(nullptr));
+  }
+  HICON overlay = ::LoadIconA(AfxFindResourceHandle(MAKEINTRESOURCEA(IDI_CHOOSER_OVERLAY), RT_GROUP_ICON),
+                              MAKEINTRESOURCEA(IDI_CHOOSER_OVERLAY));
+  m_images.SetOverlayImage(m_images.Add(overlay), 3);
+  m_nodeList.SetImageList(&m_images, LVSIL_SMALL);
+
+  addColumns();
+  if (m_classMode == 1) {
+    SetRedraw(FALSE);
+    OnFilter();
+    SetRedraw(TRUE);
+  } else {
+    m_nodeList.SetRedraw(FALSE);
+    fillNodeList(std::string());
+    m_nodeList.SetRedraw(TRUE);
+  }
+
+  if (!(m_classMode == 1 && !m_inputHoldsClasses)) m_childClasses.ShowWindow(SW_HIDE);
+
+  if (m_variantFilterMode == BUTTON_HIDDEN) {
+    GetDlgItem(IDC_CHOOSER_VARIANT)->ShowWindow(SW_HIDE);
+    GetDlgItem(IDC_CHOOSER_VARIANT_TEXT)->ShowWindow(SW_HIDE);
+  } else {
+    ZulContextData* context = MpContextData();
+    if (context && context->variantFilterId >= 1) {
+      IMpZulNodePtr filter(m_data.get(), ZulObjectKey(static_cast<uint32_t>(context->variantFilterId)), 0);
+      std::string name;
+      if (filter.isNull() || !filter->getName(name)) name = getResourceString(IDS_CHOOSER_VARIANT_MISSING, "", "", "", "");
+      SetDlgItemText(IDC_CHOOSER_VARIANT_TEXT, name.c_str());
+    }
+  }
+
+  if (m_browserMode == BUTTON_ENABLED) {
+    m_browser = MpResourceBrowser::getResourceBrowser();
+    if (!m_browser) {
+      m_browserMode = BUTTON_HIDDEN;
+    } else {
+      IMpPmEnvironmentResourcePtr resource;
+      if (m_environment.isValid()) resource.attach(m_environment->getEnvironmentResource());
+      if (resource.isValid()) {
+        m_browser->setEnvironmentResource(resource.get());
+        m_browser->setOptions(m_browserOptions.get());
+        m_browser->setModeler(m_modeler.get());
+      } else {
+        logProgrammingError(
+            "The environment (resource) library is not set, missing sync target. Programming error.", 275);
+        m_browserMode = BUTTON_UNAVAILABLE;
+      }
+    }
+  }
+  if (m_browserMode == BUTTON_HIDDEN) GetDlgItem(IDC_CHOOSER_BROWSER)->ShowWindow(SW_HIDE);
+  if (m_browserMode == BUTTON_UNAVAILABLE) GetDlgItem(IDC_CHOOSER_BROWSER)->EnableWindow(FALSE);
+
+  if (m_sort) SortItems();
+
+  checkControls();
+  CenterWindow();
+  if (checkEmptyList()) PostMessage(WM_COMMAND, IDCANCEL, 0);
+  return TRUE;
+}
+
+void MpUiCNodeDlg::addColumns() {
+  CRect client;
+  m_nodeList.GetClientRect(&client);
+  const int width = client.Width();
+  if (m_amounts) {
+    m_nodeList.InsertColumn(0, "Name", LVCFMT_LEFT, width * 3 / 4);
+    m_nodeList.InsertColumn(1, "Amount", LVCFMT_LEFT, width / 4 - 20);
+  } else {
+    m_nodeList.InsertColumn(0, "Name", LVCFMT_LEFT, width - 20);
+  }
+}
+
+void MpUiCNodeDlg::fillNodeList(std::string filter) {
+  CWaitCursor wait;
+  const std::vector<std::string> names = {MpName(14567), MpName(15170)};
+  IMpData* data = m_input.getData() ? m_input.getData() : m_data.get();
+  std::map<int, IMpDataParameterSetPtr> sets;
+  if (!data || !data->queryKeys(m_input.getKeys(), names, sets)) return;
+  for (IUnknown* object : m_input) {
+    IMpZulNodePtr node(object, true);
+    if (node.isNull()) continue;
+    const auto set = sets.find(node->getObjectKey().id());
+    std::string name;
+    if (set != sets.end() && set->second.isValid()) {
+      set->second->getValueText(names[0], name);
+      if (name.empty()) set->second->getValueText(names[1], name);
+    }
+    if (name.empty() || !matchesFilter(name, filter)) continue;
+    IMpZulClassPtr zulClass;
+    zulClass.attach(node->getClass());
+    NodeItemData* item = new NodeItemData(node.get(), name);
+    addItemData(item);
+    IMpZulPrototypePtr prototype(object, true);
+    const int row = insertRow(name, getIconIndex(zulClass.get()), item, prototype.isValid());
+    if (m_amounts) m_nodeList.SetItemText(row, 1, "0");
+  }
+}
+
+namespace {
+
+// The classes the chooser lists in class mode.
+MpSmartList classesToList(MpZulSmartList& input, bool inputHoldsClasses, bool possible) {
+  if (inputHoldsClasses) return input;
+  MpSmartList classes;
+  IMpZulNodePtr node(input.front(), true);
+  if (node.isValid()) {
+    if (possible)
+      node->getPossibleChildClasses(classes);
+    else
+      node->getPermittedChildClasses(classes);
+  }
+  return classes;
+}
+
+}  // namespace
+
+void MpUiCNodeDlg::OnFilter() {
+  ::LockWindowUpdate(m_hWnd);
+  m_nodeList.SetRedraw(FALSE);
+  CString text;
+  m_filter.GetWindowText(text);
+  const std::string filter(text);
+  m_nodeList.DeleteAllItems();
+  if (m_classMode == 1) {
+    const MpSmartList classes =
+        classesToList(m_input, m_inputHoldsClasses, m_childClasses.GetCheck() == BST_CHECKED);
+    for (IUnknown* object : classes) {
+      IMpZulClassPtr zulClass(object, true);
+      std::string name;
+      if (zulClass.isNull() || !zulClass->getNiceName(name) || !matchesFilter(name, filter)) continue;
+      ClassItemData* item = new ClassItemData(zulClass.get());
+      addItemData(item);
+      bool overlay = false;
+      for (unsigned kind : {15541u, 15085u, 15857u})
+        if ((overlay = zulClass->isKindOf(MpName(kind)))) break;
+      const int row = insertRow(name, getIconIndex(zulClass.get()), item, overlay);
+      if (m_amounts) m_nodeList.SetItemText(row, 1, "0");
+    }
+  } else {
+    fillNodeList(filter);
+  }
+  if (m_sort) SortItems();
+  m_nodeList.SetRedraw(TRUE);
+  ::LockWindowUpdate(nullptr);
+}
+
+int MpUiCNodeDlg::insertRow(const std::string& text, int image, ItemData* data, bool overlay) {
+  // One insert with the row's data and overlay: setting them afterwards would notify the dialog
+  // of every change, which costs more than the insert itself on a large list.
+  return m_nodeList.InsertItem(LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM | LVIF_STATE, INT_MAX,
+                               text.c_str(), overlay ? INDEXTOOVERLAYMASK(3) : 0, LVIS_OVERLAYMASK, image,
+                               reinterpret_cast<LPARAM>(data));
+}
+
+int MpUiCNodeDlg::getIconIndex(IMpZulClass* zulClass) {
+  int classId = 0;
+  if (!zulClass || !zulClass->getClassId(classId)) return 0;
+  const auto cached = m_classImages.find(classId);
+  if (cached != m_classImages.end()) return cached->second;
+  int iconId = 0;
+  if (!zulClass->getIconId(iconId)) {
+    IMpZulClassPtr parent;
+    parent.attach(zulClass->getParentClass());
+    return parent.isValid() ? getIconIndex(parent.get()) : 0;
+  }
+  const auto icon = m_iconImages.find(iconId);
+  if (icon != m_iconImages.end()) return m_classImages[classId] = icon->second;
+  IMpZulClassPtr parent;
+  parent.attach(zulClass->getParentClass());
+  return parent.isValid() ? getIconIndex(parent.get()) : 0;
+}
+
+void MpUiCNodeDlg::SortItems() {
+  m_sortInfo.list = &m_nodeList;
+  m_sortInfo.column = 0;
+  m_sortInfo.ascending = true;
+  m_nodeList.SortItems(&MpUiCNodeDlg::compareRows, reinterpret_cast<DWORD_PTR>(&m_sortInfo));
+}
+
+int CALLBACK MpUiCNodeDlg::compareRows(LPARAM first, LPARAM second, LPARAM info) {
+  const SortInfo* sort = reinterpret_cast<const SortInfo*>(info);
+  ItemData* a = reinterpret_cast<ItemData*>(first);
+  ItemData* b = reinterpret_cast<ItemData*>(second);
+  if (!sort || !sort->list || !a || !b || sort->column != 0) return 0;
+  const int result = a->compare(b);
+  return sort->ascending ? result : -result;
+}
+
+BOOL MpUiCNodeDlg::OnHeaderClicked(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
+  const NMHEADERA* header = reinterpret_cast<const NMHEADERA*>(pNMHDR);
+  if (header->iButton == 0) {
+    if (header->iItem == m_sortInfo.column)
+      m_sortInfo.ascending = !m_sortInfo.ascending;
+    else
+      m_sortInfo.ascending = true;
+    m_sortInfo.column = header->iItem;
+    m_sortInfo.list = &m_nodeList;
+    m_nodeList.SortItems(&MpUiCNodeDlg::compareRows, reinterpret_cast<DWORD_PTR>(&m_sortInfo));
+  }
+  *pResult = 0;
+  return TRUE;
+}
+
+void MpUiCNodeDlg::OnCustomdrawList(NMHDR* pNMHDR, LRESULT* pResult) {
+  NMLVCUSTOMDRAW* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(pNMHDR);
+  *pResult = CDRF_DODEFAULT;
+  if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
+    *pResult = CDRF_NOTIFYITEMDRAW;
+  } else if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT) {
+    const std::string text(m_nodeList.GetItemText(static_cast<int>(draw->nmcd.dwItemSpec), 0));
+    draw->clrText = RGB(0, 0, 0);
+    for (IUnknown* object : m_highlight) {
+      std::string name;
+      bool named = false;
+      if (m_classModeFlag) {
+        IMpZulClassPtr zulClass(object, true);
+        named = zulClass.isValid() && zulClass->getNiceName(name);
+      } else {
+        IMpZulNodePtr node(object, true);
+        named = node.isValid() && node->getName(name);
+      }
+      if (named && name == text) {
+        draw->clrText = RGB(255, 0, 0);
+        break;
+      }
+    }
+  }
+}
+
+void MpUiCNodeDlg::highlightItems(MpZulSmartList& objects) {
+  if (m_classMode == 1 || objects.empty()) return;
+  for (int row = 0; row < m_nodeList.GetItemCount(); ++row) {
+    NodeItemData* item = dynamic_cast<NodeItemData*>(reinterpret_cast<ItemData*>(m_nodeList.GetItemData(row)));
+    if (item && objects.find(ZulObjectKey(static_cast<uint32_t>(item->getObjectId()))) != objects.end()) {
+      m_nodeList.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+      m_nodeList.EnsureVisible(row, FALSE);
+    }
+  }
+}
+
+bool MpUiCNodeDlg::isTicked(int row) { return m_nodeList.GetCheck(row) != FALSE; }
+
+void MpUiCNodeDlg::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult) {
+  const NMLISTVIEW* change = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
+  *pResult = 0;
+  if (!m_amounts || !(change->uChanged & LVIF_STATE) ||
+      ((change->uNewState ^ change->uOldState) & LVIS_STATEIMAGEMASK) == 0 || change->iItem < 0)
+    return;
+  const bool ticked = ((change->uNewState & LVIS_STATEIMAGEMASK) >> 12) == 2;
+  m_nodeList.SetItemText(change->iItem, 1, ticked ? "1" : "0");
+  if (ticked) editSubLabel(change->iItem);
+  checkControls();
+}
+
+void MpUiCNodeDlg::OnClickClassList(NMHDR* pNMHDR, LRESULT* pResult) {
+  const NMITEMACTIVATE* click = reinterpret_cast<const NMITEMACTIVATE*>(pNMHDR);
+  *pResult = 0;
+  if (m_amounts && click->iItem >= 0 && click->iSubItem == 1 && isTicked(click->iItem)) editSubLabel(click->iItem);
+  checkControls();
+}
+
+void MpUiCNodeDlg::editSubLabel(int row) {
+  if (!m_nodeList.EnsureVisible(row, TRUE)) return;
+  CRect cell;
+  m_nodeList.GetItemRect(row, &cell, LVIR_BOUNDS);
+  cell.left += m_nodeList.GetColumnWidth(0) + 4;
+  cell.right = cell.left + m_nodeList.GetColumnWidth(1) - 3;
+  CMpUiCInPlaceEdit* editor = new CMpUiCInPlaceEdit(row, m_nodeList.GetItemText(row, 1));
+  if (!editor->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER | ES_AUTOHSCROLL, cell, &m_nodeList, 0))
+    delete editor;
+}
+
+void MpUiCNodeDlg::OnBeginLabelEdit(NMHDR*, LRESULT* pResult) { *pResult = TRUE; }
+
+void MpUiCNodeDlg::OnEndLabelEdit(NMHDR* pNMHDR, LRESULT* pResult) {
+  const NMLVDISPINFOA* info = reinterpret_cast<const NMLVDISPINFOA*>(pNMHDR);
+  *pResult = 0;
+  if (info->item.pszText) m_nodeList.SetItemText(info->item.iItem, info->item.iSubItem, info->item.pszText);
+  checkControls();
+}
+
+bool MpUiCNodeDlg::checkControls() {
+  CWnd* ok = GetDlgItem(IDOK);
+  if (!ok || !m_selectionRequired) return false;
+  bool result = false;
+  if (m_amounts) {
+    for (int row = 0; row < m_nodeList.GetItemCount() && !result; ++row)
+      result = isTicked(row) && ::StrToIntA(m_nodeList.GetItemText(row, 1)) > 0;
+  } else {
+    result = m_nodeList.GetSelectedCount() > 0;
+  }
+  ok->EnableWindow(result);
+  return result;
+}
+
+bool MpUiCNodeDlg::checkEmptyList() { return m_browserMode == BUTTON_HIDDEN && m_input.empty(); }
+
+void MpUiCNodeDlg::OnDblclkNodeList(NMHDR*, LRESULT* pResult) {
+  *pResult = 0;
+  if (m_nodeList.GetSelectedCount() > 0 && checkControls()) OnOK();
+}
+
+IUnknown* MpUiCNodeDlg::resolveRow(int row) {
+  ItemData* item = reinterpret_cast<ItemData*>(m_nodeList.GetItemData(row));
+  // The class the row holds, not one looked up by the row's text: two classes may share a
+  // display name.
+  if (ClassItemData* classItem = dynamic_cast<ClassItemData*>(item)) {
+    IMpZulClass* zulClass = classItem->getClass();
+    if (zulClass) zulClass->AddRef();
+    return zulClass;
+  }
+  NodeItemData* nodeItem = dynamic_cast<NodeItemData*>(item);
+  if (!nodeItem) return nullptr;
+  // The same data object the rows were filled from.
+  IMpData* data = m_input.getData() ? m_input.getData() : m_data.get();
+  if (!data) return nullptr;
+  IMpZulNodePtr node(data, ZulObjectKey(static_cast<uint32_t>(nodeItem->getObjectId())), 0);
+  return node.isValid() ? node.addRefGet() : nullptr;
+}
+
+void MpUiCNodeDlg::OnOK() {
+  if (m_amounts) {
+    m_amountList.clear();
+    for (int row = 0; row < m_nodeList.GetItemCount(); ++row) {
+      if (!isTicked(row)) continue;
+      IUnknown* object = resolveRow(row);
+      if (!object) continue;
+      // Kept parallel: an amount only for an object that was taken.
+      m_selection.push_back(object, false);
+      m_amountList.push_back(::StrToIntA(m_nodeList.GetItemText(row, 1)));
+    }
+  } else {
+    POSITION pos = m_nodeList.GetFirstSelectedItemPosition();
+    while (pos) {
+      const int row = m_nodeList.GetNextSelectedItem(pos);
+      IUnknown* object = resolveRow(row);
+      if (object) m_selection.push_back(object, false);
+      if (!m_multipleSelection) break;
+    }
+  }
+  EndDialog(IDOK);
+}
+
+void MpUiCNodeDlg::OnBtnReset() {
+  if (m_amounts)
+    for (int row = 0; row < m_nodeList.GetItemCount(); ++row) m_nodeList.SetCheck(row, FALSE);
+  if (m_noneButton) EndDialog(IDOK);
+}
+
+void MpUiCNodeDlg::OnVariantFilter() {
+  if (m_variantFilterMode == BUTTON_UNAVAILABLE) {
+    AfxMessageBox(getResourceString(IDS_CHOOSER_VARIANT_OFF, "", "", "", "").c_str());
+    return;
+  }
+  if (m_data.isNull()) return;
+  std::list<ZulObjectKey> keys;
+  if (!m_data->getVariantFilters(keys) || keys.empty()) return;
+  MpZulSmartList variantSets(m_data.get());
+  for (const ZulObjectKey& key : keys) {
+    IMpZulNodePtr node(m_data.get(), key, 0);
+    if (node.isValid()) node->getChildren(variantSets);
+  }
+  if (variantSets.empty()) return;
+  std::string title = getResourceString(IDS_CHOOSER_VARIANT_TITLE, "", "", "", "");
+  std::string okText;
+  MpZulSmartList noHighlight;
+  MpUiCNodeDlg chooser(title, m_data.get(), variantSets, false, false, true, false, false, nullptr, okText,
+                       noHighlight);
+  chooser.m_noneButton = true;
+  if (chooser.DoModal() != IDOK) return;
+  uint32_t id = 0;
+  std::string text = getResourceString(IDS_CHOOSER_NO_VARIANT, "", "", "", "");
+  IMpZulNodePtr chosen(chooser.getSelection().front(), true);
+  if (chosen.isValid()) {
+    id = chosen->getObjectKey().objectId;
+    chosen->getName(text);
+  }
+  m_data->setVariantFilter(ZulObjectKey(id));
+  SetDlgItemText(IDC_CHOOSER_VARIANT_TEXT, text.c_str());
+}
+
+void MpUiCNodeDlg::OnResourceBrowser() {
+  if (m_browserLock.IsLocked() || !m_browserLock.Lock()) return;
+  try {
+    SetWindowText((m_title + getResourceString(IDS_CHOOSER_BROWSING, "", "", "", "")).c_str());
+    CWaitCursor wait;
+    if (m_browser) {
+      MpZulSmartList found;
+      if (m_browser->browseResources(found) && !found.empty()) {
+        m_input += found;
+        m_input.getUniqueElements();
+        OnFilter();
+        highlightItems(found);
+      }
+    }
+  } catch (...) {
+    logProgrammingError("OnResourceBrowser : Unknown exception", 825);
+  }
+  SetWindowText(m_title.c_str());
+  m_browserLock.Unlock();
+}
+
+BOOL MpUiCNodeDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
+  // While the browser command runs, nothing of the dialog's own handling runs.
+  if (m_browserLock.IsLocked()) {
+    if (pResult) *pResult = 0;
+    return FALSE;
+  }
+  return MpAppUiResizableDialog::OnWndMsg(message, wParam, lParam, pResult);
+}
+
+void MpUiCNodeDlg::relayListToolTip() {
+  // A tool that subclasses its window makes every message to it pass through the tooltip; for a
+  // list of many rows that costs more than the rows themselves, so its mouse messages are handed
+  // to the tooltip from PreTranslateMessage instead.
+  HWND tip = GetToolTipHandle();
+  if (!tip || !m_nodeList.GetSafeHwnd()) return;
+  TTTOOLINFOA tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = m_hWnd;
+  tool.uId = reinterpret_cast<UINT_PTR>(m_nodeList.m_hWnd);
+  ::SendMessageA(tip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  tool.uFlags = TTF_IDISHWND;
+  tool.lpszText = LPSTR_TEXTCALLBACKA;
+  ::SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+BOOL MpUiCNodeDlg::PreTranslateMessage(MSG* pMsg) {
+  HWND tip = GetToolTipHandle();
+  if (tip && pMsg->hwnd == m_nodeList.GetSafeHwnd() && pMsg->message >= WM_MOUSEFIRST &&
+      pMsg->message <= WM_MOUSELAST)
+    ::SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(pMsg));
+  return MpAppUiResizableDialog::PreTranslateMessage(pMsg);
+}
+
+BOOL MpUiCNodeDlg::OnToolTipNotify(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
+  TOOLTIPTEXTA* tip = reinterpret_cast<TOOLTIPTEXTA*>(pNMHDR);
+  if (!(tip->uFlags & TTF_IDISHWND)) return FALSE;
+  const UINT id = static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(pNMHDR->idFrom)));
+  if (id == 0) return FALSE;
+  const UINT text = id == IDC_CHOOSER_BROWSER && m_browserMode == BUTTON_UNAVAILABLE ? IDS_CHOOSER_BROWSER_OFF : id;
+  // Long texts wrap; the tip stays up as long as the tooltip control allows (its times are
+  // 16-bit).
+  ::SendMessageA(pNMHDR->hwndFrom, TTM_SETMAXTIPWIDTH, 0, 300);
+  ::SendMessageA(pNMHDR->hwndFrom, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(32767, 0));
+  m_toolTip = getResourceString(text, "", "", "", "");
+  tip->lpszText = const_cast<LPSTR>(m_toolTip.c_str());
+  tip->hinst = nullptr;
+  if (pResult) *pResult = 0;
+  return TRUE;
+}

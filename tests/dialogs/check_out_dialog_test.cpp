@@ -1,0 +1,126 @@
+// The check-out dialog: the rows with their states and holders, which rows may be chosen, and
+// the one host call it makes with exactly the keys it should.
+#include <string>
+#include <vector>
+#include "MpHostData.h"
+#include "MpUiCCheckOutDlg.h"
+#include "hosted.h"
+#include <commctrl.h>
+#include "resource.h"
+
+using namespace AfxScript;
+
+namespace {
+
+class CheckOutTest : public HostedTest {
+ protected:
+  void SetUp() override {
+    HostedTest::SetUp();
+    m_store = MpHostData::create();
+    m_store->setUserName(1, "ann");
+    m_store->setUserName(2, "bob");
+    for (const char* name : {"free", "mine", "other"}) m_keys.push_back(m_store->addNode("Product", name));
+    m_keys.push_back(m_store->addNode("FeaturePrototype", "proto"));
+    m_store->setHolder(m_keys[1], 1);
+  }
+  void TearDown() override {
+    m_store->Release();
+    HostedTest::TearDown();
+  }
+  MpZulSmartList Objects(std::vector<int> which) {
+    MpZulSmartList list(m_store);
+    for (int i : which) list.push_back(static_cast<IMpZulNode*>(m_store->node(m_keys[i])), true);
+    return list;
+  }
+  std::string Id(int i) const { return std::to_string(m_keys[i].objectId); }
+  // Runs the dialog over the objects; the action gets the dialog and its list.
+  bool Run(std::vector<int> which, bool checkOut, std::function<void(HWND, HWND)> action, IMpData* data = nullptr) {
+    MpZulSmartList objects = Objects(which);
+    MpUiCCheckOutDlg dlg(data, objects, checkOut);
+    script.Dialog(IDD_CHECK_OUT, [&](HWND h) { action(h, ::GetDlgItem(h, IDC_CHECK_OUT_LIST)); });
+    dlg.DoModal();
+    return dlg.isCheckOutStateOk();
+  }
+  static bool Select(HWND list, int row) {
+    ListView_SetItemState(list, row, LVIS_SELECTED, LVIS_SELECTED);
+    return ListView_GetItemState(list, row, LVIS_SELECTED) != 0;
+  }
+  static std::string Cell(HWND list, int row, int column) {
+    char text[128] = {};
+    ListView_GetItemText(list, row, column, text, sizeof(text));
+    return text;
+  }
+  std::vector<std::string> Calls() const { return m_store->checkCalls(); }
+  MpHostData* m_store = nullptr;
+  std::vector<ZulObjectKey> m_keys;
+};
+
+TEST_F(CheckOutTest, CheckOutPassesOnlyTheFreeObjects) {
+  EXPECT_TRUE(Run({0, 1, 3}, true, [&](HWND h, HWND list) {
+    EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(h, IDC_CHECK_OUT_CANCEL)));
+    EXPECT_TRUE(wdtest::Enabled(h, IDOK));
+    EXPECT_EQ(3, ListView_GetItemCount(list));
+    EXPECT_EQ("mine|ann", Cell(list, 1, 1) + "|" + Cell(list, 1, 2));
+    EXPECT_EQ(Id(3), std::to_string(static_cast<CListCtrl*>(CWnd::FromHandle(list))->GetItemData(2)));
+    EXPECT_FALSE(Select(list, 0)) << "a free row cannot be chosen";
+    EXPECT_TRUE(Select(list, 1));
+    Click(h, IDOK);
+  }));
+  EXPECT_EQ(std::vector<std::string>{"checkOut " + Id(0) + " " + Id(3)}, Calls());
+  EXPECT_EQ(1L, m_store->holder(m_keys[3]));
+  const std::vector<MpLogRecord> logs = Logs();
+  ASSERT_EQ(2u, logs.size());
+  EXPECT_EQ(Message(IDS_CHECK_OUT_RUNNING) + "|195|200", logs[0].message + "|" + std::to_string(logs[0].line) + "|" +
+                                                            std::to_string(logs[0].severity));
+  EXPECT_EQ("|201|MpUiCCheckOutDlg.cpp", logs[1].message + "|" + std::to_string(logs[1].line) + "|" + logs[1].sourceFile);
+
+  // Another user's object: no check-out at all. Only own objects: nothing to do, no call, false.
+  m_store->setHolder(m_keys[2], 2);
+  EXPECT_FALSE(Run({0, 2}, true, [&](HWND h, HWND list) {
+    EXPECT_FALSE(wdtest::Enabled(h, IDOK));
+    EXPECT_EQ("bob", Cell(list, 1, 2));
+    Click(h, IDCANCEL);
+  }));
+  EXPECT_FALSE(Run({1, 3}, true, [&](HWND h, HWND) { Click(h, IDOK); }));
+  EXPECT_EQ(1u, Calls().size());
+  // A failing host call is logged as an error and leaves the result false.
+  m_store->setCheckFailure(true);
+  m_store->setHolder(m_keys[0], 0);
+  EXPECT_FALSE(Run({0}, true, [&](HWND h, HWND) { Click(h, IDOK); }, m_store));
+  EXPECT_EQ(Message(IDS_CHECK_OUT_FAILED) + "|199|400", Logs()[3].message + "|" + std::to_string(Logs()[3].line) + "|" +
+                                                           std::to_string(Logs()[3].severity));
+}
+
+TEST_F(CheckOutTest, CheckInAndCancelActOnTheChosenOwnRows) {
+  m_store->setHolder(m_keys[3], 1);
+  m_store->setHolder(m_keys[2], 2);
+  EXPECT_TRUE(Run({0, 1, 2, 3}, false, [&](HWND h, HWND list) {
+    EXPECT_EQ("Check In", Text(h, IDOK));
+    EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(h, IDC_CHECK_OUT_CANCEL)));
+    EXPECT_FALSE(Select(list, 0));
+    EXPECT_FALSE(Select(list, 2));
+    Click(h, IDC_CHECK_OUT_CANCEL);
+    EXPECT_TRUE(::IsWindow(h)) << "nothing chosen: the dialog stays";
+    EXPECT_TRUE(Select(list, 1) && Select(list, 3));
+    Click(h, IDOK);
+  }));
+  EXPECT_EQ(std::vector<std::string>{"checkIn " + Id(1) + " " + Id(3)}, Calls());
+  EXPECT_EQ(0L, m_store->holder(m_keys[1]));
+
+  m_store->setHolder(m_keys[1], 1);
+  EXPECT_TRUE(Run({1, 2}, false, [&](HWND h, HWND list) {
+    Select(list, 0);
+    Click(h, IDC_CHECK_OUT_CANCEL);
+  }));
+  EXPECT_EQ("cancelCheckOut " + Id(1), Calls().back());
+  EXPECT_EQ(Message(IDS_CHECK_OUT_CANCELLING) + "|321", Logs()[2].message + "|" + std::to_string(Logs()[2].line));
+
+  // No data object and no node to take one from: OK only closes.
+  MpZulSmartList none;
+  MpUiCCheckOutDlg empty(nullptr, none, true);
+  script.Dialog(IDD_CHECK_OUT, [](HWND h) { Click(h, IDOK); });
+  EXPECT_EQ(IDOK, empty.DoModal());
+  EXPECT_FALSE(empty.isCheckOutStateOk());
+}
+
+}  // namespace

@@ -1,0 +1,364 @@
+// The node chooser and its variants over a host store, driven as a user would.
+#include <list>
+#include "../frame/viewer_rows.h"
+#include "CJqLoginDlg.h"
+#include "MpDataLib.h"
+#include "MpHost.h"
+#include "MpHostData.h"
+#include "MpResourceBrowser.h"
+#include "MpUiCNodeDlg.h"
+#include "MpUiCSelAttachDlg.h"
+#include "MpUiCStringSelDlg.h"
+#include "hosted.h"
+
+using namespace AfxScript;
+
+namespace {
+
+HWND List(HWND dlg) { return ::GetDlgItem(dlg, IDC_CHOOSER_LIST); }
+int Count(HWND dlg) { return (int)::SendMessageA(List(dlg), LVM_GETITEMCOUNT, 0, 0); }
+std::vector<std::string> Column(HWND dlg, int column = 0) {
+  std::vector<std::string> texts;
+  for (int i = 0; i < Count(dlg); ++i) texts.push_back(ItemText(List(dlg), i, column));
+  return texts;
+}
+void SetState(HWND dlg, int row, UINT state, UINT mask) {
+  LVITEMA item{};
+  item.state = state;
+  item.stateMask = mask;
+  ::SendMessageA(List(dlg), LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+}
+void Select(HWND dlg, int row) { SetState(dlg, row, LVIS_SELECTED, LVIS_SELECTED); }
+void Tick(HWND dlg, int row, bool on) { SetState(dlg, row, INDEXTOSTATEIMAGEMASK(on ? 2 : 1), LVIS_STATEIMAGEMASK); }
+LRESULT Notify(HWND dlg, NMHDR& hdr) { return ::SendMessageA(dlg, WM_NOTIFY, hdr.idFrom, reinterpret_cast<LPARAM>(&hdr)); }
+COLORREF TextColour(HWND dlg, int row) {
+  NMLVCUSTOMDRAW draw{};
+  draw.nmcd.hdr = {List(dlg), IDC_CHOOSER_LIST, (UINT)NM_CUSTOMDRAW};
+  draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
+  draw.nmcd.dwItemSpec = (DWORD_PTR)row;
+  Notify(dlg, draw.nmcd.hdr);
+  return draw.clrText;
+}
+void ClickHeader(HWND dlg, int column) {
+  NMHEADERA header{};
+  header.hdr = {(HWND)::SendMessageA(List(dlg), LVM_GETHEADER, 0, 0), 0, (UINT)HDN_ITEMCLICKA};
+  header.iItem = column;
+  Notify(dlg, header.hdr);
+}
+void Filter(HWND dlg, const char* text) {
+  Type(dlg, IDC_CHOOSER_FILTER, text);
+  ::SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_CHOOSER_FILTER, 0x0501), (LPARAM)Item(dlg, IDC_CHOOSER_FILTER));
+}
+std::string Caption(HWND h) {
+  char text[256] = "";
+  ::GetWindowTextA(h, text, sizeof(text));
+  return text;
+}
+std::vector<std::string> Names(MpSmartList& list) {
+  std::vector<std::string> names;
+  for (IUnknown* p : list) {
+    IMpZulNodePtr node(p, true);
+    IMpZulClassPtr cls(p, true);
+    std::string name;
+    if (node.isValid()) node->getName(name);
+    if (cls.isValid()) cls->getNiceName(name);
+    names.push_back(name);
+  }
+  return names;
+}
+
+}  // namespace
+
+class NodeChooserTest : public HostedTest {
+ protected:
+  void SetUp() override {
+    HostedTest::SetUp();
+    m_store = MpHostData::create();
+    m_housing = m_store->addNode("Product", "Housing");
+    for (const char* name : {"bracket", "Axle"}) m_store->addNode("Product", name);
+    m_store->addNode("FeaturePrototype", "Pocket proto");
+    m_red = m_store->addNode("VariantSet", "Red", m_housing);
+    m_store->addNode("VariantSet", "Blue", m_housing);
+  }
+  void TearDown() override {
+    MpContextData()->variantFilterId = 0;
+    m_store->Release();
+    HostedTest::TearDown();
+  }
+  MpZulSmartList Objects(std::vector<std::string> names) {
+    MpZulSmartList list(m_store);
+    for (const std::string& name : names) list.push_back(static_cast<IMpZulNode*>(m_store->node(m_store->find("", name))), true);
+    return list;
+  }
+  MpHostData* m_store = nullptr;
+  ZulObjectKey m_housing, m_red;
+  std::string m_title = "Choose parts", m_ok;
+};
+
+TEST_F(NodeChooserTest, NodesAreSortedFilteredHighlightedAndChosen) {
+  MpZulSmartList input = Objects({"Housing", "bracket", "Axle", "Pocket proto"}), highlight = Objects({"Axle"});
+  std::string ok = "Take";
+  MpUiCNodeDlg dlg(m_title, m_store, input, false, false, true, true, false, nullptr, ok, highlight);
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    EXPECT_EQ("Take", Text(h, IDOK));
+    EXPECT_FALSE(wdtest::Enabled(h, IDOK));
+    EXPECT_FALSE(::IsWindowVisible(Item(h, IDC_CHOOSER_CHILD_CLASSES)) || ::IsWindowVisible(Item(h, IDC_CHOOSER_BROWSER)));
+    EXPECT_EQ((std::vector<std::string>{"Axle", "Housing", "Pocket proto", "bracket"}), Column(h));
+    EXPECT_EQ(RGB(255, 0, 0), TextColour(h, 0));
+    EXPECT_EQ(RGB(0, 0, 0), TextColour(h, 1));
+    EXPECT_EQ((UINT)INDEXTOOVERLAYMASK(3), (UINT)::SendMessageA(List(h), LVM_GETITEMSTATE, 2, LVIS_OVERLAYMASK));
+    ClickHeader(h, 0);
+    EXPECT_EQ("bracket", Column(h)[0]);
+    ClickHeader(h, 1);  // no item comparison on other columns: the order stays
+    EXPECT_EQ("bracket", Column(h)[0]);
+    Filter(h, "o");  // the template upper-cases what is typed; names are matched upper-cased
+    EXPECT_EQ((std::vector<std::string>{"Housing", "Pocket proto"}), Column(h));
+    Select(h, 0);
+    Select(h, 1);
+    NMITEMACTIVATE click{};
+    click.hdr = {List(h), IDC_CHOOSER_LIST, (UINT)NM_CLICK};
+    click.iItem = 0;
+    Notify(h, click.hdr);
+    EXPECT_TRUE(wdtest::Enabled(h, IDOK));
+    Click(h, IDOK);
+  });
+  ASSERT_EQ(IDOK, dlg.DoModal());
+  EXPECT_EQ((std::vector<std::string>{"Housing", "Pocket proto"}), Names(dlg.getSelection()));
+  std::map<std::string, int> classes{{"x", 1}};
+  EXPECT_FALSE(dlg.getClassNames(classes));
+  EXPECT_TRUE(classes.empty());
+}
+
+TEST_F(NodeChooserTest, ClassAmountsAreTypedInPlaceAndReadBack) {
+  MpZulSmartList input = Objects({"Housing"}), none;
+  MpUiCNodeDlg dlg(m_title, m_store, input, true, false, true, true, true, nullptr, m_ok, none);
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    EXPECT_TRUE(::IsWindowVisible(Item(h, IDC_CHOOSER_RESET)));
+    EXPECT_GT(Count(h), 10) << "every possible child class while the box is ticked";
+    SetCheck(h, IDC_CHOOSER_CHILD_CLASSES, false);
+    EXPECT_EQ((std::vector<std::string>{"Attachment", "Machining process", "Model", "Operation set-up",
+                                        "Product variant set"}),
+              Column(h));
+    LVITEMA item{};
+    item.mask = LVIF_IMAGE;
+    ::SendMessageA(List(h), LVM_GETITEMA, 0, (LPARAM)&item);
+    EXPECT_EQ(4, item.iImage) << "the class's own icon";
+    item.iItem = 2;
+    ::SendMessageA(List(h), LVM_GETITEMA, 0, (LPARAM)&item);
+    EXPECT_EQ(0, item.iImage) << "a class without an icon shows its parent's";
+    EXPECT_FALSE(wdtest::Enabled(h, IDOK));
+    Tick(h, 0, true);
+    EXPECT_EQ("1", ItemText(List(h), 0, 1));
+    ::SetWindowTextA(::GetFocus(), "7");
+    PressEnter();
+  });
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    EXPECT_EQ("7", ItemText(List(h), 0, 1));
+    Tick(h, 2, true);
+    ::SetWindowTextA(::GetFocus(), "9");
+    PressEscape();
+  });
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    EXPECT_EQ((std::vector<std::string>{"7", "0", "1", "0", "0"}), Column(h, 1)) << "Escape keeps the old amount";
+    Tick(h, 4, true);
+    ::SetWindowTextA(::GetFocus(), "0");
+    PressEnter();
+  });
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    EXPECT_TRUE(wdtest::Enabled(h, IDOK));
+    Click(h, IDOK);
+  });
+  ASSERT_EQ(IDOK, dlg.DoModal());
+  EXPECT_EQ((std::vector<std::string>{"Attachment", "Model", "Product variant set"}), Names(dlg.getSelection()));
+  EXPECT_EQ((std::vector<int>{7, 1, 0}), dlg.getAmounts());
+  std::map<std::string, int> classes;
+  EXPECT_TRUE(dlg.getClassNames(classes));
+  EXPECT_EQ((std::map<std::string, int>{{"Attachment", 7}, {"Model", 1}, {"VariantSet", 0}}), classes);
+}
+
+TEST_F(NodeChooserTest, VariantFilterIsChosenInANestedChooser) {
+  MpZulSmartList input = Objects({"Axle"}), none;
+  MpUiCNodeDlg dlg(m_title, m_store, input, false, false, false, false, false, nullptr, m_ok, none);
+  dlg.showVariantFilter(MpUiCNodeDlg::BUTTON_ENABLED);
+  auto choose = [&](int row) {
+    return [this, row](HWND h) {
+      EXPECT_EQ(Message(IDS_CHOOSER_VARIANT_TITLE), Caption(h));
+      EXPECT_EQ((std::vector<std::string>{"Blue", "Red"}), Column(h));
+      EXPECT_TRUE(::IsWindowVisible(Item(h, IDC_CHOOSER_RESET)));
+      if (row < 0) return Click(h, IDC_CHOOSER_RESET);
+      Select(h, row);
+      Click(h, IDOK);
+    };
+  };
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    Click(h, IDC_CHOOSER_VARIANT);
+    EXPECT_EQ("Red", Text(h, IDC_CHOOSER_VARIANT_TEXT));
+    EXPECT_EQ(m_red.id(), MpContextData()->variantFilterId);
+    Click(h, IDC_CHOOSER_VARIANT);
+    EXPECT_EQ(Message(IDS_CHOOSER_NO_VARIANT), Text(h, IDC_CHOOSER_VARIANT_TEXT));
+    EXPECT_EQ(0, MpContextData()->variantFilterId);
+    Click(h, IDCANCEL);
+  });
+  script.Dialog(IDD_NODE_CHOOSER, choose(1)).Dialog(IDD_NODE_CHOOSER, choose(-1));
+  EXPECT_EQ(IDCANCEL, dlg.DoModal());
+
+  MpUiCNodeDlg off(m_title, m_store, input, false, false, false, false, false, nullptr, m_ok, none);
+  off.showVariantFilter(MpUiCNodeDlg::BUTTON_UNAVAILABLE);
+  MpContextData()->variantFilterId = m_red.id();
+  script.Dialog(IDD_NODE_CHOOSER, [](HWND h) {
+    EXPECT_EQ("Red", Text(h, IDC_CHOOSER_VARIANT_TEXT));
+    Click(h, IDC_CHOOSER_VARIANT);
+    Click(h, IDCANCEL);
+  });
+  script.MessageBox(IDOK);
+  EXPECT_EQ(IDCANCEL, off.DoModal());
+  ASSERT_EQ(1u, Boxes().size());
+  EXPECT_EQ(Message(IDS_CHOOSER_VARIANT_OFF), Boxes()[0].first);
+}
+
+namespace {
+
+// While the browser command runs, every message of the dialog is refused: a second browse and
+// an OK arriving meanwhile change nothing.
+WNDPROC g_dialogProc = nullptr;
+std::vector<std::string> g_captions;
+LRESULT CALLBACK DuringBrowse(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETTEXT) {
+    g_captions.push_back(reinterpret_cast<const char*>(lParam));
+    if (g_captions.size() == 1) {
+      ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_CHOOSER_BROWSER, BN_CLICKED), (LPARAM)::GetDlgItem(h, IDC_CHOOSER_BROWSER));
+      ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(h, IDOK));
+    }
+  }
+  return ::CallWindowProcA(g_dialogProc, h, message, wParam, lParam);
+}
+
+}  // namespace
+
+TEST_F(NodeChooserTest, EmptyInputAndTheBrowserButton) {
+  MpZulSmartList empty(m_store), none;
+  MpUiCNodeDlg closes(m_title, m_store, empty, false, false, false, false, false, nullptr, m_ok, none);
+  EXPECT_EQ(IDCANCEL, closes.DoModal()) << "closes itself with nothing to offer";
+
+  MpUiCNodeDlg stays(m_title, m_store, empty, false, false, false, false, false, nullptr, m_ok, none);
+  stays.setResourceBrowser(MpUiCNodeDlg::BUTTON_UNAVAILABLE, nullptr);
+  script.Dialog(IDD_NODE_CHOOSER, [](HWND h) {
+    EXPECT_FALSE(wdtest::Enabled(h, IDC_CHOOSER_BROWSER));
+    TOOLTIPTEXTA tip{};
+    tip.hdr = {h, (UINT_PTR)Item(h, IDC_CHOOSER_BROWSER), (UINT)TTN_NEEDTEXTA};
+    tip.uFlags = TTF_IDISHWND;
+    Notify(h, tip.hdr);
+    EXPECT_EQ(Message(IDS_CHOOSER_BROWSER_OFF), tip.lpszText ? tip.lpszText : "");
+    Click(h, IDCANCEL);
+  });
+  EXPECT_EQ(IDCANCEL, stays.DoModal());
+
+  // A browser that starts: without an environment resource the button is disabled (logged); with
+  // one it works, and its command cannot run twice at once.
+  char bin[MAX_PATH] = "", temp[MAX_PATH] = "";
+  ::GetModuleFileNameA(nullptr, bin, MAX_PATH);
+  *strrchr(bin, '\\') = 0;
+  ::GetTempPathA(MAX_PATH, temp);
+  const std::string home = std::string(temp) + "wd_chooser_home";
+  for (const char* sub : {"", "\\bin", "\\bin\\RB"}) ::CreateDirectoryA((home + sub).c_str(), nullptr);
+  FILE* conf = fopen((home + "\\bin\\RB\\resource_browser.conf").c_str(), "w");
+  fprintf(conf, "RB_HOME=%s\\rb;\n", bin);
+  fclose(conf);
+  ::SetEnvironmentVariableA("KVX_MP_HOME", home.c_str());
+  const ZulObjectKey environment = m_store->addNode("Environment", "Shop");
+  MpZulSmartList input = Objects({"Axle"});
+  MpUiCNodeDlg noResource(m_title, m_store, input, false, false, false, false, false, nullptr, m_ok, none);
+  noResource.setResourceBrowser(MpUiCNodeDlg::BUTTON_ENABLED, nullptr);
+  noResource.setEnvironment(m_store->node(environment));
+  script.Dialog(IDD_NODE_CHOOSER, [](HWND h) {
+    EXPECT_FALSE(wdtest::Enabled(h, IDC_CHOOSER_BROWSER));
+    Click(h, IDCANCEL);
+  });
+  noResource.DoModal();
+  ASSERT_EQ(1u, Logs().size());
+  EXPECT_EQ(275, Logs()[0].line);
+  EXPECT_EQ("MpUiCNodeDlg.cpp", Logs()[0].sourceFile);
+
+  m_store->addNode("EnvironmentResource", "Library", environment);
+  MpUiCNodeDlg browsing(m_title, m_store, input, false, false, false, false, false, nullptr, m_ok, none);
+  browsing.setResourceBrowser(MpUiCNodeDlg::BUTTON_ENABLED, nullptr);
+  browsing.setEnvironment(m_store->node(environment));
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    EXPECT_TRUE(wdtest::Enabled(h, IDC_CHOOSER_BROWSER));
+    g_captions.clear();
+    g_dialogProc = (WNDPROC)::SetWindowLongPtrA(h, GWLP_WNDPROC, (LONG_PTR)&DuringBrowse);
+    Click(h, IDC_CHOOSER_BROWSER);
+    Click(h, IDC_CHOOSER_BROWSER);
+    ::SetWindowLongPtrA(h, GWLP_WNDPROC, (LONG_PTR)g_dialogProc);
+    EXPECT_EQ((std::vector<std::string>{m_title + Message(IDS_CHOOSER_BROWSING), m_title,
+                                        m_title + Message(IDS_CHOOSER_BROWSING), m_title}),
+              g_captions);
+    EXPECT_EQ(1, Count(h));
+    Click(h, IDCANCEL);
+  });
+  EXPECT_EQ(IDCANCEL, browsing.DoModal()) << "the OK sent while browsing was refused";
+  MpResourceBrowser::terminateResourceBrowser();
+  ::SetEnvironmentVariableA("KVX_MP_HOME", nullptr);
+}
+
+TEST_F(NodeChooserTest, AttachmentAndStringVariants) {
+  m_store->addNode("Attachment", "Drawing", m_housing, {{"File", "C:\\m\\part.asm.1"}});
+  m_store->addNode("Attachment", "Note", m_housing);
+  MpZulSmartList attachments = Objects({"Note", "Drawing", "Axle"});
+  MpUiCSelAttachDlg attach(m_title, m_store, attachments, false);
+  script.Dialog(IDD_NODE_CHOOSER, [](HWND h) {
+    EXPECT_EQ((std::vector<std::string>{"Drawing", "Note"}), Column(h));
+    EXPECT_EQ((std::vector<std::string>{"part.asm.1", ""}), Column(h, 1));
+    EXPECT_EQ((std::vector<std::string>{"C:\\m\\", ""}), Column(h, 2));
+    Select(h, 0);
+    Click(h, IDOK);
+  });
+  ASSERT_EQ(IDOK, attach.DoModal());
+  EXPECT_EQ((std::vector<std::string>{"Drawing"}), Names(attach.getSelection()));
+
+  std::list<std::string> strings{"beta", "", "Alpha", "gamma"}, empty;
+  MpUiCStringSelDlg choose(m_title, strings);
+  script.Dialog(IDD_NODE_CHOOSER, [](HWND h) {
+    EXPECT_EQ((std::vector<std::string>{"beta", "Alpha", "gamma"}), Column(h));
+    ClickHeader(h, 0);
+    Filter(h, "A");
+    EXPECT_EQ((std::vector<std::string>{"beta", "Alpha", "gamma"}), Column(h)) << "rows carry no data to sort by";
+    Select(h, 1);
+    Click(h, IDOK);
+  });
+  ASSERT_EQ(IDOK, choose.DoModal());
+  EXPECT_EQ("Alpha", choose.getSelected());
+  MpUiCStringSelDlg nothing(m_title, empty);
+  script.Dialog(IDD_NODE_CHOOSER, [](HWND h) {
+    EXPECT_FALSE(wdtest::Enabled(h, IDOK));
+    Click(h, IDCANCEL);
+  });
+  EXPECT_EQ(IDCANCEL, nothing.DoModal());
+  EXPECT_EQ("", nothing.getSelected());
+}
+
+TEST_F(NodeChooserTest, LoginRemembersUserAndGroupOnly) {
+  IMpRegistryPtr registry(CLSID_MpRegistry, nullptr);
+  const char key[] = "Software\\Brevanta\\Halcyon\\Settings";
+  registry->setValue(key, "VRNOLogin", "ann");
+  registry->setValue(key, "VRNOGroup", "---");
+  CJqLoginDlg dlg;
+  script.Dialog(IDD_JQLOGIN, [](HWND h) {
+    EXPECT_EQ("ann", Text(h, IDC_JQLOGIN_USER));
+    EXPECT_EQ("", Text(h, IDC_JQLOGIN_GROUP));
+    Type(h, IDC_JQLOGIN_USER, "bob");
+    Type(h, IDC_JQLOGIN_GROUP, "cam");
+    Type(h, IDC_JQLOGIN_PASSWORD, "secret");
+    Click(h, IDOK);
+  });
+  EXPECT_EQ(IDOK, dlg.DoModal()) << "without a login function OK only stores";
+  EXPECT_EQ("bob", registry->getValue(key, "VRNOLogin", ""));
+  EXPECT_EQ("cam", registry->getValue(key, "VRNOGroup", ""));
+  CJqLoginDlg cancelled;
+  script.Dialog(IDD_JQLOGIN, [](HWND h) {
+    Type(h, IDC_JQLOGIN_USER, "eve");
+    Click(h, IDCANCEL);
+  });
+  EXPECT_EQ(IDCANCEL, cancelled.DoModal());
+  EXPECT_EQ("bob", registry->getValue(key, "VRNOLogin", ""));
+}

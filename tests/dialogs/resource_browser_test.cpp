@@ -1,0 +1,174 @@
+// The resource browser: configuration lines, start-up from the environment variable and the
+// configuration file over the test-double libraries, failure reports, login and termination.
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include "../frame/viewer_rows.h"
+#include "CJqLoginDlg.h"
+#include "MpHost.h"
+#include "MpResourceBrowser.h"
+#include "MpUiResourceBrowser.h"
+#include "MpUiResourceBrowserConfig.h"
+#include "hosted.h"
+
+using namespace AfxScript;
+
+TEST(ResourceBrowserConfig, LinesAreCutSplitAndLimited) {
+  std::istringstream in(
+      "RB_HOME=C:\\rb;\n"
+      "# RB_SERVERURL=http://commented;\n"
+      "URL=http://a;b;# after the hash\n"
+      " KEY = spaced ;\n"
+      "NOSEMI=value\n"
+      "EARLY;=all after\n"
+      "no equals sign;\n"
+      "=empty key;\n"
+      "RB_HOME=D:\\later;\n"
+      "CONFIG_HOME=C:\\other;\n" +
+      std::string(1023, 'x') + "\n" + "LONG=" + std::string(1019, 'y') + "\n" + "AFTER=ignored;\n");
+  std::map<std::string, std::string> config{{"CONFIG_HOME", "C:\\home"}};
+  MpResourceBrowser::readConfigStream(in, config);
+  const std::map<std::string, std::string> expected{
+      {"RB_HOME", "D:\\later"}, {"URL", "http://a;b"},{" KEY ", " spaced "},        {"NOSEMI", ""},
+      {"EARLY;", "all after"},  {"", "empty key"},    {"CONFIG_HOME", "C:\\other"}};
+  EXPECT_EQ(expected, config) << "a 1023-character line is read, a 1024-character one ends the reading";
+}
+
+namespace {
+
+std::string BinFolder() {
+  char path[MAX_PATH] = "";
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path);
+  return folder.substr(0, folder.find_last_of('\\'));
+}
+
+template <class F>
+F Entry(const char* folder, const char* name) {
+  HMODULE module = ::GetModuleHandleA((BinFolder() + "\\" + folder + "\\libresource_browser.dll").c_str());
+  return module ? reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(module, name))) : nullptr;
+}
+
+}  // namespace
+
+class ResourceBrowserTest : public HostedTest {
+ protected:
+  void SetUp() override {
+    HostedTest::SetUp();
+    char temp[MAX_PATH] = "";
+    ::GetTempPathA(MAX_PATH, temp);
+    m_home = std::string(temp) + "wd_rb_home";
+    for (const char* sub : {"", "\\bin", "\\bin\\RB"}) ::CreateDirectoryA((m_home + sub).c_str(), nullptr);
+    ::DeleteFileA(ConfigPath().c_str());
+  }
+  void TearDown() override {
+    MpResourceBrowser::terminateResourceBrowser();
+    ::SetEnvironmentVariableA("KVX_MP_HOME", nullptr);
+    MpHostRegisterClass(CLSID_MpUtOs);
+    HostedTest::TearDown();
+  }
+  std::string ConfigPath() const { return m_home + MpResourceBrowser::configFileSuffix; }
+  void Configure(const std::string& lines) {
+    std::ofstream(ConfigPath().c_str()) << lines;
+    ::SetEnvironmentVariableA("KVX_MP_HOME", m_home.c_str());
+  }
+  // The one log line of a failed start-up, after which the instance is gone again.
+  void ExpectLogged(int severity, const std::string& text) {
+    EXPECT_EQ(nullptr, MpResourceBrowser::getResourceBrowser());
+    std::vector<MpLogRecord> logs = Logs();
+    ASSERT_EQ(1u, logs.size());
+    EXPECT_EQ(severity, logs[0].severity);
+    EXPECT_NE(std::string::npos, logs[0].message.find(text)) << logs[0].message;
+    EXPECT_TRUE(MpDefaultLogger()->categories().empty());
+    ClearLogs();
+  }
+  std::string m_home;
+};
+
+TEST_F(ResourceBrowserTest, FailedStartUpsAreReportedAndRetried) {
+  // No home: nothing read, the library looked for as "\libresource_browser.dll", which is no
+  // absolute folder and is refused.
+  ExpectLogged(400, "\\libresource_browser.dll");
+  ::SetEnvironmentVariableA("KVX_MP_HOME", m_home.c_str());
+  ExpectLogged(300, ConfigPath());
+  Configure("RB_HOME=rb;\n");
+  ExpectLogged(400, "rb\\libresource_browser.dll");
+  Configure("RB_HOME=" + BinFolder() + "\\rb;\n");
+  MpHostUnregisterClass(CLSID_MpUtOs);
+  ExpectLogged(400, "libresource_browser.dll");
+  MpHostRegisterClass(CLSID_MpUtOs);
+
+  // A missing entry point and a missing integration library are shown, with their severity.
+  Rows shown;
+  auto viewer = [&](HWND h) {
+    shown = ViewerRows(h);
+    Click(h, IDOK);
+  };
+  Configure("RB_HOME=" + BinFolder() + "\\rb-partial;\n");
+  script.Dialog(IDD_EVENT_VIEWER, viewer);
+  EXPECT_EQ(nullptr, MpResourceBrowser::getResourceBrowser());
+  ASSERT_EQ(1u, shown.size());
+  EXPECT_EQ(Rows({{"error ", Message(2287, "RB_GetSelectedResources")}}), shown);
+  const std::string integration = BinFolder() + "\\MpJqIntegration.dll";
+  while (HMODULE loaded = ::GetModuleHandleA(integration.c_str())) ::FreeLibrary(loaded);
+  ASSERT_TRUE(::MoveFileA(integration.c_str(), (integration + ".off").c_str()));
+  script.Dialog(IDD_EVENT_VIEWER, viewer);
+  EXPECT_EQ(nullptr, MpResourceBrowser::getResourceBrowser());
+  ::MoveFileA((integration + ".off").c_str(), integration.c_str());
+  ASSERT_EQ(1u, shown.size());
+  EXPECT_NE(std::string::npos, shown[0].second.find(integration)) << shown[0].second;
+  EXPECT_EQ("error ", shown[0].first);
+}
+
+TEST_F(ResourceBrowserTest, StartsLogsInFetchesAndTerminates) {
+  Configure("RB_HOME=" + BinFolder() + "\\rb;\nRB_SERVERURL=http://server;\n");
+  MpUiResourceBrowser* browser = MpResourceBrowser::getResourceBrowser();
+  ASSERT_NE(nullptr, browser);
+  EXPECT_EQ(browser, MpResourceBrowser::getResourceBrowser());
+  EXPECT_EQ(m_home, browser->config("CONFIG_HOME"));
+  EXPECT_TRUE(Logs().empty());
+  auto setResult = Entry<void (*)(const char*, int)>("rb", "RBTest_SetResult");
+  auto setData = Entry<void (*)(const char*, int)>("rb", "RBTest_SetData");
+  auto calls = Entry<const char* (*)()>("rb", "RBTest_Calls");
+  auto reset = Entry<void (*)()>("rb", "RBTest_Reset");
+  ASSERT_TRUE(setResult && setData && calls && reset);
+  reset();
+
+  // A refused login shows the reason and stays; an accepted one closes.
+  setResult("RB_InitResourceBrowser", 1);
+  script.Dialog(IDD_JQLOGIN, [&](HWND h) {
+    Type(h, IDC_JQLOGIN_USER, "ann");
+    Type(h, IDC_JQLOGIN_PASSWORD, "pw");
+    Type(h, IDC_JQLOGIN_GROUP, "g");
+    Click(h, IDOK);
+    setResult("RB_InitResourceBrowser", 0);
+  });
+  script.MessageBox(IDOK).Dialog(IDD_JQLOGIN, [](HWND h) { Click(h, IDOK); });
+  EXPECT_EQ(MpStatus::MpSuccess, browser->login());
+  ASSERT_EQ(1u, Boxes().size());
+  EXPECT_EQ("Login failed.\r\nReason: " + Message(2278) + Message(2280), Boxes()[0].first);
+  EXPECT_TRUE(browser->isLoggedIn());
+
+  // The resource data reaches its file byte for byte.
+  const std::string bytes("<x>\r\n\0\x1a</x>", 11);
+  setData(bytes.data(), (int)bytes.size());
+  std::string file;
+  EXPECT_EQ(MpStatus::MpSuccess, browser->getResourceQdsXml("res-1", 1, file));
+  EXPECT_EQ(".qdsxml", file.substr(file.size() - 7));
+  std::ifstream in(file.c_str(), std::ios::binary);
+  EXPECT_EQ(bytes, std::string(std::istreambuf_iterator<char>(in), {}));
+  in.close();
+  EXPECT_EQ(MpStatus::MpSuccess, browser->removeQdsXmlFile(file));
+  EXPECT_EQ(MpStatus::MpSuccess, browser->removeQdsXmlFile(file));
+  ASSERT_EQ(1u, Logs().size());
+  EXPECT_EQ(713, Logs()[0].line);
+
+  MpZulSmartList untouched;
+  EXPECT_FALSE(browser->browseResources(untouched));
+  MpResourceBrowser::terminateResourceBrowser();
+  MpResourceBrowser::terminateResourceBrowser();
+  EXPECT_EQ("init ann pw g http://server " + m_home + "\\bin\\RB\\resource_browser.conf\n"
+            "init ann pw g http://server " + m_home + "\\bin\\RB\\resource_browser.conf\n"
+            "qdsxml res-1 1\nexit\n",
+            std::string(calls()));
+}
