@@ -141,8 +141,8 @@ void MpUiCNodeDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL MpUiCNodeDlg::OnInitDialog() {
   MpAppUiResizableDialog::OnInitDialog();
-  EnableToolTips(TRUE);
   relayListToolTip();
+  EnableToolTips(TRUE);
 
   AddAnchor(IDOK, ANCHOR_BOTTOM_RIGHT, ANCHOR_NONE);
   AddAnchor(IDCANCEL, ANCHOR_BOTTOM_RIGHT, ANCHOR_NONE);
@@ -590,19 +590,23 @@ BOOL MpUiCNodeDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
 }
 
 void MpUiCNodeDlg::relayListToolTip() {
-  // A tool that subclasses its window makes every message to it pass through the tooltip; for a
-  // list of many rows that costs more than the rows themselves, so its mouse messages are handed
-  // to the tooltip from PreTranslateMessage instead.
-  HWND tip = GetToolTipHandle();
-  if (!tip || !m_nodeList.GetSafeHwnd()) return;
+  // The list's tool goes in before EnableToolTips adds the other children, and without
+  // TTF_SUBCLASS: a subclassing tool makes every message to the list pass through the tooltip's
+  // procedure, which costs more than the rows themselves on a large list, and deleting the tool
+  // afterwards does not take that procedure off again. The list's mouse messages are handed to the
+  // tooltip from PreTranslateMessage instead.
+  if (!m_hWndToolTip)
+    m_hWndToolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
+                                      AfxGetInstanceHandle(), nullptr);
+  if (!m_hWndToolTip || !m_nodeList.GetSafeHwnd()) return;
   TTTOOLINFOA tool{};
   tool.cbSize = sizeof(tool);
   tool.hwnd = m_hWnd;
   tool.uId = reinterpret_cast<UINT_PTR>(m_nodeList.m_hWnd);
-  ::SendMessageA(tip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
   tool.uFlags = TTF_IDISHWND;
   tool.lpszText = LPSTR_TEXTCALLBACKA;
-  ::SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  ::SendMessageA(m_hWndToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 BOOL MpUiCNodeDlg::PreTranslateMessage(MSG* pMsg) {

@@ -107,6 +107,9 @@ TEST_F(NodeChooserTest, NodesAreSortedFilteredHighlightedAndChosen) {
     EXPECT_EQ(RGB(255, 0, 0), TextColour(h, 0));
     EXPECT_EQ(RGB(0, 0, 0), TextColour(h, 1));
     EXPECT_EQ((UINT)INDEXTOOVERLAYMASK(3), (UINT)::SendMessageA(List(h), LVM_GETITEMSTATE, 2, LVIS_OVERLAYMASK));
+    // The list is a tool of the tooltip, yet nothing but the layer sits in its window procedure:
+    // every row inserted would pass through it.
+    EXPECT_EQ((LONG_PTR)&AfxWndProc, ::GetWindowLongPtrA(List(h), GWLP_WNDPROC));
     ClickHeader(h, 0);
     EXPECT_EQ("bracket", Column(h)[0]);
     ClickHeader(h, 1);  // no item comparison on other columns: the order stays
