@@ -50,10 +50,7 @@ bool MpAppUiRuleConstantPage::init(MpZulSmartList& selection, IMpOptions* preset
 }
 
 bool MpAppUiRuleConstantPage::isNameUnused(const std::string& name) {
-  if (m_spOptions.isNull()) return true;  // no bag: no names taken
-  for (const std::string& taken : m_spOptions->getStringList(kName))
-    if (taken == name) return false;
-  return true;
+  return !MpAppUiTaskPage::listHolds(m_spOptions.get(), kName, name);  // no bag: no names taken
 }
 
 void MpAppUiRuleConstantPage::DoDataExchange(CDataExchange* pDX) {

@@ -45,9 +45,7 @@ bool MpAppUiRuleDecorationPage::isNameUnused(const std::string& name) {
   if (m_spOptions.isNull()) return true;
   // The decoration keeps its own name.
   if (name == m_spOptions->getString(kName)) return true;
-  for (const std::string& taken : m_spOptions->getStringList(kName))
-    if (taken == name) return false;
-  return true;
+  return !MpAppUiTaskPage::listHolds(m_spOptions.get(), kName, name);
 }
 
 void MpAppUiRuleDecorationPage::DoDataExchange(CDataExchange* pDX) {

@@ -74,6 +74,13 @@ BOOL answerToolTip(NMHDR* header, std::string& keep) {
   return TRUE;
 }
 
+bool listHolds(IMpOptions* bag, const char* key, const std::string& name) {
+  if (bag == nullptr) return false;
+  for (const std::string& taken : bag->getStringList(key))
+    if (taken == name) return true;
+  return false;
+}
+
 bool isSingleIntFormat(const std::string& format) {
   int conversions = 0;
   for (size_t i = 0; i < format.size(); ++i) {

@@ -48,6 +48,9 @@ bool profileOnOff(const char* section, const char* entry);
 // equals the control's, kept alive in keep. False when the tool is not a control window.
 BOOL answerToolTip(NMHDR* header, std::string& keep);
 
+// Whether the bag's string list under key holds name exactly; false without a bag.
+bool listHolds(IMpOptions* bag, const char* key, const std::string& name);
+
 // Whether a printf format takes exactly one int and nothing else: one conversion among
 // d, i, o, u, x, X (with optional flags, a fixed width and precision, and the length h, hh or l),
 // any number of "%%", and no other conversion.
