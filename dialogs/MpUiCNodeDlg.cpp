@@ -141,7 +141,6 @@ void MpUiCNodeDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL MpUiCNodeDlg::OnInitDialog() {
   MpAppUiResizableDialog::OnInitDialog();
-  relayListToolTip();
   EnableToolTips(TRUE);
 
   AddAnchor(IDOK, ANCHOR_BOTTOM_RIGHT, ANCHOR_NONE);
@@ -587,34 +586,6 @@ BOOL MpUiCNodeDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
     return FALSE;
   }
   return MpAppUiResizableDialog::OnWndMsg(message, wParam, lParam, pResult);
-}
-
-void MpUiCNodeDlg::relayListToolTip() {
-  // The list's tool goes in before EnableToolTips adds the other children, and without
-  // TTF_SUBCLASS: a subclassing tool makes every message to the list pass through the tooltip's
-  // procedure, which costs more than the rows themselves on a large list, and deleting the tool
-  // afterwards does not take that procedure off again. The list's mouse messages are handed to the
-  // tooltip from PreTranslateMessage instead.
-  if (!m_hWndToolTip)
-    m_hWndToolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
-                                      AfxGetInstanceHandle(), nullptr);
-  if (!m_hWndToolTip || !m_nodeList.GetSafeHwnd()) return;
-  TTTOOLINFOA tool{};
-  tool.cbSize = sizeof(tool);
-  tool.hwnd = m_hWnd;
-  tool.uId = reinterpret_cast<UINT_PTR>(m_nodeList.m_hWnd);
-  tool.uFlags = TTF_IDISHWND;
-  tool.lpszText = LPSTR_TEXTCALLBACKA;
-  ::SendMessageA(m_hWndToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-BOOL MpUiCNodeDlg::PreTranslateMessage(MSG* pMsg) {
-  HWND tip = GetToolTipHandle();
-  if (tip && pMsg->hwnd == m_nodeList.GetSafeHwnd() && pMsg->message >= WM_MOUSEFIRST &&
-      pMsg->message <= WM_MOUSELAST)
-    ::SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(pMsg));
-  return MpAppUiResizableDialog::PreTranslateMessage(pMsg);
 }
 
 BOOL MpUiCNodeDlg::OnToolTipNotify(UINT, NMHDR* pNMHDR, LRESULT* pResult) {

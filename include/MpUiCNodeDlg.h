@@ -83,7 +83,6 @@ class WIDGETDECK_API MpUiCNodeDlg : public MpAppUiResizableDialog {
   BOOL OnInitDialog() override;
   void OnOK() override;
   BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-  BOOL PreTranslateMessage(MSG* pMsg) override;
 
   IMpData* getData();
   CListCtrl* getNodeList();
@@ -111,7 +110,6 @@ class WIDGETDECK_API MpUiCNodeDlg : public MpAppUiResizableDialog {
   void SortItems();
   void highlightItems(MpZulSmartList& objects);
   void editSubLabel(int row);
-  void relayListToolTip();
   // Appends a row with its data and the overlay image when asked; returns its index.
   int insertRow(const std::string& text, int image, ItemData* data, bool overlay);
   bool isTicked(int row);

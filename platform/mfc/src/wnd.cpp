@@ -767,14 +767,17 @@ BOOL CWnd::EnableToolTips(BOOL bEnable) {
                                       AfxGetInstanceHandle(), nullptr);
     if (!m_hWndToolTip) return FALSE;
   }
-  // Every child is a tool; the text is asked for when the tip shows (TTN_NEEDTEXT).
+  // Every child is a tool; the text is asked for when the tip shows (TTN_NEEDTEXT). The tools do
+  // not subclass their windows: the mouse messages reach the tip through PreTranslateMessage, and
+  // a subclassing tool would put the tooltip's procedure in front of every message to a control
+  // (costly on a large list) and stay there even after the tool is deleted.
   for (HWND h = ::GetWindow(m_hWnd, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
     TTTOOLINFOA ti{};
     ti.cbSize = sizeof(ti);
     ti.hwnd = m_hWnd;
     ti.uId = reinterpret_cast<UINT_PTR>(h);
     if (::SendMessageA(m_hWndToolTip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti))) continue;
-    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.uFlags = TTF_IDISHWND;
     ti.lpszText = LPSTR_TEXTCALLBACKA;
     ::SendMessageA(m_hWndToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
   }
