@@ -28,6 +28,17 @@ bool loadTemporaryToolBar(CToolBar& bar, UINT toolbarId) {
   return bar.Create(parent, WS_CHILD | CBRS_TOP, kTemporaryToolBarId) && bar.LoadToolBar(toolbarId);
 }
 
+// Gives each command of the bar that the menu holds the bar's image of it.
+void takeButtonImages(MpAppUiMenu& menu, CToolBar& bar, CImageList& list) {
+  for (int i = 0; i < bar.GetCount(); ++i) {
+    UINT id = 0, style = 0;
+    int image = 0;
+    bar.GetButtonInfo(i, id, style, image);
+    if (id == 0 || (style & TBSTYLE_SEP) || menu.GetMenuState(id, MF_BYCOMMAND) == (UINT)-1) continue;
+    menu.ModifyODMenuW(nullptr, id, &list, image >= 0 ? image : i);
+  }
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -458,13 +469,7 @@ BOOL MpAppUiMenu::LoadToolbar(UINT toolbarId) {
   CImageList list;
   list.Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
   if (!AddBitmapToImageList(&list, toolbarId)) return FALSE;
-  for (int i = 0; i < bar.GetCount(); ++i) {
-    UINT id = 0, style = 0;
-    int image = 0;
-    bar.GetButtonInfo(i, id, style, image);
-    if (id == 0 || (style & TBSTYLE_SEP) || GetMenuState(id, MF_BYCOMMAND) == (UINT)-1) continue;
-    ModifyODMenuW(nullptr, id, &list, image >= 0 ? image : i);
-  }
+  takeButtonImages(*this, bar, list);
   return TRUE;
 }
 BOOL MpAppUiMenu::LoadToolbar(UINT toolbarId, UINT bitmapId) {
@@ -480,13 +485,7 @@ BOOL MpAppUiMenu::LoadToolbar(UINT toolbarId, UINT bitmapId) {
     return FALSE;
   CToolBar bar;
   if (!loadTemporaryToolBar(bar, toolbarId)) return FALSE;
-  for (int i = 0; i < bar.GetCount(); ++i) {
-    UINT id = 0, style = 0;
-    int image = 0;
-    bar.GetButtonInfo(i, id, style, image);
-    if (id == 0 || (style & TBSTYLE_SEP) || GetMenuState(id, MF_BYCOMMAND) == (UINT)-1) continue;
-    ModifyODMenuW(nullptr, id, &list, image >= 0 ? image : i);
-  }
+  takeButtonImages(*this, bar, list);
   return TRUE;
 }
 BOOL MpAppUiMenu::LoadToolbars(const UINT* ids, int count) {
