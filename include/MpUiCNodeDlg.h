@@ -106,6 +106,8 @@ class WIDGETDECK_API MpUiCNodeDlg : public MpAppUiResizableDialog {
   afx_msg BOOL OnHeaderClicked(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg void OnCustomdrawList(NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg BOOL OnToolTipNotify(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
+  // Answers the list's notices of rows added and of all rows deleted.
+  afx_msg void OnRowsChanged(NMHDR* pNMHDR, LRESULT* pResult);
 
   void SortItems();
   void highlightItems(MpZulSmartList& objects);

@@ -1,5 +1,7 @@
 // Field objects and parameter sets: the fields of a class, and the values of a node's fields.
 #include <map>
+#include <string>
+#include <utility>
 #include "MpHostData.h"
 #include "MpHostOptions.h"
 #include "host_internal.h"
@@ -89,6 +91,7 @@ class ParameterSetObject final : public IMpDataParameterSet, public mphost::Para
     const auto it = m_values.find(name);
     found = it != m_values.end() && it->second.set;
     if (it == m_values.end()) return false;
+    if (found && it->second.isText) return textVariant(it->second.text, value);
     if (found) ::VariantCopy(&value, &it->second.variant);
     return true;
   }
@@ -116,6 +119,7 @@ class ParameterSetObject final : public IMpDataParameterSet, public mphost::Para
   std::string text(const std::string& name) const {
     const auto it = m_values.find(name);
     if (it == m_values.end() || !it->second.set) return std::string();
+    if (it->second.isText) return it->second.text;
     const VARIANT& v = it->second.variant;
     if (v.vt == VT_R8) return MpHostFormatDouble(v.dblVal);
     VARIANT copy;
@@ -135,6 +139,10 @@ class ParameterSetObject final : public IMpDataParameterSet, public mphost::Para
     const auto it = m_values.find(name);
     if (it == m_values.end()) return false;
     if (!it->second.set) return true;
+    if (it->second.isText) {
+      text = it->second.text;
+      return true;
+    }
     VARIANT copy;
     ::VariantInit(&copy);
     if (FAILED(::VariantChangeType(&copy, &it->second.variant, 0, VT_BSTR))) return false;
@@ -156,7 +164,7 @@ class ParameterSetObject final : public IMpDataParameterSet, public mphost::Para
   bool getEntry(const std::string& name, std::string& value, int& type) override {
     const auto it = m_values.find(name);
     if (it == m_values.end() || !it->second.set) return false;
-    const VARTYPE vt = it->second.variant.vt;
+    const VARTYPE vt = it->second.isText ? static_cast<VARTYPE>(VT_BSTR) : it->second.variant.vt;
     type = vt == VT_R8 ? MpHostFieldDouble : vt == VT_I4 ? MpHostFieldInteger : MpHostFieldString;
     value = text(name);
     return true;
@@ -171,6 +179,8 @@ class ParameterSetObject final : public IMpDataParameterSet, public mphost::Para
     Value& v = m_values[name];
     ::VariantClear(&v.variant);
     v.variant = value;
+    v.isText = false;
+    v.text.clear();
     v.set = true;
     ::VariantInit(&value);
   }
@@ -181,26 +191,38 @@ class ParameterSetObject final : public IMpDataParameterSet, public mphost::Para
     setValue(name, value);
     return true;
   }
+  // Text is kept as it came and handed out as a string variant only when asked for one: a bulk
+  // query reads thousands of names as text, and converting each twice costs more than the rest.
   bool putText(const std::string& name, const std::string& text) {
+    if (name.empty()) return false;
+    Value& v = m_values[name];
+    ::VariantClear(&v.variant);
+    v.text = text;
+    v.isText = true;
+    v.set = true;
+    return true;
+  }
+  static bool textVariant(const std::string& text, VARIANT& value) {
     const int wide = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
     BSTR b = ::SysAllocStringLen(nullptr, static_cast<UINT>(wide));
     if (b == nullptr) return false;
     if (wide > 0) ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), b, wide);
-    VARIANT v;
-    ::VariantInit(&v);
-    v.vt = VT_BSTR;
-    v.bstrVal = b;
-    if (put(name, v)) return true;
-    ::VariantClear(&v);
-    return false;
+    value.vt = VT_BSTR;
+    value.bstrVal = b;
+    return true;
   }
 
   struct Value {
     Value() { ::VariantInit(&variant); }
     Value(const Value&) = delete;
-    Value(Value&& other) noexcept : variant(other.variant), set(other.set) { ::VariantInit(&other.variant); }
+    Value(Value&& other) noexcept
+        : variant(other.variant), text(std::move(other.text)), isText(other.isText), set(other.set) {
+      ::VariantInit(&other.variant);
+    }
     ~Value() { ::VariantClear(&variant); }
     VARIANT variant;
+    std::string text;  // the value when isText
+    bool isText = false;
     bool set = false;
   };
   ~ParameterSetObject() = default;

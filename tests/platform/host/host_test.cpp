@@ -1,6 +1,8 @@
 // The in-memory host's operating-system services, as the demo host loads the resource module
-// through them. (The settings service and the bag are seen through the library's own tests.)
+// through them, and its parameter sets, which the chooser and the editors read names and values
+// from. (The settings service and the bag are seen through the library's own tests.)
 #include <afxdllx.h>
+#include "MpHostData.h"
 #include "MpSmartPointers.h"
 #include "hosted.h"
 
@@ -26,6 +28,50 @@ TEST_F(HostTest, TheResourceModuleJoinsTheChainOnceOrTheFailureIsTold) {
   ASSERT_TRUE(os->loadResourceModule("WidgetDeckRes.dll"));
   ASSERT_TRUE(os->loadResourceModule("WidgetDeckRes.dll"));
   EXPECT_EQ(before + 1, entries()) << "joined once";
+}
+
+// Text comes back byte for byte, as text or as a string variant; a double or a variant set later
+// replaces it, and what was never set reads as empty.
+TEST_F(HostTest, AParameterSetHandsOutWhatWasSetAsTextOrVariant) {
+  IMpDataParameterSetPtr set(CLSID_MpDataParameterSet, nullptr);
+  ASSERT_TRUE(set.isValid());
+  std::string text = "-";
+  bool found = true;
+  VARIANT v;
+  EXPECT_TRUE(set->addParameter("Name"));
+  EXPECT_TRUE(set->getValueText("Name", text));
+  EXPECT_EQ("", text);
+  EXPECT_TRUE(set->getValue("Name", v, found));
+  EXPECT_FALSE(found);
+  EXPECT_FALSE(set->getValueText("Other", text)) << "never asked for";
+
+  const std::string name = "Part \xE9\xFC 7";
+  ASSERT_TRUE(set->setValue("Name", name));
+  EXPECT_TRUE(set->getValueText("Name", text));
+  EXPECT_EQ(name, text);
+  ASSERT_TRUE(set->getValue("Name", v, found));
+  ASSERT_TRUE(found);
+  ASSERT_EQ(VT_BSTR, v.vt);
+  wchar_t wide[32] = {};
+  ::MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, wide, 32);
+  EXPECT_EQ(std::wstring(wide), std::wstring(v.bstrVal, ::SysStringLen(v.bstrVal)));
+  ::VariantClear(&v);
+  int type = 0;
+  EXPECT_TRUE(set->getEntry("Name", text, type));
+  EXPECT_EQ(name, text);
+  EXPECT_EQ(MpHostFieldString, type);
+
+  ASSERT_TRUE(set->setDouble("Name", 2.5));
+  EXPECT_TRUE(set->getValueText("Name", text));
+  EXPECT_EQ("2.5", text);
+  ASSERT_TRUE(set->getValue("Name", v, found));
+  EXPECT_EQ(VT_R8, v.vt);
+  EXPECT_TRUE(set->getEntry("Name", text, type));
+  EXPECT_EQ(MpHostFieldDouble, type);
+  ASSERT_TRUE(set->setStringList("Name", {"a", "b"}));
+  EXPECT_TRUE(set->getValueText("Name", text));
+  EXPECT_EQ("a,b", text);
+  EXPECT_FALSE(set->setValue("", "x"));
 }
 
 }  // namespace
