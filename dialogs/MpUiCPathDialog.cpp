@@ -92,15 +92,16 @@ MpUiCPathDialog::~MpUiCPathDialog() {
 int MpUiCPathDialog::DoModal() {
   char displayName[MAX_PATH] = {};
   m_bi.lParam = reinterpret_cast<LPARAM>(this);
-  m_bi.pszDisplayName = displayName;
   int result = -1;
   IMalloc* pMalloc = nullptr;
   if (FAILED(::SHGetMalloc(&pMalloc)) || !pMalloc) return -1;
+  m_bi.pszDisplayName = displayName;
   m_bGetSuccess = FALSE;
   if (LPITEMIDLIST pidl = ::SHBrowseForFolderA(&m_bi)) pMalloc->Free(pidl);
   // The browser window is gone: let go of it.
   if (m_PathDialogSub.GetSafeHwnd()) m_PathDialogSub.UnsubclassWindow();
   m_hWnd = nullptr;
+  m_bi.pszDisplayName = nullptr;  // the buffer was this call's own
   if (m_bGetSuccess) result = 1;
   pMalloc->Release();
   return result;
