@@ -43,12 +43,8 @@ BOOL MpAppUiCustomerCommandPage::OnKillActive() {
   UpdateData(TRUE);
   bool ok = true;
   if (m_spOptions.isValid()) {
-    if (m_comboCommands.GetCurSel() == CB_ERR) {
-      MpAppUiTaskPage::showInputError(IDS_TASK_NO_TYPE);
-      ok = false;
-    } else {
-      ok = m_spOptions->setString("Commands", MpAppUiTaskPage::selectedText(m_comboCommands));
-    }
+    std::string command;
+    ok = MpAppUiTaskPage::requireSelection(m_comboCommands, command) && m_spOptions->setString("Commands", command);
   }
   return ok && CPropertyPage::OnKillActive() ? TRUE : FALSE;
 }

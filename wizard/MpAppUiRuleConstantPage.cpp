@@ -128,12 +128,7 @@ BOOL MpAppUiRuleConstantPage::OnKillActive() {
     }
   }
 
-  if (m_comboType.GetCurSel() == CB_ERR) {
-    MpAppUiTaskPage::showInputError(IDS_TASK_NO_TYPE);
-    ok = false;
-  } else {
-    type = MpAppUiTaskPage::selectedText(m_comboType);
-  }
+  if (!MpAppUiTaskPage::requireSelection(m_comboType, type)) ok = false;
 
   const std::string typedDefault = MpAppUiTaskPage::windowText(m_editDefault);
   if (typedDefault.empty()) {

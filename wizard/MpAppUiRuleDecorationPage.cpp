@@ -161,12 +161,7 @@ BOOL MpAppUiRuleDecorationPage::OnKillActive() {
     }
   }
 
-  if (m_comboType.GetCurSel() == CB_ERR) {
-    MpAppUiTaskPage::showInputError(IDS_TASK_NO_TYPE);
-    ok = false;
-  } else {
-    type = MpAppUiTaskPage::selectedText(m_comboType);
-  }
+  if (!MpAppUiTaskPage::requireSelection(m_comboType, type)) ok = false;
 
   // The chosen entry's class, by its position; one that gives no name is no class.
   const int chosen = m_comboClass.GetCurSel();

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <cstring>
 #include "MpUiResourceString.h"
+#include "resource.h"
 
 namespace MpAppUiTaskPage {
 
@@ -27,6 +28,15 @@ std::string selectedText(const CComboBox& combo) {
   CString text;
   combo.GetLBText(selected, text);
   return toString(text);
+}
+
+bool requireSelection(const CComboBox& combo, std::string& text) {
+  if (combo.GetCurSel() == CB_ERR) {
+    showInputError(IDS_TASK_NO_TYPE);
+    return false;
+  }
+  text = selectedText(combo);
+  return true;
 }
 
 int findExact(const CComboBox& combo, const std::string& text) {

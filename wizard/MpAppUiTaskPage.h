@@ -31,6 +31,9 @@ std::string windowText(const CWnd& control);
 void setWindowText(CWnd& control, const std::string& text);
 // The text of the combo box's selected entry; empty when nothing is selected.
 std::string selectedText(const CComboBox& combo);
+// The selected entry's text; with nothing selected the user is told no type is chosen
+// (IDS_TASK_NO_TYPE) and the answer is false.
+bool requireSelection(const CComboBox& combo, std::string& text);
 // The first entry whose text equals text exactly (case included); CB_ERR when none.
 int findExact(const CComboBox& combo, const std::string& text);
 
