@@ -153,9 +153,13 @@ std::string MpUICFileDialog::fileExtension() {
     const std::string description = lower(m_strAppliedType);
     result = lower(result);
     // The file's extension stands when one of the type's patterns takes it ("*.*" takes any).
-    bool fits = false;
-    for (const std::string& pattern : describedPatterns(description))
-      fits = fits || pattern == "*.*" || pattern == "*." + result;
+    bool fits = false, anyExtension = false;
+    for (const std::string& pattern : describedPatterns(description)) {
+      anyExtension = anyExtension || pattern == "*.*";
+      fits = fits || anyExtension || pattern == "*." + result;
+    }
+    // A type of any file has no extension to give: a name without one gets none.
+    if (result.empty() && anyExtension) return result;
     if (result.empty() || (!m_bOpenFileDialog && !fits)) {
       const size_t open = description.find("(*.");
       const size_t end = open == std::string::npos ? open : description.find_first_of(";)", open + 3);

@@ -1,6 +1,5 @@
 // The attachment dialog.
 #include "MpUiCAttachmentDlg.h"
-#include <commctrl.h>
 #include <secimage.h>
 #include "MpSmartPointers.h"
 #include "MpStrings.h"
@@ -17,7 +16,6 @@ namespace {
 const int kTypeCombo = 1136;
 const int kTypeLabel = 1089;
 const int kAttachmentTypeCombo = 2738;
-const UINT_PTR kSubclassId = 2738;
 
 // The text of a combo-box entry.
 CString entryText(HWND combo, int index) {
@@ -89,7 +87,6 @@ BOOL MpUiCAttachmentDlg::OnInitDialog() {
     m_comboType.SetFocus();
     fillAttachmentType();
     m_comboType.setFileDialog(this);
-    ::SetWindowSubclass(dlg, &MpUiCAttachmentDlg::DialogWindowProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 
     if (HWND label = ::GetDlgItem(dlg, kTypeLabel)) {
       const RECT rl = rectIn(dlg, label);
@@ -126,32 +123,26 @@ void MpUiCAttachmentDlg::OnTypeChange() { MpUICFileDialog::OnTypeChange(); }
 
 void MpUiCAttachmentDlg::setEntryPattern(HWND combo, int index, const CString& pattern) {
   const int n = ::MultiByteToWideChar(CP_ACP, 0, pattern, -1, nullptr, 0);
-  if (n <= 0) return;
-  std::unique_ptr<wchar_t[]> copy(new wchar_t[(size_t)n]);
-  ::MultiByteToWideChar(CP_ACP, 0, pattern, -1, copy.get(), n);
-  ::SendMessageA(combo, CB_SETITEMDATA, (WPARAM)index, reinterpret_cast<LPARAM>(copy.get()));
-  m_ownedPatterns.push_back(std::move(copy));
-  m_bPatternsGiven = true;
+  auto* copy = n > 0 ? static_cast<wchar_t*>(::HeapAlloc(::GetProcessHeap(), 0, sizeof(wchar_t) * (size_t)n)) : nullptr;
+  if (!copy) return;
+  ::MultiByteToWideChar(CP_ACP, 0, pattern, -1, copy, n);
+  ::SendMessageA(combo, CB_SETITEMDATA, (WPARAM)index, reinterpret_cast<LPARAM>(copy));
 }
 
-void MpUiCAttachmentDlg::releaseEntryPatterns() {
-  HWND combo = typeCombo();
-  if (combo && m_bPatternsGiven) ::SendMessageA(combo, CB_RESETCONTENT, 0, 0);
-  m_bPatternsGiven = false;
-}
-
-LRESULT CALLBACK MpUiCAttachmentDlg::DialogWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                                      UINT_PTR id, DWORD_PTR self) {
-  // The dialog frees the patterns of its type list as it goes; ours are not its to free.
-  if (message == WM_DESTROY) reinterpret_cast<MpUiCAttachmentDlg*>(self)->releaseEntryPatterns();
-  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(hwnd, &MpUiCAttachmentDlg::DialogWindowProc, id);
-  return ::DefSubclassProc(hwnd, message, wParam, lParam);
+void MpUiCAttachmentDlg::freeEntryPatterns(HWND combo) {
+  const int count = (int)::SendMessageA(combo, CB_GETCOUNT, 0, 0);
+  for (int i = 0; i < count; ++i) {
+    const LRESULT data = ::SendMessageA(combo, CB_GETITEMDATA, (WPARAM)i, 0);
+    if (data != CB_ERR && data != 0) ::HeapFree(::GetProcessHeap(), 0, reinterpret_cast<void*>(data));
+    ::SendMessageA(combo, CB_SETITEMDATA, (WPARAM)i, 0);
+  }
 }
 
 void MpUiCAttachmentDlg::OnAttachmentTypeChanged() {
   HWND dlg = dialogWindow();
   HWND combo = typeCombo();
   if (!dlg || !combo) return;
+  freeEntryPatterns(combo);
   ::SendMessageA(combo, CB_RESETCONTENT, 0, 0);
   CString type;
   const int sel = m_comboType.GetCurSel();

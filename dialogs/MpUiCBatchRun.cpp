@@ -82,7 +82,11 @@ void MpUiCBatchRun::OnSelectMaterial() {
   CString text;
   const int index = combo ? combo->GetCurSel() : CB_ERR;
   if (index != CB_ERR) combo->GetLBText(index, text);
-  IMpZulNode* node = m_materials.getNodeByField(MpName(15170), static_cast<LPCSTR>(text));
+  // Only the materials are searched: another related object may bear a material's name.
+  MpZulSmartList materials;
+  for (IUnknown* object : m_materials)
+    if (IMpPmMaterialPtr(object, true).isValid()) materials.push_back(object, true);
+  IMpZulNode* node = materials.getNodeByField(MpName(15170), static_cast<LPCSTR>(text));
   m_material = static_cast<IUnknown*>(node);
   if (node) node->Release();
 }
@@ -94,12 +98,12 @@ bool MpUiCBatchRun::getFileNames(std::string& partPath, std::string& partType, s
   blankPath = static_cast<LPCSTR>(m_strBlankPath);
   blankType = m_blankType;
   if (partPath.empty()) {
-    ::MessageBoxA(GetSafeHwnd(), "No Part Model choosen", nullptr, MB_OK);
+    AfxMessageBox("No Part Model choosen", MB_OK);
     return false;
   }
   // Windows paths: the same file whatever the letters' case.
   if (_stricmp(partPath.c_str(), blankPath.c_str()) == 0) {
-    ::MessageBoxA(GetSafeHwnd(), "Part and Blank are the same", nullptr, MB_OK);
+    AfxMessageBox("Part and Blank are the same", MB_OK);
     return false;
   }
   return true;

@@ -21,6 +21,19 @@ std::string withPath(const char* format, const char* path) {
 
 bool accessible(const char* path) { return _access(path, 0) == 0; }
 
+// A file of that name exists where the folder should be: no folder can be made there.
+bool namesFile(const char* path) {
+  const DWORD attributes = ::GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The whole text of a window, however long.
+std::string windowText(HWND hWnd) {
+  std::string text(static_cast<size_t>(::GetWindowTextLengthA(hWnd)) + 1, '\0');
+  text.resize(static_cast<size_t>(::GetWindowTextA(hWnd, &text[0], static_cast<int>(text.size()))));
+  return text;
+}
+
 // Checks the components after the drive root and, when creating, makes each folder in turn.
 int walkComponents(const char* lpszPath, bool create) {
   char copy[MAX_PATH];
@@ -35,7 +48,7 @@ int walkComponents(const char* lpszPath, bool create) {
     if (!MpUiCPathDialog::IsFileNameValid(copy + start)) return 1;
     if (create) {
       ::CreateDirectoryA(copy, nullptr);
-      if (!accessible(copy)) return 2;
+      if (!accessible(copy) || namesFile(copy)) return 2;
     }
     if (end >= length) return 0;
     copy[end] = saved;
@@ -56,8 +69,10 @@ CWnd* safeOwner(CWnd* pParent) {
 void CPathDialogSub::OnOK() {
   MpUiCPathDialog* dlg = m_pPathDialog;
   HWND edit = ::GetDlgItem(dlg->m_hWnd, IDC_PATH_EDIT);
-  ::GetWindowTextA(edit, dlg->m_szPathName, MAX_PATH);
-  if (MpUiCPathDialog::MakeSurePathExists(dlg->m_szPathName) == 0) {
+  // The whole text is checked: a path too long for our buffer is refused, never cut to fit.
+  const std::string typed = windowText(edit);
+  if (MpUiCPathDialog::MakeSurePathExists(typed.c_str()) == 0 && typed.size() < MAX_PATH) {
+    std::strcpy(dlg->m_szPathName, typed.c_str());
     dlg->m_bGetSuccess = TRUE;
     ::EndDialog(dlg->m_hWnd, IDOK);
   } else {
@@ -173,6 +188,7 @@ int MpUiCPathDialog::Touch(const char* lpszPath, int bValidate) {
 int MpUiCPathDialog::MakeSurePathExists(const char* lpszPath) {
   const char* shown = lpszPath ? lpszPath : "";
   int code = Touch(lpszPath, TRUE);
+  if (code == 0 && namesFile(lpszPath)) code = 2;
   if (code == 0) {
     if (accessible(lpszPath)) return 0;
     const std::string question =

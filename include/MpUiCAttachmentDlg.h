@@ -2,7 +2,6 @@
 // file-type row. Choosing an attachment type narrows the file types offered; with the image type
 // the dialog accepts only files that load as JPEG or BMP images.
 #pragma once
-#include <memory>
 #include <string>
 #include <vector>
 #include "CComboAttachmentType.h"
@@ -47,13 +46,9 @@ class WIDGETDECK_API MpUiCAttachmentDlg : public MpUICFileDialog {
  private:
   void fillAttachmentType();
   bool checkRuleImage(std::string& path);
-  // Gives a file-type entry its pattern: a copy of ours, which the dialog's type list may
-  // rewrite, kept until the dialog object goes.
-  void setEntryPattern(HWND combo, int index, const CString& pattern);
-  // The dialog window is going: our patterns leave its type list first.
-  void releaseEntryPatterns();
-  static LRESULT CALLBACK DialogWindowProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-
-  std::vector<std::unique_ptr<wchar_t[]>> m_ownedPatterns;
-  bool m_bPatternsGiven = false;
+  // The patterns of the file-type list belong to the list: the common dialog frees each one from
+  // the process heap as it closes. A rebuild frees those it removes, the dialog's own included,
+  // and gives each new entry a copy made the same way.
+  static void setEntryPattern(HWND combo, int index, const CString& pattern);
+  static void freeEntryPatterns(HWND combo);
 };

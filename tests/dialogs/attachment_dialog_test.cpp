@@ -1,5 +1,6 @@
 // The attachment dialog over the real common dialog: the added type row, the file types each
 // attachment type selects, the rebuilt type list with its patterns, and the image check.
+#include <cwchar>
 #include "MpStrings.h"
 #include "MpUiCAttachmentDlg.h"
 #include "MpUiCadFilters.h"
@@ -60,6 +61,61 @@ TEST_F(AttachmentDialogTest, TypeRowNarrowsTheFileTypesAndBringsThemBack) {
   });
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
   EXPECT_EQ(dlg.getAttachmentType(), "Drawing sheet") << "a typed type is returned";
+}
+
+// Blocks in use in any heap of the process that begin with this wide text, ignoring case.
+int LiveCopies(const wchar_t* text) {
+  HANDLE heaps[256];
+  const DWORD count = ::GetProcessHeaps(256, heaps);
+  const size_t length = std::wcslen(text) + 1;
+  int found = 0;
+  for (DWORD i = 0; i < count && i < 256; ++i) {
+    ::HeapLock(heaps[i]);
+    PROCESS_HEAP_ENTRY entry = {};
+    while (::HeapWalk(heaps[i], &entry))
+      if ((entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) && entry.cbData >= length * sizeof(wchar_t) &&
+          _wcsnicmp(static_cast<const wchar_t*>(entry.lpData), text, length) == 0)
+        ++found;
+    ::HeapUnlock(heaps[i]);
+  }
+  return found;
+}
+
+TEST_F(AttachmentDialogTest, TheTypeListsPatternsAreFreedOnRebuildAndOnceAtTheEnd) {
+  const wchar_t* const pattern = L"*.wdq";  // held by nothing else in the process
+  const std::string path = File("plate.wdq");
+  std::string none;
+  std::vector<std::string> defaults;
+  const char* filter = "Quill Files (*.wdq)|*.wdq|All Files (*.*)|*.*||";
+  for (bool chosen : {false, true}) {
+    {
+      MpUiCAttachmentDlg dlg(true, TRUE, none, defaults, nullptr, nullptr, OFN_FILEMUSTEXIST, filter);
+      dlg.GetOFN().lpstrInitialDir = m_dir.c_str();
+      script.Dialog("Open", [&](HWND h) {
+        HWND combo = ::GetDlgItem(h, 1136);
+        auto heapOwned = [&] {
+          for (int i = 0; i < (int)::SendMessageA(combo, CB_GETCOUNT, 0, 0); ++i)
+            if (!::HeapValidate(::GetProcessHeap(), 0, reinterpret_cast<void*>(::SendMessageA(combo, CB_GETITEMDATA, i, 0))))
+              return false;
+          return true;
+        };
+        ASSERT_TRUE(heapOwned()) << "the dialog's own patterns are blocks of the process heap";
+        ASSERT_GE(LiveCopies(pattern), 1);
+        ::SendDlgItemMessageA(h, kTypes, CB_INSERTSTRING, 5, reinterpret_cast<LPARAM>(MpName(15940).c_str()));
+        for (int i = 0; i < 14; ++i) ChooseCombo(h, kTypes, i % 6);
+        EXPECT_LE(LiveCopies(pattern), 2) << "the entry's pattern and the dialog's current filter, no older copies";
+        EXPECT_TRUE(heapOwned()) << "the dialog frees what its list holds as it closes";
+        if (chosen) {
+          SetFileName(h, path.c_str());
+          FileOK(h);
+        } else {
+          FileCancel(h);
+        }
+      });
+      EXPECT_EQ(chosen ? IDOK : IDCANCEL, dlg.DoModal());
+    }
+    EXPECT_EQ(0, LiveCopies(pattern)) << (chosen ? "OK" : "Cancel") << ": every pattern is freed";
+  }
 }
 
 TEST_F(AttachmentDialogTest, OneTypeOpensOnItsFileType) {

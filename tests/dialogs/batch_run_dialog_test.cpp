@@ -1,6 +1,7 @@
 // The batch-run dialog over the sample process: the host's browse bitmap, the related materials,
 // the two model files chosen through the attachment dialog and the refusals of getFileNames.
 #include <cctype>
+#include "MpHostData.h"
 #include "MpHostSample.h"
 #include "MpUiCBatchRun.h"
 #include "afxscript_filedlg.h"
@@ -79,6 +80,77 @@ TEST_F(BatchRunTest, ModelsAndMaterialAreChosenAndCheckedOnTheWayOut) {
   bare->Release();
   EXPECT_EQ((std::vector<std::pair<std::string, UINT>>{{"Part and Blank are the same", 0u}, {"No Part Model choosen", 0u}, {"No Part Model choosen", 0u}}),
             Boxes());
+  data->Release();
+}
+
+// The caption and owner of every message box the thread shows while it lives.
+class BoxWatch {
+ public:
+  BoxWatch() : m_hook(::SetWindowsHookExA(WH_CBT, &Hook, nullptr, ::GetCurrentThreadId())) { s_watch = this; }
+  ~BoxWatch() {
+    ::UnhookWindowsHookEx(m_hook);
+    s_watch = nullptr;
+  }
+  struct Box {
+    HWND hwnd;
+    std::string caption;
+    HWND owner;
+  };
+  std::vector<Box> boxes;
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+    HWND h = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && s_watch && ::GetDlgItem(h, 0xFFFF) &&
+        (s_watch->boxes.empty() || s_watch->boxes.back().hwnd != h)) {
+      char caption[256] = {};
+      ::GetWindowTextA(h, caption, sizeof(caption));
+      s_watch->boxes.push_back(Box{h, caption, ::GetWindow(h, GW_OWNER)});
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+  static inline BoxWatch* s_watch = nullptr;
+  HHOOK m_hook;
+};
+
+TEST_F(BatchRunTest, OnlyMaterialsAreFoundAndRefusalsAreTheLibrarysBoxes) {
+  // Related objects that are no materials, one of them named like the material after it.
+  MpHostCustomization* classes = MpHostCustomization::create(false);
+  MpHostFieldDef name;
+  name.name = "Name";
+  classes->addClass(MpHostClassDef{"Node", "Object", "", {}, {name}, {}});
+  classes->addClass(MpHostClassDef{"MachiningProcess", "Machining process", "Node", {}, {}, {IID_IMpPmMachiningProcess}});
+  classes->addClass(MpHostClassDef{"Material", "Material sheet", "Node", {}, {}, {}});
+  classes->addClass(MpHostClassDef{"Alloy", "Alloy", "Material", {}, {}, {IID_IMpPmMaterial}});
+  MpHostData* data = MpHostData::create(classes);
+  classes->Release();
+  auto* process = static_cast<IMpPmMachiningProcess*>(data->node(data->addNode("MachiningProcess", "P")));
+  data->addNode("Material", "AlMg3");
+  const ZulObjectKey alloy = data->addNode("Alloy", "AlMg3");
+  data->addNode("Material", "Datasheet");
+
+  BoxWatch watch;
+  HWND shown = nullptr;
+  MpUiCBatchRun dlg(process);
+  script.Dialog(IDD_BATCH_RUN, [&](HWND h) {
+    shown = h;
+    EXPECT_EQ(2, ::SendDlgItemMessageA(h, IDC_BATCH_MATERIAL, CB_GETCOUNT, 0, 0)) << "an empty entry and the alloy";
+    EXPECT_TRUE(ChooseComboText(h, IDC_BATCH_MATERIAL, "AlMg3"));
+    std::string partPath, partType, blankPath, blankType;
+    script.MessageBox(IDOK);
+    EXPECT_FALSE(dlg.getFileNames(partPath, partType, blankPath, blankType));
+    ::PostMessageA(h, WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ(IDOK, dlg.DoModal());
+  IMpPmMaterial* material = dlg.getMaterial();
+  ASSERT_NE(nullptr, material);
+  EXPECT_EQ(alloy.objectId, MpHostNodeOf(material)->key().objectId);
+  material->Release();
+
+  ASSERT_EQ(1u, watch.boxes.size());
+  EXPECT_EQ(AfxGetAppName(), watch.boxes[0].caption) << "the application's title, as every box of the library";
+  EXPECT_EQ(shown, watch.boxes[0].owner);
+  EXPECT_EQ((std::vector<std::pair<std::string, UINT>>{{"No Part Model choosen", 0u}}), Boxes());
   data->Release();
 }
 

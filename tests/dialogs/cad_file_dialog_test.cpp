@@ -74,6 +74,8 @@ TEST_F(CadFileDialogTest, ExtensionFollowsTypeFileAndExportSettings) {
       {FALSE, corvane, "plate.xmt_bin", "xmt_bin"},
       {FALSE, corvane, "plate.xmt_txt", "x_b"},
       {FALSE, "All Files (*.*)", "notes.txt", "txt"},
+      {FALSE, "All Files (*.*)", "notes", ""},
+      {TRUE, "All Files (*.*)", "readme", ""},
       {FALSE, "KQ Files (*.kq)", "plate", "kq"},
       {FALSE, "KQ Files (*.kq)", "plate.stp", "kq"},
       {TRUE, "KQ Files (*.kq)", "Plate.STP", "stp"},

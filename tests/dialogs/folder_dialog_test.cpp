@@ -16,7 +16,7 @@ class FolderDialogTest : public ScriptedTest {
     ::GetTempPathA(MAX_PATH, tmp);
     m_dir = std::string(tmp) + "wd_folderdlg";
     ::CreateDirectoryA(m_dir.c_str(), nullptr);
-    for (const char* sub : {"\\a\\b", "\\a", "\\x"}) ::RemoveDirectoryA((m_dir + sub).c_str());
+    for (const char* sub : {"\\a\\b", "\\a", "\\x", "\\long"}) ::RemoveDirectoryA((m_dir + sub).c_str());
   }
   static bool Exists(const std::string& path) { return _access(path.c_str(), 0) == 0; }
   std::string m_dir;
@@ -78,6 +78,39 @@ TEST_F(FolderDialogTest, TypedMissingFoldersAreCreatedOnlyWhenTheUserAgrees) {
   MpUiCPathDialog cancelled("Choose a folder");
   script.Dialog("Choose a folder", [](HWND h) { ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0); });
   EXPECT_EQ(-1, cancelled.DoModal());
+}
+
+TEST_F(FolderDialogTest, TooLongPathsAndFilesAreRefusedAndNothingIsMade) {
+  const std::string file = m_dir + "\\plan.txt";
+  ::CloseHandle(::CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  const std::string cannot = "The folder:\n\n" + file + "\n\ncan not be created. Please double check.";
+  EXPECT_EQ(2, MpUiCPathDialog::Touch(file.c_str(), FALSE));
+  EXPECT_EQ(2, MpUiCPathDialog::Touch((file + "\\sub").c_str(), FALSE));
+  script.MessageBox(IDOK);
+  EXPECT_EQ(2, MpUiCPathDialog::MakeSurePathExists(file.c_str()));
+
+  // Cut to what fits, this would still be a valid path of a folder that could be made.
+  const std::string tooLong = m_dir + "\\long\\" + std::string(MAX_PATH - 20, 'n');
+  ASSERT_GT(tooLong.size(), size_t(MAX_PATH));
+  MpUiCPathDialog dlg("Choose a folder", nullptr, m_dir.c_str());
+  script.Dialog("Choose a folder", [&](HWND h) {
+    Type(h, 14148, tooLong.c_str());
+    script.MessageBox(IDOK);
+    ::SendMessageA(h, WM_COMMAND, IDOK, 0);
+    Type(h, 14148, file.c_str());
+    script.MessageBox(IDOK);
+    ::SendMessageA(h, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(::IsWindow(h)) << "a refused path keeps the browser open";
+    ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_EQ(-1, dlg.DoModal());
+  EXPECT_FALSE(Exists(m_dir + "\\long"));
+  ASSERT_EQ(3u, script.boxes.size());
+  EXPECT_EQ(cannot, script.boxes[0].text);
+  EXPECT_EQ("The folder:\n\n" + tooLong + "\n\nis invalid. Please reenter.", script.boxes[1].text);
+  EXPECT_EQ(UINT(MB_ICONEXCLAMATION), script.boxes[1].type & (MB_TYPEMASK | MB_ICONMASK));
+  EXPECT_EQ(cannot, script.boxes[2].text);
+  ::DeleteFileA(file.c_str());
 }
 
 }  // namespace
