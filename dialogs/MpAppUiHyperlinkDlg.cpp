@@ -36,13 +36,14 @@ BOOL MpAppUiHyperlinkDlg::OnInitDialog() {
   CWinApp* app = AfxGetApp();
   if (app && app->m_pszAppName) SetWindowText(app->m_pszAppName);
   if (!m_text.empty()) m_link.SetWindowText(m_text.c_str());
-  if (!m_url.empty() && !isWebAddress(m_url)) {
-    if (g_spLogger.get())
-      g_spLogger->log(300, 0, MpStrFormat("MpAppUiHyperlinkDlg - address not opened: %s", m_url.c_str()),
-                      "MpAppUiHyperlinkDlg", __LINE__);
-  } else if (!m_url.empty()) {
+  if (m_url.empty()) return TRUE;
+  if (isWebAddress(m_url)) {
     m_link.SetURL(m_url.c_str());
     m_link.SizeToContent(FALSE, FALSE);
+  } else if (g_spLogger.get()) {
+    // The link keeps no address, so a click opens nothing.
+    g_spLogger->log(300, 0, MpStrFormat("MpAppUiHyperlinkDlg - address not opened: %s", m_url.c_str()),
+                    "MpAppUiHyperlinkDlg", __LINE__);
   }
   return TRUE;
 }
