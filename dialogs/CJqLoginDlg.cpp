@@ -1,6 +1,7 @@
 // The data-management login dialog.
 #include "CJqLoginDlg.h"
 #include "MpSmartPointers.h"
+#include "MpUiWipe.h"
 #include "resource.h"
 
 namespace {
@@ -23,7 +24,7 @@ CJqLoginDlg::CJqLoginDlg(CWnd* pParent) : CDialog(IDD_JQLOGIN, pParent) {
   if (group != kNotSet) m_group = group.c_str();
 }
 
-CJqLoginDlg::~CJqLoginDlg() = default;
+CJqLoginDlg::~CJqLoginDlg() { WidgetDeck::wipe(m_password); }
 
 void CJqLoginDlg::setLoginCallBackFunction(LoginCallBack callback) { m_loginCallback = callback; }
 
@@ -46,11 +47,15 @@ HBRUSH CJqLoginDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
 }
 
 void CJqLoginDlg::OnOK() {
+  WidgetDeck::wipe(m_password);  // before the field is read in, which may give the text a new block
   if (!UpdateData(TRUE)) return;
   BeginWaitCursor();
   if (m_loginCallback) {
     std::string reason;
-    if (!m_loginCallback(std::string(m_user), std::string(m_password), std::string(m_group), reason)) {
+    const bool ok = m_loginCallback(std::string(m_user), std::string(m_password), std::string(m_group), reason);
+    // Handed on: the field still holds it for another attempt.
+    WidgetDeck::wipe(m_password);
+    if (!ok) {
       EndWaitCursor();
       AfxMessageBox(("Login failed.\r\nReason: " + reason).c_str(), MB_OK);
       return;
@@ -63,4 +68,5 @@ void CJqLoginDlg::OnOK() {
   }
   EndWaitCursor();
   CDialog::OnOK();
+  WidgetDeck::wipe(m_password);  // the base read the fields back once more
 }

@@ -3,7 +3,10 @@
 #include "MpCipher.h"
 #include "MpDataLib.h"
 #include "MpSmartPointers.h"
+#include "MpUiWipe.h"
 #include "resource.h"
+
+using WidgetDeck::wipe;
 
 namespace {
 
@@ -12,16 +15,6 @@ const char kNotSet[] = "---";
 const char kCipherKey[] = "quillbox";
 const UINT_PTR kAutoLoginTimer = 1;
 const UINT kAutoLoginDelay = 5000;
-
-// Overwrites the text's characters before it is let go.
-void Wipe(std::string& text) {
-  ::SecureZeroMemory(&text[0], text.size());
-  text.clear();
-}
-void Wipe(CString& text) {
-  if (!text.IsEmpty()) ::SecureZeroMemory(text.GetBuffer(0), text.GetLength());
-  text.Empty();
-}
 
 }  // namespace
 
@@ -44,28 +37,32 @@ CLoginDlg::CLoginDlg(CWnd* parent)
     if (value != kNotSet) {
       CString password(value.c_str());
       Decrypt(password);
-      m_password = password;
-      Wipe(password);
-      m_passwordEdited = false;
+      // A value that does not decipher (changed, or stored under another key) is no password.
+      if (!password.IsEmpty()) {
+        m_password = password;
+        m_passwordEdited = false;
+      }
+      wipe(password);
     }
   }
   m_autoLogin = !m_passwordEdited;
 }
 
-CLoginDlg::~CLoginDlg() { Wipe(m_password); }
+CLoginDlg::~CLoginDlg() { wipe(m_password); }
 
 void CLoginDlg::Encrypt(CString& text) {
   std::string copy(text);
   MpEncrypt(kCipherKey, copy);
+  wipe(text);  // the longer cipher text would otherwise be given a new block, the old one freed as is
   text = copy.c_str();
-  Wipe(copy);
+  wipe(copy);
 }
 
 void CLoginDlg::Decrypt(CString& text) {
   std::string copy(text);
   MpDecrypt(kCipherKey, copy);
   text = copy.c_str();
-  Wipe(copy);
+  wipe(copy);
 }
 
 void CLoginDlg::DoDataExchange(CDataExchange* pDX) {
@@ -166,6 +163,7 @@ void CLoginDlg::ForgetPassword() {
 }
 
 void CLoginDlg::OnOK() {
+  wipe(m_password);  // before the field is read in, which may give the text a new block
   if (!UpdateData(TRUE)) return;
   BeginWaitCursor();
   if (m_passwordEdited) ShowRemember(false);
@@ -186,9 +184,10 @@ void CLoginDlg::OnOK() {
         }
       }
     }
-    Wipe(m_password);
     EndWaitCursor();
     CDialog::OnOK();
+    // After the base, which reads the fields back once more.
+    wipe(m_password);
     return;
   }
   m_animation.Stop();

@@ -1,5 +1,19 @@
 #include "MpAppUiHyperlinkDlg.h"
+#include <cstring>
+#include "MpLogging.h"
+#include "MpStrings.h"
 #include "resource.h"
+
+namespace {
+
+// Addresses that open a page or a mail, never a program, a file or another handler.
+bool isWebAddress(const std::string& url) {
+  for (const char* scheme : {"http://", "https://", "mailto:"})
+    if (_strnicmp(url.c_str(), scheme, std::strlen(scheme)) == 0) return true;
+  return false;
+}
+
+}  // namespace
 
 BEGIN_MESSAGE_MAP(MpAppUiHyperlinkDlg, CDialog)
 END_MESSAGE_MAP()
@@ -22,9 +36,14 @@ BOOL MpAppUiHyperlinkDlg::OnInitDialog() {
   CWinApp* app = AfxGetApp();
   if (app && app->m_pszAppName) SetWindowText(app->m_pszAppName);
   if (!m_text.empty()) m_link.SetWindowText(m_text.c_str());
-  if (!m_url.empty()) {
+  if (m_url.empty()) return TRUE;
+  if (isWebAddress(m_url)) {
     m_link.SetURL(m_url.c_str());
     m_link.SizeToContent(FALSE, FALSE);
+  } else if (g_spLogger.get()) {
+    // The link keeps no address, so a click opens nothing.
+    g_spLogger->log(300, 0, MpStrFormat("MpAppUiHyperlinkDlg - address not opened: %s", m_url.c_str()),
+                    "MpAppUiHyperlinkDlg", __LINE__);
   }
   return TRUE;
 }

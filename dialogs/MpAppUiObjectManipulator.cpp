@@ -36,6 +36,8 @@ bool MpAppUiObjectManipulator::create() {
     Create(IDD_OBJECT_MANIPULATOR, nullptr);
   } catch (...) {
   }
+  // The template is not visible by itself: a modeless window shows once it is made.
+  if (m_hWnd) ShowWindow(SW_SHOW);
   return m_hWnd != nullptr;
 }
 
@@ -66,7 +68,14 @@ BOOL MpAppUiObjectManipulator::OnInitDialog() {
 }
 
 void MpAppUiObjectManipulator::OnMovementTypeChanged() {
-  if (!UpdateData(TRUE)) return;
+  if (!UpdateData(TRUE)) {
+    // The radio already shows the new mode, and the exchange took it before it refused a value:
+    // both go back to the mode still in effect.
+    m_nMovementType = m_bRelative ? 0 : 1;
+    CheckRadioButton(IDC_MANIPULATOR_RELATIVE, IDC_MANIPULATOR_ABSOLUTE,
+                     m_bRelative ? IDC_MANIPULATOR_RELATIVE : IDC_MANIPULATOR_ABSOLUTE);
+    return;
+  }
   m_bRelative = m_nMovementType == 0;
   CWnd* modeText = GetDlgItem(IDC_MANIPULATOR_MODE_TEXT);
   if (m_bRelative) {

@@ -2,14 +2,15 @@
 // external library's entry points, and the failure reports of a failed start-up.
 #include "MpUiResourceBrowser.h"
 #include <windows.h>
-#include <cstdio>
 #include <fstream>
+#include <vector>
 #include "CJqLoginDlg.h"
 #include "MpLogging.h"
 #include "MpResourceBrowser.h"
 #include "MpStrings.h"
 #include "MpUiResourceBrowserConfig.h"
 #include "MpUiResourceString.h"
+#include "MpUiWipe.h"
 #include "WidgetDeckResults.h"
 #include "resource.h"
 
@@ -30,14 +31,34 @@ void logLine(int severity, int flag, const std::string& text, int line) {
 
 std::string resourceString(unsigned id) { return getResourceString(id, "", "", "", ""); }
 
-// The folder of the running program, with its closing backslash.
-std::string applicationFolder() {
+// The folder of the running program, with its closing backslash; false when its path does not
+// fit (the cut path names no folder to load from).
+bool applicationFolder(std::string& folder) {
   char path[MAX_PATH] = "";
   const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length < MAX_PATH ? length : 0);
-  const size_t slash = folder.find_last_of("\\/");
-  return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
+  return MpResourceBrowser::folderOfModule(std::string(path, length), MAX_PATH, folder);
 }
+
+std::string systemErrorText(DWORD error) {
+  char text[512] = "";
+  ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text, sizeof text,
+                   nullptr);
+  return MpTrimRight(text);
+}
+
+// The name of the resource data's file made from a temporary name: its ".tmp" ending (only the
+// name's own; one inside a folder name stays) becomes ".qdsxml".
+std::string qdsXmlName(std::string name) {
+  const std::string tmp = ".tmp";
+  if (name.size() >= tmp.size() && name.compare(name.size() - tmp.size(), tmp.size(), tmp) == 0)
+    name.replace(name.size() - tmp.size(), tmp.size(), ".qdsxml");
+  else
+    name += ".qdsxml";
+  return name;
+}
+
+// Tries of a new file name before the resource data is given up.
+const int kFileNameTries = 100;
 
 // A drive path ("C:\...") or a network path ("\\server\..."): a folder that does not depend on
 // the current drive or folder.
@@ -72,7 +93,10 @@ MpStatus MpUiResourceBrowser::loadIntegrationDll() {
     IMpUtOsDllPtr os(CLSID_MpUtOs, nullptr);
     if (os.isNull()) return MpStatus::MpSuccess;
     // From the program's own folder, never from wherever the search order would find a name.
-    const std::string path = applicationFolder() + "MpJqIntegration.dll";
+    const char name[] = "MpJqIntegration.dll";
+    std::string folder;
+    if (!applicationFolder(folder)) throw MpFail(2284, name, systemErrorText(ERROR_FILENAME_EXCED_RANGE).c_str());
+    const std::string path = folder + name;
     if (!os->loadDll(path)) {
       std::string error;
       os->getLastErrorText(error);
@@ -153,6 +177,7 @@ MpStatus MpUiResourceBrowser::login() {
 
 bool MpUiResourceBrowser::loginCallback(std::string user, std::string password, std::string group,
                                         std::string& reason) {
+  const WidgetDeck::WipeOnExit wipePassword(password);  // this copy is the callback's own
   reason.clear();
   MpUiResourceBrowser* browser = MpResourceBrowser::getResourceBrowser();
   if (!browser) {
@@ -234,20 +259,29 @@ MpStatus MpUiResourceBrowser::getResourceQdsXml(const char* identifier, int flag
     if (reinterpret_cast<QdsXmlFn>(m_entries[kQdsXml])(identifier, flag, &buffer) != 0 || buffer.length < 1 ||
         !buffer.data)
       throw MpFail(2291);
-    if (!files->getTempFileName(fileName)) throw MpFail(2290);
-    files->deleteFile(fileName);
-    // Only the name's own ending is replaced; a ".tmp" inside a folder name stays.
-    const std::string tmp = ".tmp";
-    if (fileName.size() >= tmp.size() && fileName.compare(fileName.size() - tmp.size(), tmp.size(), tmp) == 0)
-      fileName.replace(fileName.size() - tmp.size(), tmp.size(), ".qdsxml");
-    else
-      fileName += ".qdsxml";
-    FILE* file = std::fopen(fileName.c_str(), "wb");
-    if (!file) throw MpFail(2290);
-    const size_t written = std::fwrite(buffer.data, 1, static_cast<size_t>(buffer.length), file);
-    std::fclose(file);
-    if (written != static_cast<size_t>(buffer.length)) throw MpFail(2290);
+    // A new file of its own, never one that exists: a taken name is passed over for the next.
+    // Each temporary name's file stays until the end, so that the next name differs.
+    std::vector<std::string> reserved;
+    HANDLE file = INVALID_HANDLE_VALUE;
+    for (int i = 0; i < kFileNameTries && file == INVALID_HANDLE_VALUE; ++i) {
+      std::string name;
+      if (!files->getTempFileName(name)) break;
+      reserved.push_back(name);
+      fileName = qdsXmlName(name);
+      file = ::CreateFileA(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+      if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) break;
+    }
+    for (const std::string& name : reserved) files->deleteFile(name);
+    if (file == INVALID_HANDLE_VALUE) throw MpFail(2290);
+    DWORD written = 0;
+    const BOOL ok = ::WriteFile(file, buffer.data, static_cast<DWORD>(buffer.length), &written, nullptr);
+    ::CloseHandle(file);
+    if (!ok || written != static_cast<DWORD>(buffer.length)) {
+      ::DeleteFileA(fileName.c_str());
+      throw MpFail(2290);
+    }
   } catch (MpFail&) {
+    fileName.clear();
     return MpStatus::MpFailure;
   }
   return MpStatus::MpSuccess;

@@ -20,12 +20,37 @@ bool parseConfigLine(const std::string& line, std::string& key, std::string& val
   return true;
 }
 
+namespace {
+
+// One line into `line`, without its line feed, reading at most kConfigLineLimit characters;
+// false at the end of the stream or for a longer line.
+bool readLimitedLine(std::istream& in, std::string& line) {
+  line.clear();
+  std::istream::int_type c = in.get();
+  if (c == std::istream::traits_type::eof()) return false;
+  while (c != std::istream::traits_type::eof() && c != '\n') {
+    if (line.size() == kConfigLineLimit) return false;
+    line += std::istream::traits_type::to_char_type(c);
+    c = in.get();
+  }
+  return true;
+}
+
+}  // namespace
+
 void readConfigStream(std::istream& in, std::map<std::string, std::string>& config) {
   std::string line, key, value;
-  while (std::getline(in, line)) {
-    if (line.size() > kConfigLineLimit) break;
+  while (readLimitedLine(in, line))
     if (parseConfigLine(line, key, value)) config[key] = value;
-  }
+}
+
+bool folderOfModule(const std::string& reported, size_t capacity, std::string& folder) {
+  folder.clear();
+  if (reported.empty() || reported.size() >= capacity) return false;
+  const size_t slash = reported.find_last_of("\\/");
+  if (slash == std::string::npos) return false;
+  folder = reported.substr(0, slash + 1);
+  return true;
 }
 
 }  // namespace MpResourceBrowser

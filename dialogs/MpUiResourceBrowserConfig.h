@@ -21,6 +21,12 @@ bool parseConfigLine(const std::string& line, std::string& key, std::string& val
 
 // Reads lines until the end of the stream or the first line longer than kConfigLineLimit (that
 // line and all after it are ignored) into the map; a later equal key replaces the earlier value.
+// No more of a line than the limit is ever read.
 void readConfigStream(std::istream& in, std::map<std::string, std::string>& config);
+
+// The folder, with its closing separator, of a module whose path the system wrote into a buffer
+// of `capacity` characters (`reported`: the characters written). False when the path filled the
+// buffer (it was cut) or names no folder.
+bool folderOfModule(const std::string& reported, size_t capacity, std::string& folder);
 
 }  // namespace MpResourceBrowser

@@ -25,13 +25,7 @@ class WIDGETDECK_API CLoginDlg : public CDialog {
 
   DECLARE_MESSAGE_MAP()
 
- private:
-  void Encrypt(CString& text);
-  void Decrypt(CString& text);
-  void ShowRemember(bool show);
-  void ForgetPassword();
-  bool CursorMoved() const;
-
+ protected:
   CButton m_rememberCheck;
   bool m_passwordEdited;
   UINT_PTR m_timerId;
@@ -42,4 +36,11 @@ class WIDGETDECK_API CLoginDlg : public CDialog {
   // The fields are being filled by the program, not typed.
   bool m_filling = false;
   POINT m_cursorAtStart{};
+
+ private:
+  void Encrypt(CString& text);
+  void Decrypt(CString& text);
+  void ShowRemember(bool show);
+  void ForgetPassword();
+  bool CursorMoved() const;
 };

@@ -1,4 +1,5 @@
 // The login dialog over the host's registry service, with a login hook that decides and records.
+#include "CJqLoginDlg.h"
 #include "CLoginDlg.h"
 #include "MpCipher.h"
 #include "MpDataLib.h"
@@ -37,6 +38,14 @@ class LoginTest : public HostedTest {
 
   std::vector<std::string> attempts;
   MpDataLoginHook m_previous;
+};
+
+// The dialogs with their password field in reach.
+struct OpenLoginDlg : CLoginDlg {
+  using CLoginDlg::m_password;
+};
+struct OpenJqLoginDlg : CJqLoginDlg {
+  using CJqLoginDlg::m_password;
 };
 
 }  // namespace
@@ -128,4 +137,57 @@ TEST_F(LoginTest, AutoLoginFiresOnceAndAnyInputDisarmsIt) {
     EXPECT_EQ(IDCANCEL, touched.DoModal());
   }
   EXPECT_EQ(3u, attempts.size());
+}
+
+TEST_F(LoginTest, PasswordLeavesTheObjectAndAnUndecipherableOneIsNone) {
+  OpenLoginDlg typed;
+  script.Dialog(IDD_LOGIN, [](HWND h) {
+    Type(h, IDC_LOGIN_USER, "anna");
+    Type(h, IDC_LOGIN_PASSWORD, "s3cret");
+    Click(h, IDOK);
+  });
+  ASSERT_EQ(IDOK, typed.DoModal());
+  EXPECT_TRUE(typed.m_password.IsEmpty());
+
+  // A stored value that is not a cipher text, or one enciphered under another key, is no stored
+  // password: the field is empty, the box offered, and nothing logs in by itself.
+  std::string foreign = "s3cret";
+  MpEncrypt("another key", foreign);
+  for (const std::string& stored : {std::string("0123456789abcdef"), foreign}) {
+    Store("PWD", stored);
+    OpenLoginDlg garbled;
+    EXPECT_TRUE(garbled.m_password.IsEmpty());
+    script.Dialog(IDD_LOGIN, [](HWND h) {
+      EXPECT_EQ("", Text(h, IDC_LOGIN_PASSWORD));
+      EXPECT_TRUE(Visible(h, IDC_LOGIN_REMEMBER));
+      FireTimer(h);
+    });
+    script.Dialog(IDD_LOGIN, [](HWND h) { Click(h, IDCANCEL); });
+    EXPECT_EQ(IDCANCEL, garbled.DoModal());
+  }
+  EXPECT_EQ(1u, attempts.size());
+}
+
+namespace {
+bool NeedsGroup(std::string, std::string password, std::string group, std::string& reason) {
+  reason = "no group";
+  return password == "pw" && !group.empty();
+}
+}  // namespace
+
+TEST_F(LoginTest, DataManagementPasswordLeavesTheObjectOnceHandedOn) {
+  OpenJqLoginDlg dlg;
+  dlg.setLoginCallBackFunction(NeedsGroup);
+  script.Dialog(IDD_JQLOGIN, [&](HWND h) {
+    Type(h, IDC_JQLOGIN_USER, "ann");
+    Type(h, IDC_JQLOGIN_PASSWORD, "pw");
+    Click(h, IDOK);  // refused: the field keeps the text for another try, the object does not
+    EXPECT_TRUE(dlg.m_password.IsEmpty());
+    EXPECT_EQ("pw", Text(h, IDC_JQLOGIN_PASSWORD));
+    Type(h, IDC_JQLOGIN_GROUP, "g");
+    Click(h, IDOK);
+  });
+  script.MessageBox(IDOK);
+  ASSERT_EQ(IDOK, dlg.DoModal());
+  EXPECT_TRUE(dlg.m_password.IsEmpty());
 }

@@ -46,6 +46,7 @@ TEST_F(HostedTest, ObjectManipulatorMovesThroughTheHostCommand) {
                                            CWnd::FromHandle(wdtest::HostWindow()));
   ASSERT_TRUE(dlg->create());
   HWND h = dlg->m_hWnd;
+  EXPECT_TRUE(::IsWindowVisible(h));  // a modeless window is shown by its creation call
   EXPECT_EQ("Housing", Text(h, IDC_MANIPULATOR_NAME));
   EXPECT_TRUE(wdtest::Checked(h, IDC_MANIPULATOR_RELATIVE));
   EXPECT_EQ("0 0 0 0 0 0 ", Values(h));
@@ -119,4 +120,45 @@ TEST_F(HostedTest, ObjectManipulatorWithoutCommandOrNodeChangesNothing) {
   EXPECT_FALSE(::IsWindow(h));
   EXPECT_EQ(1, MpHostRefCount(input));
   input->Release();
+}
+
+TEST_F(HostedTest, ObjectManipulatorRefusedSwitchKeepsTheModeInEffect) {
+  MpHostData* store = MpHostData::create();
+  const ZulObjectKey part = store->addNode("Product", "Housing");
+  store->addNode("Location", "at", part, {{"X", "10"}, {"RotZ", "-90"}});
+  IMpAppInput* input = MpHostCreateCommandInput();
+  MpHostClearExecutedCommands();
+  auto* dlg = new MpAppUiObjectManipulator(store->node(part), CLSID_MpHostMoveCommand, input, nullptr);
+  ASSERT_TRUE(dlg->create());
+  HWND h = dlg->m_hWnd;
+
+  // Relative, an angle out of range: the switch to absolute is refused and relative stays shown
+  // and in effect.
+  Type(h, IDC_MANIPULATOR_ROT_X, "400");
+  script.MessageBox(IDOK);
+  Click(h, IDC_MANIPULATOR_ABSOLUTE);
+  EXPECT_EQ(1u, Boxes().size());
+  EXPECT_TRUE(wdtest::Checked(h, IDC_MANIPULATOR_RELATIVE));
+  EXPECT_FALSE(wdtest::Checked(h, IDC_MANIPULATOR_ABSOLUTE));
+  Type(h, IDC_MANIPULATOR_ROT_X, "40");
+  Click(h, IDC_MANIPULATOR_APPLY);
+
+  // The same from absolute: absolute stays.
+  Click(h, IDC_MANIPULATOR_ABSOLUTE);
+  Type(h, IDC_MANIPULATOR_ROT_Y, "-361");
+  script.MessageBox(IDOK);
+  Click(h, IDC_MANIPULATOR_RELATIVE);
+  EXPECT_EQ(2u, Boxes().size());
+  EXPECT_TRUE(wdtest::Checked(h, IDC_MANIPULATOR_ABSOLUTE));
+  EXPECT_FALSE(wdtest::Checked(h, IDC_MANIPULATOR_RELATIVE));
+  EXPECT_EQ(Message(IDS_MANIPULATOR_ABSOLUTE), Text(h, IDC_MANIPULATOR_MODE_TEXT));
+  Type(h, IDC_MANIPULATOR_ROT_Y, "0");
+  Click(h, IDC_MANIPULATOR_APPLY);
+  EXPECT_EQ(MpHostExecutedCommands(), (std::vector<std::string>{
+                                           "move relative position 0 0 0 rotation 40 0 0",
+                                           "move absolute position 10 0 0 rotation 0 0 -90"}));
+  Click(h, IDCANCEL);
+  EXPECT_FALSE(::IsWindow(h));
+  input->Release();
+  store->Release();
 }

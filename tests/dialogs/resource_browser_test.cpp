@@ -3,8 +3,10 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <vector>
 #include "../frame/viewer_rows.h"
 #include "CJqLoginDlg.h"
+#include "MpClassFactory.h"
 #include "MpHost.h"
 #include "MpResourceBrowser.h"
 #include "MpUiResourceBrowser.h"
@@ -36,6 +38,55 @@ TEST(ResourceBrowserConfig, LinesAreCutSplitAndLimited) {
 
 namespace {
 
+// A first line, then one line of 8 MB, counting what the reader takes of the long one.
+class LongLine : public std::streambuf {
+ public:
+  explicit LongLine(std::string first) : m_first(std::move(first)) {
+    setg(&m_first[0], &m_first[0], &m_first[0] + m_first.size());
+  }
+  size_t taken = 0;
+
+ protected:
+  int_type underflow() override {
+    if (taken >= (8u << 20)) return traits_type::eof();
+    m_chunk.assign(4096, 'x');
+    setg(&m_chunk[0], &m_chunk[0], &m_chunk[0] + m_chunk.size());
+    taken += m_chunk.size();
+    return traits_type::to_int_type(m_chunk[0]);
+  }
+
+ private:
+  std::string m_first, m_chunk;
+};
+
+}  // namespace
+
+TEST(ResourceBrowserConfig, AnOverlongLineIsNotHeld) {
+  // Reading stops within the limit: the rest of a long line is never read into memory.
+  LongLine source("RB_HOME=C:\\rb;\n");
+  std::istream in(&source);
+  std::map<std::string, std::string> config;
+  MpResourceBrowser::readConfigStream(in, config);
+  EXPECT_EQ((std::map<std::string, std::string>{{"RB_HOME", "C:\\rb"}}), config);
+  EXPECT_LE(source.taken, 4096u);
+}
+
+TEST(ResourceBrowserConfig, ProgramFolderOnlyFromAWholePath) {
+  std::string folder;
+  EXPECT_TRUE(MpResourceBrowser::folderOfModule("C:\\apps\\host.exe", 260, folder));
+  EXPECT_EQ("C:\\apps\\", folder);
+  // A path that filled the buffer was cut: no folder, so no bare name to look up.
+  const std::string cut = "C:\\" + std::string(250, 'd') + "\\host.e";
+  ASSERT_EQ(260u, cut.size());
+  EXPECT_FALSE(MpResourceBrowser::folderOfModule(cut, 260, folder));
+  EXPECT_EQ("", folder);
+  EXPECT_TRUE(MpResourceBrowser::folderOfModule(cut.substr(0, 259), 260, folder));
+  EXPECT_FALSE(MpResourceBrowser::folderOfModule("host.exe", 260, folder));
+  EXPECT_FALSE(MpResourceBrowser::folderOfModule("", 260, folder));
+}
+
+namespace {
+
 std::string BinFolder() {
   char path[MAX_PATH] = "";
   ::GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -47,6 +98,45 @@ template <class F>
 F Entry(const char* folder, const char* name) {
   HMODULE module = ::GetModuleHandleA((BinFolder() + "\\" + folder + "\\libresource_browser.dll").c_str());
   return module ? reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(module, name))) : nullptr;
+}
+
+// The file services with temporary names from a list: each name's file is made when it is
+// handed out, as the system does; none is left when the list is used up.
+class ListedTempNames : public IMpUtOsFile {
+ public:
+  explicit ListedTempNames(std::vector<std::string>& names) : m_names(names) {}
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (!IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_IMpUtOsFile)) return *out = nullptr, E_NOINTERFACE;
+    *out = this;
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG left = --m_refs;
+    if (!left) delete this;
+    return left;
+  }
+  bool splitPath(const std::string&, std::string&, std::string&, std::string&, std::string&) override { return false; }
+  bool fileExists(const std::string& path) override { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+  bool getTempFileName(std::string& path) override {
+    if (m_names.empty()) return false;
+    path = m_names.front();
+    m_names.erase(m_names.begin());
+    std::ofstream(path.c_str()).flush();
+    return true;
+  }
+  bool deleteFile(const std::string& path) override { return ::DeleteFileA(path.c_str()) != FALSE; }
+
+ private:
+  virtual ~ListedTempNames() = default;
+  std::vector<std::string>& m_names;
+  ULONG m_refs = 1;
+};
+
+std::string Contents(const std::string& path) {
+  std::ifstream in(path.c_str(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 }  // namespace
@@ -171,4 +261,44 @@ TEST_F(ResourceBrowserTest, StartsLogsInFetchesAndTerminates) {
             "init ann pw g http://server " + m_home + "\\bin\\RB\\resource_browser.conf\n"
             "qdsxml res-1 1\nexit\n",
             std::string(calls()));
+}
+
+TEST_F(ResourceBrowserTest, ResourceDataNeverOverwritesAFile) {
+  Configure("RB_HOME=" + BinFolder() + "\\rb;\n");
+  MpUiResourceBrowser* browser = MpResourceBrowser::getResourceBrowser();
+  ASSERT_NE(nullptr, browser);
+  auto setData = Entry<void (*)(const char*, int)>("rb", "RBTest_SetData");
+  ASSERT_TRUE(setData);
+  setData("<x/>", 4);
+  const std::string folder = m_home + "\\temp\\";
+  ::CreateDirectoryA(folder.c_str(), nullptr);
+  for (const char* name : {"mph1", "mph2", "mph3"}) {
+    ::DeleteFileA((folder + name + ".tmp").c_str());
+    ::DeleteFileA((folder + name + ".qdsxml").c_str());
+  }
+  for (const char* taken : {"mph1.qdsxml", "mph2.qdsxml"}) std::ofstream((folder + taken).c_str()) << "taken";
+  std::vector<std::string> names;
+  ASSERT_TRUE(MpRegisterClass(CLSID_MpUtOs, [&names](REFIID iid, void** out) {
+    ListedTempNames* files = new ListedTempNames(names);
+    const HRESULT hr = files->QueryInterface(iid, out);
+    files->Release();
+    return hr;
+  }));
+
+  // Taken names are passed over; the reserved temporary files go again.
+  names = {folder + "mph1.tmp", folder + "mph2.tmp", folder + "mph3.tmp"};
+  std::string file;
+  EXPECT_EQ(MpStatus::MpSuccess, browser->getResourceQdsXml("res-1", 1, file));
+  EXPECT_EQ(folder + "mph3.qdsxml", file);
+  EXPECT_EQ("<x/>", Contents(file));
+  // Only taken names: nothing is written, and the fetch fails.
+  names = {folder + "mph1.tmp", folder + "mph2.tmp", folder + "mph3.tmp"};
+  EXPECT_EQ(MpStatus::MpFailure, browser->getResourceQdsXml("res-2", 1, file));
+  EXPECT_EQ("", file);
+  for (const char* taken : {"mph1.qdsxml", "mph2.qdsxml"}) EXPECT_EQ("taken", Contents(folder + taken)) << taken;
+  EXPECT_EQ("<x/>", Contents(folder + "mph3.qdsxml"));
+  for (const char* name : {"mph1", "mph2", "mph3"}) {
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((folder + name + ".tmp").c_str())) << name;
+    ::DeleteFileA((folder + name + ".qdsxml").c_str());
+  }
 }

@@ -117,5 +117,26 @@ TEST_F(HostedTest, HyperlinkDialogShowsAndOpensItsLink) {
   });
   ASSERT_EQ(IDOK, bare.DoModal());
   EXPECT_EQ(1u, g_opened.size());
+
+  // Only web and mail addresses open; any other is not handed on, and is logged with the address.
+  const std::vector<std::string> addresses = {"mailto:help@example.org", "C:\\Windows\\notepad.exe",
+                                              "\\\\server\\share\\run.exe", "file:///C:/run.bat",
+                                              "ms-settings:%s%n", "  http://padded"};
+  for (std::string address : addresses) {
+    MpAppUiHyperlinkDlg link;
+    link.setURL(address);
+    script.Dialog(IDD_HYPERLINK, [&](HWND h) {
+      Click(h, IDC_HYPERLINK);
+      Click(h, IDOK);
+    });
+    ASSERT_EQ(IDOK, link.DoModal());
+  }
+  EXPECT_EQ((std::vector<std::string>{"https://example.org/help", "mailto:help@example.org"}), g_opened);
+  const std::vector<MpLogRecord> logs = Logs();
+  ASSERT_EQ(addresses.size() - 1, logs.size());
+  for (size_t i = 0; i < logs.size(); ++i) {
+    EXPECT_EQ(300, logs[i].severity);
+    EXPECT_EQ("MpAppUiHyperlinkDlg - address not opened: " + addresses[i + 1], logs[i].message);
+  }
   AfxSetLinkOpener(previous);
 }

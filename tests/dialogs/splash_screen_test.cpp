@@ -35,6 +35,7 @@ TEST_F(SplashTest, ShowsOnceWhenEnabledAndClosesByTimerOrRemoval) {
   MpUiCSplashScreen::showSplashScreen(owner);
   HWND first = Shown();
   ASSERT_NE(nullptr, first);
+  EXPECT_TRUE(::IsWindowVisible(first));  // shown by its creation, with nothing else to show it
   RECT r;
   ::GetWindowRect(first, &r);
   EXPECT_EQ(520 * 240, (r.right - r.left) * (r.bottom - r.top));  // the bitmap's size, no frame

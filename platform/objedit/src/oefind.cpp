@@ -11,7 +11,8 @@ namespace {
 class TemplateWriter {
 public:
   TemplateWriter(const char* caption, short cx, short cy) {
-    DWORD style = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    // Visible: the dialog is modeless, and nothing shows it after its creation.
+    DWORD style = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
     Put(style);
     Put((DWORD)0);
     m_countAt = m_data.size();
