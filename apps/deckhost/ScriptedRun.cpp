@@ -131,7 +131,7 @@ std::string Hex(uint32_t v) {
 
 // A dialog's client area, where no control covers it, shows the dialog face colour: mostly, and
 // with no block of another flat colour (what a window that was never painted shows).
-void CheckFace(HWND h, const std::string& where, std::vector<std::string>& faults) {
+void CheckFace(HWND h, const std::string& where, std::vector<std::string>& faults, bool page) {
   const RECT c = ScreenClient(h);
   const Picture p = Capture(c);
   if (p.px.empty()) return;
@@ -146,22 +146,24 @@ void CheckFace(HWND h, const std::string& where, std::vector<std::string>& fault
       for (int x = std::max(r.left, c.left); x < std::min(r.right, c.right); ++x)
         covered[(size_t)(y - c.top) * p.width + (x - c.left)] = 1;
   }
-  const uint32_t face = Rgb(::GetSysColor(COLOR_BTNFACE));
-  size_t open = 0, other = 0;
+  // A sheet's page may be drawn as the body of its tab (themed), in the window colour.
+  uint32_t face = Rgb(::GetSysColor(COLOR_BTNFACE));
+  const uint32_t body = Rgb(::GetSysColor(COLOR_WINDOW));
   std::map<uint32_t, size_t> colours;
-  for (size_t i = 0; i < p.px.size(); ++i) {
-    if (covered[i]) continue;
-    ++open;
-    if (p.px[i] != face) ++other, ++colours[p.px[i]];
-  }
+  size_t open = 0;
+  for (size_t i = 0; i < p.px.size(); ++i)
+    if (!covered[i]) ++open, ++colours[p.px[i]];
   if (open == 0) return;
+  if (page && colours[body] > colours[face]) face = body;
+  const size_t other = open - colours[face];
+  colours.erase(face);
   if (other * 10 > open) {
     uint32_t most = 0;
     size_t mostCount = 0;
     for (const auto& [colour, count] : colours)
       if (count > mostCount) most = colour, mostCount = count;
     faults.push_back(where + "client area: " + std::to_string(other * 100 / open) +
-                     "% of what no control covers is not the dialog face colour " + Hex(face) + " (mostly " +
+                     "% of what no control covers is not the face colour " + Hex(face) + " (mostly " +
                      Hex(most) + ")");
     return;
   }
@@ -238,7 +240,17 @@ class RunWrapper : public AfxScript::Wrapper {
   int windows = 0, failed = 0;
 
   bool RunStep(const AfxScript::ModalInfo& info) override {
-    if (info.hwnd && m_seen.insert(info.hwnd).second) Look(info.hwnd, info.Describe(), std::string(info.kind) == "sheet");
+    if (info.hwnd && (g_check || !g_shotsDir.empty()) && m_seen.insert(info.hwnd).second) {
+      const bool sheet = std::string(info.kind) == "sheet";
+      // The folder browser asks for its first step while it is set up, before it shows itself:
+      // such a window is looked at as it is shown.
+      if (::IsWindowVisible(info.hwnd)) {
+        Look(info.hwnd, info.Describe(), sheet);
+      } else {
+        m_pending[info.hwnd] = {info.Describe(), sheet};
+        ::SetWindowSubclass(info.hwnd, &WhenShown, 1, reinterpret_cast<DWORD_PTR>(this));
+      }
+    }
     return Wrapper::RunStep(info);
   }
 
@@ -278,8 +290,8 @@ class RunWrapper : public AfxScript::Wrapper {
       }
       Settle(h);
       if (faults.empty() || ::IsWindowVisible(h)) {
-        if (ClassOf(h) == "#32770") CheckFace(h, where, faults);
-        if (sheet) CheckFace(AfxScript::SheetPage(h), where, faults);
+        if (ClassOf(h) == "#32770") CheckFace(h, where, faults, false);
+        if (sheet) CheckFace(AfxScript::SheetPage(h), where, faults, true);
         CheckCaptions(h, where, faults);
       }
       if (!g_shotsDir.empty()) Save(wr, what + (pages > 1 ? " page " + std::to_string(page + 1) : ""));
@@ -302,7 +314,26 @@ class RunWrapper : public AfxScript::Wrapper {
       std::printf("render check: %s: %s: no picture written to %s\n", command.c_str(), what.c_str(), path.c_str());
   }
 
+  static LRESULT CALLBACK WhenShown(HWND h, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<RunWrapper*>(data);
+    const bool shown = msg == WM_WINDOWPOSCHANGED && (reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW);
+    if (!shown && msg != WM_NCDESTROY) return ::DefSubclassProc(h, msg, wParam, lParam);
+    const LRESULT result = ::DefSubclassProc(h, msg, wParam, lParam);
+    ::RemoveWindowSubclass(h, &WhenShown, 1);
+    const auto pending = self->m_pending[h];
+    self->m_pending.erase(h);
+    if (shown) {
+      self->Look(h, pending.first, pending.second);
+    } else if (g_check) {
+      // Its step closed it before the system showed it: there was nothing on the screen to see.
+      std::printf("render check: %s: %s: closed before it was shown, not checked\n", self->command.c_str(),
+                  pending.first.c_str());
+    }
+    return result;
+  }
+
   std::set<HWND> m_seen;
+  std::map<HWND, std::pair<std::string, bool>> m_pending;  // waiting to be shown
   int m_shots = 0;
 };
 
