@@ -6,6 +6,7 @@
 #include "MpAppUiMenu.h"
 #include "MpAppUiToolBar.h"
 #include "deckhost_ids.h"
+#include "ScriptedRun.h"
 
 namespace {
 
@@ -77,6 +78,7 @@ extern "C" int RunControlsCommand(bool scripted) {
   menu.LoadToolbar(IDR_DH_TOOLBAR);
   bar.AddDropDownButton(&wnd, ID_DH_COPY, IDR_DH_MENU);
   ::SetWindowPos(bar.m_hWnd, nullptr, 0, 0, 480, 30, SWP_NOZORDER);
+  deckhost::WindowOpened(wnd.m_hWnd, "controls window");
   int result = 0;
   if (scripted) {
     std::printf("menu \"&File\", keys Down Return:\n");

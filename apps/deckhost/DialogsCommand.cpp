@@ -16,6 +16,7 @@
 #include "MpUiCSplashScreen.h"
 #include "resource.h"
 #include <commctrl.h>
+#include "ScriptedRun.h"
 
 namespace {
 
@@ -66,6 +67,7 @@ bool RunSplash(bool scripted) {
   std::printf("splash screen: %s\n", splash ? "shown" : "not shown");
   if (!splash) return false;
   HWND h = splash->GetSafeHwnd();
+  deckhost::WindowOpened(h, "splash screen");
   if (scripted) {
     ::SendMessageA(h, WM_TIMER, 1, 0);
   } else {

@@ -8,6 +8,7 @@
 
 #include "MpAppUiEditCntrl.h"
 #include "MpSimAptEditWnd.h"
+#include "ScriptedRun.h"
 
 namespace {
 
@@ -128,6 +129,7 @@ extern "C" int RunEditorCommand(bool scripted) {
   listing.SetWindowTextA(kListing);
   frame.ShowWindow(SW_SHOW);
   editor.SetFocus();
+  deckhost::WindowOpened(frame.m_hWnd, "editor window");
 
   int result = 0;
   if (scripted) {

@@ -8,6 +8,7 @@
 #include "MpHostCommands.h"
 #include "MpHostSample.h"
 #include "resource.h"
+#include "ScriptedRun.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ extern "C" int RunMoveCommand(bool scripted) {
   bool ok = dlg->create();
   if (ok) {
     HWND h = dlg->m_hWnd;
+    deckhost::WindowOpened(h, "move/rotate dialog");
     if (scripted) {
       ActAsUser(h);
     } else {

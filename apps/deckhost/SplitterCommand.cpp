@@ -4,6 +4,7 @@
 #include <cstdio>
 #include "CSnakeCtrl.h"
 #include "MpAppUiSplitterWnd.h"
+#include "ScriptedRun.h"
 
 namespace {
 
@@ -86,6 +87,7 @@ extern "C" int RunSplitterCommand(bool scripted) {
     ::DestroyWindow(hFrame);
     return 2;
   }
+  deckhost::WindowOpened(hFrame, "splitter frame");
   int result = 0;
   if (scripted) {
     std::printf("two views in the left pane, the second current:\n");

@@ -14,6 +14,7 @@
 #include "MpLogging.h"
 #include "MpSmartPointers.h"
 #include "PersonDisplay.h"
+#include "ScriptedRun.h"
 #include "../../resources/resource.h"
 
 namespace {
@@ -226,13 +227,8 @@ class TaskPlayer : public AfxScript::Player {
     return true;
   }
 
-  int Answer(const std::string& text, UINT type) override {
-    const char* icon = (type & MB_ICONMASK) == MB_ICONERROR         ? "error"
-                       : (type & MB_ICONMASK) == MB_ICONINFORMATION ? "information"
-                                                                    : "plain";
-    std::printf("message box (%s): %s\n", icon, text.c_str());
-    return IDOK;
-  }
+  // The scripted run prints the box.
+  int Answer(const std::string&, UINT) override { return IDOK; }
 
   void ProfileWritten(const std::string& section, const std::string& entry, const std::string& value) override {
     std::printf("profile: [%s] %s = \"%s\"\n", section.c_str(), entry.c_str(), value.c_str());
@@ -393,13 +389,15 @@ int runTask(int argc, char** argv) {
   MpResetLogger();
   TaskPlayer player(std::move(rounds));
   int exitCode = 0;
+  // Played from before the sheet is set up: its pages may show a box as they are made.
+  if (!person) BeginScriptedRun(("task-" + task).c_str());
   {
+    AfxScript::ScopedPlayer scoped(person ? nullptr : &player);
     MpAppUiOptionsWizard sheet;
     const bool initResult = useData ? sheet.init(task, data.get(), preset.get()) : sheet.init(task, selection, preset.get());
     std::printf("task %s: init %s, %d page(s)\n", task.c_str(), initResult ? "true" : "false", sheet.GetPageCount());
     if (!initResult) exitCode = 1;
 
-    AfxScript::ScopedPlayer scoped(person ? nullptr : &player);
     const INT_PTR result = sheet.DoModal();
     if (person) {
       std::printf("sheet: %s\n", result == IDOK ? "OK" : "Cancel");
@@ -427,6 +425,7 @@ int runTask(int argc, char** argv) {
       if (bag.isValid()) printIndented(MpHostOptionsText(bag.get()));
     }
   }
+  if (!person) exitCode = EndScriptedRun(exitCode);
   delete app;
   return exitCode;
 }

@@ -87,7 +87,8 @@ bool LoadResources() {
 
 void Usage(FILE* out) {
   std::fprintf(out,
-               "usage: DeckHost [demo | data | task <TaskName> ... | messages [--scripted] |\n"
+               "usage: DeckHost [--render-check] [--shots DIR]\n"
+               "                [demo | data | task <TaskName> ... | messages [--scripted] |\n"
                "                 move [--scripted] | settings [--scripted] | controls [--scripted] |\n"
                "                 files [--scripted] | editor [--scripted] | splitter [--scripted] |\n"
                "                 chooser [--scripted] | dialogs1 [--scripted] | dialogs2 [--scripted] |\n"
@@ -122,6 +123,11 @@ void Usage(FILE* out) {
                "  chooser  opens the node chooser over the sample data in its node, class, amounts\n"
                "          and attachment modes and prints the selection and amounts read back\n"
                "          (--scripted: unattended, choosing rows and typing an amount in place)\n"
+               "  --render-check  checks each window of a scripted run as it opens, as a person would\n"
+               "          see it (visible, painted in the dialog face colour, every caption drawn,\n"
+               "          fits an 800x600 screen), prints each fault and ends with exit code 1 for one\n"
+               "  --shots DIR  saves a PNG picture of each window of a scripted run in DIR\n"
+               "          (both read the screen: run them under X, with a driver that is not null)\n"
                "What waits for a person does not start under the null display driver. Exit code 2\n"
                "for a usage error or a command that cannot start.\n");
 }
@@ -150,10 +156,15 @@ int RunTaskCommand(int argc, char** argv) {
   return fn ? fn(argc, argv) : 2;
 }
 
+template <typename Fn>
+Fn* CommandsFunction(const char* name) {
+  HMODULE h = LoadCommands();
+  return h ? reinterpret_cast<Fn*>(reinterpret_cast<void*>(::GetProcAddress(h, name))) : nullptr;
+}
+
 // A command of DeckHostCommands.dll that takes the scripted flag.
 int RunScriptableCommand(const char* name, bool scripted) {
-  HMODULE h = LoadCommands();
-  auto fn = h ? reinterpret_cast<int (*)(bool)>(reinterpret_cast<void*>(::GetProcAddress(h, name))) : nullptr;
+  auto fn = CommandsFunction<int(bool)>(name);
   return fn ? fn(scripted) : 2;
 }
 
@@ -185,7 +196,39 @@ int RunDemoTask() {
   return RunTaskCommand((int)(sizeof(args) / sizeof(args[0])), const_cast<char**>(args));
 }
 
+// A scripted run of a command, with every message box printed and answered whenever it comes.
+int RunScripted(const ScriptableCommand& c) {
+  auto begin = CommandsFunction<void(const char*)>("BeginScriptedRun");
+  auto end = CommandsFunction<int(int)>("EndScriptedRun");
+  if (!begin || !end) return 2;
+  begin(c.word);
+  int result = 2;
+  if (c.function) result = RunScriptableCommand(c.function, true);
+  else if (LoadResources()) result = RunSample(true);
+  return end(result);
+}
+
 int Run(int argc, char** argv) {
+  // Options before the command: the render check of each window it opens, and its pictures.
+  bool check = false;
+  const char* shots = nullptr;
+  for (;;) {
+    if (argc > 1 && !std::strcmp(argv[1], "--render-check")) {
+      check = true;
+    } else if (argc > 1 && !std::strcmp(argv[1], "--shots")) {
+      if (argc < 3) return UsageError("--shots needs a folder");
+      shots = argv[2];
+      --argc, ++argv;
+    } else {
+      break;
+    }
+    --argc, ++argv;
+  }
+  if (check || shots) {
+    auto set = CommandsFunction<void(bool, const char*)>("SetRenderOptions");
+    if (!set) return 2;
+    set(check, shots);
+  }
   const char* cmd = argc > 1 ? argv[1] : "demo";
   if (!std::strcmp(cmd, "task")) return RunTaskCommand(argc - 1, argv + 1);
   const bool help = !std::strcmp(cmd, "--help");
@@ -212,10 +255,11 @@ int Run(int argc, char** argv) {
     std::printf("\n");
     return RunDemoTask();
   }
-  if (!scripted && !deckhost::WaitForPerson(scriptable->shows)) return 2;
-  if (scriptable->function) return RunScriptableCommand(scriptable->function, scripted);
+  if (scripted) return RunScripted(*scriptable);
+  if (!deckhost::WaitForPerson(scriptable->shows)) return 2;
+  if (scriptable->function) return RunScriptableCommand(scriptable->function, false);
   if (!LoadResources()) return 2;
-  return RunSample(scripted);
+  return RunSample(false);
 }
 
 }  // namespace

@@ -44,7 +44,32 @@ public:
 // While a player is installed, a hook of the installing thread answers every message box of
 // that thread through Player::Answer as the box becomes active; the box is a real one.
 AFX_API void SetPlayer(Player* player);
+// The player the modal loops ask: the wrapper when one is set, else the installed player.
 AFX_API Player* GetPlayer();
+// The player SetPlayer installed (nullptr when none is), whatever wraps it.
+AFX_API Player* InstalledPlayer();
+
+// A player around whichever player is installed, for a whole unattended run: while it is set,
+// the modal loops and the message-box hook ask it first, and it passes on to the installed
+// player. With none installed, a window ends at once and a box gets its default button:
+// nothing waits for a person, whenever it comes up.
+class AFX_API Wrapper : public Player {
+public:
+  bool RunStep(const ModalInfo& info) override;
+  int Answer(const std::string& text, UINT type) override;
+  void ProfileWritten(const std::string& section, const std::string& entry,
+                      const std::string& value) override;
+};
+// Sets the wrapper (nullptr: none) for the calling thread's message boxes and every modal loop.
+AFX_API void SetWrapper(Wrapper* wrapper);
+
+// The button a message box of this style presses for Enter (MB_DEFBUTTONn among its buttons).
+AFX_API int DefaultButton(UINT type);
+
+// Writes a picture as an 8-bit RGB PNG file (stored, uncompressed); pixel(x, y) gives each
+// pixel. False when the file cannot be written.
+AFX_API bool SavePng(const std::string& path, int width, int height,
+                     const std::function<COLORREF(int, int)>& pixel);
 
 // A message box as shown.
 struct ShownBox {
@@ -98,7 +123,7 @@ private:
 // Installs a player for a scope.
 class ScopedPlayer {
 public:
-  explicit ScopedPlayer(Player* p) : m_prev(GetPlayer()) { SetPlayer(p); }
+  explicit ScopedPlayer(Player* p) : m_prev(InstalledPlayer()) { SetPlayer(p); }
   ~ScopedPlayer() { SetPlayer(m_prev); }
   ScopedPlayer(const ScopedPlayer&) = delete;
   ScopedPlayer& operator=(const ScopedPlayer&) = delete;

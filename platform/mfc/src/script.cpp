@@ -3,6 +3,7 @@
 #include "afxwin.h"
 #include <commctrl.h>
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -11,7 +12,9 @@
 namespace AfxScript {
 
 static Player* g_player = nullptr;
-Player* GetPlayer() { return g_player; }
+static Wrapper* g_wrapper = nullptr;
+Player* GetPlayer() { return g_wrapper ? g_wrapper : g_player; }
+Player* InstalledPlayer() { return g_player; }
 
 // ---------------------------------------------------------------------------------------
 // Message boxes: real ones, answered by a hook of the thread as they become active, so that
@@ -32,13 +35,6 @@ const int kBoxText = 0xFFFF;  // the static that holds a message box's text
 const int kButtons[][3] = {{IDOK},         {IDOK, IDCANCEL},    {IDABORT, IDRETRY, IDIGNORE},
                            {IDYES, IDNO, IDCANCEL}, {IDYES, IDNO}, {IDRETRY, IDCANCEL},
                            {IDCANCEL, IDTRYAGAIN, IDCONTINUE}};
-
-// The button a box of this style has as default: MB_DEFBUTTONn among its buttons.
-int DefaultButton(UINT type) {
-  UINT set = type & MB_TYPEMASK, n = (type & MB_DEFMASK) >> 8;
-  if (set >= sizeof(kButtons) / sizeof(kButtons[0])) set = MB_OK;
-  return n < 3 && kButtons[set][n] ? kButtons[set][n] : kButtons[set][0];
-}
 
 std::string WindowText(HWND h) {
   int n = ::GetWindowTextLengthA(h);
@@ -101,7 +97,7 @@ UINT StyleShown(HWND box) {
 }
 
 void AnswerBox(HWND box) {
-  Player* player = g_player;
+  Player* player = GetPlayer();
   if (!player) return;
   std::string text = WindowText(::GetDlgItem(box, kBoxText));
   auto ours = std::find_if(t_ourBoxes.rbegin(), t_ourBoxes.rend(), [&](const auto& b) { return b.first == text; });
@@ -130,7 +126,7 @@ LRESULT CALLBACK BoxProc(HWND h, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PT
 
 LRESULT CALLBACK BoxHook(int code, WPARAM wParam, LPARAM lParam) {
   HWND h = reinterpret_cast<HWND>(wParam);
-  if (code == HCBT_ACTIVATE && g_player && IsMessageBox(h) &&
+  if (code == HCBT_ACTIVATE && GetPlayer() && IsMessageBox(h) &&
       std::find(t_boxes.begin(), t_boxes.end(), h) == t_boxes.end()) {
     t_boxes.push_back(h);
     ::SetWindowSubclass(h, &BoxProc, 1, 0);
@@ -138,16 +134,84 @@ LRESULT CALLBACK BoxHook(int code, WPARAM wParam, LPARAM lParam) {
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
-}  // namespace
-
-void SetPlayer(Player* p) {
-  g_player = p;
-  if (p && !t_boxHook) {
+// The calling thread's boxes are answered while anything plays.
+void UpdateBoxHook() {
+  if (GetPlayer() && !t_boxHook) {
     t_boxHook = ::SetWindowsHookExA(WH_CBT, &BoxHook, nullptr, ::GetCurrentThreadId());
-  } else if (!p && t_boxHook) {
+  } else if (!GetPlayer() && t_boxHook) {
     ::UnhookWindowsHookEx(t_boxHook);
     t_boxHook = nullptr;
   }
+}
+
+void Be32(std::vector<uint8_t>& out, uint32_t v) {
+  out.insert(out.end(), {uint8_t(v >> 24), uint8_t(v >> 16), uint8_t(v >> 8), uint8_t(v)});
+}
+void PngChunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_t>& data) {
+  Be32(out, (uint32_t)data.size());
+  std::vector<uint8_t> body(type, type + 4);
+  body.insert(body.end(), data.begin(), data.end());
+  uint32_t crc = 0xFFFFFFFFu;
+  for (uint8_t b : body) {
+    crc ^= b;
+    for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+  }
+  out.insert(out.end(), body.begin(), body.end());
+  Be32(out, ~crc);
+}
+}  // namespace
+
+int DefaultButton(UINT type) {
+  UINT set = type & MB_TYPEMASK, n = (type & MB_DEFMASK) >> 8;
+  if (set >= sizeof(kButtons) / sizeof(kButtons[0])) set = MB_OK;
+  return n < 3 && kButtons[set][n] ? kButtons[set][n] : kButtons[set][0];
+}
+
+void SetPlayer(Player* p) {
+  g_player = p;
+  UpdateBoxHook();
+}
+
+void SetWrapper(Wrapper* w) {
+  g_wrapper = w;
+  UpdateBoxHook();
+}
+
+bool Wrapper::RunStep(const ModalInfo& info) { return g_player && g_player->RunStep(info); }
+int Wrapper::Answer(const std::string& text, UINT type) {
+  return g_player ? g_player->Answer(text, type) : DefaultButton(type);
+}
+void Wrapper::ProfileWritten(const std::string& section, const std::string& entry, const std::string& value) {
+  if (g_player) g_player->ProfileWritten(section, entry, value);
+}
+
+bool SavePng(const std::string& path, int width, int height, const std::function<COLORREF(int, int)>& pixel) {
+  // Stored deflate blocks, one row each (a row of up to 21845 pixels fits a block).
+  std::vector<uint8_t> z{0x78, 0x01};
+  uint32_t a = 1, b = 0;
+  for (int y = 0; y < height; ++y) {
+    std::vector<uint8_t> row{0};
+    for (int x = 0; x < width; ++x) {
+      const COLORREF c = pixel(x, y);
+      row.insert(row.end(), {GetRValue(c), GetGValue(c), GetBValue(c)});
+    }
+    for (uint8_t v : row) a = (a + v) % 65521, b = (b + a) % 65521;
+    const uint16_t n = (uint16_t)row.size();
+    z.insert(z.end(), {uint8_t(y == height - 1), uint8_t(n), uint8_t(n >> 8), uint8_t(~n), uint8_t(~n >> 8)});
+    z.insert(z.end(), row.begin(), row.end());
+  }
+  Be32(z, (b << 16) | a);
+  std::vector<uint8_t> out{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}, header;
+  Be32(header, (uint32_t)width);
+  Be32(header, (uint32_t)height);
+  header.insert(header.end(), {8, 2, 0, 0, 0});
+  PngChunk(out, "IHDR", header);
+  PngChunk(out, "IDAT", z);
+  PngChunk(out, "IEND", {});
+  FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return false;
+  const bool written = std::fwrite(out.data(), 1, out.size(), f) == out.size();
+  return std::fclose(f) == 0 && written;
 }
 
 // The class library's own boxes: shown for real, with the whole style noted for the hook.

@@ -74,6 +74,8 @@ TEST(DeckHostTest, WrongCommandLinesAndWindowsNobodySeesAreRefusedAndLongInputIs
       {"dialogs1 --scripted", 0, "", "  project = Bracket machining"},
       {"dialogs2 --scripted", 0, "", "check-out dialog: checked out"},
       {"splitter --scripted", 0, "", "  column 0: view 1 \"Operations\" shown at 0,0-150,"},
+      // The page's box comes while the sheet is set up, before any action: answered and printed.
+      {"task AddProductVariant --cancel", 1, "", "message box (error): There is no product-variant set to offer."},
       {"task AddProductVariant --select Bracket --choose \"NewProductVariantSet=Long bracket\" --type AddBlank=on "
        "--file BlankModel=C:\\windows\\win.ini --ok", 0, "", "BlankModel = \"C:\\\\windows\\\\win.ini\""},
       // Entries longer than the 512 characters the system passes between 8-bit and wide text.
