@@ -1,5 +1,6 @@
 // Owner-drawn menu: items, loading, searching, removing and the keyboard search.
 #include <algorithm>
+#include <map>
 #include <vector>
 #include "MenuTemplateReader.h"
 #include "MpAppUiMenu.h"
@@ -37,6 +38,25 @@ void takeButtonImages(MpAppUiMenu& menu, CToolBar& bar, CImageList& list) {
     if (id == 0 || (style & TBSTYLE_SEP) || menu.GetMenuState(id, MF_BYCOMMAND) == (UINT)-1) continue;
     menu.ModifyODMenuW(nullptr, id, &list, image >= 0 ? image : i);
   }
+}
+
+// Check-mark image lists are shared by a menu and the sub-menus it makes: each holder counts,
+// and the list is freed when its last holder lets go, so a failed reload of the parent's list
+// leaves the sub-menus' images intact.
+std::map<const CImageList*, int>& checkImageHolders() {
+  static std::map<const CImageList*, int> holders;
+  return holders;
+}
+void holdCheckImages(CImageList* list) {
+  if (list) ++checkImageHolders()[list];
+}
+void releaseCheckImages(CImageList* list) {
+  if (!list) return;
+  auto& holders = checkImageHolders();
+  auto it = holders.find(list);
+  if (it != holders.end() && --it->second > 0) return;
+  if (it != holders.end()) holders.erase(it);
+  delete list;
 }
 
 }  // namespace
@@ -95,7 +115,7 @@ BOOL MpAppUiMenu::DestroyMenu() {
   m_createdSubMenus.RemoveAll();
   for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i) delete m_itemRecords[i];
   m_itemRecords.RemoveAll();
-  if (!m_checkImagesShared) delete m_checkImages;
+  releaseCheckImages(m_checkImages);
   m_checkImages = nullptr;
   return CMenu::DestroyMenu();
 }
@@ -320,6 +340,7 @@ MpAppUiMenu* MpAppUiMenu::NewOwnedPopup() {
   sub->m_checkedBitmapId = m_checkedBitmapId;
   sub->m_checkImages = m_checkImages;
   sub->m_checkImagesShared = TRUE;
+  holdCheckImages(m_checkImages);
   sub->CreatePopupMenu();
   m_createdSubMenus.Add(sub);
   return sub;
@@ -538,14 +559,24 @@ void MpAppUiMenu::LoadCheckmarkBitmap(int unselectId, int selectId) {
   if (unselectId < 1 || selectId < 1) return;
   m_checkedBitmapId = selectId;
   m_uncheckedBitmapId = unselectId;
-  if (m_checkImages && m_checkImagesShared) m_checkImages = nullptr;  // never empty a borrowed list
-  m_checkImagesShared = FALSE;
-  if (!m_checkImages) m_checkImages = new CImageList;
-  m_checkImages->DeleteImageList();
-  m_checkImages->Create(m_iconX, m_iconY, ILC_MASK, 2, 1);
-  if (!AddBitmapToImageList(m_checkImages, (UINT)unselectId, FALSE) ||
-      !AddBitmapToImageList(m_checkImages, (UINT)selectId, FALSE)) {
-    delete m_checkImages;
+  if (m_checkImagesShared) {  // a borrowed list is never changed by the borrower
+    releaseCheckImages(m_checkImages);
     m_checkImages = nullptr;
+    m_checkImagesShared = FALSE;
   }
+  // The images are made apart: a failure leaves the list that sub-menus may hold intact.
+  CImageList fresh;
+  fresh.Create(m_iconX, m_iconY, ILC_MASK, 2, 1);
+  if (!AddBitmapToImageList(&fresh, (UINT)unselectId, FALSE) ||
+      !AddBitmapToImageList(&fresh, (UINT)selectId, FALSE)) {
+    releaseCheckImages(m_checkImages);
+    m_checkImages = nullptr;
+    return;
+  }
+  if (!m_checkImages) {
+    m_checkImages = new CImageList;
+    holdCheckImages(m_checkImages);
+  }
+  m_checkImages->DeleteImageList();
+  m_checkImages->Attach(fresh.Detach());
 }

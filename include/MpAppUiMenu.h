@@ -207,6 +207,9 @@ class WIDGETDECK_API MpAppUiMenu : public CMenu {
   COLORREF MaskColour() const;
   void AddEffectImages(CImageList* il, int index);
   BOOL RemoveOrDelete(UINT id, UINT flags, BOOL isDelete);
+  // The index in m_itemRecords of the record the item at the position carries, or -1.
+  INT_PTR recordIndexAt(int pos) const;
+  bool carriedByAnotherItem(const MpAppUiMenuData* rec, int pos) const;
   int RemoveOrDeleteByText(const wchar_t* text, MPAPPUI_Seperator sep, BOOL isDelete);
   BOOL ModifyWalk(const wchar_t* text, UINT id, CArray<MpAppUiMenuData*, MpAppUiMenuData*>& hits);
   // Sub-menu objects this menu created itself (loading, AppendODPopupMenu): only these it deletes.

@@ -167,12 +167,16 @@ TEST_F(MenuTest, LoadsABarOfPlainItemsWithOwnerDrawnPopupsAndFindsItems) {
   EXPECT_TRUE(menu.ModifyODMenuW(L"Quit", ID_WD_EXIT, -1));
   EXPECT_STREQ(L"Quit", file->m_itemRecords[2]->GetText());
 
-  // Positions are this menu's own; removing with both neighbours leaves only "&Recent".
+  // Positions are this menu's own; removing with both neighbours takes the separator before
+  // and "&Recent" after, and leaves "&Open".
   EXPECT_EQ(-1, menu.GetMenuPosition(L"Quit"));
   EXPECT_EQ(2, file->GetMenuPosition(L"Quit"));
   EXPECT_EQ(2, file->RemoveMenu(L"Quit", MPAPPUI_BOTH));
   ASSERT_EQ(1, file->GetMenuItemCount());
-  EXPECT_EQ(recent->m_hMenu, ::GetSubMenu(file->m_hMenu, 0));
+  EXPECT_EQ(ID_WD_OPEN, (int)file->GetMenuItemID(0));
+  ASSERT_EQ(1, file->m_itemRecords.GetSize());
+  EXPECT_EQ(0, wcsncmp(L"&Open", file->m_itemRecords[0]->GetText(), 5));
+  EXPECT_EQ(nullptr, menu.GetSubMpAppUiMenu(L"&Recent"));
   EXPECT_EQ(-1, file->DeleteMenu(L"Quit", MPAPPUI_HEAD));
 }
 
@@ -204,6 +208,69 @@ TEST_F(MenuTest, SharedImagesAndBorrowedSubMenusAreNotFreedByTheBorrower) {
   }
   EXPECT_TRUE(::IsMenu(hostMenu.m_hMenu));
   EXPECT_FALSE(MpAppUiMenu::IsMenu(hostMenu.m_hMenu));
+}
+
+TEST_F(MenuTest, RemovingOneOfTwoItemsWithOneIdDropsThatItemsRecordOnly) {
+  MpAppUiMenu menu;
+  menu.CreatePopupMenu();
+  menu.AppendODMenuW(L"First", 0, 50, -1);
+  menu.AppendODMenuW(L"Middle", 0, 51, -1);
+  menu.AppendODMenuW(L"Second", 0, 50, -1);
+  MpAppUiMenuData* first = menu.m_itemRecords[0];
+  auto dataAt = [&](int pos) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_DATA;
+    ::GetMenuItemInfoW(menu.m_hMenu, pos, TRUE, &info);
+    return reinterpret_cast<MpAppUiMenuData*>(info.dwItemData);
+  };
+  EXPECT_TRUE(menu.RemoveMenu(2, MF_BYPOSITION));
+  ASSERT_EQ(2, menu.m_itemRecords.GetSize());
+  EXPECT_EQ(first, menu.m_itemRecords[0]);
+  EXPECT_EQ(first, dataAt(0));
+  EXPECT_STREQ(L"First", first->GetText());
+  // By command: the first item with the id goes, with its own record.
+  EXPECT_TRUE(menu.DeleteMenu(50, MF_BYCOMMAND));
+  ASSERT_EQ(1, menu.m_itemRecords.GetSize());
+  EXPECT_STREQ(L"Middle", menu.m_itemRecords[0]->GetText());
+  EXPECT_EQ(menu.m_itemRecords[0], dataAt(0));
+  Canvas c(160, 24);
+  Draw(menu, c, dataAt(0), 0, 51);
+}
+
+TEST_F(MenuTest, AFailedCheckMarkReloadKeepsTheListItsSubMenusHold) {
+  MpAppUiMenu::SetMenuDrawMode(1);
+  MpAppUiMenu menu;
+  menu.CreatePopupMenu();
+  menu.LoadCheckmarkBitmap(IDR_WD_TEST_TOOLBAR, IDR_WD_TEST_TOOLBAR);
+  ASSERT_NE(nullptr, menu.m_checkImages);
+  MpAppUiMenu* sub = menu.AppendODPopupMenuW(L"Sub");
+  sub->AppendODMenuW(L"Ticked", 0, 60, -1);
+  CImageList* held = sub->m_checkImages;
+  ASSERT_EQ(menu.m_checkImages, held);
+  const int count = held->GetImageCount();
+  ASSERT_GE(count, 2);
+
+  // A reload that works refills the list the sub-menu holds.
+  menu.LoadCheckmarkBitmap(IDR_WD_TEST_TOOLBAR, IDR_WD_TEST_TOOLBAR);
+  EXPECT_EQ(held, menu.m_checkImages);
+  EXPECT_EQ(count, held->GetImageCount());
+  // One that fails drops the parent's hold only: the sub-menu still draws its check image.
+  menu.LoadCheckmarkBitmap(4711, 4712);
+  EXPECT_EQ(nullptr, menu.m_checkImages);
+  ASSERT_EQ(held, sub->m_checkImages);
+  EXPECT_EQ(count, held->GetImageCount());
+  Canvas c(160, 24), expected(16, 16);
+  Draw(*sub, c, sub->m_itemRecords[0], ODS_CHECKED, 60);
+  const COLORREF col = MpAppUiMenu::LightenColor(::GetSysColor(COLOR_3DFACE), 0.25);
+  expected.fill(col);
+  held->Draw(CDC::FromHandle(expected.dc()), 0, CPoint(0, 0), ILD_TRANSPARENT);
+  for (int x = 0; x < 16; ++x)
+    for (int y = 0; y < 16; ++y) ASSERT_EQ(expected.at(x, y), c.at(4 + x, 4 + y)) << x << "," << y;
+  // The parent can load its own list again; the sub-menu keeps the one it holds.
+  menu.LoadCheckmarkBitmap(IDR_WD_TEST_TOOLBAR, IDR_WD_TEST_TOOLBAR);
+  ASSERT_NE(nullptr, menu.m_checkImages);
+  EXPECT_NE(held, menu.m_checkImages);
 }
 
 TEST_F(MenuTest, ClassicLookDrawsIconsSelectionDisabledIconsTicksAndAlignedAccelerators) {
