@@ -167,28 +167,31 @@ void MpAppUiEditCntrl::SetWindowTextA(LPCSTR text) {
   int readOnly = doc->GetReadOnly();
   if (readOnly) doc->SetReadOnly(0);
   CString rest = text ? text : "";
-  m_wrapBreaks.clear();
   // A wrap column below 1 means no wrapping: the text is set as it is.
   if (!rest.IsEmpty() && doc->GetWordWrap() && m_nWrapColumn >= 1) {
+    // Each of the text's own lines is wrapped by itself, so that no wrap point falls on or
+    // inside one of its line ends; the breaks the wrap makes are marked soft.
     bool first = true;
-    size_t offset = 0;
-    while (!rest.IsEmpty()) {
-      int n = WrapLine(rest);
-      if (n <= 0) break;
-      if (!first) {
-        SplitLine(0, 1);
-        m_wrapBreaks.insert(offset);
-      }
-      ReplaceSelection(rest.Left(n), 0, 1);
-      offset += (size_t)n;
-      rest = rest.Mid(n);
+    while (true) {
+      const int eol = rest.Find('\n');
+      CString line = eol < 0 ? rest : rest.Left(eol > 0 && rest[eol - 1] == '\r' ? eol - 1 : eol);
+      if (!first) SplitLine(0, 1);
       first = false;
+      while (!line.IsEmpty()) {
+        const int n = WrapLine(line);
+        ReplaceSelection(line.Left(n), 0, 1);
+        line = line.Mid(n);
+        if (line.IsEmpty()) break;
+        SplitLine(0, 1);
+        doc->SetSoftBreak(m_nCaretLine - 1, true);
+      }
+      if (eol < 0) break;
+      rest = rest.Mid(eol + 1);
     }
   } else {
     ReplaceSelection(rest, 0, 1);
   }
   if (readOnly) doc->SetReadOnly(readOnly);
-  m_nWrapMark = doc->m_nUndoPos;
 }
 
 void MpAppUiEditCntrl::GetWindowTextA(CString& text) {
@@ -197,25 +200,14 @@ void MpAppUiEditCntrl::GetWindowTextA(CString& text) {
     text = "";
     return;
   }
-  SECEditCtrl::GetWindowText(text);
-  // Once the text was edited, the offsets of the inserted breaks no longer hold: every break
-  // is then kept rather than a real one lost.
-  if (doc->m_nUndoPos != m_nWrapMark || doc->CanRedo()) m_wrapBreaks.clear();
-  if (doc->GetWordWrap()) {
-    // Only the breaks the wrap inserted go: a text set through SetWindowTextA keeps its own
-    // line ends as they were before wrapping.
-    std::string out;
-    const std::string s = (LPCSTR)text;
-    for (size_t i = 0; i < s.size(); ++i) {
-      if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') {
-        out += m_wrapBreaks.count(out.size()) ? "" : "\r\n";
-        ++i;
-        continue;
-      }
-      out += s[i];
-    }
-    text = out.c_str();
+  // With word wrap on, the breaks the wrap made go; the text's own line ends stay.
+  const bool wrap = doc->GetWordWrap() != 0;
+  std::string out;
+  for (int i = 0; i < doc->GetLineCount(); ++i) {
+    out += doc->GetLine(i);
+    if (i + 1 < doc->GetLineCount() && !(wrap && doc->IsSoftBreak(i))) out += "\r\n";
   }
+  text = out.c_str();
 }
 
 void MpAppUiEditCntrl::redrawText() {
@@ -617,16 +609,24 @@ void MpAppUiEditCntrl::OnChar(UINT ch, UINT repeat, UINT flags) {
       SECEditCtrl::OnChar(ch, repeat, flags);
       GetCurWord(word, 1);
       SECEdit* doc = GetEdit();
-      if (m_nCaretCol >= m_nWrapColumn - 3 && doc->GetWordWrap()) {
+      if (m_nWrapColumn >= 1 && m_nCaretCol >= m_nWrapColumn - 3 && doc->GetWordWrap()) {
         SelectWordLeft(1, 1);
         CString w = GetSelection();
+        OEPos ws, we;
+        GetSelection(ws, we);
+        const int breakLine = m_nCaretLine;
         if (w.GetLength() < m_nWrapColumn) {
-          Cut(1, 1);  // the word moves to a new line; the clipboard is left alone
-          SplitLine(0, 1);
-          ReplaceSelection(w, 0, 1);
+          // The word moves to a new line only when something stands before it there.
+          if (std::min(ws.nOffset, we.nOffset) > 0) {
+            Cut(1, 1);  // the clipboard is left alone
+            SplitLine(0, 1);
+            doc->SetSoftBreak(breakLine, true);
+            ReplaceSelection(w, 0, 1);
+          }
           ClearSelection(1);
         } else {
           SplitLine(1, 1);
+          doc->SetSoftBreak(breakLine, true);
         }
       }
       if (m_nFired >= 0 && m_nFired < (int)m_minLengths.size() && m_minLengths[(size_t)m_nFired] != 0 &&

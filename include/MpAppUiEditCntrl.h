@@ -7,7 +7,6 @@
 #include <seceditctrl.h>
 
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -126,9 +125,5 @@ private:
   std::map<std::string, std::vector<std::string>> m_prefixes;
   std::vector<std::string> m_working;
   bool m_bWorking = false;
-  // Where SetWindowTextA broke the text (offsets into it), so that reading it back removes
-  // those breaks only.
-  std::set<size_t> m_wrapBreaks;
-  int m_nWrapMark = -1;  // the document's undo position when they were recorded
   DECLARE_MESSAGE_MAP()
 };

@@ -132,19 +132,65 @@ TEST_F(EditorTest, WrapSetsBreaksAndReadsThemBack) {
   const char* text = "alpha beta gamma+delta_epsilonzeta\r\nsecond";
   ed.SetWindowTextA(text);
   const SECEdit* doc = ed.GetEdit();
-  ASSERT_EQ(6, doc->GetLineCount());
+  ASSERT_EQ(5, doc->GetLineCount());
   EXPECT_EQ("alpha beta ", doc->GetLine(0));  // after the last space up to the column
   EXPECT_EQ("gamma+", doc->GetLine(1));       // after an operator
   EXPECT_EQ("delta_epsi", doc->GetLine(2));   // hard at the column
   EXPECT_EQ("lonzeta", doc->GetLine(3));      // the text's own line end
+  EXPECT_EQ("second", doc->GetLine(4));       // wrapped apart from the line above
   EXPECT_EQ(text, Text());                    // the text's own line end stays
   ed.SetCaret(OEPos(0, 0));
-  Type("x");  // after an edit every break is kept: none of the text's own is lost
-  EXPECT_EQ(6, doc->GetLineCount());
-  EXPECT_EQ(std::string("xalpha beta \r\ngamma+\r\n"), Text().substr(0, 22));
+  Type("x");  // after an edit only the wrap's own breaks go
+  EXPECT_EQ(5, doc->GetLineCount());
+  EXPECT_EQ(std::string("x") + text, Text());
+  // Joining two wrapped lines and undoing it brings the soft break back as it was.
+  ed.SetCaret(OEPos(1, 0));
+  Key(VK_BACK);
+  EXPECT_EQ(4, doc->GetLineCount());
+  Key('Z', true);
+  EXPECT_EQ(5, doc->GetLineCount());
+  EXPECT_EQ(std::string("x") + text, Text());
+  Key('Y', true);
+  Key('Z', true);
+  EXPECT_EQ(std::string("x") + text, Text());
+
+  // A line end at the wrap point, or with the wrap point between its CR and LF, stays whole.
+  for (const char* t : {"abcdefghij\r\nxyz", "abcdefghi\r\nxyz", "abcdefghi\r\n\r\nxyz abcdefghijk"}) {
+    ed.SetWindowTextA(t);
+    EXPECT_EQ(t, Text());
+    for (int i = 0; i < doc->GetLineCount(); ++i) EXPECT_EQ(std::string::npos, doc->GetLine(i).find('\r')) << t;
+  }
   ed.m_nWrapColumn = 0;                       // no wrapping: the text is set as it is
   ed.SetWindowTextA("one two three four five");
   EXPECT_EQ(1, ed.GetEdit()->GetLineCount());
+}
+
+TEST_F(EditorTest, WrapWhileTypingMovesAWordOnlyWhenSomethingPrecedesIt) {
+  ed.GetEdit()->SetWordWrap(1);
+  const SECEdit* doc = ed.GetEdit();
+  ed.m_nWrapColumn = 10;
+  ed.SetWindowTextA("");
+  Type("abcdefghijkl");  // one long word: broken at the column, no empty lines
+  ASSERT_EQ(2, doc->GetLineCount());
+  EXPECT_EQ("abcdefghij", doc->GetLine(0));
+  EXPECT_EQ("kl", doc->GetLine(1));
+  EXPECT_EQ("abcdefghijkl", Text());
+  ed.SetWindowTextA("");
+  Type("ab cdefgh");  // the word moves to a new line, once
+  ASSERT_EQ(2, doc->GetLineCount());
+  EXPECT_EQ("ab ", doc->GetLine(0));
+  EXPECT_EQ("cdefgh", doc->GetLine(1));
+  EXPECT_EQ("ab cdefgh", Text());
+  ed.m_nWrapColumn = 3;  // a narrow column wraps, it does not split every keystroke
+  ed.SetWindowTextA("");
+  Type("abcde");
+  ASSERT_EQ(2, doc->GetLineCount());
+  EXPECT_EQ("abc", doc->GetLine(0));
+  EXPECT_EQ("abcde", Text());
+  ed.m_nWrapColumn = 0;  // no wrap at all
+  ed.SetWindowTextA("");
+  Type("abcdef");
+  EXPECT_EQ(1, doc->GetLineCount());
 }
 
 TEST_F(EditorTest, CompletionProposesListsAcceptsAndWithdraws) {
