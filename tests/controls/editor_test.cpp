@@ -224,6 +224,41 @@ TEST_F(EditorTest, CompletionProposesListsAcceptsAndWithdraws) {
   EXPECT_EQ("alpine", Text());
   Key(VK_ESCAPE);  // withdraws the proposal
   EXPECT_EQ("al", Text());
+
+  // F8 again on what F8 completed offers the next candidate, and comes round to the first.
+  Key(VK_F8);
+  EXPECT_EQ("alpha", Text());
+  // The list stands under the word's start, just below the line.
+  CRect list;
+  ed.CompletionList().GetWindowRect(&list);
+  CPoint under(ed.m_nLeftMargin - ed.m_nLeftCol * ed.m_nCharWidth, ed.m_nLineHeight);
+  ed.ClientToScreen(&under);
+  EXPECT_EQ(under, list.TopLeft());
+  Key(VK_F8);
+  EXPECT_EQ("alpine", Text());
+  EXPECT_EQ("alpine", Sel());
+  EXPECT_EQ(1, ed.CompletionList().GetCurSel());
+  ed.CompletionList().GetWindowRect(&list);
+  EXPECT_EQ(under, list.TopLeft());
+  Key(VK_F8);
+  EXPECT_EQ("alpha", Text());
+  Key(VK_ESCAPE);  // the word typed comes back
+  EXPECT_EQ("al", Text());
+
+  // Near the bottom of the work area the list is moved up by its own height.
+  RECT work;
+  ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+  CRect host;
+  ::GetWindowRect(wdtest::HostWindow(), &host);
+  ::SetWindowPos(wdtest::HostWindow(), nullptr, host.left, work.bottom - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  Key(VK_F8);
+  ed.CompletionList().GetWindowRect(&list);
+  under = CPoint(ed.m_nLeftMargin - ed.m_nLeftCol * ed.m_nCharWidth, ed.m_nLineHeight);
+  ed.ClientToScreen(&under);
+  EXPECT_EQ(under.y - 3 * ed.CompletionList().GetItemHeight(0), list.top);  // two matches and a row
+  ::SetWindowPos(wdtest::HostWindow(), nullptr, host.left, host.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  Key(VK_ESCAPE);
+  EXPECT_EQ("al", Text());
   EXPECT_FALSE(ed.CompletionList().GetSafeHwnd());
 
   // Left drops the proposal without touching the clipboard.
@@ -259,10 +294,45 @@ TEST_F(EditorTest, CompletionProposesListsAcceptsAndWithdraws) {
   Type("%");  // not a letter: ends nothing special, types itself
   EXPECT_EQ("OBJ.width%", Text());
   EXPECT_EQ(5u, ed.getKeywords().size());
+  // A trigger after a word that has no list: F8 still finds the host's own words.
+  ed.SetWindowTextA("");
+  Type("xyz.be");
+  EXPECT_EQ("xyz.be", Text());
+  Key(VK_F8);
+  EXPECT_EQ("xyz.beta", Text());
+  Key(VK_TAB);
   EXPECT_FALSE(ed.ResetDictionary("OBJ.xy"));
   EXPECT_FALSE(ed.ResetDictionary("A.OBJ."));
   EXPECT_TRUE(ed.ResetDictionary("ABCDEF.OBJ."));
   EXPECT_EQ(5u, ed.getKeywords().size());
+}
+
+TEST_F(EditorTest, DictionaryStaysSortedUnderTheActiveComparisonWithoutDuplicates) {
+  ed.CaseSensitive(0);
+  std::vector<std::string> added;
+  for (int i = 0; i < 500; ++i) {  // many words in no order, with case variants and repeats
+    const std::string w = std::string(1, (char)((i % 2 ? 'a' : 'A') + (i * 7) % 26)) + std::to_string((i * 37) % 101);
+    const bool fresh = std::find(added.begin(), added.end(), w) == added.end();
+    EXPECT_EQ(fresh ? 1 : 0, ed.AddKeyword(w)) << w;
+    if (fresh) added.push_back(w);
+    EXPECT_TRUE(ed.IsKeyword(w));
+  }
+  EXPECT_EQ(0, ed.AddKeyword(""));
+  std::vector<std::string> expected = added;
+  std::stable_sort(expected.begin(), expected.end(),
+                   [](const std::string& a, const std::string& b) { return _stricmp(a.c_str(), b.c_str()) < 0; });
+  EXPECT_EQ(expected, ed.getKeywords());
+  // Words added after a read are merged in their places; exact duplicates only are refused.
+  EXPECT_EQ(1, ed.AddKeyword("a0x"));
+  EXPECT_EQ(1, ed.AddKeyword("A0X"));
+  EXPECT_EQ(0, ed.AddKeyword("a0x"));
+  EXPECT_FALSE(ed.IsKeyword("a0X"));
+  ed.CaseSensitive(1);
+  expected = ed.getKeywords();
+  EXPECT_TRUE(std::is_sorted(expected.begin(), expected.end()));
+  EXPECT_EQ(added.size() + 2, expected.size());
+  CStringArray m;
+  EXPECT_STREQ("X", ed.complete("A0", "", m));  // the binary search finds the merged words
 }
 
 TEST_F(EditorTest, ShortcutsFindAndReplace) {
