@@ -321,9 +321,17 @@ BOOL MpAppUiMenu::InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wcha
                               int iconId) {
   return InsertODMenuW(position, text, flags, id, iconId);
 }
+BOOL MpAppUiMenu::InsertMenuA(UINT position, UINT flags, UINT_PTR id, const char* text,
+                              CImageList* il, int xoffset) {
+  return InsertMenuW(position, flags, id, menuWide(text).c_str(), il, xoffset);
+}
 BOOL MpAppUiMenu::InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wchar_t* text,
                               CImageList* il, int xoffset) {
   return InsertODMenuW(position, text, flags, id, il, xoffset);
+}
+BOOL MpAppUiMenu::InsertMenuA(UINT position, UINT flags, UINT_PTR id, const char* text,
+                              CBitmap* bmp) {
+  return InsertMenuW(position, flags, id, menuWide(text).c_str(), bmp);
 }
 BOOL MpAppUiMenu::InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wchar_t* text,
                               CBitmap* bmp) {
@@ -407,6 +415,9 @@ BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, int iconId) {
   MpAppUiMenuData* last = hits[hits.GetSize() - 1];
   return ::ModifyMenuW(m_hMenu, id, last->m_flags, id, reinterpret_cast<LPCWSTR>(last));
 }
+BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, CImageList* il, int xoffset) {
+  return ModifyODMenuW(text ? menuWide(text).c_str() : nullptr, id, il, xoffset);
+}
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CImageList* il, int xoffset) {
   CArray<MpAppUiMenuData*, MpAppUiMenuData*> hits;
   if (!ModifyWalk(text, id, hits)) return FALSE;
@@ -421,6 +432,9 @@ BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CImageList* il, in
   MpAppUiMenuData* last = hits[hits.GetSize() - 1];
   return ::ModifyMenuW(m_hMenu, id, last->m_flags, id, reinterpret_cast<LPCWSTR>(last));
 }
+BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, CBitmap* bmp) {
+  return ModifyODMenuW(text ? menuWide(text).c_str() : nullptr, id, bmp);
+}
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CBitmap* bmp) {
   if (!bmp) return ModifyODMenuW(text, id, static_cast<CImageList*>(nullptr), 0);
   CImageList list;
@@ -428,6 +442,10 @@ BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CBitmap* bmp) {
       list.Add(bmp, MaskColour()) < 0)
     return FALSE;
   return ModifyODMenuW(text, id, &list, 0);
+}
+BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, COLORREF fill, COLORREF border,
+                                int hatchStyle, CSize* size) {
+  return ModifyODMenuW(text ? menuWide(text).c_str() : nullptr, id, fill, border, hatchStyle, size);
 }
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, COLORREF fill, COLORREF border,
                                 int hatchStyle, CSize* size) {

@@ -67,15 +67,22 @@ class WIDGETDECK_API MpAppUiMenu : public CMenu {
                    int iconId = -1);
   BOOL InsertMenuW(UINT position, UINT flags, UINT_PTR id = 0, const wchar_t* text = nullptr,
                    int iconId = -1);
+  BOOL InsertMenuA(UINT position, UINT flags, UINT_PTR id, const char* text, CImageList* il,
+                   int xoffset);
   BOOL InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wchar_t* text, CImageList* il,
                    int xoffset);
+  BOOL InsertMenuA(UINT position, UINT flags, UINT_PTR id, const char* text, CBitmap* bmp);
   BOOL InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wchar_t* text, CBitmap* bmp);
   MpAppUiMenu* AppendODPopupMenuA(const char* text);
   MpAppUiMenu* AppendODPopupMenuW(const wchar_t* text);
   BOOL ModifyODMenuA(const char* text, UINT id, int iconId = -1);
   BOOL ModifyODMenuW(const wchar_t* text, UINT id, int iconId = -1);
+  BOOL ModifyODMenuA(const char* text, UINT id, CImageList* il, int xoffset);
   BOOL ModifyODMenuW(const wchar_t* text, UINT id, CImageList* il, int xoffset);
+  BOOL ModifyODMenuA(const char* text, UINT id, CBitmap* bmp);
   BOOL ModifyODMenuW(const wchar_t* text, UINT id, CBitmap* bmp);
+  BOOL ModifyODMenuA(const char* text, UINT id, COLORREF fill, COLORREF border,
+                     int hatchStyle = -1, CSize* size = nullptr);
   BOOL ModifyODMenuW(const wchar_t* text, UINT id, COLORREF fill, COLORREF border,
                      int hatchStyle = -1, CSize* size = nullptr);
   BOOL ModifyODMenuA(const char* text, const char* optionText, int iconId);

@@ -273,6 +273,50 @@ TEST_F(MenuTest, AFailedCheckMarkReloadKeepsTheListItsSubMenusHold) {
   EXPECT_NE(held, menu.m_checkImages);
 }
 
+TEST_F(MenuTest, EightBitFormsConvertTheirTextAndTakeTheirImages) {
+  auto wide = [](const char* t) {
+    wchar_t w[64] = {};
+    ::MultiByteToWideChar(CP_THREAD_ACP, 0, t, -1, w, 64);
+    return std::wstring(w);
+  };
+  CImageList icon;
+  RedSquare(icon);
+  CBitmap green;
+  green.CreateBitmap(16, 16, 1, 32, nullptr);
+  {
+    HDC mem = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(mem, green.m_hObject);
+    RECT r{0, 0, 16, 16};
+    HBRUSH b = ::CreateSolidBrush(RGB(0, 255, 0));
+    ::FillRect(mem, &r, b);
+    ::DeleteObject(b);
+    ::SelectObject(mem, old);
+    ::DeleteDC(mem);
+  }
+  MpAppUiMenu menu;
+  menu.CreatePopupMenu();
+  EXPECT_TRUE(menu.InsertMenuA(0, MF_BYPOSITION, 70, "Caf\xE9", &icon, 0));
+  EXPECT_TRUE(menu.InsertMenuA(0, MF_BYPOSITION, 71, "Gr\xFCn", &green));
+  ASSERT_EQ(2, menu.m_itemRecords.GetSize());
+  EXPECT_EQ(wide("Gr\xFCn"), menu.m_itemRecords[0]->GetText());
+  EXPECT_EQ(wide("Caf\xE9"), menu.m_itemRecords[1]->GetText());
+  EXPECT_GE(menu.m_itemRecords[0]->m_sharedImageIndex, 0);
+  EXPECT_GE(menu.m_itemRecords[1]->m_sharedImageIndex, 0);
+
+  EXPECT_TRUE(menu.ModifyODMenuA("Rouge \xE0", 71, &icon, 0));
+  EXPECT_EQ(wide("Rouge \xE0"), menu.m_itemRecords[0]->GetText());
+  EXPECT_TRUE(menu.ModifyODMenuA("Vert", 70, &green));
+  EXPECT_EQ(L"Vert", std::wstring(menu.m_itemRecords[1]->GetText()));
+  const int dy = (24 - 4 - 16) / 2;
+  Canvas c(160, 24);
+  Draw(menu, c, menu.m_itemRecords[1], 0, 70);
+  EXPECT_TRUE(Pixel(c, 2 + 8, dy + 2 + 8, RGB(0, 255, 0)));
+  EXPECT_TRUE(menu.ModifyODMenuA("Bleu", 70, RGB(0, 0, 255), RGB(0, 0, 0)));  // a colour swatch
+  EXPECT_EQ(L"Bleu", std::wstring(menu.m_itemRecords[1]->GetText()));
+  Draw(menu, c, menu.m_itemRecords[1], 0, 70);
+  EXPECT_TRUE(Pixel(c, 2 + 8, dy + 2 + 8, RGB(0, 0, 255)));
+}
+
 TEST_F(MenuTest, ClassicLookDrawsIconsSelectionDisabledIconsTicksAndAlignedAccelerators) {
   CImageList icon;
   RedSquare(icon);
