@@ -33,14 +33,13 @@ HBITMAP itemCheckBitmap(HMENU menu, UINT id) {
   if (!::GetMenuItemInfoA(menu, id, FALSE, &info)) return nullptr;
   return info.hbmpChecked;
 }
-// The reference colour: what the screen makes of a colour in a compatible bitmap.
+// The reference colour: what the bitmap selected into the context makes of a colour (tried
+// on its first pixel, which is put back), so that it compares with the bitmap's own pixels.
 COLORREF rendered(CDC* mem, COLORREF colour) {
-  CBitmap probe;
-  probe.CreateCompatibleBitmap(mem, 2, 2);
-  CBitmap* old = mem->SelectObject(&probe);
-  mem->SetPixel(1, 1, colour);
-  const COLORREF back = mem->GetPixel(1, 1);
-  mem->SelectObject(old);
+  const COLORREF keep = mem->GetPixel(0, 0);
+  mem->SetPixel(0, 0, colour);
+  const COLORREF back = mem->GetPixel(0, 0);
+  mem->SetPixel(0, 0, keep);
   return back;
 }
 template <class F>
@@ -49,8 +48,8 @@ void eachPixel(CBitmap& bmp, F f) {
   if (!bmp.GetSafeHandle() || !bmp.GetBitmap(&bm)) return;
   CDC mem;
   mem.CreateCompatibleDC(nullptr);
-  const COLORREF face = rendered(&mem, ::GetSysColor(COLOR_3DFACE));
   CBitmap* old = mem.SelectObject(&bmp);
+  const COLORREF face = rendered(&mem, ::GetSysColor(COLOR_3DFACE));
   for (int x = 0; x < bm.bmWidth; ++x)
     for (int y = 0; y < bm.bmHeight; ++y) {
       const COLORREF p = mem.GetPixel(x, y);
@@ -429,8 +428,8 @@ void MpAppUiMenu::GetTransparentBitmap(CBitmap& bmp) {
   if (!bmp.GetSafeHandle() || !bmp.GetBitmap(&bm)) return;
   CDC mem;
   mem.CreateCompatibleDC(nullptr);
-  const COLORREF grey = rendered(&mem, RGB(192, 192, 192));
   CBitmap* old = mem.SelectObject(&bmp);
+  const COLORREF grey = rendered(&mem, RGB(192, 192, 192));
   for (int x = 0; x < bm.bmWidth; ++x)
     for (int y = 0; y < bm.bmHeight; ++y)
       if (mem.GetPixel(x, y) == grey) mem.SetPixel(x, y, face);

@@ -410,6 +410,57 @@ TEST_F(MenuTest, FlatLookDrawsTheColumnRaisedEffectIconsAndGreyTicksPerItem) {
   EXPECT_TRUE(Pixel(c, tx, ty, ::GetSysColor(COLOR_MENUTEXT)));
 }
 
+TEST_F(MenuTest, FlatLookEffectImagesKeepTheirBackgroundsTransparent) {
+  MpAppUiMenu::SetMenuDrawMode(1);
+  CImageList icon;
+  RedSquare(icon);
+  MpAppUiMenu menu;
+  menu.CreatePopupMenu();
+  menu.AppendODMenuW(L"Own", 0, 10, &icon, 0);
+  menu.AppendODMenuW(L"Shared", 0, 11, -1);
+  menu.ModifyODMenuW(nullptr, 11, &icon, 0);
+  ASSERT_TRUE(MpAppUiMenu::CanDraw3DImageList(menu.m_itemRecords[1]->m_sharedImageIndex));
+  const COLORREF col = MpAppUiMenu::LightenColor(::GetSysColor(COLOR_3DFACE), 0.25);
+  const COLORREF selFill = MpAppUiMenu::LightenColor(::GetSysColor(COLOR_HIGHLIGHT), 0.85);
+  const int pt = 4;
+  Canvas c(160, 24);
+  for (int i = 0; i < 2; ++i) {
+    MpAppUiMenuData* rec = menu.m_itemRecords[i];
+    // Every pixel of the icon square outside the red square shows what lies under the icon.
+    auto background = [&](int x0, int y0, COLORREF expected, const char* state) {
+      for (int x = 0; x < 16; ++x)
+        for (int y = 0; y < 16; ++y) {
+          if (x >= 3 && x <= 13 && y >= 3 && y <= 13) continue;  // the square and its shadow
+          ASSERT_TRUE(Pixel(c, x0 + x, y0 + y, expected)) << state << " item " << i << " at " << x << "," << y;
+        }
+    };
+    Draw(menu, c, rec, 0, 10 + i);  // faded
+    background(pt, 4, col, "normal");
+    EXPECT_TRUE(Pixel(c, pt + 8, 4 + 8, MpAppUiMenu::LightenColor(kRed, 0.3)));
+    Draw(menu, c, rec, ODS_GRAYED, 10 + i);  // disabled
+    background(pt, 4, col, "grayed");
+    EXPECT_FALSE(Pixel(c, pt + 8, 4 + 8, col));
+    Draw(menu, c, rec, ODS_SELECTED, 10 + i);  // raised over its shadow
+    background(pt - 1, 4 - 1, selFill, "selected");
+    EXPECT_TRUE(Pixel(c, pt - 1 + 4, 4 - 1 + 4, kRed));
+  }
+
+  // Bitmaps from resources: light grey becomes the face colour; other colours stay.
+  CBitmap bmp;
+  bmp.CreateBitmap(2, 1, 1, 32, nullptr);
+  CDC mem;
+  mem.CreateCompatibleDC(nullptr);
+  CBitmap* old = mem.SelectObject(&bmp);
+  mem.SetPixel(0, 0, RGB(192, 192, 192));
+  mem.SetPixel(1, 0, RGB(255, 255, 255));
+  mem.SelectObject(old);
+  menu.GetTransparentBitmap(bmp);
+  old = mem.SelectObject(&bmp);
+  EXPECT_EQ(ctltest::Stored(::GetSysColor(COLOR_3DFACE)), mem.GetPixel(0, 0) & 0xFFFFFF);
+  EXPECT_EQ(RGB(255, 255, 255), mem.GetPixel(1, 0) & 0xFFFFFF);
+  mem.SelectObject(old);
+}
+
 TEST_F(MenuTest, PopupTrackedThroughTheMenuLoopMeasuresDrawsAndReturnsTheCommand) {
   ctltest::MenuOwner owner;
   {
