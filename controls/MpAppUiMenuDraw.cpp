@@ -257,7 +257,7 @@ void MpAppUiMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT dis) {
       selFlag = selected && !grayed;
       disabled = grayed;
       if (img.own) {
-        threeD = img.index == 0 && xp_draw_3D_bitmaps && img.list->GetImageCount() > 2;
+        threeD = img.index == 0 && xp_draw_3D_bitmaps && rec->m_effectImages && img.list->GetImageCount() > 3;
         if (threeD) faded = 1, shadow = 2, disabledImage = 3;
       } else if (xp_draw_3D_bitmaps && CanDraw3DImageList(img.index)) {
         threeD = true;
@@ -539,20 +539,23 @@ void MpAppUiMenu::ColorBitmap(CDC* dc, CBitmap& bmp, CSize bitmapSize, CSize ico
 // ---------------------------------------------------------------------------------------
 // Adding to image lists
 // ---------------------------------------------------------------------------------------
-void MpAppUiMenu::AddEffectImages(CImageList* il, int index) {
+BOOL MpAppUiMenu::AddEffectImages(CImageList* il, int index) {
   MainWindowDC dc;
   CDC* pdc = CDC::FromHandle(dc.hdc());
   for (int effect = 0; effect < 3; ++effect) {
     CBitmap bmp;
-    if (!GetBitmapFromImageList(pdc, il, index, bmp)) return;
+    if (!GetBitmapFromImageList(pdc, il, index, bmp)) return FALSE;
     if (effect == 0) GetFadedBitmap(bmp);
     else if (effect == 1) GetShadowBitmap(bmp);
     else GetDisabledBitmap(bmp);
-    il->Add(&bmp, ::GetSysColor(COLOR_3DFACE));
+    if (il->Add(&bmp, ::GetSysColor(COLOR_3DFACE)) < 0) return FALSE;
   }
+  return TRUE;
 }
 
-BOOL MpAppUiMenu::AddBitmapToImageList(CImageList* il, UINT resourceId, BOOL withEffects) {
+BOOL MpAppUiMenu::AddBitmapToImageList(CImageList* il, UINT resourceId, BOOL withEffects,
+                                       BOOL* effectsAdded) {
+  if (effectsAdded) *effectsAdded = FALSE;
   if (!il || !il->GetSafeHandle()) return FALSE;
   BOOL ok = FALSE;
   if (HBITMAP sys = LoadSysColorBitmap((int)resourceId)) {
@@ -568,8 +571,10 @@ BOOL MpAppUiMenu::AddBitmapToImageList(CImageList* il, UINT resourceId, BOOL wit
     }
   }
   // Effect images follow a single source image only: a strip's images must keep their indices.
-  if (ok && withEffects && IsLunaMenuStyle() && xp_draw_3D_bitmaps && il->GetImageCount() == 1)
-    AddEffectImages(il, 0);
+  if (ok && withEffects && IsLunaMenuStyle() && xp_draw_3D_bitmaps && il->GetImageCount() == 1) {
+    const BOOL added = AddEffectImages(il, 0);
+    if (effectsAdded) *effectsAdded = added;
+  }
   return ok;
 }
 

@@ -225,6 +225,8 @@ BOOL MpAppUiMenu::AppendODMenuW(const wchar_t* text, UINT flags, UINT_PTR id, CI
     rec->m_imageList = new CImageList;
     if (ImageListDuplicate(il, xoffset, rec->m_imageList)) {
       rec->m_imageIndex = rec->m_imageSource = 0;
+      // A copy holds its one image, and the effect images when they were made.
+      rec->m_effectImages = rec->m_imageList->GetImageCount() > 1;
     } else {
       delete rec->m_imageList;
       rec->m_imageList = nullptr;
@@ -426,6 +428,7 @@ BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CImageList* il, in
     for (INT_PTR i = 0; i < hits.GetSize(); ++i) {
       delete hits[i]->m_imageList;
       hits[i]->m_imageList = nullptr;
+      hits[i]->m_effectImages = FALSE;
       hits[i]->m_sharedImageIndex = shared;
     }
   }
@@ -469,7 +472,7 @@ BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, const wchar_t* optionText, 
   if (!rec->m_imageList) rec->m_imageList = new CImageList;
   rec->m_imageList->DeleteImageList();
   rec->m_imageList->Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
-  if (!AddBitmapToImageList(rec->m_imageList, (UINT)iconId)) {
+  if (!AddBitmapToImageList(rec->m_imageList, (UINT)iconId, TRUE, &rec->m_effectImages)) {
     delete rec->m_imageList;
     rec->m_imageList = nullptr;
     rec->m_imageIndex = rec->m_imageSource = -1;
@@ -564,7 +567,7 @@ BOOL MpAppUiMenu::AddFromToolBar(CToolBar* bar, int bitmapId) {
     if (!rec->m_imageList) rec->m_imageList = new CImageList;
     rec->m_imageList->DeleteImageList();
     rec->m_imageList->Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
-    if (!AddBitmapToImageList(rec->m_imageList, (UINT)bitmapId)) {
+    if (!AddBitmapToImageList(rec->m_imageList, (UINT)bitmapId, TRUE, &rec->m_effectImages)) {
       delete rec->m_imageList;
       rec->m_imageList = nullptr;
       rec->m_imageIndex = rec->m_imageSource = -1;

@@ -461,6 +461,29 @@ TEST_F(MenuTest, FlatLookEffectImagesKeepTheirBackgroundsTransparent) {
   mem.SelectObject(old);
 }
 
+TEST_F(MenuTest, FlatLookDrawsAToolbarStripOfAnItemAsImagesNotAsEffects) {
+  MpAppUiMenu::SetMenuDrawMode(1);
+  MpAppUiMenu menu;
+  menu.CreatePopupMenu();
+  menu.AppendODMenuW(L"Strip", 0, 10, -1);
+  ASSERT_TRUE(menu.ModifyODMenuW(nullptr, L"Strip", IDR_WD_TEST_TOOLBAR));
+  MpAppUiMenuData* rec = menu.m_itemRecords[0];
+  ASSERT_EQ(3, rec->m_imageList->GetImageCount());  // the whole strip: Open, Copy, Paste
+  EXPECT_FALSE(rec->m_effectImages);
+  const COLORREF col = MpAppUiMenu::LightenColor(::GetSysColor(COLOR_3DFACE), 0.25);
+  Canvas c(160, 24), expected(16, 16);
+  expected.fill(col);
+  rec->m_imageList->Draw(CDC::FromHandle(expected.dc()), 0, CPoint(0, 0), ILD_TRANSPARENT);
+  Draw(menu, c, rec, 0, 10);  // image 0 itself, not the next button's image
+  for (int x = 0; x < 16; ++x)
+    for (int y = 0; y < 16; ++y) ASSERT_EQ(expected.at(x, y), c.at(4 + x, 4 + y)) << x << "," << y;
+  Draw(menu, c, rec, ODS_GRAYED, 10);  // drawn disabled from image 0: something shows
+  int drawn = 0;
+  for (int x = 0; x < 16; ++x)
+    for (int y = 0; y < 16; ++y) drawn += c.at(4 + x, 4 + y) != ctltest::Stored(col);
+  EXPECT_GT(drawn, 0);
+}
+
 TEST_F(MenuTest, PopupTrackedThroughTheMenuLoopMeasuresDrawsAndReturnsTheCommand) {
   ctltest::MenuOwner owner;
   {
