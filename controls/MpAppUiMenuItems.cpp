@@ -50,12 +50,17 @@ std::map<const CImageList*, int>& checkImageHolders() {
 void holdCheckImages(CImageList* list) {
   if (list) ++checkImageHolders()[list];
 }
-void releaseCheckImages(CImageList* list) {
+// A list nobody counted (set from outside) is freed by its owner only, never by a borrower.
+void releaseCheckImages(CImageList* list, BOOL borrowed) {
   if (!list) return;
   auto& holders = checkImageHolders();
   auto it = holders.find(list);
-  if (it != holders.end() && --it->second > 0) return;
-  if (it != holders.end()) holders.erase(it);
+  if (it == holders.end()) {
+    if (!borrowed) delete list;
+    return;
+  }
+  if (--it->second > 0) return;
+  holders.erase(it);
   delete list;
 }
 
@@ -115,7 +120,7 @@ BOOL MpAppUiMenu::DestroyMenu() {
   m_createdSubMenus.RemoveAll();
   for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i) delete m_itemRecords[i];
   m_itemRecords.RemoveAll();
-  releaseCheckImages(m_checkImages);
+  releaseCheckImages(m_checkImages, m_checkImagesShared);
   m_checkImages = nullptr;
   return CMenu::DestroyMenu();
 }
@@ -581,7 +586,7 @@ void MpAppUiMenu::LoadCheckmarkBitmap(int unselectId, int selectId) {
   m_checkedBitmapId = selectId;
   m_uncheckedBitmapId = unselectId;
   if (m_checkImagesShared) {  // a borrowed list is never changed by the borrower
-    releaseCheckImages(m_checkImages);
+    releaseCheckImages(m_checkImages, TRUE);
     m_checkImages = nullptr;
     m_checkImagesShared = FALSE;
   }
@@ -590,7 +595,7 @@ void MpAppUiMenu::LoadCheckmarkBitmap(int unselectId, int selectId) {
   fresh.Create(m_iconX, m_iconY, ILC_MASK, 2, 1);
   if (!AddBitmapToImageList(&fresh, (UINT)unselectId, FALSE) ||
       !AddBitmapToImageList(&fresh, (UINT)selectId, FALSE)) {
-    releaseCheckImages(m_checkImages);
+    releaseCheckImages(m_checkImages, FALSE);
     m_checkImages = nullptr;
     return;
   }

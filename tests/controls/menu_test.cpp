@@ -64,6 +64,21 @@ void Draw(MpAppUiMenu& menu, Canvas& c, MpAppUiMenuData* rec, UINT state, UINT i
   dis.itemData = reinterpret_cast<ULONG_PTR>(rec);
   menu.DrawItem(&dis);
 }
+// Whether the 16 x 16 square at (x0, y0) of the canvas shows the list's image as it draws
+// over the background colour.
+::testing::AssertionResult ShowsImage(const Canvas& c, int x0, int y0, CImageList* list, int index,
+                                      COLORREF back) {
+  Canvas expected(16, 16);
+  expected.fill(back);
+  list->Draw(CDC::FromHandle(expected.dc()), index, CPoint(0, 0), ILD_TRANSPARENT);
+  for (int x = 0; x < 16; ++x)
+    for (int y = 0; y < 16; ++y)
+      if (expected.at(x, y) != c.at(x0 + x, y0 + y)) {
+        c.savePng();
+        return ::testing::AssertionFailure() << "image " << index << " differs at " << x << "," << y;
+      }
+  return ::testing::AssertionSuccess();
+}
 }  // namespace
 
 void MenuTest::WarmUp() {
@@ -260,13 +275,9 @@ TEST_F(MenuTest, AFailedCheckMarkReloadKeepsTheListItsSubMenusHold) {
   EXPECT_EQ(nullptr, menu.m_checkImages);
   ASSERT_EQ(held, sub->m_checkImages);
   EXPECT_EQ(count, held->GetImageCount());
-  Canvas c(160, 24), expected(16, 16);
+  Canvas c(160, 24);
   Draw(*sub, c, sub->m_itemRecords[0], ODS_CHECKED, 60);
-  const COLORREF col = MpAppUiMenu::LightenColor(::GetSysColor(COLOR_3DFACE), 0.25);
-  expected.fill(col);
-  held->Draw(CDC::FromHandle(expected.dc()), 0, CPoint(0, 0), ILD_TRANSPARENT);
-  for (int x = 0; x < 16; ++x)
-    for (int y = 0; y < 16; ++y) ASSERT_EQ(expected.at(x, y), c.at(4 + x, 4 + y)) << x << "," << y;
+  EXPECT_TRUE(ShowsImage(c, 4, 4, held, 0, MpAppUiMenu::LightenColor(::GetSysColor(COLOR_3DFACE), 0.25)));
   // The parent can load its own list again; the sub-menu keeps the one it holds.
   menu.LoadCheckmarkBitmap(IDR_WD_TEST_TOOLBAR, IDR_WD_TEST_TOOLBAR);
   ASSERT_NE(nullptr, menu.m_checkImages);
@@ -471,12 +482,9 @@ TEST_F(MenuTest, FlatLookDrawsAToolbarStripOfAnItemAsImagesNotAsEffects) {
   ASSERT_EQ(3, rec->m_imageList->GetImageCount());  // the whole strip: Open, Copy, Paste
   EXPECT_FALSE(rec->m_effectImages);
   const COLORREF col = MpAppUiMenu::LightenColor(::GetSysColor(COLOR_3DFACE), 0.25);
-  Canvas c(160, 24), expected(16, 16);
-  expected.fill(col);
-  rec->m_imageList->Draw(CDC::FromHandle(expected.dc()), 0, CPoint(0, 0), ILD_TRANSPARENT);
+  Canvas c(160, 24);
   Draw(menu, c, rec, 0, 10);  // image 0 itself, not the next button's image
-  for (int x = 0; x < 16; ++x)
-    for (int y = 0; y < 16; ++y) ASSERT_EQ(expected.at(x, y), c.at(4 + x, 4 + y)) << x << "," << y;
+  EXPECT_TRUE(ShowsImage(c, 4, 4, rec->m_imageList, 0, col));
   Draw(menu, c, rec, ODS_GRAYED, 10);  // drawn disabled from image 0: something shows
   int drawn = 0;
   for (int x = 0; x < 16; ++x)
