@@ -1,6 +1,8 @@
 // Splitter with several views per pane that hides one row and one column at a time.
 #include "CMpSplitter.h"
 
+#include <vector>
+
 IMPLEMENT_DYNCREATE(CMpSplitter, CSplitterWnd)
 
 BEGIN_MESSAGE_MAP(CMpSplitter, CSplitterWnd)
@@ -115,10 +117,13 @@ void CMpSplitter::hideLine(int lineHide, bool isRow) {
     SetActivePane(isRow ? next : row, isRow ? col : next);
   }
   const int others = isRow ? m_nCols : m_nRows;
+  const int otherHidden = isRow ? m_nHiddenCol : m_nHiddenRow;
   for (int o = 0; o < others; ++o) {
     if (CWnd* pHide = linePane(isRow, lineHide, o)) {
       pHide->ShowWindow(SW_HIDE);
-      pHide->SetDlgCtrlID((isRow ? kHiddenRowPaneFirst : kHiddenColPaneFirst) + o);
+      // Numbered by its index in the full grid, whatever else is hidden now.
+      const int full = otherHidden != -1 && o >= otherHidden ? o + 1 : o;
+      pHide->SetDlgCtrlID((isRow ? kHiddenRowPaneFirst : kHiddenColPaneFirst) + full);
     }
     for (int l = lineHide + 1; l < count; ++l)
       if (CWnd* pPane = linePane(isRow, l, o)) pPane->SetDlgCtrlID(lineId(isRow, l - 1, o));
@@ -138,13 +143,30 @@ void CMpSplitter::showLine(bool isRow) {
   CRowColInfo* info = isRow ? m_pRowInfo : m_pColInfo;
   const int saved = info[count].nCurSize;
   ++count;
+  const int ownFirst = isRow ? kHiddenRowPaneFirst : kHiddenColPaneFirst;
+  const int otherFirst = isRow ? kHiddenColPaneFirst : kHiddenRowPaneFirst;
+  const int otherHidden = isRow ? m_nHiddenCol : m_nHiddenRow;
   const int others = isRow ? m_nCols : m_nRows;
-  for (int o = 0; o < others; ++o) {
-    HWND hShow = ::GetDlgItem(m_hWnd, (isRow ? kHiddenRowPaneFirst : kHiddenColPaneFirst) + o);
-    if (hShow) ::ShowWindow(hShow, SW_SHOWNA);
+  // The line's panes by their index in the full grid. The one where it crosses a line of the
+  // other kind that is still hidden stays hidden, numbered as a pane of that line, so that
+  // showing that line later finds it.
+  std::vector<HWND> panes;
+  for (int full = 0; full < others + (otherHidden != -1 ? 1 : 0); ++full) {
+    HWND hPane = ::GetDlgItem(m_hWnd, ownFirst + full);
+    if (full == otherHidden) {
+      if (!hPane) hPane = ::GetDlgItem(m_hWnd, otherFirst + lineNew);
+      if (hPane) ::SetWindowLongPtrA(hPane, GWLP_ID, otherFirst + lineNew);
+      continue;
+    }
+    panes.push_back(hPane);
+  }
+  for (int o = 0; o < others; ++o)
     for (int l = count - 2; l >= lineNew; --l)
       if (CWnd* pPane = linePane(isRow, l, o)) pPane->SetDlgCtrlID(lineId(isRow, l + 1, o));
-    if (hShow) ::SetWindowLongPtrA(hShow, GWLP_ID, lineId(isRow, lineNew, o));
+  for (int o = 0; o < (int)panes.size(); ++o) {
+    if (!panes[(size_t)o]) continue;
+    ::SetWindowLongPtrA(panes[(size_t)o], GWLP_ID, lineId(isRow, lineNew, o));
+    ::ShowWindow(panes[(size_t)o], SW_SHOWNA);
   }
   for (int l = lineNew + 1; l < count; ++l) info[l].nIdealSize = info[l - 1].nCurSize;
   info[lineNew].nIdealSize = saved;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 
 std::string MpAppUiCompleteWord(const std::vector<std::string>& dict, const MpAppUiCompareFunctions& cmp,
                                 const char* word, const char* selection, std::vector<std::string>& matches) {
@@ -30,4 +31,41 @@ std::string MpAppUiCompleteWord(const std::vector<std::string>& dict, const MpAp
   if (firstLess) return firstLess->substr(n);
   if (matches.size() - before >= 2) return matches[before].substr(n);
   return std::string();
+}
+
+bool MpAppUiWordList::contains(const std::string& word) const {
+  if (m_addedSet.count(word)) return true;
+  const auto range = std::equal_range(m_sorted.begin(), m_sorted.end(), word, lessFn());
+  return std::find(range.first, range.second, word) != range.second;
+}
+
+bool MpAppUiWordList::add(const std::string& word) {
+  if (word.empty() || contains(word)) return false;
+  m_added.push_back(word);
+  m_addedSet.insert(word);
+  return true;
+}
+
+void MpAppUiWordList::assign(const std::vector<std::string>& words) {
+  m_added.clear();
+  m_addedSet.clear();
+  m_sorted = words;
+  std::stable_sort(m_sorted.begin(), m_sorted.end(), lessFn());
+}
+
+void MpAppUiWordList::setCompare(int (*compare)(const char*, const char*)) {
+  words();
+  m_compare = compare;
+  std::stable_sort(m_sorted.begin(), m_sorted.end(), lessFn());
+}
+
+std::vector<std::string>& MpAppUiWordList::words() {
+  if (m_added.empty()) return m_sorted;
+  std::stable_sort(m_added.begin(), m_added.end(), lessFn());
+  const auto middle = static_cast<std::ptrdiff_t>(m_sorted.size());
+  m_sorted.insert(m_sorted.end(), std::make_move_iterator(m_added.begin()), std::make_move_iterator(m_added.end()));
+  std::inplace_merge(m_sorted.begin(), m_sorted.begin() + middle, m_sorted.end(), lessFn());
+  m_added.clear();
+  m_addedSet.clear();
+  return m_sorted;
 }

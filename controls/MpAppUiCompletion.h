@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 struct MpAppUiCompareFunctions {
@@ -16,3 +17,27 @@ struct MpAppUiCompareFunctions {
 // else "".
 std::string MpAppUiCompleteWord(const std::vector<std::string>& dictionary, const MpAppUiCompareFunctions& cmp,
                                 const char* word, const char* selection, std::vector<std::string>& matches);
+
+// A word list kept sorted under a comparison that may change. Words added one at a time are
+// held apart and merged in one pass when the list is next read, so that adding n words costs
+// about one sort of them; duplicates are exact (byte for byte), whatever the comparison.
+class MpAppUiWordList {
+ public:
+  explicit MpAppUiWordList(int (*compare)(const char*, const char*)) : m_compare(compare) {}
+  // False for an empty word or one the list holds already.
+  bool add(const std::string& word);
+  bool contains(const std::string& word) const;
+  void assign(const std::vector<std::string>& words);
+  void setCompare(int (*compare)(const char*, const char*));
+  // The words, sorted under the comparison (equal ones in the order they came).
+  std::vector<std::string>& words();
+
+ private:
+  auto lessFn() const {
+    return [this](const std::string& a, const std::string& b) { return m_compare(a.c_str(), b.c_str()) < 0; };
+  }
+  int (*m_compare)(const char*, const char*);
+  std::vector<std::string> m_sorted;
+  std::vector<std::string> m_added;        // in the order added
+  std::unordered_set<std::string> m_addedSet;
+};

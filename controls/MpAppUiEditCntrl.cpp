@@ -42,7 +42,8 @@ BEGIN_MESSAGE_MAP(MpAppUiEditCntrl, SECEditCtrl)
   ON_COMMAND(ID_OE_BACKSPACE, OnEditBackspace)
 END_MESSAGE_MAP()
 
-MpAppUiEditCntrl::MpAppUiEditCntrl() : m_pfnCompare(std::strcmp), m_pfnCompareN(std::strncmp) {}
+MpAppUiEditCntrl::MpAppUiEditCntrl()
+    : m_dictionary(std::strcmp), m_pfnCompare(std::strcmp), m_pfnCompareN(std::strncmp) {}
 
 MpAppUiEditCntrl::~MpAppUiEditCntrl() {
   if (m_list.GetSafeHwnd()) m_list.DestroyWindow();
@@ -82,12 +83,8 @@ bool MpAppUiEditCntrl::initKeyWordMap() {
 bool MpAppUiEditCntrl::getKeyWords(std::vector<std::string>& words) {
   return m_pOwnEdit && m_pOwnEdit->getKeyWords(words);
 }
-std::vector<std::string>& MpAppUiEditCntrl::getKeywords() { return m_dictionary; }
-void MpAppUiEditCntrl::setKeywords(std::vector<std::string>& words) {
-  m_dictionary = words;
-  std::sort(m_dictionary.begin(), m_dictionary.end(),
-            [this](const std::string& a, const std::string& b) { return m_pfnCompare(a.c_str(), b.c_str()) < 0; });
-}
+std::vector<std::string>& MpAppUiEditCntrl::getKeywords() { return m_dictionary.words(); }
+void MpAppUiEditCntrl::setKeywords(std::vector<std::string>& words) { m_dictionary.assign(words); }
 
 void MpAppUiEditCntrl::ShowGutter(bool show) {
   m_bGutter = show;
@@ -167,28 +164,31 @@ void MpAppUiEditCntrl::SetWindowTextA(LPCSTR text) {
   int readOnly = doc->GetReadOnly();
   if (readOnly) doc->SetReadOnly(0);
   CString rest = text ? text : "";
-  m_wrapBreaks.clear();
   // A wrap column below 1 means no wrapping: the text is set as it is.
   if (!rest.IsEmpty() && doc->GetWordWrap() && m_nWrapColumn >= 1) {
+    // Each of the text's own lines is wrapped by itself, so that no wrap point falls on or
+    // inside one of its line ends; the breaks the wrap makes are marked soft.
     bool first = true;
-    size_t offset = 0;
-    while (!rest.IsEmpty()) {
-      int n = WrapLine(rest);
-      if (n <= 0) break;
-      if (!first) {
-        SplitLine(0, 1);
-        m_wrapBreaks.insert(offset);
-      }
-      ReplaceSelection(rest.Left(n), 0, 1);
-      offset += (size_t)n;
-      rest = rest.Mid(n);
+    while (true) {
+      const int eol = rest.Find('\n');
+      CString line = eol < 0 ? rest : rest.Left(eol > 0 && rest[eol - 1] == '\r' ? eol - 1 : eol);
+      if (!first) SplitLine(0, 1);
       first = false;
+      while (!line.IsEmpty()) {
+        const int n = WrapLine(line);
+        ReplaceSelection(line.Left(n), 0, 1);
+        line = line.Mid(n);
+        if (line.IsEmpty()) break;
+        SplitLine(0, 1);
+        doc->SetSoftBreak(m_nCaretLine - 1, true);
+      }
+      if (eol < 0) break;
+      rest = rest.Mid(eol + 1);
     }
   } else {
     ReplaceSelection(rest, 0, 1);
   }
   if (readOnly) doc->SetReadOnly(readOnly);
-  m_nWrapMark = doc->m_nUndoPos;
 }
 
 void MpAppUiEditCntrl::GetWindowTextA(CString& text) {
@@ -197,25 +197,14 @@ void MpAppUiEditCntrl::GetWindowTextA(CString& text) {
     text = "";
     return;
   }
-  SECEditCtrl::GetWindowText(text);
-  // Once the text was edited, the offsets of the inserted breaks no longer hold: every break
-  // is then kept rather than a real one lost.
-  if (doc->m_nUndoPos != m_nWrapMark || doc->CanRedo()) m_wrapBreaks.clear();
-  if (doc->GetWordWrap()) {
-    // Only the breaks the wrap inserted go: a text set through SetWindowTextA keeps its own
-    // line ends as they were before wrapping.
-    std::string out;
-    const std::string s = (LPCSTR)text;
-    for (size_t i = 0; i < s.size(); ++i) {
-      if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') {
-        out += m_wrapBreaks.count(out.size()) ? "" : "\r\n";
-        ++i;
-        continue;
-      }
-      out += s[i];
-    }
-    text = out.c_str();
+  // With word wrap on, the breaks the wrap made go; the text's own line ends stay.
+  const bool wrap = doc->GetWordWrap() != 0;
+  std::string out;
+  for (int i = 0; i < doc->GetLineCount(); ++i) {
+    out += doc->GetLine(i);
+    if (i + 1 < doc->GetLineCount() && !(wrap && doc->IsSoftBreak(i))) out += "\r\n";
   }
+  text = out.c_str();
 }
 
 void MpAppUiEditCntrl::redrawText() {
@@ -391,24 +380,17 @@ void MpAppUiEditCntrl::addIntellisenseWords(std::string& prefix, std::vector<std
 
 void MpAppUiEditCntrl::cleanupPrefix(std::string& prefix) { m_prefixes.erase(prefix + "."); }
 
-int MpAppUiEditCntrl::AddKeyword(const std::string& word) {
-  if (word.empty() || IsKeyword(word)) return 0;
-  // Kept sorted under the active comparison, which the binary search of complete needs.
-  auto less = [this](const std::string& a, const std::string& b) { return m_pfnCompare(a.c_str(), b.c_str()) < 0; };
-  m_dictionary.insert(std::upper_bound(m_dictionary.begin(), m_dictionary.end(), word, less), word);
-  return 1;
-}
+// Kept sorted under the active comparison, which the binary search of complete needs.
+int MpAppUiEditCntrl::AddKeyword(const std::string& word) { return m_dictionary.add(word) ? 1 : 0; }
 
-bool MpAppUiEditCntrl::IsKeyword(const std::string& word) {
-  return std::find(m_dictionary.begin(), m_dictionary.end(), word) != m_dictionary.end();
-}
+bool MpAppUiEditCntrl::IsKeyword(const std::string& word) { return m_dictionary.contains(word); }
 
 void MpAppUiEditCntrl::CaseSensitive(int on) {
   m_pfnCompare = on ? std::strcmp : _stricmp;
   m_pfnCompareN = on ? std::strncmp : _strnicmp;
-  auto less = [this](const std::string& a, const std::string& b) { return m_pfnCompare(a.c_str(), b.c_str()) < 0; };
-  std::stable_sort(m_dictionary.begin(), m_dictionary.end(), less);
-  std::stable_sort(m_working.begin(), m_working.end(), less);
+  m_dictionary.setCompare(m_pfnCompare);
+  std::stable_sort(m_working.begin(), m_working.end(),
+                   [this](const std::string& a, const std::string& b) { return m_pfnCompare(a.c_str(), b.c_str()) < 0; });
 }
 
 void MpAppUiEditCntrl::Enable(int on) {
@@ -418,8 +400,8 @@ void MpAppUiEditCntrl::Enable(int on) {
 
 void MpAppUiEditCntrl::ListAllWords(int on) { m_bListAll = on; }
 
-const std::vector<std::string>& MpAppUiEditCntrl::ActiveDictionary() const {
-  return m_bWorking ? m_working : m_dictionary;
+const std::vector<std::string>& MpAppUiEditCntrl::ActiveDictionary() {
+  return m_bWorking ? m_working : m_dictionary.words();
 }
 
 bool MpAppUiEditCntrl::isHotKeyPressed(UINT key) {
@@ -447,6 +429,8 @@ bool MpAppUiEditCntrl::ResetDictionary(const std::string& text) {
       return false;
     }
   }
+  // No prefix list applies: the host's own words are offered with all the lists.
+  m_working = m_dictionary.words();
   for (const auto& kv : m_prefixes) m_working.insert(m_working.end(), kv.second.begin(), kv.second.end());
   CaseSensitive(m_pfnCompare == std::strcmp);
   return true;
@@ -486,9 +470,18 @@ CString MpAppUiEditCntrl::complete(const CString& word, const CString& selection
 void MpAppUiEditCntrl::Autocomplete(int clearSelection, int listMode, int useCompletion) {
   CString word, selText, completion;
   GetCurWord(word, clearSelection);
+  // The word as it stands before the caret: where the completion starts.
+  const int wordStart = m_nCaretCol - word.GetLength();
   OEPos s, e;
   GetSelection(s, e);
   if (s.nOffset != e.nOffset && s.nLine != e.nLine) selText = GetSelection();
+  const bool again = m_bActive && !m_strTyped.IsEmpty() && word == m_strCompleted &&
+                     m_strCompleted.GetLength() > m_strTyped.GetLength();
+  if (again) {
+    // Again on the word the last completion made: the next candidate for the typed word.
+    selText = word.Mid(m_strTyped.GetLength());
+    word = m_strTyped;
+  }
   CStringArray matches;
   if (!word.IsEmpty()) {
     completion = word + complete(word, selText, matches);
@@ -501,14 +494,18 @@ void MpAppUiEditCntrl::Autocomplete(int clearSelection, int listMode, int useCom
   m_bActive = 1;
   if (matches.GetSize() == 0) word = "";
   m_strTyped = word;
+  m_strCompleted.Empty();
+  // The list stands under the word's start, as it is before the completion replaces it.
+  const int listLine = m_nCaretLine, listCol = again ? wordStart : m_nCaretCol - word.GetLength();
   if (matches.GetSize() > 0) {
     // The completion takes the place of the word before the caret and of a proposal
     // selected after it; all of it is selected, so that Escape can put the typed word back.
     GetSelection(s, e);
-    if (m_strTyped.GetLength() > 0) s = OEPos(m_nCaretLine, std::max(0, m_nCaretCol - m_strTyped.GetLength()));
+    if (m_strTyped.GetLength() > 0) s = OEPos(m_nCaretLine, std::max(0, listCol));
     SetSelection(s, std::max(e, OEPos(m_nCaretLine, m_nCaretCol)), FALSE);
     ReplaceSelection(completion, 1, 1);
     SetSelection(s, OEPos(s.nLine, s.nOffset + completion.GetLength()), TRUE);
+    m_strCompleted = completion;
     ShowListBox(1);
     std::vector<std::string> shown;
     if (m_bListAll && listMode == 0)
@@ -516,7 +513,7 @@ void MpAppUiEditCntrl::Autocomplete(int clearSelection, int listMode, int useCom
     else
       for (int i = 0; i < matches.GetSize(); ++i) shown.push_back((LPCSTR)matches[i]);
     FillList(shown);
-    PlaceList((int)matches.GetSize() + 1, word.GetLength());
+    PlaceList((int)matches.GetSize() + 1, listLine, listCol);
     int at = m_list.FindString(-1, completion);
     m_list.SetCurSel(at);
     return;
@@ -532,7 +529,7 @@ void MpAppUiEditCntrl::Autocomplete(int clearSelection, int listMode, int useCom
     SetCaret(e);
     ShowListBox(1);
     FillList(dict);
-    PlaceList((int)dict.size() + 1, word.GetLength());
+    PlaceList((int)dict.size() + 1, listLine, listCol);
     m_list.SetCurSel(-1);
   }
 }
@@ -543,18 +540,18 @@ void MpAppUiEditCntrl::FillList(const std::vector<std::string>& words) {
   m_list.SetRedraw(TRUE);
 }
 
-void MpAppUiEditCntrl::PlaceList(int rows, int wordLength) {
+void MpAppUiEditCntrl::PlaceList(int rows, int line, int col) {
   rows = std::min(rows, m_nMaxRows);
   const int cw = m_nCharWidth ? m_nCharWidth : 8, lh = m_nLineHeight ? m_nLineHeight : 16;
   CRect rc;
-  rc.left = (m_nCaretCol - wordLength - m_nLeftCol) * cw + m_nLeftMargin;
-  rc.top = (m_nCaretLine - m_nTopLine + 1) * lh;
+  rc.left = (col - m_nLeftCol) * cw + m_nLeftMargin;
+  rc.top = (line - m_nTopLine + 1) * lh;
   rc.bottom = rc.top + m_list.GetItemHeight(0) * rows;
   rc.right = rc.left + (m_list.LongestEntry() + 3) * cw;
   ClientToScreen(&rc);
   RECT work;
   if (::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0) && rc.bottom >= work.bottom)
-    rc.OffsetRect(0, -(rc.Height() + lh));
+    rc.OffsetRect(0, -rc.Height());
   m_list.MoveWindow(&rc);
 }
 
@@ -617,16 +614,24 @@ void MpAppUiEditCntrl::OnChar(UINT ch, UINT repeat, UINT flags) {
       SECEditCtrl::OnChar(ch, repeat, flags);
       GetCurWord(word, 1);
       SECEdit* doc = GetEdit();
-      if (m_nCaretCol >= m_nWrapColumn - 3 && doc->GetWordWrap()) {
+      if (m_nWrapColumn >= 1 && m_nCaretCol >= m_nWrapColumn - 3 && doc->GetWordWrap()) {
         SelectWordLeft(1, 1);
         CString w = GetSelection();
+        OEPos ws, we;
+        GetSelection(ws, we);
+        const int breakLine = m_nCaretLine;
         if (w.GetLength() < m_nWrapColumn) {
-          Cut(1, 1);  // the word moves to a new line; the clipboard is left alone
-          SplitLine(0, 1);
-          ReplaceSelection(w, 0, 1);
+          // The word moves to a new line only when something stands before it there.
+          if (std::min(ws.nOffset, we.nOffset) > 0) {
+            Cut(1, 1);  // the clipboard is left alone
+            SplitLine(0, 1);
+            doc->SetSoftBreak(breakLine, true);
+            ReplaceSelection(w, 0, 1);
+          }
           ClearSelection(1);
         } else {
           SplitLine(1, 1);
+          doc->SetSoftBreak(breakLine, true);
         }
       }
       if (m_nFired >= 0 && m_nFired < (int)m_minLengths.size() && m_minLengths[(size_t)m_nFired] != 0 &&

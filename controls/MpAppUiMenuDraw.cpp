@@ -33,14 +33,13 @@ HBITMAP itemCheckBitmap(HMENU menu, UINT id) {
   if (!::GetMenuItemInfoA(menu, id, FALSE, &info)) return nullptr;
   return info.hbmpChecked;
 }
-// The reference colour: what the screen makes of a colour in a compatible bitmap.
+// The reference colour: what the bitmap selected into the context makes of a colour (tried
+// on its first pixel, which is put back), so that it compares with the bitmap's own pixels.
 COLORREF rendered(CDC* mem, COLORREF colour) {
-  CBitmap probe;
-  probe.CreateCompatibleBitmap(mem, 2, 2);
-  CBitmap* old = mem->SelectObject(&probe);
-  mem->SetPixel(1, 1, colour);
-  const COLORREF back = mem->GetPixel(1, 1);
-  mem->SelectObject(old);
+  const COLORREF keep = mem->GetPixel(0, 0);
+  mem->SetPixel(0, 0, colour);
+  const COLORREF back = mem->GetPixel(0, 0);
+  mem->SetPixel(0, 0, keep);
   return back;
 }
 template <class F>
@@ -49,8 +48,8 @@ void eachPixel(CBitmap& bmp, F f) {
   if (!bmp.GetSafeHandle() || !bmp.GetBitmap(&bm)) return;
   CDC mem;
   mem.CreateCompatibleDC(nullptr);
-  const COLORREF face = rendered(&mem, ::GetSysColor(COLOR_3DFACE));
   CBitmap* old = mem.SelectObject(&bmp);
+  const COLORREF face = rendered(&mem, ::GetSysColor(COLOR_3DFACE));
   for (int x = 0; x < bm.bmWidth; ++x)
     for (int y = 0; y < bm.bmHeight; ++y) {
       const COLORREF p = mem.GetPixel(x, y);
@@ -258,7 +257,7 @@ void MpAppUiMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT dis) {
       selFlag = selected && !grayed;
       disabled = grayed;
       if (img.own) {
-        threeD = img.index == 0 && xp_draw_3D_bitmaps && img.list->GetImageCount() > 2;
+        threeD = img.index == 0 && xp_draw_3D_bitmaps && rec->m_effectImages && img.list->GetImageCount() > 3;
         if (threeD) faded = 1, shadow = 2, disabledImage = 3;
       } else if (xp_draw_3D_bitmaps && CanDraw3DImageList(img.index)) {
         threeD = true;
@@ -429,8 +428,8 @@ void MpAppUiMenu::GetTransparentBitmap(CBitmap& bmp) {
   if (!bmp.GetSafeHandle() || !bmp.GetBitmap(&bm)) return;
   CDC mem;
   mem.CreateCompatibleDC(nullptr);
-  const COLORREF grey = rendered(&mem, RGB(192, 192, 192));
   CBitmap* old = mem.SelectObject(&bmp);
+  const COLORREF grey = rendered(&mem, RGB(192, 192, 192));
   for (int x = 0; x < bm.bmWidth; ++x)
     for (int y = 0; y < bm.bmHeight; ++y)
       if (mem.GetPixel(x, y) == grey) mem.SetPixel(x, y, face);
@@ -540,20 +539,23 @@ void MpAppUiMenu::ColorBitmap(CDC* dc, CBitmap& bmp, CSize bitmapSize, CSize ico
 // ---------------------------------------------------------------------------------------
 // Adding to image lists
 // ---------------------------------------------------------------------------------------
-void MpAppUiMenu::AddEffectImages(CImageList* il, int index) {
+BOOL MpAppUiMenu::AddEffectImages(CImageList* il, int index) {
   MainWindowDC dc;
   CDC* pdc = CDC::FromHandle(dc.hdc());
   for (int effect = 0; effect < 3; ++effect) {
     CBitmap bmp;
-    if (!GetBitmapFromImageList(pdc, il, index, bmp)) return;
+    if (!GetBitmapFromImageList(pdc, il, index, bmp)) return FALSE;
     if (effect == 0) GetFadedBitmap(bmp);
     else if (effect == 1) GetShadowBitmap(bmp);
     else GetDisabledBitmap(bmp);
-    il->Add(&bmp, ::GetSysColor(COLOR_3DFACE));
+    if (il->Add(&bmp, ::GetSysColor(COLOR_3DFACE)) < 0) return FALSE;
   }
+  return TRUE;
 }
 
-BOOL MpAppUiMenu::AddBitmapToImageList(CImageList* il, UINT resourceId, BOOL withEffects) {
+BOOL MpAppUiMenu::AddBitmapToImageList(CImageList* il, UINT resourceId, BOOL withEffects,
+                                       BOOL* effectsAdded) {
+  if (effectsAdded) *effectsAdded = FALSE;
   if (!il || !il->GetSafeHandle()) return FALSE;
   BOOL ok = FALSE;
   if (HBITMAP sys = LoadSysColorBitmap((int)resourceId)) {
@@ -569,8 +571,10 @@ BOOL MpAppUiMenu::AddBitmapToImageList(CImageList* il, UINT resourceId, BOOL wit
     }
   }
   // Effect images follow a single source image only: a strip's images must keep their indices.
-  if (ok && withEffects && IsLunaMenuStyle() && xp_draw_3D_bitmaps && il->GetImageCount() == 1)
-    AddEffectImages(il, 0);
+  if (ok && withEffects && IsLunaMenuStyle() && xp_draw_3D_bitmaps && il->GetImageCount() == 1) {
+    const BOOL added = AddEffectImages(il, 0);
+    if (effectsAdded) *effectsAdded = added;
+  }
   return ok;
 }
 

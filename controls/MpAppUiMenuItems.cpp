@@ -1,5 +1,6 @@
 // Owner-drawn menu: items, loading, searching, removing and the keyboard search.
 #include <algorithm>
+#include <map>
 #include <vector>
 #include "MenuTemplateReader.h"
 #include "MpAppUiMenu.h"
@@ -37,6 +38,30 @@ void takeButtonImages(MpAppUiMenu& menu, CToolBar& bar, CImageList& list) {
     if (id == 0 || (style & TBSTYLE_SEP) || menu.GetMenuState(id, MF_BYCOMMAND) == (UINT)-1) continue;
     menu.ModifyODMenuW(nullptr, id, &list, image >= 0 ? image : i);
   }
+}
+
+// Check-mark image lists are shared by a menu and the sub-menus it makes: each holder counts,
+// and the list is freed when its last holder lets go, so a failed reload of the parent's list
+// leaves the sub-menus' images intact.
+std::map<const CImageList*, int>& checkImageHolders() {
+  static std::map<const CImageList*, int> holders;
+  return holders;
+}
+void holdCheckImages(CImageList* list) {
+  if (list) ++checkImageHolders()[list];
+}
+// A list nobody counted (set from outside) is freed by its owner only, never by a borrower.
+void releaseCheckImages(CImageList* list, BOOL borrowed) {
+  if (!list) return;
+  auto& holders = checkImageHolders();
+  auto it = holders.find(list);
+  if (it == holders.end()) {
+    if (!borrowed) delete list;
+    return;
+  }
+  if (--it->second > 0) return;
+  holders.erase(it);
+  delete list;
 }
 
 }  // namespace
@@ -95,7 +120,7 @@ BOOL MpAppUiMenu::DestroyMenu() {
   m_createdSubMenus.RemoveAll();
   for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i) delete m_itemRecords[i];
   m_itemRecords.RemoveAll();
-  if (!m_checkImagesShared) delete m_checkImages;
+  releaseCheckImages(m_checkImages, m_checkImagesShared);
   m_checkImages = nullptr;
   return CMenu::DestroyMenu();
 }
@@ -205,6 +230,8 @@ BOOL MpAppUiMenu::AppendODMenuW(const wchar_t* text, UINT flags, UINT_PTR id, CI
     rec->m_imageList = new CImageList;
     if (ImageListDuplicate(il, xoffset, rec->m_imageList)) {
       rec->m_imageIndex = rec->m_imageSource = 0;
+      // A copy holds its one image, and the effect images when they were made.
+      rec->m_effectImages = rec->m_imageList->GetImageCount() > 1;
     } else {
       delete rec->m_imageList;
       rec->m_imageList = nullptr;
@@ -301,9 +328,17 @@ BOOL MpAppUiMenu::InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wcha
                               int iconId) {
   return InsertODMenuW(position, text, flags, id, iconId);
 }
+BOOL MpAppUiMenu::InsertMenuA(UINT position, UINT flags, UINT_PTR id, const char* text,
+                              CImageList* il, int xoffset) {
+  return InsertMenuW(position, flags, id, menuWide(text).c_str(), il, xoffset);
+}
 BOOL MpAppUiMenu::InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wchar_t* text,
                               CImageList* il, int xoffset) {
   return InsertODMenuW(position, text, flags, id, il, xoffset);
+}
+BOOL MpAppUiMenu::InsertMenuA(UINT position, UINT flags, UINT_PTR id, const char* text,
+                              CBitmap* bmp) {
+  return InsertMenuW(position, flags, id, menuWide(text).c_str(), bmp);
 }
 BOOL MpAppUiMenu::InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wchar_t* text,
                               CBitmap* bmp) {
@@ -320,6 +355,7 @@ MpAppUiMenu* MpAppUiMenu::NewOwnedPopup() {
   sub->m_checkedBitmapId = m_checkedBitmapId;
   sub->m_checkImages = m_checkImages;
   sub->m_checkImagesShared = TRUE;
+  holdCheckImages(m_checkImages);
   sub->CreatePopupMenu();
   m_createdSubMenus.Add(sub);
   return sub;
@@ -386,6 +422,9 @@ BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, int iconId) {
   MpAppUiMenuData* last = hits[hits.GetSize() - 1];
   return ::ModifyMenuW(m_hMenu, id, last->m_flags, id, reinterpret_cast<LPCWSTR>(last));
 }
+BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, CImageList* il, int xoffset) {
+  return ModifyODMenuW(text ? menuWide(text).c_str() : nullptr, id, il, xoffset);
+}
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CImageList* il, int xoffset) {
   CArray<MpAppUiMenuData*, MpAppUiMenuData*> hits;
   if (!ModifyWalk(text, id, hits)) return FALSE;
@@ -394,11 +433,15 @@ BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CImageList* il, in
     for (INT_PTR i = 0; i < hits.GetSize(); ++i) {
       delete hits[i]->m_imageList;
       hits[i]->m_imageList = nullptr;
+      hits[i]->m_effectImages = FALSE;
       hits[i]->m_sharedImageIndex = shared;
     }
   }
   MpAppUiMenuData* last = hits[hits.GetSize() - 1];
   return ::ModifyMenuW(m_hMenu, id, last->m_flags, id, reinterpret_cast<LPCWSTR>(last));
+}
+BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, CBitmap* bmp) {
+  return ModifyODMenuW(text ? menuWide(text).c_str() : nullptr, id, bmp);
 }
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CBitmap* bmp) {
   if (!bmp) return ModifyODMenuW(text, id, static_cast<CImageList*>(nullptr), 0);
@@ -407,6 +450,10 @@ BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CBitmap* bmp) {
       list.Add(bmp, MaskColour()) < 0)
     return FALSE;
   return ModifyODMenuW(text, id, &list, 0);
+}
+BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, COLORREF fill, COLORREF border,
+                                int hatchStyle, CSize* size) {
+  return ModifyODMenuW(text ? menuWide(text).c_str() : nullptr, id, fill, border, hatchStyle, size);
 }
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, COLORREF fill, COLORREF border,
                                 int hatchStyle, CSize* size) {
@@ -430,7 +477,7 @@ BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, const wchar_t* optionText, 
   if (!rec->m_imageList) rec->m_imageList = new CImageList;
   rec->m_imageList->DeleteImageList();
   rec->m_imageList->Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
-  if (!AddBitmapToImageList(rec->m_imageList, (UINT)iconId)) {
+  if (!AddBitmapToImageList(rec->m_imageList, (UINT)iconId, TRUE, &rec->m_effectImages)) {
     delete rec->m_imageList;
     rec->m_imageList = nullptr;
     rec->m_imageIndex = rec->m_imageSource = -1;
@@ -525,7 +572,7 @@ BOOL MpAppUiMenu::AddFromToolBar(CToolBar* bar, int bitmapId) {
     if (!rec->m_imageList) rec->m_imageList = new CImageList;
     rec->m_imageList->DeleteImageList();
     rec->m_imageList->Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
-    if (!AddBitmapToImageList(rec->m_imageList, (UINT)bitmapId)) {
+    if (!AddBitmapToImageList(rec->m_imageList, (UINT)bitmapId, TRUE, &rec->m_effectImages)) {
       delete rec->m_imageList;
       rec->m_imageList = nullptr;
       rec->m_imageIndex = rec->m_imageSource = -1;
@@ -538,14 +585,24 @@ void MpAppUiMenu::LoadCheckmarkBitmap(int unselectId, int selectId) {
   if (unselectId < 1 || selectId < 1) return;
   m_checkedBitmapId = selectId;
   m_uncheckedBitmapId = unselectId;
-  if (m_checkImages && m_checkImagesShared) m_checkImages = nullptr;  // never empty a borrowed list
-  m_checkImagesShared = FALSE;
-  if (!m_checkImages) m_checkImages = new CImageList;
-  m_checkImages->DeleteImageList();
-  m_checkImages->Create(m_iconX, m_iconY, ILC_MASK, 2, 1);
-  if (!AddBitmapToImageList(m_checkImages, (UINT)unselectId, FALSE) ||
-      !AddBitmapToImageList(m_checkImages, (UINT)selectId, FALSE)) {
-    delete m_checkImages;
+  if (m_checkImagesShared) {  // a borrowed list is never changed by the borrower
+    releaseCheckImages(m_checkImages, TRUE);
     m_checkImages = nullptr;
+    m_checkImagesShared = FALSE;
   }
+  // The images are made apart: a failure leaves the list that sub-menus may hold intact.
+  CImageList fresh;
+  fresh.Create(m_iconX, m_iconY, ILC_MASK, 2, 1);
+  if (!AddBitmapToImageList(&fresh, (UINT)unselectId, FALSE) ||
+      !AddBitmapToImageList(&fresh, (UINT)selectId, FALSE)) {
+    releaseCheckImages(m_checkImages, FALSE);
+    m_checkImages = nullptr;
+    return;
+  }
+  if (!m_checkImages) {
+    m_checkImages = new CImageList;
+    holdCheckImages(m_checkImages);
+  }
+  m_checkImages->DeleteImageList();
+  m_checkImages->Attach(fresh.Detach());
 }

@@ -247,6 +247,24 @@ BOOL MpAppUiMenu::IsMenu(HMENU menu) {
 // ---------------------------------------------------------------------------------------
 // Removing
 // ---------------------------------------------------------------------------------------
+INT_PTR MpAppUiMenu::recordIndexAt(int pos) const {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_DATA;
+  if (!::GetMenuItemInfoW(m_hMenu, pos, TRUE, &info) || !info.dwItemData) return -1;
+  for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i)
+    if (reinterpret_cast<ULONG_PTR>(m_itemRecords[i]) == info.dwItemData) return i;
+  return -1;
+}
+bool MpAppUiMenu::carriedByAnotherItem(const MpAppUiMenuData* rec, int pos) const {
+  const int count = GetMenuItemCount();
+  for (int i = 0; i < count; ++i) {
+    const INT_PTR k = i == pos ? -1 : recordIndexAt(i);
+    if (k >= 0 && m_itemRecords[k] == rec) return true;
+  }
+  return false;
+}
+
 BOOL MpAppUiMenu::RemoveMenu(UINT id, UINT flags) { return RemoveOrDelete(id, flags, FALSE); }
 BOOL MpAppUiMenu::DeleteMenu(UINT id, UINT flags) { return RemoveOrDelete(id, flags, TRUE); }
 
@@ -280,18 +298,24 @@ BOOL MpAppUiMenu::RemoveOrDelete(UINT id, UINT flags, BOOL isDelete) {
       delete sub;
       return TRUE;
     }
-  } else if (state != (UINT)-1 && (state & MF_SEPARATOR)) {
-    if (pos < m_itemRecords.GetSize()) {
-      const wchar_t* t = m_itemRecords[pos]->GetText();
-      if (!isDelete || !t || !*t) dropRecord(pos);
-    }
   } else if (state != (UINT)-1) {
-    const UINT cmd = ::GetMenuItemID(m_hMenu, pos);
-    for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i)
-      if (!(m_itemRecords[i]->m_flags & MF_POPUP) && m_itemRecords[i]->m_commandId == cmd) {
-        dropRecord(i);
-        break;
-      }
+    // The record the item carries goes with it: another item with the same command id keeps
+    // its own. An item without one of our records falls back to the search by position or id.
+    INT_PTR own = recordIndexAt(pos);
+    if (own < 0 && (state & MF_SEPARATOR)) {
+      if (pos < m_itemRecords.GetSize()) own = pos;
+    } else if (own < 0) {
+      const UINT cmd = ::GetMenuItemID(m_hMenu, pos);
+      for (INT_PTR i = 0; own < 0 && i < m_itemRecords.GetSize(); ++i)
+        if (!(m_itemRecords[i]->m_flags & MF_POPUP) && m_itemRecords[i]->m_commandId == cmd &&
+            !carriedByAnotherItem(m_itemRecords[i], pos))
+          own = i;
+    }
+    if (own >= 0 && (state & MF_SEPARATOR) && isDelete) {
+      const wchar_t* t = m_itemRecords[own]->GetText();
+      if (t && *t) own = -1;
+    }
+    if (own >= 0) dropRecord(own);
   }
   return isDelete ? CMenu::DeleteMenu(pos, MF_BYPOSITION) : CMenu::RemoveMenu(pos, MF_BYPOSITION);
 }
@@ -315,8 +339,9 @@ int MpAppUiMenu::RemoveOrDeleteByText(const wchar_t* text, MPAPPUI_Seperator sep
   const int before = pos - 1;
   if (sep != MPAPPUI_NONE && before >= 0 && before < GetMenuItemCount())
     RemoveOrDelete((UINT)before, MF_BYPOSITION, isDelete);
-  if (sep == MPAPPUI_BOTH && before - 1 >= 0 && before - 1 < GetMenuItemCount())
-    RemoveOrDelete((UINT)(before - 1), MF_BYPOSITION, isDelete);
+  // The item that stood after the removed one has moved up to just before it.
+  if (sep == MPAPPUI_BOTH && before >= 0 && before < GetMenuItemCount())
+    RemoveOrDelete((UINT)before, MF_BYPOSITION, isDelete);
   return pos;
 }
 

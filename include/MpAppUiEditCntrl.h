@@ -7,11 +7,11 @@
 #include <seceditctrl.h>
 
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "CIntellisenseListBox.h"
+#include "MpAppUiCompletion.h"
 #include "MpAppUiEdit.h"
 #include "WidgetDeckApi.h"
 
@@ -105,18 +105,20 @@ private:
   virtual std::string getLookupIntellisenseValue(UINT typedChar, std::string& word);
   int WrapLine(CString& text);
   void FillList(const std::vector<std::string>& words);
-  void PlaceList(int rows, int wordLength);
-  const std::vector<std::string>& ActiveDictionary() const;
+  // Places the list under the given text position (line, column).
+  void PlaceList(int rows, int line, int col);
+  const std::vector<std::string>& ActiveDictionary();
 
   std::vector<UINT> m_keys, m_modifiers, m_minLengths;
   int m_nFired = -1;
   BOOL m_bActive = 0;
   // The words the host gave (getKeywords/setKeywords, AddKeyword); the working list that
   // ResetDictionary fills from the prefix lists is kept apart, so the host's words survive.
-  std::vector<std::string> m_dictionary;
+  MpAppUiWordList m_dictionary;
   BOOL m_bEnabled = 1;
   int m_nMaxRows = 7;
   CString m_strTyped;
+  CString m_strCompleted;  // the word the last completion put in the text
   CIntellisenseListBox m_list;
   BOOL m_bListAll = 0;
   bool m_bGutter = true;
@@ -126,9 +128,5 @@ private:
   std::map<std::string, std::vector<std::string>> m_prefixes;
   std::vector<std::string> m_working;
   bool m_bWorking = false;
-  // Where SetWindowTextA broke the text (offsets into it), so that reading it back removes
-  // those breaks only.
-  std::set<size_t> m_wrapBreaks;
-  int m_nWrapMark = -1;  // the document's undo position when they were recorded
   DECLARE_MESSAGE_MAP()
 };

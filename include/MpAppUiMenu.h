@@ -27,6 +27,9 @@ class WIDGETDECK_API MpAppUiMenuData {
   UINT_PTR m_commandId = 0;     // a pop-up item holds its sub-menu's handle
   UINT m_syncMark = 0;
   CImageList* m_imageList = nullptr;
+  // Set when m_imageList holds the faded, shadow and disabled images after its image 0; a
+  // list of several images without them (a toolbar strip) is never read as effects.
+  BOOL m_effectImages = FALSE;
 };
 
 // Which neighbours go with an item removed by text.
@@ -67,15 +70,22 @@ class WIDGETDECK_API MpAppUiMenu : public CMenu {
                    int iconId = -1);
   BOOL InsertMenuW(UINT position, UINT flags, UINT_PTR id = 0, const wchar_t* text = nullptr,
                    int iconId = -1);
+  BOOL InsertMenuA(UINT position, UINT flags, UINT_PTR id, const char* text, CImageList* il,
+                   int xoffset);
   BOOL InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wchar_t* text, CImageList* il,
                    int xoffset);
+  BOOL InsertMenuA(UINT position, UINT flags, UINT_PTR id, const char* text, CBitmap* bmp);
   BOOL InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wchar_t* text, CBitmap* bmp);
   MpAppUiMenu* AppendODPopupMenuA(const char* text);
   MpAppUiMenu* AppendODPopupMenuW(const wchar_t* text);
   BOOL ModifyODMenuA(const char* text, UINT id, int iconId = -1);
   BOOL ModifyODMenuW(const wchar_t* text, UINT id, int iconId = -1);
+  BOOL ModifyODMenuA(const char* text, UINT id, CImageList* il, int xoffset);
   BOOL ModifyODMenuW(const wchar_t* text, UINT id, CImageList* il, int xoffset);
+  BOOL ModifyODMenuA(const char* text, UINT id, CBitmap* bmp);
   BOOL ModifyODMenuW(const wchar_t* text, UINT id, CBitmap* bmp);
+  BOOL ModifyODMenuA(const char* text, UINT id, COLORREF fill, COLORREF border,
+                     int hatchStyle = -1, CSize* size = nullptr);
   BOOL ModifyODMenuW(const wchar_t* text, UINT id, COLORREF fill, COLORREF border,
                      int hatchStyle = -1, CSize* size = nullptr);
   BOOL ModifyODMenuA(const char* text, const char* optionText, int iconId);
@@ -160,7 +170,9 @@ class WIDGETDECK_API MpAppUiMenu : public CMenu {
   void DitherBlt3(CDC* dc, int x, int y, int w, int h, CBitmap& bmp, COLORREF background);
   void ColorBitmap(CDC* dc, CBitmap& bmp, CSize bitmapSize, CSize iconSize, COLORREF fill,
                    COLORREF border, int hatchStyle = -1);
-  BOOL AddBitmapToImageList(CImageList* il, UINT resourceId, BOOL withEffects = TRUE);
+  // effectsAdded, when given, tells whether the effect images were added.
+  BOOL AddBitmapToImageList(CImageList* il, UINT resourceId, BOOL withEffects = TRUE,
+                            BOOL* effectsAdded = nullptr);
   BOOL ImageListDuplicate(CImageList* source, int index, CImageList* target);
   static HBITMAP LoadSysColorBitmap(int resourceId);
   static WORD NumBitmapColors(LPBITMAPINFOHEADER header);
@@ -205,8 +217,11 @@ class WIDGETDECK_API MpAppUiMenu : public CMenu {
   void RemoveTopLevelOwnerDraw();
   MpAppUiMenu* NewOwnedPopup();
   COLORREF MaskColour() const;
-  void AddEffectImages(CImageList* il, int index);
+  BOOL AddEffectImages(CImageList* il, int index);
   BOOL RemoveOrDelete(UINT id, UINT flags, BOOL isDelete);
+  // The index in m_itemRecords of the record the item at the position carries, or -1.
+  INT_PTR recordIndexAt(int pos) const;
+  bool carriedByAnotherItem(const MpAppUiMenuData* rec, int pos) const;
   int RemoveOrDeleteByText(const wchar_t* text, MPAPPUI_Seperator sep, BOOL isDelete);
   BOOL ModifyWalk(const wchar_t* text, UINT id, CArray<MpAppUiMenuData*, MpAppUiMenuData*>& hits);
   // Sub-menu objects this menu created itself (loading, AppendODPopupMenu): only these it deletes.

@@ -132,19 +132,65 @@ TEST_F(EditorTest, WrapSetsBreaksAndReadsThemBack) {
   const char* text = "alpha beta gamma+delta_epsilonzeta\r\nsecond";
   ed.SetWindowTextA(text);
   const SECEdit* doc = ed.GetEdit();
-  ASSERT_EQ(6, doc->GetLineCount());
+  ASSERT_EQ(5, doc->GetLineCount());
   EXPECT_EQ("alpha beta ", doc->GetLine(0));  // after the last space up to the column
   EXPECT_EQ("gamma+", doc->GetLine(1));       // after an operator
   EXPECT_EQ("delta_epsi", doc->GetLine(2));   // hard at the column
   EXPECT_EQ("lonzeta", doc->GetLine(3));      // the text's own line end
+  EXPECT_EQ("second", doc->GetLine(4));       // wrapped apart from the line above
   EXPECT_EQ(text, Text());                    // the text's own line end stays
   ed.SetCaret(OEPos(0, 0));
-  Type("x");  // after an edit every break is kept: none of the text's own is lost
-  EXPECT_EQ(6, doc->GetLineCount());
-  EXPECT_EQ(std::string("xalpha beta \r\ngamma+\r\n"), Text().substr(0, 22));
+  Type("x");  // after an edit only the wrap's own breaks go
+  EXPECT_EQ(5, doc->GetLineCount());
+  EXPECT_EQ(std::string("x") + text, Text());
+  // Joining two wrapped lines and undoing it brings the soft break back as it was.
+  ed.SetCaret(OEPos(1, 0));
+  Key(VK_BACK);
+  EXPECT_EQ(4, doc->GetLineCount());
+  Key('Z', true);
+  EXPECT_EQ(5, doc->GetLineCount());
+  EXPECT_EQ(std::string("x") + text, Text());
+  Key('Y', true);
+  Key('Z', true);
+  EXPECT_EQ(std::string("x") + text, Text());
+
+  // A line end at the wrap point, or with the wrap point between its CR and LF, stays whole.
+  for (const char* t : {"abcdefghij\r\nxyz", "abcdefghi\r\nxyz", "abcdefghi\r\n\r\nxyz abcdefghijk"}) {
+    ed.SetWindowTextA(t);
+    EXPECT_EQ(t, Text());
+    for (int i = 0; i < doc->GetLineCount(); ++i) EXPECT_EQ(std::string::npos, doc->GetLine(i).find('\r')) << t;
+  }
   ed.m_nWrapColumn = 0;                       // no wrapping: the text is set as it is
   ed.SetWindowTextA("one two three four five");
   EXPECT_EQ(1, ed.GetEdit()->GetLineCount());
+}
+
+TEST_F(EditorTest, WrapWhileTypingMovesAWordOnlyWhenSomethingPrecedesIt) {
+  ed.GetEdit()->SetWordWrap(1);
+  const SECEdit* doc = ed.GetEdit();
+  ed.m_nWrapColumn = 10;
+  ed.SetWindowTextA("");
+  Type("abcdefghijkl");  // one long word: broken at the column, no empty lines
+  ASSERT_EQ(2, doc->GetLineCount());
+  EXPECT_EQ("abcdefghij", doc->GetLine(0));
+  EXPECT_EQ("kl", doc->GetLine(1));
+  EXPECT_EQ("abcdefghijkl", Text());
+  ed.SetWindowTextA("");
+  Type("ab cdefgh");  // the word moves to a new line, once
+  ASSERT_EQ(2, doc->GetLineCount());
+  EXPECT_EQ("ab ", doc->GetLine(0));
+  EXPECT_EQ("cdefgh", doc->GetLine(1));
+  EXPECT_EQ("ab cdefgh", Text());
+  ed.m_nWrapColumn = 3;  // a narrow column wraps, it does not split every keystroke
+  ed.SetWindowTextA("");
+  Type("abcde");
+  ASSERT_EQ(2, doc->GetLineCount());
+  EXPECT_EQ("abc", doc->GetLine(0));
+  EXPECT_EQ("abcde", Text());
+  ed.m_nWrapColumn = 0;  // no wrap at all
+  ed.SetWindowTextA("");
+  Type("abcdef");
+  EXPECT_EQ(1, doc->GetLineCount());
 }
 
 TEST_F(EditorTest, CompletionProposesListsAcceptsAndWithdraws) {
@@ -177,6 +223,41 @@ TEST_F(EditorTest, CompletionProposesListsAcceptsAndWithdraws) {
   ed.SendMessage(WM_COMMAND, MAKEWPARAM(2651, LBN_SELCHANGE), (LPARAM)ed.CompletionList().GetSafeHwnd());
   EXPECT_EQ("alpine", Text());
   Key(VK_ESCAPE);  // withdraws the proposal
+  EXPECT_EQ("al", Text());
+
+  // F8 again on what F8 completed offers the next candidate, and comes round to the first.
+  Key(VK_F8);
+  EXPECT_EQ("alpha", Text());
+  // The list stands under the word's start, just below the line.
+  CRect list;
+  ed.CompletionList().GetWindowRect(&list);
+  CPoint under(ed.m_nLeftMargin - ed.m_nLeftCol * ed.m_nCharWidth, ed.m_nLineHeight);
+  ed.ClientToScreen(&under);
+  EXPECT_EQ(under, list.TopLeft());
+  Key(VK_F8);
+  EXPECT_EQ("alpine", Text());
+  EXPECT_EQ("alpine", Sel());
+  EXPECT_EQ(1, ed.CompletionList().GetCurSel());
+  ed.CompletionList().GetWindowRect(&list);
+  EXPECT_EQ(under, list.TopLeft());
+  Key(VK_F8);
+  EXPECT_EQ("alpha", Text());
+  Key(VK_ESCAPE);  // the word typed comes back
+  EXPECT_EQ("al", Text());
+
+  // Near the bottom of the work area the list is moved up by its own height.
+  RECT work;
+  ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0));
+  CRect host;
+  ::GetWindowRect(wdtest::HostWindow(), &host);
+  ::SetWindowPos(wdtest::HostWindow(), nullptr, host.left, work.bottom - 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  Key(VK_F8);
+  ed.CompletionList().GetWindowRect(&list);
+  under = CPoint(ed.m_nLeftMargin - ed.m_nLeftCol * ed.m_nCharWidth, ed.m_nLineHeight);
+  ed.ClientToScreen(&under);
+  EXPECT_EQ(under.y - 3 * ed.CompletionList().GetItemHeight(0), list.top);  // two matches and a row
+  ::SetWindowPos(wdtest::HostWindow(), nullptr, host.left, host.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  Key(VK_ESCAPE);
   EXPECT_EQ("al", Text());
   EXPECT_FALSE(ed.CompletionList().GetSafeHwnd());
 
@@ -213,10 +294,45 @@ TEST_F(EditorTest, CompletionProposesListsAcceptsAndWithdraws) {
   Type("%");  // not a letter: ends nothing special, types itself
   EXPECT_EQ("OBJ.width%", Text());
   EXPECT_EQ(5u, ed.getKeywords().size());
+  // A trigger after a word that has no list: F8 still finds the host's own words.
+  ed.SetWindowTextA("");
+  Type("xyz.be");
+  EXPECT_EQ("xyz.be", Text());
+  Key(VK_F8);
+  EXPECT_EQ("xyz.beta", Text());
+  Key(VK_TAB);
   EXPECT_FALSE(ed.ResetDictionary("OBJ.xy"));
   EXPECT_FALSE(ed.ResetDictionary("A.OBJ."));
   EXPECT_TRUE(ed.ResetDictionary("ABCDEF.OBJ."));
   EXPECT_EQ(5u, ed.getKeywords().size());
+}
+
+TEST_F(EditorTest, DictionaryStaysSortedUnderTheActiveComparisonWithoutDuplicates) {
+  ed.CaseSensitive(0);
+  std::vector<std::string> added;
+  for (int i = 0; i < 500; ++i) {  // many words in no order, with case variants and repeats
+    const std::string w = std::string(1, (char)((i % 2 ? 'a' : 'A') + (i * 7) % 26)) + std::to_string((i * 37) % 101);
+    const bool fresh = std::find(added.begin(), added.end(), w) == added.end();
+    EXPECT_EQ(fresh ? 1 : 0, ed.AddKeyword(w)) << w;
+    if (fresh) added.push_back(w);
+    EXPECT_TRUE(ed.IsKeyword(w));
+  }
+  EXPECT_EQ(0, ed.AddKeyword(""));
+  std::vector<std::string> expected = added;
+  std::stable_sort(expected.begin(), expected.end(),
+                   [](const std::string& a, const std::string& b) { return _stricmp(a.c_str(), b.c_str()) < 0; });
+  EXPECT_EQ(expected, ed.getKeywords());
+  // Words added after a read are merged in their places; exact duplicates only are refused.
+  EXPECT_EQ(1, ed.AddKeyword("a0x"));
+  EXPECT_EQ(1, ed.AddKeyword("A0X"));
+  EXPECT_EQ(0, ed.AddKeyword("a0x"));
+  EXPECT_FALSE(ed.IsKeyword("a0X"));
+  ed.CaseSensitive(1);
+  expected = ed.getKeywords();
+  EXPECT_TRUE(std::is_sorted(expected.begin(), expected.end()));
+  EXPECT_EQ(added.size() + 2, expected.size());
+  CStringArray m;
+  EXPECT_STREQ("X", ed.complete("A0", "", m));  // the binary search finds the merged words
 }
 
 TEST_F(EditorTest, ShortcutsFindAndReplace) {

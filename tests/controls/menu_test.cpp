@@ -64,6 +64,21 @@ void Draw(MpAppUiMenu& menu, Canvas& c, MpAppUiMenuData* rec, UINT state, UINT i
   dis.itemData = reinterpret_cast<ULONG_PTR>(rec);
   menu.DrawItem(&dis);
 }
+// Whether the 16 x 16 square at (x0, y0) of the canvas shows the list's image as it draws
+// over the background colour.
+::testing::AssertionResult ShowsImage(const Canvas& c, int x0, int y0, CImageList* list, int index,
+                                      COLORREF back) {
+  Canvas expected(16, 16);
+  expected.fill(back);
+  list->Draw(CDC::FromHandle(expected.dc()), index, CPoint(0, 0), ILD_TRANSPARENT);
+  for (int x = 0; x < 16; ++x)
+    for (int y = 0; y < 16; ++y)
+      if (expected.at(x, y) != c.at(x0 + x, y0 + y)) {
+        c.savePng();
+        return ::testing::AssertionFailure() << "image " << index << " differs at " << x << "," << y;
+      }
+  return ::testing::AssertionSuccess();
+}
 }  // namespace
 
 void MenuTest::WarmUp() {
@@ -167,12 +182,16 @@ TEST_F(MenuTest, LoadsABarOfPlainItemsWithOwnerDrawnPopupsAndFindsItems) {
   EXPECT_TRUE(menu.ModifyODMenuW(L"Quit", ID_WD_EXIT, -1));
   EXPECT_STREQ(L"Quit", file->m_itemRecords[2]->GetText());
 
-  // Positions are this menu's own; removing with both neighbours leaves only "&Recent".
+  // Positions are this menu's own; removing with both neighbours takes the separator before
+  // and "&Recent" after, and leaves "&Open".
   EXPECT_EQ(-1, menu.GetMenuPosition(L"Quit"));
   EXPECT_EQ(2, file->GetMenuPosition(L"Quit"));
   EXPECT_EQ(2, file->RemoveMenu(L"Quit", MPAPPUI_BOTH));
   ASSERT_EQ(1, file->GetMenuItemCount());
-  EXPECT_EQ(recent->m_hMenu, ::GetSubMenu(file->m_hMenu, 0));
+  EXPECT_EQ(ID_WD_OPEN, (int)file->GetMenuItemID(0));
+  ASSERT_EQ(1, file->m_itemRecords.GetSize());
+  EXPECT_EQ(0, wcsncmp(L"&Open", file->m_itemRecords[0]->GetText(), 5));
+  EXPECT_EQ(nullptr, menu.GetSubMpAppUiMenu(L"&Recent"));
   EXPECT_EQ(-1, file->DeleteMenu(L"Quit", MPAPPUI_HEAD));
 }
 
@@ -204,6 +223,109 @@ TEST_F(MenuTest, SharedImagesAndBorrowedSubMenusAreNotFreedByTheBorrower) {
   }
   EXPECT_TRUE(::IsMenu(hostMenu.m_hMenu));
   EXPECT_FALSE(MpAppUiMenu::IsMenu(hostMenu.m_hMenu));
+}
+
+TEST_F(MenuTest, RemovingOneOfTwoItemsWithOneIdDropsThatItemsRecordOnly) {
+  MpAppUiMenu menu;
+  menu.CreatePopupMenu();
+  menu.AppendODMenuW(L"First", 0, 50, -1);
+  menu.AppendODMenuW(L"Middle", 0, 51, -1);
+  menu.AppendODMenuW(L"Second", 0, 50, -1);
+  MpAppUiMenuData* first = menu.m_itemRecords[0];
+  auto dataAt = [&](int pos) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_DATA;
+    ::GetMenuItemInfoW(menu.m_hMenu, pos, TRUE, &info);
+    return reinterpret_cast<MpAppUiMenuData*>(info.dwItemData);
+  };
+  EXPECT_TRUE(menu.RemoveMenu(2, MF_BYPOSITION));
+  ASSERT_EQ(2, menu.m_itemRecords.GetSize());
+  EXPECT_EQ(first, menu.m_itemRecords[0]);
+  EXPECT_EQ(first, dataAt(0));
+  EXPECT_STREQ(L"First", first->GetText());
+  // By command: the first item with the id goes, with its own record.
+  EXPECT_TRUE(menu.DeleteMenu(50, MF_BYCOMMAND));
+  ASSERT_EQ(1, menu.m_itemRecords.GetSize());
+  EXPECT_STREQ(L"Middle", menu.m_itemRecords[0]->GetText());
+  EXPECT_EQ(menu.m_itemRecords[0], dataAt(0));
+  Canvas c(160, 24);
+  Draw(menu, c, dataAt(0), 0, 51);
+}
+
+TEST_F(MenuTest, AFailedCheckMarkReloadKeepsTheListItsSubMenusHold) {
+  MpAppUiMenu::SetMenuDrawMode(1);
+  MpAppUiMenu menu;
+  menu.CreatePopupMenu();
+  menu.LoadCheckmarkBitmap(IDR_WD_TEST_TOOLBAR, IDR_WD_TEST_TOOLBAR);
+  ASSERT_NE(nullptr, menu.m_checkImages);
+  MpAppUiMenu* sub = menu.AppendODPopupMenuW(L"Sub");
+  sub->AppendODMenuW(L"Ticked", 0, 60, -1);
+  CImageList* held = sub->m_checkImages;
+  ASSERT_EQ(menu.m_checkImages, held);
+  const int count = held->GetImageCount();
+  ASSERT_GE(count, 2);
+
+  // A reload that works refills the list the sub-menu holds.
+  menu.LoadCheckmarkBitmap(IDR_WD_TEST_TOOLBAR, IDR_WD_TEST_TOOLBAR);
+  EXPECT_EQ(held, menu.m_checkImages);
+  EXPECT_EQ(count, held->GetImageCount());
+  // One that fails drops the parent's hold only: the sub-menu still draws its check image.
+  menu.LoadCheckmarkBitmap(4711, 4712);
+  EXPECT_EQ(nullptr, menu.m_checkImages);
+  ASSERT_EQ(held, sub->m_checkImages);
+  EXPECT_EQ(count, held->GetImageCount());
+  Canvas c(160, 24);
+  Draw(*sub, c, sub->m_itemRecords[0], ODS_CHECKED, 60);
+  EXPECT_TRUE(ShowsImage(c, 4, 4, held, 0, MpAppUiMenu::LightenColor(::GetSysColor(COLOR_3DFACE), 0.25)));
+  // The parent can load its own list again; the sub-menu keeps the one it holds.
+  menu.LoadCheckmarkBitmap(IDR_WD_TEST_TOOLBAR, IDR_WD_TEST_TOOLBAR);
+  ASSERT_NE(nullptr, menu.m_checkImages);
+  EXPECT_NE(held, menu.m_checkImages);
+}
+
+TEST_F(MenuTest, EightBitFormsConvertTheirTextAndTakeTheirImages) {
+  auto wide = [](const char* t) {
+    wchar_t w[64] = {};
+    ::MultiByteToWideChar(CP_THREAD_ACP, 0, t, -1, w, 64);
+    return std::wstring(w);
+  };
+  CImageList icon;
+  RedSquare(icon);
+  CBitmap green;
+  green.CreateBitmap(16, 16, 1, 32, nullptr);
+  {
+    HDC mem = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ old = ::SelectObject(mem, green.m_hObject);
+    RECT r{0, 0, 16, 16};
+    HBRUSH b = ::CreateSolidBrush(RGB(0, 255, 0));
+    ::FillRect(mem, &r, b);
+    ::DeleteObject(b);
+    ::SelectObject(mem, old);
+    ::DeleteDC(mem);
+  }
+  MpAppUiMenu menu;
+  menu.CreatePopupMenu();
+  EXPECT_TRUE(menu.InsertMenuA(0, MF_BYPOSITION, 70, "Caf\xE9", &icon, 0));
+  EXPECT_TRUE(menu.InsertMenuA(0, MF_BYPOSITION, 71, "Gr\xFCn", &green));
+  ASSERT_EQ(2, menu.m_itemRecords.GetSize());
+  EXPECT_EQ(wide("Gr\xFCn"), menu.m_itemRecords[0]->GetText());
+  EXPECT_EQ(wide("Caf\xE9"), menu.m_itemRecords[1]->GetText());
+  EXPECT_GE(menu.m_itemRecords[0]->m_sharedImageIndex, 0);
+  EXPECT_GE(menu.m_itemRecords[1]->m_sharedImageIndex, 0);
+
+  EXPECT_TRUE(menu.ModifyODMenuA("Rouge \xE0", 71, &icon, 0));
+  EXPECT_EQ(wide("Rouge \xE0"), menu.m_itemRecords[0]->GetText());
+  EXPECT_TRUE(menu.ModifyODMenuA("Vert", 70, &green));
+  EXPECT_EQ(L"Vert", std::wstring(menu.m_itemRecords[1]->GetText()));
+  const int dy = (24 - 4 - 16) / 2;
+  Canvas c(160, 24);
+  Draw(menu, c, menu.m_itemRecords[1], 0, 70);
+  EXPECT_TRUE(Pixel(c, 2 + 8, dy + 2 + 8, RGB(0, 255, 0)));
+  EXPECT_TRUE(menu.ModifyODMenuA("Bleu", 70, RGB(0, 0, 255), RGB(0, 0, 0)));  // a colour swatch
+  EXPECT_EQ(L"Bleu", std::wstring(menu.m_itemRecords[1]->GetText()));
+  Draw(menu, c, menu.m_itemRecords[1], 0, 70);
+  EXPECT_TRUE(Pixel(c, 2 + 8, dy + 2 + 8, RGB(0, 0, 255)));
 }
 
 TEST_F(MenuTest, ClassicLookDrawsIconsSelectionDisabledIconsTicksAndAlignedAccelerators) {
@@ -297,6 +419,77 @@ TEST_F(MenuTest, FlatLookDrawsTheColumnRaisedEffectIconsAndGreyTicksPerItem) {
   EXPECT_EQ(0, menu.m_indeterminateCheck);
   Draw(menu, c, menu.m_itemRecords[1], ODS_CHECKED, 11);
   EXPECT_TRUE(Pixel(c, tx, ty, ::GetSysColor(COLOR_MENUTEXT)));
+}
+
+TEST_F(MenuTest, FlatLookEffectImagesKeepTheirBackgroundsTransparent) {
+  MpAppUiMenu::SetMenuDrawMode(1);
+  CImageList icon;
+  RedSquare(icon);
+  MpAppUiMenu menu;
+  menu.CreatePopupMenu();
+  menu.AppendODMenuW(L"Own", 0, 10, &icon, 0);
+  menu.AppendODMenuW(L"Shared", 0, 11, -1);
+  menu.ModifyODMenuW(nullptr, 11, &icon, 0);
+  ASSERT_TRUE(MpAppUiMenu::CanDraw3DImageList(menu.m_itemRecords[1]->m_sharedImageIndex));
+  const COLORREF col = MpAppUiMenu::LightenColor(::GetSysColor(COLOR_3DFACE), 0.25);
+  const COLORREF selFill = MpAppUiMenu::LightenColor(::GetSysColor(COLOR_HIGHLIGHT), 0.85);
+  const int pt = 4;
+  Canvas c(160, 24);
+  for (int i = 0; i < 2; ++i) {
+    MpAppUiMenuData* rec = menu.m_itemRecords[i];
+    // Every pixel of the icon square outside the red square shows what lies under the icon.
+    auto background = [&](int x0, int y0, COLORREF expected, const char* state) {
+      for (int x = 0; x < 16; ++x)
+        for (int y = 0; y < 16; ++y) {
+          if (x >= 3 && x <= 13 && y >= 3 && y <= 13) continue;  // the square and its shadow
+          ASSERT_TRUE(Pixel(c, x0 + x, y0 + y, expected)) << state << " item " << i << " at " << x << "," << y;
+        }
+    };
+    Draw(menu, c, rec, 0, 10 + i);  // faded
+    background(pt, 4, col, "normal");
+    EXPECT_TRUE(Pixel(c, pt + 8, 4 + 8, MpAppUiMenu::LightenColor(kRed, 0.3)));
+    Draw(menu, c, rec, ODS_GRAYED, 10 + i);  // disabled
+    background(pt, 4, col, "grayed");
+    EXPECT_FALSE(Pixel(c, pt + 8, 4 + 8, col));
+    Draw(menu, c, rec, ODS_SELECTED, 10 + i);  // raised over its shadow
+    background(pt - 1, 4 - 1, selFill, "selected");
+    EXPECT_TRUE(Pixel(c, pt - 1 + 4, 4 - 1 + 4, kRed));
+  }
+
+  // Bitmaps from resources: light grey becomes the face colour; other colours stay.
+  CBitmap bmp;
+  bmp.CreateBitmap(2, 1, 1, 32, nullptr);
+  CDC mem;
+  mem.CreateCompatibleDC(nullptr);
+  CBitmap* old = mem.SelectObject(&bmp);
+  mem.SetPixel(0, 0, RGB(192, 192, 192));
+  mem.SetPixel(1, 0, RGB(255, 255, 255));
+  mem.SelectObject(old);
+  menu.GetTransparentBitmap(bmp);
+  old = mem.SelectObject(&bmp);
+  EXPECT_EQ(ctltest::Stored(::GetSysColor(COLOR_3DFACE)), mem.GetPixel(0, 0) & 0xFFFFFF);
+  EXPECT_EQ(RGB(255, 255, 255), mem.GetPixel(1, 0) & 0xFFFFFF);
+  mem.SelectObject(old);
+}
+
+TEST_F(MenuTest, FlatLookDrawsAToolbarStripOfAnItemAsImagesNotAsEffects) {
+  MpAppUiMenu::SetMenuDrawMode(1);
+  MpAppUiMenu menu;
+  menu.CreatePopupMenu();
+  menu.AppendODMenuW(L"Strip", 0, 10, -1);
+  ASSERT_TRUE(menu.ModifyODMenuW(nullptr, L"Strip", IDR_WD_TEST_TOOLBAR));
+  MpAppUiMenuData* rec = menu.m_itemRecords[0];
+  ASSERT_EQ(3, rec->m_imageList->GetImageCount());  // the whole strip: Open, Copy, Paste
+  EXPECT_FALSE(rec->m_effectImages);
+  const COLORREF col = MpAppUiMenu::LightenColor(::GetSysColor(COLOR_3DFACE), 0.25);
+  Canvas c(160, 24);
+  Draw(menu, c, rec, 0, 10);  // image 0 itself, not the next button's image
+  EXPECT_TRUE(ShowsImage(c, 4, 4, rec->m_imageList, 0, col));
+  Draw(menu, c, rec, ODS_GRAYED, 10);  // drawn disabled from image 0: something shows
+  int drawn = 0;
+  for (int x = 0; x < 16; ++x)
+    for (int y = 0; y < 16; ++y) drawn += c.at(4 + x, 4 + y) != ctltest::Stored(col);
+  EXPECT_GT(drawn, 0);
 }
 
 TEST_F(MenuTest, PopupTrackedThroughTheMenuLoopMeasuresDrawsAndReturnsTheCommand) {

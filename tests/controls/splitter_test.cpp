@@ -160,3 +160,41 @@ TEST_F(SplitterTest, OneRowAndOneColumnHideWithTheActivePaneMoved) {
   s.ShowView(1);  // already current: stays
   EXPECT_TRUE(s.IsCurrentView(0, 0, 1) && s.GetView(1)->IsWindowVisible());
 }
+
+TEST_F(SplitterTest, ARowAndAColumnHiddenTogetherComeBackWithThePaneWhereTheyCross) {
+  // Every order of hiding and showing one row and one column of a 3 x 3 splitter.
+  for (int order = 0; order < 4; ++order) {
+    const bool rowFirst = order & 1, showRowFirst = order & 2;
+    Mp s;
+    ASSERT_TRUE(s.CreateStatic(frame, 3, 3));
+    for (int i = 0; i < 9; ++i) ASSERT_EQ(i + 1, s.AddView(i / 3, i % 3, RUNTIME_CLASS(PaneView), nullptr));
+    frame->RecalcLayout();
+    auto view = [&](int r, int c) { return s.GetView(r * 3 + c + 1); };
+    if (rowFirst) s.HideRow(1), s.HideColumn(1);
+    else s.HideColumn(1), s.HideRow(1);
+    EXPECT_EQ(2, s.GetRowCount());
+    EXPECT_EQ(2, s.GetColumnCount());
+    for (int r : {0, 2})
+      for (int c : {0, 2}) EXPECT_EQ(s.IdFromRowCol(r / 2, c / 2), Id(view(r, c))) << order;
+    if (showRowFirst) {
+      s.ShowRow();
+      // The row is back but for the pane in the column still hidden.
+      EXPECT_FALSE(view(1, 1)->IsWindowVisible()) << order;
+      EXPECT_TRUE(view(1, 0)->IsWindowVisible() && view(1, 2)->IsWindowVisible()) << order;
+      EXPECT_EQ(s.IdFromRowCol(1, 1), Id(view(1, 2))) << order;
+      s.ShowColumn();
+    } else {
+      s.ShowColumn();
+      EXPECT_FALSE(view(1, 1)->IsWindowVisible()) << order;
+      EXPECT_TRUE(view(0, 1)->IsWindowVisible() && view(2, 1)->IsWindowVisible()) << order;
+      EXPECT_EQ(s.IdFromRowCol(1, 1), Id(view(2, 1))) << order;
+      s.ShowRow();
+    }
+    for (int r = 0; r < 3; ++r)
+      for (int c = 0; c < 3; ++c) {
+        EXPECT_TRUE(view(r, c)->IsWindowVisible()) << order << ": " << r << "," << c;
+        EXPECT_EQ(s.IdFromRowCol(r, c), Id(view(r, c))) << order << ": " << r << "," << c;
+      }
+    s.DestroyWindow();
+  }
+}

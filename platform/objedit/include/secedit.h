@@ -100,6 +100,10 @@ public:
   bool SetText(const char* text, size_t length);
   std::string GetText(const char* eol = "\r\n") const;
   std::string GetRange(OEPos from, OEPos to) const;
+  // Whether the break after the line is a soft one (set by a wrap, not by the text). The mark
+  // stays with its line through edits, undo and redo; a break typed or inserted is hard.
+  bool IsSoftBreak(int nLine) const;
+  void SetSoftBreak(int nLine, bool bSoft);
   // Edits; each returns false (changing nothing) on a read-only document. Positions are
   // clamped into the text. Insert gives the position after the inserted text in *end.
   bool Insert(OEPos at, const std::string& text, OEPos* end = nullptr);
@@ -158,10 +162,12 @@ protected:
     OEPos from;
     std::string text;
     int nGroup;
+    // The soft marks of the breaks in text, as they were when it last left the document.
+    std::vector<char> soft;
   };
-  void Apply(const Record& r, bool forward, OEPos* where);
-  void RawInsert(OEPos at, const std::string& text, OEPos* end);
-  void RawDelete(OEPos from, OEPos to);
+  void Apply(Record& r, bool forward, OEPos* where);
+  void RawInsert(OEPos at, const std::string& text, OEPos* end, const std::vector<char>* soft = nullptr);
+  void RawDelete(OEPos from, OEPos to, std::vector<char>* soft = nullptr);
   void LinesChanged(int nFirst);
   void Push(Record r);
   // Colours [p, stop) of a line; *inBlock carries the block-comment state. The keyword
@@ -174,6 +180,7 @@ protected:
                   Ahead* ahead);
 
   std::vector<std::string> m_lines;
+  std::vector<char> m_softBreak;  // per line: the break after it is soft
   std::vector<Record> m_undo;
   int m_nGroup = 0;
   int m_nGroupDepth = 0;

@@ -40,7 +40,7 @@ bool StartsWith(const char* p, const char* end, const char* delim) {
 
 }  // namespace
 
-SECEdit::SECEdit() : m_lines(1), m_blockAtStart(1, 0), m_runs(1), m_runsValid(1, 0) {}
+SECEdit::SECEdit() : m_lines(1), m_softBreak(1, 0), m_blockAtStart(1, 0), m_runs(1), m_runsValid(1, 0) {}
 
 SECEdit::~SECEdit() { std::free(m_pKeywordTable); }
 
@@ -168,13 +168,20 @@ std::string SECEdit::GetRange(OEPos from, OEPos to) const {
   return out + "\r\n" + m_lines[(size_t)to.nLine].substr(0, (size_t)to.nOffset);
 }
 
+bool SECEdit::IsSoftBreak(int nLine) const {
+  return nLine >= 0 && nLine + 1 < GetLineCount() && m_softBreak[(size_t)nLine];
+}
+void SECEdit::SetSoftBreak(int nLine, bool bSoft) {
+  if (nLine >= 0 && nLine + 1 < GetLineCount()) m_softBreak[(size_t)nLine] = bSoft ? 1 : 0;
+}
+
 void SECEdit::LinesChanged(int nFirst) {
   m_nStateValid = std::min(m_nStateValid, nFirst + 1);
   m_runsValid[(size_t)nFirst] = 0;
   m_bModified = 1;
 }
 
-void SECEdit::RawInsert(OEPos at, const std::string& text, OEPos* end) {
+void SECEdit::RawInsert(OEPos at, const std::string& text, OEPos* end, const std::vector<char>* soft) {
   std::vector<std::string> parts = SplitLines(text.data(), text.size());
   std::string& line = m_lines[(size_t)at.nLine];
   if (parts.size() == 1) {
@@ -188,6 +195,14 @@ void SECEdit::RawInsert(OEPos at, const std::string& text, OEPos* end) {
     int endOffset = (int)parts.back().size();
     parts.back() += tail;
     m_lines.insert(m_lines.begin() + at.nLine + 1, parts.begin() + 1, parts.end());
+    // The line's own break now ends the last inserted line; the inserted breaks are hard
+    // unless the record says otherwise.
+    const auto first = m_softBreak.begin() + at.nLine;
+    const char tailSoft = *first;
+    m_softBreak.insert(first + 1, added, 0);
+    for (size_t i = 0; i < added; ++i)
+      m_softBreak[(size_t)at.nLine + i] = soft && i < soft->size() ? (*soft)[i] : 0;
+    m_softBreak[(size_t)at.nLine + added] = tailSoft;
     m_blockAtStart.insert(m_blockAtStart.begin() + at.nLine + 1, added, 0);
     m_runs.insert(m_runs.begin() + at.nLine + 1, added, {});
     m_runsValid.insert(m_runsValid.begin() + at.nLine + 1, added, 0);
@@ -196,13 +211,16 @@ void SECEdit::RawInsert(OEPos at, const std::string& text, OEPos* end) {
   LinesChanged(at.nLine);
 }
 
-void SECEdit::RawDelete(OEPos from, OEPos to) {
+void SECEdit::RawDelete(OEPos from, OEPos to, std::vector<char>* soft) {
   std::string& first = m_lines[(size_t)from.nLine];
   if (from.nLine == to.nLine) {
     first.erase((size_t)from.nOffset, (size_t)(to.nOffset - from.nOffset));
   } else {
     first = first.substr(0, (size_t)from.nOffset) + m_lines[(size_t)to.nLine].substr((size_t)to.nOffset);
     auto b = (size_t)from.nLine + 1, e = (size_t)to.nLine + 1;
+    if (soft) soft->assign(m_softBreak.begin() + from.nLine, m_softBreak.begin() + to.nLine);
+    m_softBreak[(size_t)from.nLine] = m_softBreak[(size_t)to.nLine];
+    m_softBreak.erase(m_softBreak.begin() + (long)b, m_softBreak.begin() + (long)e);
     m_lines.erase(m_lines.begin() + (long)b, m_lines.begin() + (long)e);
     m_blockAtStart.erase(m_blockAtStart.begin() + (long)b, m_blockAtStart.begin() + (long)e);
     m_runs.erase(m_runs.begin() + (long)b, m_runs.begin() + (long)e);
@@ -232,7 +250,7 @@ bool SECEdit::Insert(OEPos at, const std::string& text, OEPos* end) {
   if (end) *end = at;
   if (text.empty()) return true;
   RawInsert(at, text, end);
-  Push({true, at, text, 0});
+  Push({true, at, text, 0, {}});
   return true;
 }
 
@@ -243,22 +261,23 @@ bool SECEdit::Delete(OEPos from, OEPos to) {
   if (to < from) std::swap(from, to);
   if (from == to) return true;
   std::string gone = GetRange(from, to);
-  RawDelete(from, to);
-  Push({false, from, gone, 0});
+  std::vector<char> soft;
+  RawDelete(from, to, &soft);
+  Push({false, from, gone, 0, std::move(soft)});
   return true;
 }
 
-void SECEdit::Apply(const Record& r, bool forward, OEPos* where) {
+void SECEdit::Apply(Record& r, bool forward, OEPos* where) {
   OEPos end;
   if (r.bInsert == forward) {
-    RawInsert(r.from, r.text, &end);
+    RawInsert(r.from, r.text, &end, &r.soft);
     if (where) *where = end;
   } else {
     RawInsert(r.from, "", &end);  // keeps the cache bookkeeping uniform
     std::vector<std::string> parts = SplitLines(r.text.data(), r.text.size());
     OEPos to(r.from.nLine + (int)parts.size() - 1,
              parts.size() == 1 ? r.from.nOffset + (int)parts[0].size() : (int)parts.back().size());
-    RawDelete(r.from, to);
+    RawDelete(r.from, to, &r.soft);
     if (where) *where = r.from;
   }
 }

@@ -6,6 +6,29 @@
 
 namespace {
 
+TEST(EditDocument, SoftBreakMarksStayWithTheirLinesThroughEditsUndoAndRedo) {
+  SECEdit doc;
+  doc.Insert(OEPos(), "aa\r\nbb\r\ncc");
+  doc.SetSoftBreak(0, true);
+  EXPECT_TRUE(doc.IsSoftBreak(0));
+  EXPECT_FALSE(doc.IsSoftBreak(1));
+  EXPECT_FALSE(doc.IsSoftBreak(2));  // the last line has no break
+  doc.Insert(OEPos(0, 1), "x\r\ny");  // a typed break is hard; the soft one moves down
+  EXPECT_FALSE(doc.IsSoftBreak(0));
+  EXPECT_TRUE(doc.IsSoftBreak(1));
+  doc.Delete(OEPos(1, 2), OEPos(2, 0));  // joined: the joined line takes the lower break
+  EXPECT_EQ("ax\r\nyabb\r\ncc", doc.GetText());
+  EXPECT_FALSE(doc.IsSoftBreak(1));
+  doc.Undo();
+  EXPECT_TRUE(doc.IsSoftBreak(1));
+  doc.Undo();
+  EXPECT_TRUE(doc.IsSoftBreak(0));
+  doc.Redo();
+  doc.Redo();
+  doc.Undo();
+  EXPECT_TRUE(doc.IsSoftBreak(1));
+}
+
 TEST(EditDocument, UndoRedoReadOnlyAndSearch) {
   SECEdit doc;
   doc.Insert(OEPos(), "one two\r\nthree");
