@@ -110,7 +110,8 @@ void MpAppUiExchangeAdpaterJQINPage::OnPasswordKillFocus() {
     encipherPassword(cipher);
     if (!cipher.empty()) pGroup->setString(kPasswordKey, cipher);
     else if (g_spLogger.get())
-      g_spLogger->log(400, 0, "MpAppUiExchangeAdpaterJQINPage - the password could not be enciphered and was not stored",
+      g_spLogger->log(400, 0,
+                      "MpAppUiExchangeAdpaterJQINPage - the password could not be enciphered and was not stored",
                       "MpAppUiExchangeAdpaterJQINPage", __LINE__);
   }
   if (!text.IsEmpty()) ::SecureZeroMemory(text.GetBuffer(0), text.GetLength());

@@ -172,8 +172,9 @@ void MpAppUiOutputPage::OnOptionCheckChange() {
   for (int nIndex = 0; nIndex < m_optionList.GetCount(); ++nIndex) {
     CString text;
     m_optionList.GetText(nIndex, text);
+    const std::string word = static_cast<LPCSTR>(text);
     const bool bMark = m_optionList.GetCheck(nIndex) == 1;
-    if (bMark != MpAppUiHasOption(stored, static_cast<LPCSTR>(text))) rows.emplace_back(static_cast<LPCSTR>(text), bMark);
+    if (bMark != MpAppUiHasOption(stored, word)) rows.emplace_back(word, bMark);
   }
   for (const auto& row : rows) {
     settings()->setString(row.first, row.second ? "on" : "off");

@@ -90,7 +90,7 @@ bool MpAppUiDesignChangesPage::collectNewDesigns(IMpPmModel* model) {
   IMpPmModelPtr modelRef(model, true);
   IMpUtOsFilePtr os(CLSID_MpUtOs, nullptr);
   if (modelRef.isNull() || os.isNull()) return false;
-  std::map<std::string, std::string, RevisionOrder>& designs = model->isBlank() ? m_blankDesigns : m_partDesigns;
+  Designs& designs = model->isBlank() ? m_blankDesigns : m_partDesigns;
 
   IMpPmModelInstancePtr instance;
   instance.attach(model->getModelInstance());
@@ -126,7 +126,7 @@ void MpAppUiDesignChangesPage::offerDesigns(IMpPmModel* model, CButton& box, CCo
   // Without the model the controls stay as the template has them.
   if (model == nullptr) return;
   if (collectNewDesigns(model)) {
-    const std::map<std::string, std::string, RevisionOrder>& designs = model->isBlank() ? m_blankDesigns : m_partDesigns;
+    const Designs& designs = model->isBlank() ? m_blankDesigns : m_partDesigns;
     // Each entry carries its design's key, so that two designs of one file name stay apart.
     for (const auto& design : designs) {
       const int index = combo.AddString(design.second.c_str());

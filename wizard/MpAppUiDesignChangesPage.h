@@ -43,8 +43,9 @@ class MpAppUiDesignChangesPage : public CPropertyPage {
   IMpOptionsPtr m_spOptions;
   MpZulSmartList m_selection;
   // Design-node name -> the design's file name as shown, oldest design first.
-  std::map<std::string, std::string, RevisionOrder> m_blankDesigns;
-  std::map<std::string, std::string, RevisionOrder> m_partDesigns;
+  typedef std::map<std::string, std::string, RevisionOrder> Designs;
+  Designs m_blankDesigns;
+  Designs m_partDesigns;
 
   DECLARE_MESSAGE_MAP()
 

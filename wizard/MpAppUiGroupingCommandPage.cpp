@@ -178,9 +178,12 @@ bool MpAppUiGroupingCommandPage::containsName(const std::vector<std::string>& na
 }
 
 void MpAppUiGroupingCommandPage::insertChosen(const std::string& name, int before) {
-  if (m_bSingleField) m_chosen.assign(1, name);
-  else if (before >= 0 && static_cast<size_t>(before) < m_chosen.size()) m_chosen.insert(m_chosen.begin() + before, name);
-  else m_chosen.push_back(name);
+  if (m_bSingleField)
+    m_chosen.assign(1, name);
+  else if (before >= 0 && static_cast<size_t>(before) < m_chosen.size())
+    m_chosen.insert(m_chosen.begin() + before, name);
+  else
+    m_chosen.push_back(name);
 }
 
 bool MpAppUiGroupingCommandPage::removeChosen(int index) {

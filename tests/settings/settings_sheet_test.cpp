@@ -472,7 +472,8 @@ TEST_F(SettingsSheetTest, DataManagementPasswordThatCannotBeEncipheredIsNotStore
   ASSERT_EQ(1u, logs.size());
   EXPECT_EQ(400, logs[0].severity);
   EXPECT_EQ(0, logs[0].flag);
-  EXPECT_EQ("MpAppUiExchangeAdpaterJQINPage - the password could not be enciphered and was not stored", logs[0].message);
+  EXPECT_EQ("MpAppUiExchangeAdpaterJQINPage - the password could not be enciphered and was not stored",
+            logs[0].message);
   EXPECT_EQ(std::string::npos, logs[0].message.find("new"));
 }
 
