@@ -63,6 +63,7 @@ void MpAppUiExchangeAdpaterJQINPage::fillControls() {
   if (!password.empty()) {
     MpDecrypt(kPasswordKey, password);
     SetDlgItemText(IDC_JQ_PASSWORD, password.c_str());
+    wipe(password);
   }
   const std::string mode = pGroup->getString(kModeKey);
   if (!mode.empty()) {
@@ -93,14 +94,34 @@ void MpAppUiExchangeAdpaterJQINPage::OnModeClicked(UINT id) {
 }
 
 // The plain text stays in the field; only its enciphered form reaches the group, and it is never
-// logged or shown anywhere else.
+// logged or shown anywhere else. An unchanged text is not written again (each enciphering gives
+// a new form), and a text that could not be enciphered leaves the stored password as it was.
 void MpAppUiExchangeAdpaterJQINPage::OnPasswordKillFocus() {
-  if (!settings() || !GetDlgItem(IDC_JQ_PASSWORD)) return;
+  IMpOptions* pGroup = settings();
+  if (!pGroup || !GetDlgItem(IDC_JQ_PASSWORD)) return;
   CString text;
   GetDlgItemText(IDC_JQ_PASSWORD, text);
-  std::string cipher = static_cast<LPCSTR>(text);
-  MpEncrypt(kPasswordKey, cipher);
-  settings()->setString(kPasswordKey, cipher);
+  std::string stored = pGroup->getString(kPasswordKey);
+  MpDecrypt(kPasswordKey, stored);
+  const bool bChanged = stored != static_cast<LPCSTR>(text);
+  wipe(stored);
+  if (bChanged) {
+    std::string cipher = static_cast<LPCSTR>(text);
+    encipherPassword(cipher);
+    if (!cipher.empty()) pGroup->setString(kPasswordKey, cipher);
+    else if (g_spLogger.get())
+      g_spLogger->log(400, 0,
+                      "MpAppUiExchangeAdpaterJQINPage - the password could not be enciphered and was not stored",
+                      "MpAppUiExchangeAdpaterJQINPage", __LINE__);
+  }
+  if (!text.IsEmpty()) ::SecureZeroMemory(text.GetBuffer(0), text.GetLength());
+}
+
+void MpAppUiExchangeAdpaterJQINPage::encipherPassword(std::string& text) { MpEncrypt(kPasswordKey, text); }
+
+void MpAppUiExchangeAdpaterJQINPage::wipe(std::string& text) {
+  if (!text.empty()) ::SecureZeroMemory(&text[0], text.size());
+  text.clear();
 }
 
 // A password confirmed with Enter still has the focus: it is written as if it had been left.
@@ -115,7 +136,7 @@ void MpAppUiExchangeAdpaterJQINPage::OnBrowseClicked(UINT id) {
     if (folder.browseId != static_cast<int>(id)) continue;
     CString path;
     GetDlgItemText(folder.fieldId, path);
-    if (!settings() || !browseForFolder("Select a Jaqlith BrowsedFolder", path)) return;
+    if (!settings() || !browseForFolder("Select a Jaqlith Folder", path)) return;
     SetDlgItemText(folder.fieldId, path);
     if (CEdit* pField = static_cast<CEdit*>(GetDlgItem(folder.fieldId))) {
       pField->SetFocus();

@@ -164,17 +164,17 @@ void MpAppUiOutputPage::OnExplodeAptLoops() {
 
 void MpAppUiOutputPage::OnOptionCheckChange() {
   if (!settings()) return;
-  // The selected rows as they are now: the merge-cycle row refills the list on its way.
+  // Every row whose mark differs from the stored string, whether selected or not (the space bar
+  // may turn a row the selection does not hold); taken first, as the merge-cycle row refills the
+  // list on its way.
+  const std::string stored = settings()->getString(kOptionsKey);
   std::vector<std::pair<std::string, bool>> rows;
-  const int nCount = m_optionList.GetSelCount();
-  if (nCount > 0) {
-    std::vector<int> indices(static_cast<size_t>(nCount));
-    m_optionList.GetSelItems(nCount, indices.data());
-    for (int nIndex : indices) {
-      CString text;
-      m_optionList.GetText(nIndex, text);
-      rows.emplace_back(static_cast<LPCSTR>(text), m_optionList.GetCheck(nIndex) == 1);
-    }
+  for (int nIndex = 0; nIndex < m_optionList.GetCount(); ++nIndex) {
+    CString text;
+    m_optionList.GetText(nIndex, text);
+    const std::string word = static_cast<LPCSTR>(text);
+    const bool bMark = m_optionList.GetCheck(nIndex) == 1;
+    if (bMark != MpAppUiHasOption(stored, word)) rows.emplace_back(word, bMark);
   }
   for (const auto& row : rows) {
     settings()->setString(row.first, row.second ? "on" : "off");

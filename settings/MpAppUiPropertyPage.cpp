@@ -339,6 +339,9 @@ bool MpAppUiSettingsPage::failsPageCheck(const MpAppUiPageKey& key) const {
 }
 
 BOOL MpAppUiSettingsPage::OnKillActive() {
+  // Without a group nothing would be written: no check keeps the user, and no data exchange
+  // either (its own range checks would refuse the template's values).
+  if (m_spSettings.isNull()) return TRUE;
   // A value confirmed with Enter, or left by a switch of pages, still has the focus: it is
   // checked and written as if it had been left with Tab. A text refused on its way to the
   // sheet's buttons was logged then and is not logged again.

@@ -22,13 +22,6 @@ const char kToolAssembly[] = "ToolAssembly";
 const char kFeatureClass[] = "FeatureClass";
 const char kName[] = "OperationName";
 
-std::string nodeName(IUnknown* object) {
-  IMpZulNodePtr node(object, true);
-  std::string name;
-  if (node.isNull() || !node->getName(name)) return std::string();
-  return name;
-}
-
 // Selects the entry of exactly that text; nothing when there is none.
 void selectExact(CComboBox& combo, const std::string& text) {
   const int index = MpAppUiTaskPage::findExact(combo, text);
@@ -37,6 +30,41 @@ void selectExact(CComboBox& combo, const std::string& text) {
 
 IUnknown* at(const MpSmartList& list, size_t position) {
   return position < list.size() ? *std::next(list.begin(), static_cast<long>(position)) : nullptr;
+}
+
+// Lists the named nodes of objects in the combo box, each entry carrying its object's position in
+// objects, so that entries of one name stay apart.
+void fillNodeChooser(CComboBox& combo, const MpSmartList& objects) {
+  size_t position = 0;
+  for (IUnknown* object : objects) {
+    IMpZulNodePtr node(object, true);
+    std::string name;
+    if (node.isValid() && node->getName(name)) {
+      const int index = combo.AddString(name.c_str());
+      combo.SetItemDataPtr(index, reinterpret_cast<void*>(position));
+    }
+    ++position;
+  }
+}
+
+// The object behind the chosen entry of a combo box that fillNodeChooser filled; null for none.
+IUnknown* chosenNode(CComboBox& combo, const MpSmartList& objects) {
+  const int chosen = combo.GetCurSel();
+  return chosen == CB_ERR ? nullptr : at(objects, reinterpret_cast<size_t>(combo.GetItemDataPtr(chosen)));
+}
+
+// Selects the entry of the object with the same key as object; nothing when there is none.
+void selectNode(CComboBox& combo, const MpSmartList& objects, IUnknown* object) {
+  IMpZulNodePtr wanted(object, true);
+  if (wanted.isNull()) return;
+  const ZulObjectKey key = wanted->getObjectKey();
+  for (int i = 0; i < combo.GetCount(); ++i) {
+    IMpZulNodePtr node(at(objects, reinterpret_cast<size_t>(combo.GetItemDataPtr(i))), true);
+    if (node.isValid() && node->getObjectKey() == key) {
+      combo.SetCurSel(i);
+      return;
+    }
+  }
 }
 }  // namespace
 
@@ -99,17 +127,7 @@ BOOL MpAppUiAddOperation::OnInitDialog() {
 
   fillClassChooser(15087, m_comboPrototype, m_prototypeClasses);
   fillClassChooser(15161, m_comboFeatureClass, m_featureClasses);
-  // Each set-up entry carries its position in the set-up list.
-  size_t position = 0;
-  for (IUnknown* setup : m_setups) {
-    IMpZulNodePtr node(setup, true);
-    std::string name;
-    if (node.isValid() && node->getName(name)) {
-      const int index = m_comboSetup.AddString(name.c_str());
-      m_comboSetup.SetItemDataPtr(index, reinterpret_cast<void*>(position));
-    }
-    ++position;
-  }
+  fillNodeChooser(m_comboSetup, m_setups);
 
   // The feature's own class and its model's set-up are shown, not written.
   IMpZulNodePtr prototype(static_cast<IUnknown*>(m_spFeaturePrototype.get()), true);
@@ -119,7 +137,7 @@ BOOL MpAppUiAddOperation::OnInitDialog() {
     std::string niceName;
     if (cls.isValid() && cls->getNiceName(niceName)) selectExact(m_comboFeatureClass, niceName);
   }
-  if (m_spModelSetup.isValid()) selectExact(m_comboSetup, nodeName(m_spModelSetup.get()));
+  if (m_spModelSetup.isValid()) selectNode(m_comboSetup, m_setups, m_spModelSetup.get());
   fillToolAssemblies();
   return result;
 }
@@ -150,16 +168,11 @@ void MpAppUiAddOperation::fillToolAssemblies() {
       }
     }
   }
+  fillNodeChooser(m_comboToolAssembly, m_toolAssemblies);
   bool held = false;
-  for (IUnknown* assembly : m_toolAssemblies) {
-    IMpZulNodePtr node(assembly, true);
-    std::string name;
-    if (node.isNull() || !node->getName(name)) continue;
-    const int index = m_comboToolAssembly.AddString(name.c_str());
-    if (m_spChosenToolAssembly.isValid() && m_spChosenToolAssembly.isSameObject(assembly)) {
-      m_comboToolAssembly.SetCurSel(index);
-      held = true;
-    }
+  if (m_spChosenToolAssembly.isValid()) {
+    selectNode(m_comboToolAssembly, m_toolAssemblies, m_spChosenToolAssembly.get());
+    held = m_comboToolAssembly.GetCurSel() != CB_ERR;
   }
   // A tool assembly of another set-up is no choice for this one.
   if (m_spChosenToolAssembly.isValid() && !held) {
@@ -195,9 +208,7 @@ void MpAppUiAddOperation::OnSelChangeSetup() {
   UpdateData(TRUE);
   if (m_spOptions.isNull()) return;
   m_spChosenSetup = nullptr;
-  const int chosen = m_comboSetup.GetCurSel();
-  IUnknown* setup =
-      chosen == CB_ERR ? nullptr : at(m_setups, reinterpret_cast<size_t>(m_comboSetup.GetItemDataPtr(chosen)));
+  IUnknown* setup = chosenNode(m_comboSetup, m_setups);
   if (setup != nullptr) {
     m_spChosenSetup = IMpPmOperationSetupPtr(setup, true);
     IMpZulNodePtr node(setup, true);
@@ -209,14 +220,11 @@ void MpAppUiAddOperation::OnSelChangeSetup() {
 void MpAppUiAddOperation::OnSelChangeToolAssembly() {
   UpdateData(TRUE);
   if (m_spOptions.isNull()) return;
-  const std::string text = MpAppUiTaskPage::selectedText(m_comboToolAssembly);
-  for (IUnknown* assembly : m_toolAssemblies) {
-    IMpZulNodePtr node(assembly, true);
-    if (node.isNull() || nodeName(assembly) != text) continue;
-    m_spChosenToolAssembly = IMpPmToolAssemblyPtr(assembly, true);
-    m_spOptions->setObjectKey(kToolAssembly, ZulObjectKey(node->getObjectKey().objectId));
-    return;
-  }
+  IUnknown* assembly = chosenNode(m_comboToolAssembly, m_toolAssemblies);
+  IMpZulNodePtr node(assembly, true);
+  if (node.isNull()) return;
+  m_spChosenToolAssembly = IMpPmToolAssemblyPtr(assembly, true);
+  m_spOptions->setObjectKey(kToolAssembly, ZulObjectKey(node->getObjectKey().objectId));
 }
 
 BOOL MpAppUiAddOperation::OnKillActive() {

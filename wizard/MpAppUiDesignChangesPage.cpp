@@ -21,7 +21,39 @@ const char kNewBlankName[] = "NewBlankName";
 const char kUpdatePart[] = "UpdatePart";
 const char kNewPartName[] = "NewPartName";
 const char kCreateGroups[] = "CreateGroups";
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
+
+int MpAppUiDesignChangesPage::compareRevisions(const std::string& a, const std::string& b) {
+  size_t i = 0, j = 0;
+  while (i < a.size() && j < b.size()) {
+    if (isDigit(a[i]) && isDigit(b[j])) {
+      // A run of digits counts as its number: leading zeros aside, the longer run is larger,
+      // and runs of one length compare digit by digit.
+      size_t endA = i, endB = j;
+      while (endA < a.size() && isDigit(a[endA])) ++endA;
+      while (endB < b.size() && isDigit(b[endB])) ++endB;
+      size_t startA = i, startB = j;
+      while (startA + 1 < endA && a[startA] == '0') ++startA;
+      while (startB + 1 < endB && b[startB] == '0') ++startB;
+      if (endA - startA != endB - startB) return endA - startA < endB - startB ? -1 : 1;
+      const int digits = a.compare(startA, endA - startA, b, startB, endB - startB);
+      if (digits != 0) return digits < 0 ? -1 : 1;
+      i = endA;
+      j = endB;
+      continue;
+    }
+    if (a[i] != b[j]) return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[j]) ? -1 : 1;
+    ++i;
+    ++j;
+  }
+  if (i < a.size()) return 1;
+  if (j < b.size()) return -1;
+  // Equal as revisions ("a01" and "a1"): the characters decide, so that distinct names stay apart.
+  const int plain = a.compare(b);
+  return plain < 0 ? -1 : (plain > 0 ? 1 : 0);
+}
 
 MpAppUiDesignChangesPage::MpAppUiDesignChangesPage() : CPropertyPage(IDD_DESIGN_CHANGES_PAGE) {}
 
@@ -58,7 +90,7 @@ bool MpAppUiDesignChangesPage::collectNewDesigns(IMpPmModel* model) {
   IMpPmModelPtr modelRef(model, true);
   IMpUtOsFilePtr os(CLSID_MpUtOs, nullptr);
   if (modelRef.isNull() || os.isNull()) return false;
-  std::map<std::string, std::string>& designs = model->isBlank() ? m_blankDesigns : m_partDesigns;
+  Designs& designs = model->isBlank() ? m_blankDesigns : m_partDesigns;
 
   IMpPmModelInstancePtr instance;
   instance.attach(model->getModelInstance());
@@ -76,8 +108,9 @@ bool MpAppUiDesignChangesPage::collectNewDesigns(IMpPmModel* model) {
         IMpZulNodePtr node(object, true);
         std::string name, file;
         if (attachment.isNull() || node.isNull() || !node->getName(name)) continue;
-        // Newer designs carry the prefix somewhere in their name and sort after the current one.
-        if (name.find(prefix) == std::string::npos || !(name > current)) continue;
+        // Newer designs carry the prefix somewhere in their name and come after the current one,
+        // revision numbers counted as numbers (".10" after ".9").
+        if (name.find(prefix) == std::string::npos || compareRevisions(name, current) <= 0) continue;
         if (!attachment->getFile(file)) continue;
         std::string folder, fileName, extension, extra;
         os->splitPath(file, folder, fileName, extension, extra);
@@ -90,8 +123,10 @@ bool MpAppUiDesignChangesPage::collectNewDesigns(IMpPmModel* model) {
 
 void MpAppUiDesignChangesPage::offerDesigns(IMpPmModel* model, CButton& box, CComboBox& combo, const char* updateKey,
                                             const char* nameKey) {
-  if (model != nullptr && collectNewDesigns(model)) {
-    const std::map<std::string, std::string>& designs = model->isBlank() ? m_blankDesigns : m_partDesigns;
+  // Without the model the controls stay as the template has them.
+  if (model == nullptr) return;
+  if (collectNewDesigns(model)) {
+    const Designs& designs = model->isBlank() ? m_blankDesigns : m_partDesigns;
     // Each entry carries its design's key, so that two designs of one file name stay apart.
     for (const auto& design : designs) {
       const int index = combo.AddString(design.second.c_str());

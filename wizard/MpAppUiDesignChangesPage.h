@@ -19,6 +19,13 @@ class MpAppUiDesignChangesPage : public CPropertyPage {
   bool init(MpZulSmartList& selection);
   IMpOptions* getOptions() { return m_spOptions.addRefGet(); }
 
+  // Compares two design names in revision order: runs of digits count as numbers, so that
+  // ".10" comes after ".9"; otherwise by character code. Negative, zero or positive.
+  static int compareRevisions(const std::string& a, const std::string& b);
+  struct RevisionOrder {
+    bool operator()(const std::string& a, const std::string& b) const { return compareRevisions(a, b) < 0; }
+  };
+
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
@@ -35,9 +42,10 @@ class MpAppUiDesignChangesPage : public CPropertyPage {
   CButton m_checkCreateGroups;
   IMpOptionsPtr m_spOptions;
   MpZulSmartList m_selection;
-  // Design-node name -> the design's file name as shown.
-  std::map<std::string, std::string> m_blankDesigns;
-  std::map<std::string, std::string> m_partDesigns;
+  // Design-node name -> the design's file name as shown, oldest design first.
+  typedef std::map<std::string, std::string, RevisionOrder> Designs;
+  Designs m_blankDesigns;
+  Designs m_partDesigns;
 
   DECLARE_MESSAGE_MAP()
 

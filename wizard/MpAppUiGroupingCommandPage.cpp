@@ -26,10 +26,6 @@ const char kClasses[] = "GrpClasses";
 const char kClassesReorder[] = "GrpClassesReorder";
 const char kType[] = "GrpType";
 const char kReorderChildren[] = "GrpReorderChildren";
-
-bool contains(const std::vector<std::string>& names, const std::string& name) {
-  return std::find(names.begin(), names.end(), name) != names.end();
-}
 }  // namespace
 
 MpAppUiGroupingCommandPage::MpAppUiGroupingCommandPage() : CPropertyPage(IDD_GROUPING_PAGE) {}
@@ -144,7 +140,7 @@ std::vector<std::string> MpAppUiGroupingCommandPage::getCandidates() {
     for (IUnknown* fieldObject : getGroupableFields(cls.get())) {
       IMpZulFieldPtr field(fieldObject, true);
       std::string name;
-      if (field.isValid() && field->getName(name) && !contains(m_chosen, name) && !contains(candidates, name))
+      if (field.isValid() && field->getName(name) && !containsName(m_chosen, name) && !containsName(candidates, name))
         candidates.push_back(name);
     }
   }
@@ -153,7 +149,9 @@ std::vector<std::string> MpAppUiGroupingCommandPage::getCandidates() {
 
 void MpAppUiGroupingCommandPage::refreshCandidates() { fillList(m_listCandidates, getCandidates()); }
 
-void MpAppUiGroupingCommandPage::OnSelChangeClass() { refreshCandidates(); }
+void MpAppUiGroupingCommandPage::OnSelChangeClass() {
+  if (m_spOptions.isValid()) refreshCandidates();
+}
 
 void MpAppUiGroupingCommandPage::OnClickReorder() {
   if (m_spOptions.isValid()) fillClassChooser();
@@ -175,28 +173,41 @@ int MpAppUiGroupingCommandPage::getSelectedText(const CListBox& list, std::strin
   return index == LB_ERR ? -1 : index;
 }
 
+bool MpAppUiGroupingCommandPage::containsName(const std::vector<std::string>& names, const std::string& name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+void MpAppUiGroupingCommandPage::insertChosen(const std::string& name, int before) {
+  if (m_bSingleField)
+    m_chosen.assign(1, name);
+  else if (before >= 0 && static_cast<size_t>(before) < m_chosen.size())
+    m_chosen.insert(m_chosen.begin() + before, name);
+  else
+    m_chosen.push_back(name);
+}
+
+bool MpAppUiGroupingCommandPage::removeChosen(int index) {
+  if (index < 0 || static_cast<size_t>(index) >= m_chosen.size()) return false;
+  m_chosen.erase(m_chosen.begin() + index);
+  return true;
+}
+
 void MpAppUiGroupingCommandPage::OnAdd() {
+  if (m_spOptions.isNull()) return;
   std::string candidate, chosen;
   const int candidateIndex = getSelectedText(m_listCandidates, candidate);
   const int chosenIndex = getSelectedText(m_listChosen, chosen);
   if (candidateIndex < 0) return;
   m_listCandidates.DeleteString(candidateIndex);
-  if (m_bSingleField) {
-    m_chosen.assign(1, candidate);
-    refreshCandidates();  // the replaced criterion is offered again
-  } else if (chosenIndex >= 0 && static_cast<size_t>(chosenIndex) < m_chosen.size()) {
-    m_chosen.insert(m_chosen.begin() + chosenIndex, candidate);
-  } else {
-    m_chosen.push_back(candidate);
-  }
+  insertChosen(candidate, chosenIndex);
+  if (m_bSingleField) refreshCandidates();  // the replaced criterion is offered again
   fillList(m_listChosen, m_chosen);
 }
 
 void MpAppUiGroupingCommandPage::OnRemove() {
+  if (m_spOptions.isNull()) return;
   std::string chosen;
-  const int index = getSelectedText(m_listChosen, chosen);
-  if (index < 0 || static_cast<size_t>(index) >= m_chosen.size()) return;
-  m_chosen.erase(m_chosen.begin() + index);
+  if (!removeChosen(getSelectedText(m_listChosen, chosen))) return;
   fillList(m_listChosen, m_chosen);
   refreshCandidates();
 }
@@ -213,9 +224,13 @@ void MpAppUiGroupingCommandPage::moveChosen(int offset) {
   m_listChosen.SetCurSel(target);
 }
 
-void MpAppUiGroupingCommandPage::OnMoveUp() { moveChosen(-1); }
+void MpAppUiGroupingCommandPage::OnMoveUp() {
+  if (m_spOptions.isValid()) moveChosen(-1);
+}
 
-void MpAppUiGroupingCommandPage::OnMoveDown() { moveChosen(1); }
+void MpAppUiGroupingCommandPage::OnMoveDown() {
+  if (m_spOptions.isValid()) moveChosen(1);
+}
 
 BOOL MpAppUiGroupingCommandPage::OnKillActive() {
   UpdateData(TRUE);

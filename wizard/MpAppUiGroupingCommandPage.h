@@ -16,7 +16,7 @@ class MpAppUiGroupingCommandPage : public CPropertyPage {
   ~MpAppUiGroupingCommandPage() override;
 
   // The data object is the first selected node's (or the one given). The preset becomes the
-  // page's bag; without one the page has none and init answers false.
+  // page's bag; without one the page has none, init answers false and no handler acts.
   bool init(MpZulSmartList& selection, IMpOptions* preset);
   bool init(IMpData* data, IMpOptions* preset);
   IMpOptions* getOptions() { return m_spOptions.addRefGet(); }
@@ -54,5 +54,11 @@ class MpAppUiGroupingCommandPage : public CPropertyPage {
   void refreshCandidates();
   static void fillList(CListBox& list, const std::vector<std::string>& names);
   static int getSelectedText(const CListBox& list, std::string& text);
+  static bool containsName(const std::vector<std::string>& names, const std::string& name);
+  // Adds a criterion before the chosen entry at index before (at the end when there is none); in
+  // single-field mode it replaces the choice.
+  void insertChosen(const std::string& name, int before);
+  // Removes the criterion at index; whether there was one.
+  bool removeChosen(int index);
   void moveChosen(int offset);
 };

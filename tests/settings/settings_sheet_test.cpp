@@ -3,6 +3,7 @@
 #include <shlobj.h>
 #include <cstring>
 #include <memory>
+#include "MpAppUiExchangeAdpaterJQINPage.h"
 #include "MpAppUiOptionsDlg.h"
 #include "MpAppUiOptionString.h"
 #include "MpAppUiSettingsDlg.h"
@@ -267,6 +268,25 @@ TEST_F(SettingsSheetTest, SequencingNumbersWaitForSaveAndTheSliderForItsRelease)
   MpAppUiSettingsDlg::m_nStartDlg = 0;
 }
 
+// The text of the first child window whose text begins with start; empty when none.
+std::string FindChildText(HWND parent, const char* start) {
+  struct Search {
+    const char* start;
+    std::string found;
+  } search{start, ""};
+  ::EnumChildWindows(
+      parent,
+      [](HWND child, LPARAM lParam) -> BOOL {
+        Search* s = reinterpret_cast<Search*>(lParam);
+        const std::string text = Caption(child);
+        if (text.compare(0, std::strlen(s->start), s->start) != 0) return TRUE;
+        s->found = text;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 // The data-management page: enable rules from the switch and the mode, the password stored only
 // enciphered, a folder chosen in the shell's browser written at once, and Default on one
 // exchange page shown on the other.
@@ -296,13 +316,20 @@ TEST_F(SettingsSheetTest, DataManagementPageRulesPasswordAndFolders) {
     SheetSelectPage(h, 1);
     std::string stored = Value(G::ExchangeAdapter, "DWB_FO_LANTERNFISH");
     EXPECT_EQ(std::string::npos, stored.find("s3cret"));
+    const std::string enciphered = stored;
     MpDecrypt("DWB_FO_LANTERNFISH", stored);
     EXPECT_EQ("s3cret", stored);
+    Focus(p, IDC_JQ_PASSWORD);
+    Focus(p, IDC_JQ_USER);
+    EXPECT_EQ(enciphered, Value(G::ExchangeAdapter, "DWB_FO_LANTERNFISH")) << "an unchanged password is not written";
+    std::string title;
     script.Dialog("Browse for Folder", [&](HWND browser) {
+      title = FindChildText(browser, "Select a Jaqlith");
       ::SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(windows));
       ::PostMessageA(browser, WM_COMMAND, IDOK, 0);
     });
     Click(p, IDC_JQ_BROWSE_DATA);
+    EXPECT_EQ("Select a Jaqlith Folder", title);
     EXPECT_EQ(std::string(windows), Value(G::ExchangeAdapter, "ZRV_JQ_DATA"));
     EXPECT_EQ(std::string(windows), Text(p, IDC_JQ_DATA));
     Click(p, IDC_JQ_USE);
@@ -370,7 +397,7 @@ TEST_F(SettingsSheetTest, OutputPageComposesTheOptionString) {
   group->setString("rp_transform_apt_string", "-PP_MERGE_CYCLE_CHECK_TRANS_NOT 1 ");
   group->setString("rp_transform_apt", "on");
   group->setString("rp_explode_apt_loops", "on");
-  group->setString("PP_MERGE_CYCLE_CHECK_MATRIX_NOT", "on");
+  group->setString("PP_MERGE_CYCLE_CHECK_MATRIX_NOT", "off");  // unchecked by the user once
   std::unique_ptr<CObject> object(RUNTIME_CLASS(MpAppUiOutputPage)->CreateObject());
   MpAppUiOutputPage* page = static_cast<MpAppUiOutputPage*>(object.get());
   CPropertySheet sheet("Output test");
@@ -384,8 +411,12 @@ TEST_F(SettingsSheetTest, OutputPageComposesTheOptionString) {
     EXPECT_FALSE(RowChecked(p, IDC_OUT_OPTIONS, "PP_MERGE_CYCLE"));
     ClickRowBox(p, IDC_OUT_OPTIONS, "PP_MERGE_CYCLE");
     EXPECT_EQ(13, Rows(list));
-    EXPECT_EQ("-PP_MERGE_CYCLE_CHECK_TRANS_NOT 1 -PP_MERGE_CYCLE 1 -PP_MERGE_CYCLE_CHECK_MATRIX_NOT 1 ",
-              Value(G::Output, "rp_transform_apt_string")) << "sub-options the user turned off stay off";
+    EXPECT_EQ("-PP_MERGE_CYCLE_CHECK_TRANS_NOT 1 -PP_MERGE_CYCLE 1 -PP_MERGE_CYCLE_IF_RTRCT1_EQ_CLRNCE 1 "
+              "-PP_MERGE_CYCLE_IF_CLRNCE_EQ_RTRCT2 1 -PP_MERGE_CYCLE_IF_RTRCT2_EQ_RTRCT1 1 "
+              "-PP_MERGE_CYCLE_CHECK_SELCTL_NOT 1 -PP_MERGE_CYCLE_CHECK_CUTCOM_LENGTH_NOT 1 "
+              "-PP_MERGE_CYCLE_CHECK_CYCLE_PAR_NOT 1 -PP_MERGE_CYCLE_CHECK_PAR25D_NOT 1 ",
+              Value(G::Output, "rp_transform_apt_string"))
+        << "the merge conditions come with the merge cycle; one the user turned off stays off";
     EXPECT_TRUE(RowChecked(p, IDC_OUT_OPTIONS, "PP_MERGE_CYCLE_CHECK_TRANS_NOT"));
     ClickRowBox(p, IDC_OUT_OPTIONS, "APT_SCOPE_MODAL_TOOLNO");
     EXPECT_EQ("on", Value(G::Output, "APT_SCOPE_MODAL_TOOLNO"));
@@ -411,18 +442,91 @@ TEST_F(SettingsSheetTest, OutputPageComposesTheOptionString) {
   EXPECT_EQ(IDOK, sheet.DoModal());
 }
 
-// Without the settings service the pages hold no group: the optimisation page can be left as any
-// other, and neither sheet commits anything.
+// A password that cannot be enciphered is not stored: the stored one stays, and the failure is
+// logged as an error.
+class CipherlessPage : public MpAppUiExchangeAdpaterJQINPage {
+ protected:
+  void encipherPassword(std::string& text) override { text.clear(); }
+};
+
+TEST_F(SettingsSheetTest, DataManagementPasswordThatCannotBeEncipheredIsNotStored) {
+  std::string earlier = "old";
+  MpEncrypt("DWB_FO_LANTERNFISH", earlier);
+  MpHostSettings(G::ExchangeAdapter)->setString("DWB_FO_LANTERNFISH", earlier);
+  MpHostSettings(G::ExchangeAdapter)->setString("ZRV_USE_JQIN", "on");
+  CipherlessPage page;
+  CPropertySheet sheet("Cipher test");
+  sheet.AddPage(&page);
+  script.Sheet("Cipher test", [&](HWND h) {
+    HWND p = SheetPage(h);
+    EXPECT_EQ("old", Text(p, IDC_JQ_PASSWORD));
+    Focus(p, IDC_JQ_PASSWORD);
+    Focus(p, IDC_JQ_USER);
+    EXPECT_TRUE(Logs().empty()) << "an unchanged password is not enciphered again";
+    TypeAndLeave(p, IDC_JQ_PASSWORD, "new");
+    SheetCancel(h);
+  });
+  EXPECT_EQ(IDCANCEL, sheet.DoModal());
+  EXPECT_EQ(earlier, Value(G::ExchangeAdapter, "DWB_FO_LANTERNFISH"));
+  const std::vector<MpLogRecord> logs = Logs();
+  ASSERT_EQ(1u, logs.size());
+  EXPECT_EQ(400, logs[0].severity);
+  EXPECT_EQ(0, logs[0].flag);
+  EXPECT_EQ("MpAppUiExchangeAdpaterJQINPage - the password could not be enciphered and was not stored",
+            logs[0].message);
+  EXPECT_EQ(std::string::npos, logs[0].message.find("new"));
+}
+
+// A row whose mark turns outside the selection is stored all the same: the space bar after a
+// Ctrl+click took the row out of the selection, and a mark set on an unselected row.
+TEST_F(SettingsSheetTest, OutputPageStoresEveryRowWhoseMarkChanged) {
+  std::unique_ptr<CObject> object(RUNTIME_CLASS(MpAppUiOutputPage)->CreateObject());
+  MpAppUiOutputPage* page = static_cast<MpAppUiOutputPage*>(object.get());
+  MpHostSettings(G::Output)->setString("rp_transform_apt", "on");
+  CPropertySheet sheet("Output test");
+  sheet.AddPage(page);
+  script.Sheet("Output test", [&](HWND h) {
+    HWND p = SheetPage(h);
+    HWND list = List(p, IDC_OUT_OPTIONS);
+    const int toolNo = FindRow(list, "APT_SCOPE_MODAL_TOOLNO"), origin = FindRow(list, "APT_SCOPE_MODAL_ORIGIN");
+    ::SetFocus(list);
+    ::SendMessageA(list, LB_SETSEL, TRUE, toolNo);
+    ::SendMessageA(list, LB_SETSEL, TRUE, origin);
+    ::SendMessageA(list, LB_SETSEL, FALSE, origin);  // Ctrl+click: out of the selection again
+    ::SendMessageA(list, LB_SETCARETINDEX, origin, 0);
+    ::SendMessageA(list, WM_KEYDOWN, VK_SPACE, 0);
+    ::SendMessageA(list, WM_KEYUP, VK_SPACE, 0);
+    EXPECT_TRUE(RowChecked(p, IDC_OUT_OPTIONS, "APT_SCOPE_MODAL_ORIGIN"));
+    EXPECT_EQ("on", Value(G::Output, "APT_SCOPE_MODAL_ORIGIN"));
+    EXPECT_EQ("-APT_SCOPE_MODAL_OPNAME 1 -APT_SCOPE_MODAL_ORIGIN 1 ", Value(G::Output, "rp_transform_apt_string"));
+
+    ::SendMessageA(list, LB_SETSEL, FALSE, -1);
+    CCheckListBox* box = static_cast<CCheckListBox*>(CWnd::FromHandlePermanent(list));
+    box->SetCheck(FindRow(list, "APT_SCOPE_MODAL_OPNAME"), 0);
+    ::SendMessageA(p, WM_COMMAND, MAKEWPARAM(IDC_OUT_OPTIONS, CLBN_CHKCHANGE), reinterpret_cast<LPARAM>(list));
+    EXPECT_EQ("off", Value(G::Output, "APT_SCOPE_MODAL_OPNAME"));
+    EXPECT_EQ("-APT_SCOPE_MODAL_ORIGIN 1 ", Value(G::Output, "rp_transform_apt_string"));
+    EXPECT_EQ("off", Value(G::Output, "APT_SCOPE_MODAL_TOOLNO")) << "a row whose mark did not change is not written";
+    SheetCancel(h);
+  });
+  EXPECT_EQ(IDCANCEL, sheet.DoModal());
+}
+
+// Without the settings service the pages hold no group: the operation, sequencing and
+// optimisation pages can be left as any other (their fields show the template's empty or zero
+// values), and neither sheet commits anything.
 TEST_F(SettingsSheetTest, WithoutTheServiceNothingIsCommitted) {
   ASSERT_TRUE(MpHostUnregisterClass(CLSID_MpPmUtSettings));
   const std::string caption = MpGetResourceString(IDS_SETTINGS_CAPTION);
-  MpAppUiSettingsDlg::m_nStartDlg = 6;
+  MpAppUiSettingsDlg::m_nStartDlg = 4;
   {
     MpAppUiSettingsDlg sheet;
     sheet.addPages(nullptr);
     script.Sheet(caption, [&](HWND h) {
-      SheetSelectPage(h, 7);
-      EXPECT_EQ(7, sheet.GetActiveIndex());
+      for (int next = 5; next <= 7; ++next) {
+        SheetSelectPage(h, next);
+        EXPECT_EQ(next, sheet.GetActiveIndex()) << "page " << next - 1 << " could be left";
+      }
       SheetOK(h);
     });
     EXPECT_EQ(IDOK, sheet.DoModal());

@@ -51,7 +51,7 @@ TEST_F(AddOperationPageTest, SixNumberedPagesOfferTheHostsChoicesAndFillSixBags)
     EXPECT_TRUE(sheet.getOptions(bags));
   }
   const std::vector<std::vector<std::string>> expectedEntries = {
-      {"Drilling", "Milling"}, {"Setup 1", "Setup 2"}, {"Drill 8.5 short", "End mill 10 long"},
+      {"Drilling", "Milling"}, {"Setup 1", "Setup 2", ""}, {"Drill 8.5 short", "End mill 10 long"},
       {"Hole", "Hole pattern", "Pocket"}};
   EXPECT_EQ(entries, expectedEntries);
   EXPECT_EQ(chosen, (std::vector<std::string>{"", "Setup 1", "", "Hole"})) << "the feature's own, found exactly";
@@ -74,6 +74,44 @@ TEST_F(AddOperationPageTest, SixNumberedPagesOfferTheHostsChoicesAndFillSixBags)
       fresh, fresh, "OperationName = \"Mill it\"\n" + fresh, fresh, fresh};
   EXPECT_EQ(texts, expected);
   bags.clear();
+  preset->Release();
+  data->Release();
+}
+
+// Entries of one name stay apart: the model's set-up is preselected as that very set-up, and of
+// two tools of one name the one chosen is written.
+TEST_F(AddOperationPageTest, SetUpsAndToolsAreFoundByTheirObjectNotTheirName) {
+  MpHostData* data = MpHostCreateSampleData();
+  // A second "Setup 2", the one the part model works with.
+  const ZulObjectKey process = data->find("MachiningProcess", "Bracket process");
+  const ZulObjectKey ownSetup = data->addNode("OperationSetup", "Setup 2", process);
+  ASSERT_TRUE(data->relate(data->find("Model", "Bracket part"), ownSetup));
+  std::vector<ZulObjectKey> faceMills;
+  for (const ZulObjectKey& key : data->objectsOfClass("ToolAssembly", false))
+    if (data->node(key)->name() == "Face mill 80") faceMills.push_back(key);
+  ASSERT_EQ(faceMills.size(), 2u);
+  IMpOptions* preset = Bag();
+  int setupShown = -1;
+  std::vector<std::string> tools;
+  {
+    MpAppUiOptionsWizard sheet;
+    MpZulSmartList selection = Select(data, {"Hole 1"});
+    std::string task = "AddOperation";
+    ASSERT_TRUE(sheet.init(task, selection, preset));
+    script.Sheet(Caption(), [&](HWND h) {
+      HWND page = SheetPage(h);
+      setupShown = (int)::SendDlgItemMessageA(page, IDC_ADD_OPERATION_SETUP, CB_GETCURSEL, 0, 0);
+      ChooseCombo(page, IDC_ADD_OPERATION_SETUP, 2);  // the set-up without a name
+      tools = Entries(page, IDC_ADD_OPERATION_TOOL);
+      ChooseCombo(page, IDC_ADD_OPERATION_TOOL, 1);
+      SheetOK(h);
+    });
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+  }
+  EXPECT_EQ(setupShown, 3) << "the part model's own set-up, not the first of its name";
+  EXPECT_EQ(tools, (std::vector<std::string>{"Face mill 80", "Face mill 80"}));
+  EXPECT_EQ(preset->getObjectKey("ToolAssembly").objectId, faceMills[1].objectId);
+  EXPECT_EQ(preset->getObjectKey("OperationSetup").objectId, data->find("OperationSetup", "").objectId);
   preset->Release();
   data->Release();
 }

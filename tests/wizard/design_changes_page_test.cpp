@@ -1,6 +1,7 @@
 // The design-changes page over the sample product: newer designs offered by file name, the chosen
 // entry's own design written, and every change written at once.
 #include "wizard_test.h"
+#include "MpAppUiDesignChangesPage.h"
 
 using namespace AfxScript;
 using wdtest::Checked;
@@ -13,8 +14,8 @@ using DesignChangesPageTest = WizardTest;
 TEST_F(DesignChangesPageTest, NewerDesignsAreOfferedAndTheChosenEntrysDesignIsWrittenAtOnce) {
   MpHostData* data = MpHostCreateSampleData();
   struct Shown {
-    std::vector<std::string> blanks;
-    int chosen = -1, parts = -1;
+    std::vector<std::string> blanks, parts;
+    int chosen = -1, partChosen = -1;
     bool blankTicked = false, blankEnabled = false, partTicked = true, partEnabled = true, groupsTicked = false;
   } shown;
   std::vector<std::string> written;
@@ -28,7 +29,8 @@ TEST_F(DesignChangesPageTest, NewerDesignsAreOfferedAndTheChosenEntrysDesignIsWr
       HWND page = SheetPage(h);
       shown.blanks = Entries(page, IDC_DESIGN_NEW_BLANK);
       shown.chosen = (int)::SendDlgItemMessageA(page, IDC_DESIGN_NEW_BLANK, CB_GETCURSEL, 0, 0);
-      shown.parts = (int)::SendDlgItemMessageA(page, IDC_DESIGN_NEW_PART, CB_GETCOUNT, 0, 0);
+      shown.parts = Entries(page, IDC_DESIGN_NEW_PART);
+      shown.partChosen = (int)::SendDlgItemMessageA(page, IDC_DESIGN_NEW_PART, CB_GETCURSEL, 0, 0);
       shown.blankTicked = Checked(page, IDC_DESIGN_UPDATE_BLANK);
       shown.blankEnabled = Enabled(page, IDC_DESIGN_NEW_BLANK);
       shown.partTicked = Checked(page, IDC_DESIGN_UPDATE_PART);
@@ -50,18 +52,20 @@ TEST_F(DesignChangesPageTest, NewerDesignsAreOfferedAndTheChosenEntrysDesignIsWr
   }
   EXPECT_EQ(shown.blanks, (std::vector<std::string>{"bracket_blank_r2", "bracket_blank_r3", "bracket_blank_r3"}));
   EXPECT_EQ(shown.chosen, 2);
-  EXPECT_EQ(shown.parts, 0);
+  // Revision 10 and 11 come after the current 9 as numbers do; the file name ends at its last dot.
+  EXPECT_EQ(shown.parts, (std::vector<std::string>{"bracket_part_r10", "bracket_part.r11"}));
+  EXPECT_EQ(shown.partChosen, 1);
   EXPECT_TRUE(shown.blankTicked);
   EXPECT_TRUE(shown.blankEnabled);
-  EXPECT_FALSE(shown.partTicked);
-  EXPECT_FALSE(shown.partEnabled);
+  EXPECT_TRUE(shown.partTicked);
+  EXPECT_TRUE(shown.partEnabled);
   EXPECT_TRUE(shown.groupsTicked);
   const std::vector<std::string> expected = {
-      "CreateGroups = \"on\"\nNewBlankName = \"bracket_blank/CAD Model.3b\"\nNewPartName = \"\"\nUpdateBlank = \"on\"\n"
-      "UpdatePart = \"off\"\n",
+      "CreateGroups = \"on\"\nNewBlankName = \"bracket_blank/CAD Model.3b\"\n"
+      "NewPartName = \"bracket_part/CAD Model.11\"\nUpdateBlank = \"on\"\nUpdatePart = \"on\"\n",
       "bracket_blank/CAD Model.3", "bracket_blank/CAD Model.3b",
-      "CreateGroups = \"off\"\nNewBlankName = \"bracket_blank/CAD Model.3b\"\nNewPartName = \"\"\n"
-      "UpdateBlank = \"off\"\nUpdatePart = \"off\"\n"};
+      "CreateGroups = \"off\"\nNewBlankName = \"bracket_blank/CAD Model.3b\"\n"
+      "NewPartName = \"bracket_part/CAD Model.11\"\nUpdateBlank = \"off\"\nUpdatePart = \"on\"\n"};
   EXPECT_EQ(written, expected);
   data->Release();
 }
@@ -85,6 +89,46 @@ TEST_F(DesignChangesPageTest, WithoutOneProductOnlyTheGroupsBoxFollowsTheBag) {
   EXPECT_FALSE(bag->getBool("UpdateBlank"));
   bag->Release();
   data->Release();
+}
+
+// A product without models leaves both choosers as the template has them (enabled); with a part
+// model without newer designs the part chooser follows its box.
+TEST_F(DesignChangesPageTest, ChoosersFollowTheirBoxOnlyWhereThereIsAModel) {
+  MpHostData* data = MpHostCreateSampleData();
+  const ZulObjectKey project = data->find("Project", "Bracket machining");
+  const ZulObjectKey bare = data->addNode("Product", "Bare bracket", project);
+  const ZulObjectKey model = data->addNode("Model", "Bare part", data->addNode("Product", "Plain bracket", project),
+                                           {{"Role", "part"}});
+  ASSERT_FALSE(bare.isNone());
+  ASSERT_FALSE(model.isNone());
+  for (const char* product : {"Bare bracket", "Plain bracket"}) {
+    MpAppUiOptionsWizard sheet;
+    MpZulSmartList selection = Select(data, {product});
+    std::string task = "DesignChanges";
+    ASSERT_TRUE(sheet.init(task, selection, nullptr));
+    bool blankEnabled = false, partEnabled = true;
+    script.Sheet(Caption(), [&](HWND h) {
+      blankEnabled = Enabled(SheetPage(h), IDC_DESIGN_NEW_BLANK);
+      partEnabled = Enabled(SheetPage(h), IDC_DESIGN_NEW_PART);
+      SheetOK(h);
+    });
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+    EXPECT_TRUE(blankEnabled) << product << ": no blank model";
+    EXPECT_EQ(partEnabled, std::string(product) == "Bare bracket") << product;
+  }
+  data->Release();
+}
+
+TEST(DesignRevisions, RunsOfDigitsCountAsNumbers) {
+  const auto less = [](const char* a, const char* b) { return MpAppUiDesignChangesPage::compareRevisions(a, b) < 0; };
+  EXPECT_TRUE(less("m/CAD Model.9", "m/CAD Model.10"));
+  EXPECT_TRUE(less("m/CAD Model.10", "m/CAD Model.10b"));
+  EXPECT_TRUE(less("m/CAD Model.2.9", "m/CAD Model.2.10"));
+  EXPECT_TRUE(less("m/CAD Model.009", "m/CAD Model.10"));
+  EXPECT_TRUE(less("A.1", "a.1")) << "letters by character code";
+  EXPECT_FALSE(less("m.10", "m.10"));
+  EXPECT_NE(0, MpAppUiDesignChangesPage::compareRevisions("m.01", "m.1")) << "distinct names stay distinct";
+  EXPECT_TRUE(less("m", "m.1"));
 }
 
 }  // namespace

@@ -83,6 +83,23 @@ TEST_F(FieldPagesTest, SetFieldShowsTheSharedValueAndKeepsItsChoiceOnlyWhileOffe
   preset->Release();
 }
 
+// A value the host hands out as an array of doubles shows its first number, as "%lf" writes it.
+TEST_F(FieldPagesTest, SetFieldShowsTheFirstNumberOfADoubleArray) {
+  MpAppUiOptionsWizard sheet;
+  MpZulSmartList selection = Select(m_data, {"Top face"});
+  std::string task = "SetField";
+  ASSERT_TRUE(sheet.init(task, selection, nullptr));
+  std::string value = "?";
+  script.Sheet(Caption(), [&](HWND h) {
+    HWND page = SheetPage(h);
+    ASSERT_TRUE(ChooseComboText(page, IDC_SET_FIELD_NAME, "Allowances"));
+    value = Text(page, IDC_SET_FIELD_VALUE);
+    SheetCancel(h);
+  });
+  EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+  EXPECT_EQ(value, "2.500000");
+}
+
 TEST_F(FieldPagesTest, GroupingOffersEachFieldOnceAndMovesTheCriteria) {
   IMpOptions* preset = Bag({{"GrpType", "any"}});
   preset->setBool("GrpGrouping", true);
@@ -172,7 +189,17 @@ TEST_F(FieldPagesTest, GroupingInSingleFieldModeReplacesTheCriterionAndWithoutAP
   MpAppUiOptionsWizard bagless;
   EXPECT_FALSE(Init(bagless, "GroupingCommand", nullptr));
   EXPECT_EQ(bagless.getOptions(), nullptr);
-  script.Sheet(Caption(), [&](HWND h) { SheetOK(h); });
+  script.Sheet(Caption(), [&](HWND h) {
+    // Every handler of the page, with nothing to work on: none acts.
+    HWND page = SheetPage(h);
+    ::SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_GROUPING_CLASS, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(page, IDC_GROUPING_CLASS)));
+    for (int button : {IDC_GROUPING_ADD, IDC_GROUPING_REMOVE, IDC_GROUPING_UP, IDC_GROUPING_DOWN, IDC_GROUPING_REORDER})
+      Click(page, button);
+    EXPECT_TRUE(Entries(page, IDC_GROUPING_CANDIDATES, true).empty());
+    EXPECT_TRUE(Entries(page, IDC_GROUPING_CHOSEN, true).empty());
+    SheetOK(h);
+  });
   EXPECT_EQ(bagless.DoModal(), IDOK) << "nothing to write: the user may go";
 }
 

@@ -76,6 +76,8 @@ struct MpHostFieldDef {
   std::string displayName;  // the name shown to the user; the name when empty
   int type = MpHostFieldString;
   int dimension = 1;                    // 1 a single value, 3 a vector
+  bool valueArray = false;              // a double field whose value is a list of numbers, handed
+                                        // out as an array (as a vector is)
   std::vector<std::string> enumValues;  // the values a string field may take; any when empty
   std::string unit;                     // "mm", "rpm", ...
   std::string objectClass;              // for a field that refers to objects: their class
@@ -348,6 +350,12 @@ class MPHOST_API MpHostData final : public IMpData {
   std::vector<ZulObjectKey> objectsOfClass(const std::string& className, bool subClasses) const;
   // Appends those objects to a list, each with a reference held by the list.
   void objectsOfClass(const std::string& className, bool subClasses, MpSmartList& list) const;
+  // Relates an object to another one of the store, after those related before. The relation
+  // service gives a node's related objects in that order, or the store's materials when nothing
+  // was related to it; a model's operation set-up is the first set-up related to it, or else the
+  // first set-up of its product.
+  bool relate(const ZulObjectKey& from, const ZulObjectKey& to);
+  std::vector<ZulObjectKey> related(const ZulObjectKey& from) const;
   size_t size() const { return m_order.size(); }
   // The objects as a tree, one a line: `#id Class "name"` and its field values.
   std::string text() const;
@@ -369,6 +377,7 @@ class MPHOST_API MpHostData final : public IMpData {
   bool recordCheck(const char* call, const std::vector<ZulObjectKey>& keys, long newHolder);
   std::vector<uint32_t> m_order;
   std::map<uint32_t, std::string> m_projectComments;
+  std::map<uint32_t, std::vector<ZulObjectKey>> m_relations;
 };
 
 // The host's implementations behind interface pointers (no reference added); null for an object

@@ -24,7 +24,7 @@ bool valueFits(const MpHostFieldDef& field, const std::string& value) {
     double d = 0;
     size_t start = 0;
     for (size_t comma = 0; comma != std::string::npos; start = comma + 1) {
-      comma = field.dimension > 1 ? value.find(',', start) : std::string::npos;
+      comma = field.dimension > 1 || field.valueArray ? value.find(',', start) : std::string::npos;
       if (!MpHostParseDouble(value.substr(start, comma == std::string::npos ? std::string::npos : comma - start), d))
         return false;
     }
@@ -405,6 +405,17 @@ std::vector<ZulObjectKey> MpHostData::objectsOfClass(const std::string& classNam
 void MpHostData::objectsOfClass(const std::string& className, bool subClasses, MpSmartList& list) const {
   for (const ZulObjectKey& key : objectsOfClass(className, subClasses))
     list.push_back(static_cast<IMpZulNode*>(node(key)), true);
+}
+
+bool MpHostData::relate(const ZulObjectKey& from, const ZulObjectKey& to) {
+  if (!node(from) || !node(to)) return false;
+  m_relations[from.objectId].push_back(node(to)->key());
+  return true;
+}
+
+std::vector<ZulObjectKey> MpHostData::related(const ZulObjectKey& from) const {
+  const auto it = m_relations.find(from.objectId);
+  return it == m_relations.end() ? std::vector<ZulObjectKey>() : it->second;
 }
 
 std::string MpHostData::text() const {

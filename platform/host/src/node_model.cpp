@@ -12,7 +12,7 @@ namespace {
 // A field's text as the variant its type makes of it; false for a text the type cannot take.
 bool toVariant(const MpHostFieldDef& field, const std::string& text, VARIANT& value) {
   ::VariantInit(&value);
-  if (field.type == MpHostFieldDouble && field.dimension > 1) {
+  if (field.type == MpHostFieldDouble && (field.dimension > 1 || field.valueArray)) {
     std::vector<double> numbers;
     size_t start = 0;
     for (;;) {
@@ -122,6 +122,13 @@ IMpPmModelInstance* MpHostNode::getModelInstance() {
 }
 
 IMpPmOperationSetup* MpHostNode::getOperationSetup() {
+  if (m_data) {
+    for (const ZulObjectKey& key : m_data->related(m_key)) {
+      MpHostNode* n = m_data->node(key);
+      if (n && m_customization->isKindOf(n->className(), "OperationSetup"))
+        return handOut<IMpPmOperationSetup>(n, IID_IMpPmOperationSetup);
+    }
+  }
   MpHostNode* product = ancestor("Product");
   return handOut<IMpPmOperationSetup>(product ? product->firstBelow("OperationSetup") : nullptr,
                                       IID_IMpPmOperationSetup);

@@ -103,13 +103,11 @@ class OsServices final : public IMpUtOsDll, public IMpUtOsFile {
     const size_t slash = path.find_last_of("\\/:");
     folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
     const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
-    const size_t dot = file.find('.');
+    // The extension follows the last dot: "photo.v2.jpg" is the picture "photo.v2", and a file
+    // name has no further part.
+    const size_t dot = file.rfind('.');
     name = file.substr(0, dot);
-    if (dot != std::string::npos) {
-      const size_t second = file.find('.', dot + 1);
-      extension = file.substr(dot + 1, second == std::string::npos ? std::string::npos : second - dot - 1);
-      if (second != std::string::npos) extra = file.substr(second + 1);
-    }
+    if (dot != std::string::npos) extension = file.substr(dot + 1);
     return true;
   }
 

@@ -20,13 +20,16 @@ class PmUtils final : public mphost::SingleInterfaceObject<IMpPmUtils, IID_IMpPm
   }
 };
 
-// Relations: a node's related objects are the materials of its store.
+// Relations: the objects related to a node (MpHostData::relate), or the materials of its store
+// when nothing was related to it.
 class PmRelation final : public mphost::SingleInterfaceObject<IMpPmUtRelation, IID_IMpPmUtRelation> {
  public:
   bool getRelatedObjects(MpZulSmartList& related, IMpZulNode* node) override {
     MpHostNode* n = MpHostNodeOf(node);
     if (!n || !n->data()) return false;
-    n->data()->objectsOfClass("Material", true, related);
+    const std::vector<ZulObjectKey> keys = n->data()->related(n->key());
+    if (keys.empty()) n->data()->objectsOfClass("Material", true, related);
+    for (const ZulObjectKey& key : keys) related.push_back(static_cast<IMpZulNode*>(n->data()->node(key)), true);
     return true;
   }
 };

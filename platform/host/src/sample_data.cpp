@@ -19,7 +19,10 @@ void addMachiningClasses(MpHostCustomization& c) {
                              field("CornerRadius", D, "mm")}));
   c.addClass(classDef("Slot", "Straight slot", "Feature", {},
                             {field("Length", D, "mm"), field("Width", D, "mm"), field("Depth", D, "mm")}));
-  c.addClass(classDef("PlanarFace", "Planar face", "Feature", {}, {field("Stock", D, "mm")}));
+  // The allowances of a face, one per pass: a list of numbers that the host hands out as an array.
+  MpHostFieldDef allowances = field("Allowances", D, "mm");
+  allowances.valueArray = true;
+  c.addClass(classDef("PlanarFace", "Planar face", "Feature", {}, {field("Stock", D, "mm"), allowances}));
   c.addClass(classDef("Drilling", "Drilling", "Operation", {},
                             {field("SpindleSpeed", I, "rpm"), field("FeedRate", D, "mm/min")}));
   c.addClass(classDef("Milling", "Milling", "Operation", {},
@@ -79,7 +82,8 @@ MpHostData* MpHostCreateSampleData() {
   const ZulObjectKey product = d.addNode("Product", "Bracket", project);
 
   const ZulObjectKey part = d.addNode("Model", "Bracket part", product, {{"Role", "part"}});
-  d.addNode("ModelInstance", "bracket_part", part,
+  // The part's current design is revision 9 of its designs.
+  d.addNode("ModelInstance", "bracket_part/CAD Model.9", part,
             {{"File", "bracket_part.stp"}, {"Prototype", "Bracket part designs"}});
   d.addNode("Location", "Bracket part placement", part, {{"X", "120"}, {"Y", "40"}, {"Z", "0"}, {"RotZ", "90"}});
   d.addNode("Hole", "Hole 1", part,
@@ -89,7 +93,7 @@ MpHostData* MpHostCreateSampleData() {
   d.addNode("Pocket", "Pocket 1", part,
             {{"Length", "40"}, {"Width", "25"}, {"Depth", "6"}, {"CornerRadius", "5"}, {"Prototype", "Rectangular pocket"}});
   d.addNode("Slot", "Slot 1", part, {{"Length", "30"}, {"Width", "10"}, {"Depth", "4"}});
-  d.addNode("PlanarFace", "Top face", part, {{"Stock", "1.5"}});
+  d.addNode("PlanarFace", "Top face", part, {{"Stock", "1.5"}, {"Allowances", "2.5,1"}});
 
   const ZulObjectKey blank = d.addNode("Model", "Bracket blank", product, {{"Role", "blank"}});
   d.addNode("ModelInstance", "bracket_blank", blank,
@@ -120,12 +124,25 @@ MpHostData* MpHostCreateSampleData() {
   d.addNode("ToolAssembly", "Face mill 63", setup2Tools, {{"Diameter", "63"}});
   d.addNode("ToolAssembly", "End mill 10 long", setup2Tools, {{"Diameter", "10"}});
 
+  // A third set-up, not named yet, for the blank; its two face mills share a name.
+  const ZulObjectKey setup3 = d.addNode("OperationSetup", "", process);
+  const ZulObjectKey resources3 = d.addNode("ResourceSetup", "Blank resources", setup3);
+  const ZulObjectKey setup3Tools = d.addNode("ToolSet", "Blank tools", resources3);
+  d.addNode("ToolAssembly", "Face mill 80", setup3Tools, {{"Diameter", "80"}});
+  d.addNode("ToolAssembly", "Face mill 80", setup3Tools, {{"Diameter", "80"}});
+  d.relate(blank, setup3);
+
   d.addNode("VariantSet", "Standard bracket", product);
   d.addNode("VariantSet", "Long bracket", product);
-  d.addNode("Attachment", "Drawing", product, {{"File", "bracket.pdf"}, {"AttachmentType", "Document"}});
+  const ZulObjectKey drawing =
+      d.addNode("Attachment", "Drawing", product, {{"File", "bracket.pdf"}, {"AttachmentType", "Document"}});
 
-  d.addNode("Material", "AlMg3", project, {{"Density", "2.66"}});
+  const ZulObjectKey material = d.addNode("Material", "AlMg3", project, {{"Density", "2.66"}});
   const ZulObjectKey tools = d.addNode("ToolSet", "Shop tools", project);
+  // The process works with the shop's tools, the drawing and the material, in this order.
+  d.relate(process, tools);
+  d.relate(process, drawing);
+  d.relate(process, material);
   d.addNode("ToolAssembly", "Drill 8.5", tools, {{"Diameter", "8.5"}});
   d.addNode("ToolAssembly", "End mill 10", tools, {{"Diameter", "10"}});
   d.addNode("ToolAssembly", "Face mill 50", tools, {{"Diameter", "50"}});
@@ -141,7 +158,12 @@ MpHostData* MpHostCreateSampleData() {
   d.addNode("Attachment", "bracket_blank/CAD Model.3", blankDesigns, {{"File", "rev3/bracket_blank_r3.stp"}});
   d.addNode("Attachment", "bracket_blank/CAD Model.3b", blankDesigns, {{"File", "rev3b/bracket_blank_r3.stp"}});
   d.addNode("Attachment", "bracket_blank notes", blankDesigns, {{"File", "notes.pdf"}});
-  d.addNode("ModelPrototype", "Bracket part designs", project);
+  // Revisions count as numbers: 10 and 11 are newer than the current 9, 8 is older. The file of
+  // revision 11 has a dot in its name.
+  const ZulObjectKey partDesigns = d.addNode("ModelPrototype", "Bracket part designs", project);
+  d.addNode("Attachment", "bracket_part/CAD Model.8", partDesigns, {{"File", "rev8/bracket_part_r8.stp"}});
+  d.addNode("Attachment", "bracket_part/CAD Model.10", partDesigns, {{"File", "rev10/bracket_part_r10.stp"}});
+  d.addNode("Attachment", "bracket_part/CAD Model.11", partDesigns, {{"File", "rev11/bracket_part.r11.stp"}});
 
   d.addNode("HoleRule", "Drill small holes", project, {{"Comment", "Holes below 10 mm are drilled"}});
 

@@ -58,15 +58,16 @@ const Defaults& outputDefaults() {
       {"APT_SCOPE_MODAL_TOOLNO", "off"},
       {"APT_SCOPE_MODAL_ORIGIN", "off"},
       {"PP_MERGE_CYCLE", "off"},
-      {"PP_MERGE_CYCLE_IF_RTRCT1_EQ_CLRNCE", "off"},
-      {"PP_MERGE_CYCLE_IF_CLRNCE_EQ_RTRCT2", "off"},
-      {"PP_MERGE_CYCLE_IF_RTRCT2_EQ_RTRCT1", "off"},
-      {"PP_MERGE_CYCLE_CHECK_MATRIX_NOT", "off"},
-      {"PP_MERGE_CYCLE_CHECK_TRANS_NOT", "off"},
-      {"PP_MERGE_CYCLE_CHECK_SELCTL_NOT", "off"},
-      {"PP_MERGE_CYCLE_CHECK_CUTCOM_LENGTH_NOT", "off"},
-      {"PP_MERGE_CYCLE_CHECK_CYCLE_PAR_NOT", "off"},
-      {"PP_MERGE_CYCLE_CHECK_PAR25D_NOT", "off"},
+      // The merge conditions come with the merge cycle; "off" is kept for the user's unchecking.
+      {"PP_MERGE_CYCLE_IF_RTRCT1_EQ_CLRNCE", "on"},
+      {"PP_MERGE_CYCLE_IF_CLRNCE_EQ_RTRCT2", "on"},
+      {"PP_MERGE_CYCLE_IF_RTRCT2_EQ_RTRCT1", "on"},
+      {"PP_MERGE_CYCLE_CHECK_MATRIX_NOT", "on"},
+      {"PP_MERGE_CYCLE_CHECK_TRANS_NOT", "on"},
+      {"PP_MERGE_CYCLE_CHECK_SELCTL_NOT", "on"},
+      {"PP_MERGE_CYCLE_CHECK_CUTCOM_LENGTH_NOT", "on"},
+      {"PP_MERGE_CYCLE_CHECK_CYCLE_PAR_NOT", "on"},
+      {"PP_MERGE_CYCLE_CHECK_PAR25D_NOT", "on"},
   };
   return d;
 }

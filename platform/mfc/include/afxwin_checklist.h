@@ -34,6 +34,8 @@ protected:
   int NextCheck(int nCheck) const;
   // Turns the row's mark (with the selected rows when it is one of them) and tells the parent.
   void ToggleFromRow(int nIndex);
+  // Selects a row about to be turned by the space bar, as a click on its box would.
+  void SelectForToggle(int nIndex);
   void SetItemHeightFromFont();
 
   UINT m_nStyle = BS_AUTOCHECKBOX;

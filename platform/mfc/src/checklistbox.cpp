@@ -93,6 +93,26 @@ void CCheckListBox::ToggleFromRow(int nIndex) {
                  reinterpret_cast<LPARAM>(m_hWnd));
 }
 
+// The space bar turns the row it selects, as a click on the box does: an unselected row is
+// selected first (alone, unless Ctrl adds it to an extended selection), so that the row turned is
+// always among the selected rows the parent reads.
+void CCheckListBox::SelectForToggle(int nIndex) {
+  if (nIndex < 0 || nIndex >= GetCount()) return;
+  const DWORD dwStyle = static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE));
+  if (!(dwStyle & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))) {
+    if (Send(m_hWnd, LB_GETCURSEL) == nIndex) return;
+    Send(m_hWnd, LB_SETCURSEL, static_cast<WPARAM>(nIndex));
+  } else {
+    if (Send(m_hWnd, LB_GETSEL, static_cast<WPARAM>(nIndex)) > 0) return;
+    if ((dwStyle & LBS_EXTENDEDSEL) && ::GetKeyState(VK_CONTROL) >= 0) Send(m_hWnd, LB_SETSEL, FALSE, -1);
+    Send(m_hWnd, LB_SETSEL, TRUE, nIndex);
+    Send(m_hWnd, LB_SETCARETINDEX, static_cast<WPARAM>(nIndex));
+  }
+  if (dwStyle & LBS_NOTIFY)
+    ::SendMessageA(::GetParent(m_hWnd), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(m_hWnd), LBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(m_hWnd));
+}
+
 LRESULT CCheckListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
     const POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -109,7 +129,9 @@ LRESULT CCheckListBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
   } else if (message == WM_KEYDOWN && wParam == VK_SPACE) {
-    ToggleFromRow(static_cast<int>(Send(m_hWnd, LB_GETCARETINDEX)));
+    const int nIndex = static_cast<int>(Send(m_hWnd, LB_GETCARETINDEX));
+    SelectForToggle(nIndex);
+    ToggleFromRow(nIndex);
     return 0;
   } else if (message == WM_CHAR && wParam == ' ') {
     return 0;  // the space bar only turns marks

@@ -3,6 +3,8 @@
 // from. (The settings service and the bag are seen through the library's own tests.)
 #include <afxdllx.h>
 #include "MpHostData.h"
+#include "MpHostSample.h"
+#include "MpSmartList.h"
 #include "MpSmartPointers.h"
 #include "hosted.h"
 
@@ -72,6 +74,56 @@ TEST_F(HostTest, AParameterSetHandsOutWhatWasSetAsTextOrVariant) {
   EXPECT_TRUE(set->getValueText("Name", text));
   EXPECT_EQ("a,b", text);
   EXPECT_FALSE(set->setValue("", "x"));
+}
+
+// A file name splits at its last dot: the extension follows it and nothing comes after.
+TEST_F(HostTest, AFileNameSplitsAtItsLastDot) {
+  IMpUtOsFilePtr files(CLSID_MpUtOs, nullptr);
+  ASSERT_TRUE(files.isValid());
+  struct Case {
+    const char* path;
+    const char* folder;
+    const char* name;
+    const char* extension;
+  } cases[] = {{"C:\\pics\\photo.v2.jpg", "C:\\pics\\", "photo.v2", "jpg"},
+               {"rev/part.stp", "rev/", "part", "stp"},
+               {"README", "", "README", ""},
+               {"C:archive.tar.gz", "C:", "archive.tar", "gz"}};
+  for (const Case& c : cases) {
+    std::string folder, name, extension, extra = "?";
+    ASSERT_TRUE(files->splitPath(c.path, folder, name, extension, extra)) << c.path;
+    EXPECT_EQ(c.folder, folder) << c.path;
+    EXPECT_EQ(c.name, name) << c.path;
+    EXPECT_EQ(c.extension, extension) << c.path;
+    EXPECT_EQ("", extra) << c.path;
+  }
+}
+
+// The sample's process is related to a tool set, a drawing and its material, in that order; a
+// node nothing was related to has the store's materials. A model works with the set-up related
+// to it, or else with its product's first set-up.
+TEST_F(HostTest, RelatedObjectsAndTheSetUpOfAModel) {
+  MpHostData* data = MpHostCreateSampleData();
+  IMpPmUtRelationPtr relation(CLSID_MpPmUtRelation, nullptr);
+  ASSERT_TRUE(relation.isValid());
+  auto names = [&](const char* cls, const char* name) {
+    MpZulSmartList related;
+    EXPECT_TRUE(relation->getRelatedObjects(related, data->node(data->find(cls, name))));
+    std::vector<std::string> result;
+    for (IUnknown* object : related) result.push_back(MpHostNodeOf(object)->name());
+    return result;
+  };
+  EXPECT_EQ((std::vector<std::string>{"Shop tools", "Drawing", "AlMg3"}), names("MachiningProcess", "Bracket process"));
+  EXPECT_EQ((std::vector<std::string>{"AlMg3"}), names("Product", "Bracket"));
+  auto setupOf = [&](const char* model) {
+    IMpPmOperationSetupPtr setup;
+    setup.attach(data->node(data->find("Model", model))->getOperationSetup());
+    return setup.isNull() ? std::string("none") : MpHostNodeOf(setup.get())->name();
+  };
+  EXPECT_EQ("Setup 1", setupOf("Bracket part"));
+  EXPECT_EQ("", setupOf("Bracket blank"));
+  EXPECT_FALSE(data->relate(data->find("Model", "Bracket part"), ZulObjectKey()));
+  data->Release();
 }
 
 }  // namespace

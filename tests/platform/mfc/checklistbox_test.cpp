@@ -88,4 +88,38 @@ TEST(CheckListBox, MarksTurnByBoxOrSpaceAndTellTheParent) {
   owner.DestroyWindow();
 }
 
+// The space bar turns the row it selects, as a click on the box does: a row just taken out of the
+// selection (Ctrl+click) is selected again, alone, before its mark turns, so the parent finds
+// the turned row among the selected ones; a selected row keeps the selection as it is.
+TEST(CheckListBox, SpaceSelectsTheRowItTurns) {
+  ChangeCounter owner;
+  ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_POPUP, 0, 0, 300, 300, nullptr, nullptr));
+  CCheckListBox list;
+  ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LBS_EXTENDEDSEL | LBS_NOTIFY, {0, 0, 200, 200}, &owner, 501));
+  for (const char* text : {"a", "b", "c"}) list.AddString(text);
+  auto selected = [&] {
+    std::vector<int> rows;
+    for (int i = 0; i < list.GetCount(); ++i)
+      if (list.SendMessage(LB_GETSEL, i) > 0) rows.push_back(i);
+    return rows;
+  };
+
+  list.SendMessage(LB_SELITEMRANGE, TRUE, MAKELPARAM(0, 1));
+  list.SendMessage(LB_SETSEL, FALSE, 1);  // Ctrl+click on a selected row: out of the selection
+  list.SendMessage(LB_SETCARETINDEX, 1);
+  list.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_EQ(1, list.GetCheck(1));
+  EXPECT_EQ(0, list.GetCheck(0)) << "the row no longer selected before does not turn";
+  EXPECT_EQ(std::vector<int>{1}, selected());
+  EXPECT_EQ(1, owner.changes);
+
+  list.SendMessage(LB_SETSEL, TRUE, 2);
+  list.SendMessage(LB_SETCARETINDEX, 2);
+  list.SendMessage(WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_EQ((std::vector<int>{1, 2}), selected()) << "a selected row keeps the selection";
+  EXPECT_EQ(1, list.GetCheck(1));
+  EXPECT_EQ(1, list.GetCheck(2)) << "both take the caret row's next mark";
+  owner.DestroyWindow();
+}
+
 }  // namespace
