@@ -170,11 +170,10 @@ BOOL MpUiCNodeDlg::OnInitDialog() {
     m_reset.ShowWindow(SW_SHOW);
   }
 
+  m_images.Create(16, 16, ILC_COLOR8, 5, 5);
   if (m_data.isValid()) {
-    m_images.Create(16, 16, ILC_COLOR8, 5, 5);
     m_data->fillClassIcons(m_images.GetSafeHandle(), m_classImages, m_iconImages);
   } else {
-    m_images.Create(16, 16, ILC_COLOR8, 5, 5);
     m_images.SetBkColor(RGB(255, 255, 255));
     CBitmap strip;
     if (strip.LoadBitmap(IDB_CHOOSER_IMAGES)) m_images.Add(&strip, static_cast<CBitmap*>(nullptr));
@@ -448,8 +447,10 @@ void MpUiCNodeDlg::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult) {
     m_nodeList.SetItemText(change->iItem, 1, ticked ? "1" : "0");
     if (ticked) editSubLabel(change->iItem);
   }
-  // Every change of the selection, by mouse or keyboard, so that Return chooses the row.
-  if (changed & (LVIS_STATEIMAGEMASK | LVIS_SELECTED)) checkControls();
+  // Every change of the selection, by mouse or keyboard, so that Return chooses the row; with
+  // amounts OK depends on the ticks alone, and rechecking them for each row of a select-all
+  // would cost the square of the rows.
+  if ((changed & LVIS_STATEIMAGEMASK) || ((changed & LVIS_SELECTED) && !m_amounts)) checkControls();
 }
 
 void MpUiCNodeDlg::OnClickClassList(NMHDR* pNMHDR, LRESULT* pResult) {
