@@ -68,14 +68,17 @@ int MpUiCCheckOutDlg::getCioIconIndex(int state) {
 int MpUiCCheckOutDlg::getClassIconIndex(IMpZulNode* pNode) {
   IMpZulClassPtr cls;
   cls.attach(pNode->getClass());
+  if (cls.isNull()) return 0;
   int classId = 0, iconId = 0;
-  if (cls.isNull() || !cls->getClassId(classId)) return 0;
-  const auto known = m_classIcons.find(classId);
-  if (known != m_classIcons.end()) return known->second;
+  const bool classKnown = cls->getClassId(classId);
+  if (classKnown) {
+    const auto known = m_classIcons.find(classId);
+    if (known != m_classIcons.end()) return known->second;
+  }
   if (!cls->getIconId(iconId)) return 0;
   const auto byIcon = m_iconIcons.find(iconId);
   if (byIcon == m_iconIcons.end()) return 0;
-  m_classIcons[classId] = byIcon->second;
+  if (classKnown) m_classIcons[classId] = byIcon->second;
   return byIcon->second;
 }
 

@@ -170,11 +170,10 @@ BOOL MpUiCNodeDlg::OnInitDialog() {
     m_reset.ShowWindow(SW_SHOW);
   }
 
+  m_images.Create(16, 16, ILC_COLOR8, 5, 5);
   if (m_data.isValid()) {
-    m_images.Create(16, 16, ILC_COLOR8, 5, 5);
     m_data->fillClassIcons(m_images.GetSafeHandle(), m_classImages, m_iconImages);
   } else {
-    m_images.Create(16, 16, ILC_COLOR8, 5, 5);
     m_images.SetBkColor(RGB(255, 255, 255));
     CBitmap strip;
     if (strip.LoadBitmap(IDB_CHOOSER_IMAGES)) m_images.Add(&strip, static_cast<CBitmap*>(nullptr));
@@ -182,18 +181,15 @@ BOOL MpUiCNodeDlg::OnInitDialog() {
   HICON overlay = ::LoadIconA(AfxFindResourceHandle(MAKEINTRESOURCEA(IDI_CHOOSER_OVERLAY), RT_GROUP_ICON),
                               MAKEINTRESOURCEA(IDI_CHOOSER_OVERLAY));
   m_images.SetOverlayImage(m_images.Add(overlay), 3);
+  // The list only borrows the image list (its template shares image lists): the dialog owns it.
   m_nodeList.SetImageList(&m_images, LVSIL_SMALL);
 
   addColumns();
-  if (m_classMode == 1) {
-    SetRedraw(FALSE);
-    OnFilter();
-    SetRedraw(TRUE);
-  } else {
-    m_nodeList.SetRedraw(FALSE);
-    fillNodeList(std::string());
-    m_nodeList.SetRedraw(TRUE);
-  }
+  // Only the list stops drawing: switching the redraw of the dialog itself back on would mark
+  // the dialog, not shown yet, visible, and showing it would then neither paint nor map it.
+  m_nodeList.SetRedraw(FALSE);
+  fillList(std::string());
+  m_nodeList.SetRedraw(TRUE);
 
   if (!(m_classMode == 1 && !m_inputHoldsClasses)) m_childClasses.ShowWindow(SW_HIDE);
 
@@ -295,34 +291,57 @@ MpSmartList classesToList(MpZulSmartList& input, bool inputHoldsClasses, bool po
 
 }  // namespace
 
+void MpUiCNodeDlg::fillClassList(std::string filter) {
+  const MpSmartList classes = classesToList(m_input, m_inputHoldsClasses, m_childClasses.GetCheck() == BST_CHECKED);
+  for (IUnknown* object : classes) {
+    IMpZulClassPtr zulClass(object, true);
+    std::string name;
+    if (zulClass.isNull() || !zulClass->getNiceName(name) || !matchesFilter(name, filter)) continue;
+    ClassItemData* item = new ClassItemData(zulClass.get());
+    addItemData(item);
+    bool overlay = false;
+    for (unsigned kind : {15541u, 15085u, 15857u})
+      if ((overlay = zulClass->isKindOf(MpName(kind)))) break;
+    const int row = insertRow(name, getIconIndex(zulClass.get()), item, overlay);
+    if (m_amounts) m_nodeList.SetItemText(row, 1, "0");
+  }
+}
+
+void MpUiCNodeDlg::fillList(const std::string& filter) {
+  if (m_classMode == 1)
+    fillClassList(filter);
+  else
+    fillNodeList(filter);
+}
+
+void MpUiCNodeDlg::endCellEdit() {
+  // The cell editor is the list's only child that takes the focus, and it ends on losing it.
+  HWND focus = ::GetFocus();
+  if (focus && ::GetParent(focus) == m_nodeList.GetSafeHwnd()) m_nodeList.SetFocus();
+}
+
 void MpUiCNodeDlg::OnFilter() {
+  endCellEdit();
   ::LockWindowUpdate(m_hWnd);
   m_nodeList.SetRedraw(FALSE);
   CString text;
   m_filter.GetWindowText(text);
-  const std::string filter(text);
   m_nodeList.DeleteAllItems();
-  if (m_classMode == 1) {
-    const MpSmartList classes =
-        classesToList(m_input, m_inputHoldsClasses, m_childClasses.GetCheck() == BST_CHECKED);
-    for (IUnknown* object : classes) {
-      IMpZulClassPtr zulClass(object, true);
-      std::string name;
-      if (zulClass.isNull() || !zulClass->getNiceName(name) || !matchesFilter(name, filter)) continue;
-      ClassItemData* item = new ClassItemData(zulClass.get());
-      addItemData(item);
-      bool overlay = false;
-      for (unsigned kind : {15541u, 15085u, 15857u})
-        if ((overlay = zulClass->isKindOf(MpName(kind)))) break;
-      const int row = insertRow(name, getIconIndex(zulClass.get()), item, overlay);
-      if (m_amounts) m_nodeList.SetItemText(row, 1, "0");
-    }
-  } else {
-    fillNodeList(filter);
-  }
+  fillList(std::string(text));
   if (m_sort) SortItems();
   m_nodeList.SetRedraw(TRUE);
   ::LockWindowUpdate(nullptr);
+  // The rows and their selection are new.
+  checkControls();
+}
+
+BOOL MpUiCNodeDlg::PreTranslateMessage(MSG* pMsg) {
+  // Return in the filter box applies the filter instead of choosing.
+  if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN && pMsg->hwnd == m_filter.GetSafeHwnd()) {
+    OnFilter();
+    return TRUE;
+  }
+  return MpAppUiResizableDialog::PreTranslateMessage(pMsg);
 }
 
 int MpUiCNodeDlg::insertRow(const std::string& text, int image, ItemData* data, bool overlay) {
@@ -339,11 +358,7 @@ int MpUiCNodeDlg::getIconIndex(IMpZulClass* zulClass) {
   const auto cached = m_classImages.find(classId);
   if (cached != m_classImages.end()) return cached->second;
   int iconId = 0;
-  if (!zulClass->getIconId(iconId)) {
-    IMpZulClassPtr parent;
-    parent.attach(zulClass->getParentClass());
-    return parent.isValid() ? getIconIndex(parent.get()) : 0;
-  }
+  if (!zulClass->getIconId(iconId)) return 0;
   const auto icon = m_iconImages.find(iconId);
   if (icon != m_iconImages.end()) return m_classImages[classId] = icon->second;
   IMpZulClassPtr parent;
@@ -370,6 +385,7 @@ int CALLBACK MpUiCNodeDlg::compareRows(LPARAM first, LPARAM second, LPARAM info)
 BOOL MpUiCNodeDlg::OnHeaderClicked(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
   const NMHEADERA* header = reinterpret_cast<const NMHEADERA*>(pNMHDR);
   if (header->iButton == 0) {
+    endCellEdit();
     if (header->iItem == m_sortInfo.column)
       m_sortInfo.ascending = !m_sortInfo.ascending;
     else
@@ -424,13 +440,17 @@ bool MpUiCNodeDlg::isTicked(int row) { return m_nodeList.GetCheck(row) != FALSE;
 void MpUiCNodeDlg::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult) {
   const NMLISTVIEW* change = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
   *pResult = 0;
-  if (!m_amounts || !(change->uChanged & LVIF_STATE) ||
-      ((change->uNewState ^ change->uOldState) & LVIS_STATEIMAGEMASK) == 0 || change->iItem < 0)
-    return;
-  const bool ticked = ((change->uNewState & LVIS_STATEIMAGEMASK) >> 12) == 2;
-  m_nodeList.SetItemText(change->iItem, 1, ticked ? "1" : "0");
-  if (ticked) editSubLabel(change->iItem);
-  checkControls();
+  if (!(change->uChanged & LVIF_STATE)) return;
+  const UINT changed = change->uNewState ^ change->uOldState;
+  if (m_amounts && (changed & LVIS_STATEIMAGEMASK) && change->iItem >= 0) {
+    const bool ticked = ((change->uNewState & LVIS_STATEIMAGEMASK) >> 12) == 2;
+    m_nodeList.SetItemText(change->iItem, 1, ticked ? "1" : "0");
+    if (ticked) editSubLabel(change->iItem);
+  }
+  // Every change of the selection, by mouse or keyboard, so that Return chooses the row; with
+  // amounts OK depends on the ticks alone, and rechecking them for each row of a select-all
+  // would cost the square of the rows.
+  if ((changed & LVIS_STATEIMAGEMASK) || ((changed & LVIS_SELECTED) && !m_amounts)) checkControls();
 }
 
 void MpUiCNodeDlg::OnClickClassList(NMHDR* pNMHDR, LRESULT* pResult) {

@@ -83,6 +83,7 @@ class WIDGETDECK_API MpUiCNodeDlg : public MpAppUiResizableDialog {
   BOOL OnInitDialog() override;
   void OnOK() override;
   BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+  BOOL PreTranslateMessage(MSG* pMsg) override;
 
   IMpData* getData();
   CListCtrl* getNodeList();
@@ -160,4 +161,12 @@ class WIDGETDECK_API MpUiCNodeDlg : public MpAppUiResizableDialog {
   std::string m_toolTip;
 
   DECLARE_MESSAGE_MAP()
+
+ private:
+  // The class mode's rows: the classes handed in, or those the first input node permits.
+  void fillClassList(std::string filter);
+  // The rows of either mode.
+  void fillList(const std::string& filter);
+  // Ends an amount being typed in place, so that it reaches its row before the rows move.
+  void endCellEdit();
 };

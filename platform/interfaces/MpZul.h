@@ -93,7 +93,8 @@ struct IMpZulClass : public IUnknown {
   // The customization the class belongs to; null for an empty class object. No reference is
   // added for the caller.
   virtual IMpDataCustomization2* getCustomization() = 0;
-  // The icon of the class's own objects; false when the class has none of its own.
+  // The icon of the class's own objects; an identifier without an image when the class has none
+  // of its own (its objects then look like its parent's).
   virtual bool getIconId(int& iconId) = 0;
   // The class above; null at the root.
   virtual IMpZulClass* getParentClass() = 0;

@@ -4,7 +4,9 @@
 #include <vector>
 #include "MpHostData.h"
 #include "MpUiCCheckOutDlg.h"
+#include "../platform/maker/test_objects.h"
 #include "hosted.h"
+#include "image_list_owner.h"
 #include <commctrl.h>
 #include "resource.h"
 
@@ -121,6 +123,41 @@ TEST_F(CheckOutTest, CheckInAndCancelActOnTheChosenOwnRows) {
   script.Dialog(IDD_CHECK_OUT, [](HWND h) { Click(h, IDOK); });
   EXPECT_EQ(IDOK, empty.DoModal());
   EXPECT_FALSE(empty.isCheckOutStateOk());
+}
+
+TEST_F(CheckOutTest, ClassIconsAndTheImageListsOwner) {
+  // A class without an identifier still shows the icon it names; a host class its own.
+  TestClass* iconOnly = new TestClass(3);
+  TestNode* node = new TestNode(m_keys[0].objectId);
+  node->setClass(iconOnly);
+  MpZulSmartList objects(m_store);
+  objects.push_back(node->unknown(), true);
+  objects.push_back(static_cast<IMpZulNode*>(m_store->node(m_keys[2])), true);
+  HIMAGELIST images = nullptr;
+  {
+    MpUiCCheckOutDlg dlg(m_store, objects, true);
+    script.Dialog(IDD_CHECK_OUT, [&](HWND h) {
+      HWND list = ::GetDlgItem(h, IDC_CHECK_OUT_LIST);
+      std::vector<int> icons;
+      for (int row = 0; row < 2; ++row) {
+        LVITEMA item{};
+        item.mask = LVIF_IMAGE;
+        item.iItem = row;
+        item.iSubItem = 1;
+        ListView_GetItem(list, &item);
+        icons.push_back(item.iImage);
+      }
+      EXPECT_EQ((std::vector<int>{2, 1}), icons) << "the images of icons 3 and 2 (a product's)";
+      images = wdtest::SmallImages(list);
+      Click(h, IDCANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_TRUE(wdtest::ImagesAlive(images)) << "the list view must not destroy the dialog's images";
+  }
+  EXPECT_FALSE(wdtest::ImagesAlive(images)) << "the dialog destroys its images";
+  objects.clear();
+  node->Release();
+  iconOnly->Release();
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "MpUiCSelAttachDlg.h"
 #include "MpUiCStringSelDlg.h"
 #include "hosted.h"
+#include "image_list_owner.h"
 
 using namespace AfxScript;
 
@@ -66,6 +67,26 @@ std::vector<std::string> Names(MpSmartList& list) {
   }
   return names;
 }
+
+// Records what a person would see of the chooser: whether it marked itself visible before it
+// was shown (showing it then neither maps nor paints it), and whether showing it showed it.
+class WatchedChooser : public MpUiCNodeDlg {
+ public:
+  using MpUiCNodeDlg::MpUiCNodeDlg;
+  bool visibleBeforeShown = true;
+  int shown = 0;
+
+ protected:
+  BOOL OnInitDialog() override {
+    const BOOL result = MpUiCNodeDlg::OnInitDialog();
+    visibleBeforeShown = (GetStyle() & WS_VISIBLE) != 0;
+    return result;
+  }
+  BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
+    if (message == WM_SHOWWINDOW && wParam) ++shown;
+    return MpUiCNodeDlg::OnWndMsg(message, wParam, lParam, pResult);
+  }
+};
 
 }  // namespace
 
@@ -148,7 +169,7 @@ TEST_F(NodeChooserTest, ClassAmountsAreTypedInPlaceAndReadBack) {
     EXPECT_EQ(4, item.iImage) << "the class's own icon";
     item.iItem = 2;
     ::SendMessageA(List(h), LVM_GETITEMA, 0, (LPARAM)&item);
-    EXPECT_EQ(0, item.iImage) << "a class without an icon shows its parent's";
+    EXPECT_EQ(0, item.iImage) << "a class without an icon of its own shows its parent's";
     EXPECT_FALSE(wdtest::Enabled(h, IDOK));
     Tick(h, 0, true);
     EXPECT_EQ("1", ItemText(List(h), 0, 1));
@@ -364,4 +385,124 @@ TEST_F(NodeChooserTest, LoginRemembersUserAndGroupOnly) {
   });
   EXPECT_EQ(IDCANCEL, cancelled.DoModal());
   EXPECT_EQ("bob", registry->getValue(key, "VRNOLogin", ""));
+}
+
+TEST_F(NodeChooserTest, EveryModeIsShownWhenItOpensAndOwnsItsImages) {
+  MpZulSmartList nodes = Objects({"Axle"}), parent = Objects({"Housing"}), none;
+  HIMAGELIST images = nullptr;
+  for (bool classMode : {false, true}) {
+    for (bool amounts : {false, true}) {
+      SCOPED_TRACE(testing::Message() << "class mode " << classMode << ", amounts " << amounts);
+      {
+        WatchedChooser dlg(m_title, m_store, classMode ? parent : nodes, classMode, false, true, true, amounts,
+                           nullptr, m_ok, none);
+        script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+          EXPECT_TRUE(::IsWindowVisible(h));
+          EXPECT_GT(Count(h), 0);
+          images = wdtest::SmallImages(List(h));
+          Click(h, IDCANCEL);
+        });
+        EXPECT_EQ(IDCANCEL, dlg.DoModal());
+        EXPECT_FALSE(dlg.visibleBeforeShown);
+        EXPECT_EQ(1, dlg.shown);
+        EXPECT_TRUE(wdtest::ImagesAlive(images)) << "the list view must not destroy the dialog's images";
+      }
+      EXPECT_FALSE(wdtest::ImagesAlive(images)) << "the dialog destroys its images";
+    }
+  }
+}
+
+TEST_F(NodeChooserTest, KeyboardChoosesAndFilters) {
+  MpZulSmartList input = Objects({"Housing", "bracket", "Axle"}), none;
+  MpUiCNodeDlg dlg(m_title, m_store, input, false, false, true, false, false, nullptr, m_ok, none);
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    SetState(h, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    EXPECT_TRUE(wdtest::Enabled(h, IDOK)) << "any selection change rechecks OK";
+    // Return in the filter box filters and does not choose, although OK is enabled.
+    Type(h, IDC_CHOOSER_FILTER, "H");
+    PressEnter();
+  });
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    EXPECT_EQ((std::vector<std::string>{"Housing"}), Column(h));
+    EXPECT_FALSE(wdtest::Enabled(h, IDOK)) << "the new rows have no selection";
+    Type(h, IDC_CHOOSER_FILTER, "");
+    PressEnter();
+  });
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    EXPECT_EQ((std::vector<std::string>{"Axle", "Housing", "bracket"}), Column(h));
+    Focus(h, IDC_CHOOSER_LIST);
+    SetState(h, 0, LVIS_FOCUSED, LVIS_FOCUSED);
+    PressKey(VK_DOWN);
+  });
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    EXPECT_EQ(1u, (UINT)::SendMessageA(List(h), LVM_GETSELECTEDCOUNT, 0, 0));
+    EXPECT_TRUE(wdtest::Enabled(h, IDOK));
+    PressEnter();
+  });
+  ASSERT_EQ(IDOK, dlg.DoModal());
+  EXPECT_EQ((std::vector<std::string>{"Housing"}), Names(dlg.getSelection()));
+}
+
+TEST_F(NodeChooserTest, AnAmountTypedInPlaceStaysWithItsRow) {
+  MpZulSmartList input = Objects({"Housing"}), none;
+  MpUiCNodeDlg dlg(m_title, m_store, input, true, false, true, true, true, nullptr, m_ok, none);
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    SetCheck(h, IDC_CHOOSER_CHILD_CLASSES, false);
+    ASSERT_EQ("Machining process", Column(h)[1]);
+    Tick(h, 1, true);
+    ::SetWindowTextA(::GetFocus(), "7");
+    ClickHeader(h, 0);  // the rows turn round while the editor is open
+    EXPECT_EQ("Machining process", Column(h)[3]);
+    EXPECT_EQ("7", Column(h, 1)[3]);
+    // A refill while the editor is open (the filter text set without focusing the box): the
+    // amount goes to no other row.
+    Tick(h, 0, true);
+    ::SetWindowTextA(::GetFocus(), "2");
+    ::SetDlgItemTextA(h, IDC_CHOOSER_FILTER, "MO");
+    ::SendMessageA(h, WM_COMMAND, MAKEWPARAM(IDC_CHOOSER_FILTER, 0x0501), (LPARAM)Item(h, IDC_CHOOSER_FILTER));
+    Focus(h, IDC_CHOOSER_LIST);
+    EXPECT_EQ((std::vector<std::string>{"Model"}), Column(h));
+    EXPECT_EQ("0", ItemText(List(h), 0, 1));
+    Click(h, IDCANCEL);
+  });
+  EXPECT_EQ(IDCANCEL, dlg.DoModal());
+  // OK after a sort takes the amount typed on the row.
+  MpUiCNodeDlg again(m_title, m_store, input, true, false, true, true, true, nullptr, m_ok, none);
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    SetCheck(h, IDC_CHOOSER_CHILD_CLASSES, false);
+    Tick(h, 1, true);
+    ::SetWindowTextA(::GetFocus(), "7");
+    ClickHeader(h, 0);
+    Click(h, IDOK);
+  });
+  ASSERT_EQ(IDOK, again.DoModal());
+  std::map<std::string, int> classes;
+  EXPECT_TRUE(again.getClassNames(classes));
+  EXPECT_EQ((std::map<std::string, int>{{"MachiningProcess", 7}}), classes);
+}
+
+TEST_F(NodeChooserTest, ClassIconsAsTheHostReportsThem) {
+  m_store->customization()->setClassProperty("ManualFeature", "Icon", "none");
+  MpZulSmartList input(m_store), none;
+  for (const char* name : {"UserFeature", "Attachment", "ManualFeature"}) {
+    IMpZulClassPtr cls(CLSID_MpZulClass, nullptr);
+    ASSERT_TRUE(cls->loadByName(m_store, name));
+    input.push_back(cls.get(), true);
+  }
+  MpUiCNodeDlg dlg(m_title, m_store, input, true, true, true, true, false, nullptr, m_ok, none);
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    ASSERT_EQ((std::vector<std::string>{"Attachment", "ManualFeature", "UserFeature"}), Column(h));
+    std::vector<int> images;
+    for (int row = 0; row < 3; ++row) {
+      LVITEMA item{};
+      item.mask = LVIF_IMAGE;
+      item.iItem = row;
+      ::SendMessageA(List(h), LVM_GETITEMA, 0, (LPARAM)&item);
+      images.push_back(item.iImage);
+    }
+    // Its own icon; none to be had: image 0; none of its own: its parent's (a feature's).
+    EXPECT_EQ((std::vector<int>{4, 0, 2}), images);
+    Click(h, IDCANCEL);
+  });
+  dlg.DoModal();
 }

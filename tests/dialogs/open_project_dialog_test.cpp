@@ -2,6 +2,7 @@
 #include "MpHostData.h"
 #include "MpUiCOpenProjectDlg.h"
 #include "hosted.h"
+#include "image_list_owner.h"
 #include "resource.h"
 #include <commctrl.h>
 
@@ -81,4 +82,18 @@ TEST_F(HostedTest, OpenProjectDialogListsProjectsAndHandsBackTheChosenOne) {
   ASSERT_EQ(IDCANCEL, empty.DoModal());
   EXPECT_EQ(nullptr, Chosen(empty));
   store->Release();
+}
+
+TEST_F(HostedTest, OpenProjectDialogOwnsItsImageList) {
+  HIMAGELIST images = nullptr;
+  {
+    MpUiCOpenProjectDlg dlg(nullptr, nullptr);
+    script.Dialog(IDD_OPEN_PROJECT, [&](HWND h) {
+      images = wdtest::SmallImages(::GetDlgItem(h, IDC_PROJECT_LIST));
+      Click(h, IDCANCEL);
+    });
+    ASSERT_EQ(IDCANCEL, dlg.DoModal());
+    EXPECT_TRUE(wdtest::ImagesAlive(images)) << "the list view must not destroy the dialog's images";
+  }
+  EXPECT_FALSE(wdtest::ImagesAlive(images)) << "the dialog destroys its images";
 }

@@ -105,10 +105,19 @@ class ClassObject final : public mphost::SingleInterfaceObject<IMpZulClass, IID_
     return true;
   }
 
+  // A class without an icon of its own has icon 0, which no image stands for, so that the
+  // choosers show its parent's; an icon that is no number cannot be reported.
   bool getIconId(int& iconId) override {
+    if (!definition()) return false;
     std::string text;
-    if (!getProperty("Icon", text)) return false;
-    iconId = std::atoi(text.c_str());
+    if (!getProperty("Icon", text)) {
+      iconId = 0;
+      return true;
+    }
+    char* end = nullptr;
+    const long id = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end) return false;
+    iconId = static_cast<int>(id);
     return true;
   }
   IMpZulClass* getParentClass() override {

@@ -64,7 +64,11 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
     return true;
   }
   IMpData* getData() override { return nullptr; }
-  IMpZulClass* getClass() override { return nullptr; }
+  // The class given with setClass (a reference for the caller), else none.
+  IMpZulClass* getClass() override {
+    if (m_class) m_class->AddRef();
+    return m_class;
+  }
   std::string getStringField(const std::string&) override { return std::string(); }
   bool getChildren(MpSmartList&) override { return false; }
   IUnknown* getLocation() override { return nullptr; }
@@ -82,9 +86,46 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
 
   IUnknown* unknown() { return static_cast<IMpZulNode*>(this); }
   IUnknown* asPrototype() { return static_cast<IMpZulPrototype*>(this); }
+  // The node's class; the caller keeps it alive as long as the node.
+  void setClass(IMpZulClass* zulClass) { m_class = zulClass; }
 
  private:
   uint32_t m_id;
+  IMpZulClass* m_class = nullptr;
+};
+
+// A class that reports an icon but no class identifier, as a class of no customization may.
+class TestClass final : public IMpZulClass, public TestRefCounted<TestClass> {
+ public:
+  explicit TestClass(int iconId) : m_iconId(iconId) {}
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    return queryOne<IMpZulClass>(this, iid, IID_IMpZulClass, out);
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
+  ULONG STDMETHODCALLTYPE Release() override { return release(); }
+
+  bool getName(std::string&) override { return false; }
+  bool getNiceName(std::string&) override { return false; }
+  bool loadByName(IMpData*, const std::string&) override { return false; }
+  bool loadByNameFromCustomization(IMpDataCustomization2*, const std::string&) override { return false; }
+  bool getSubClasses(MpSmartList&, bool) override { return false; }
+  bool getProperty(const std::string&, std::string&) override { return false; }
+  bool getClassId(int&) override { return false; }
+  bool loadById(IMpData*, int) override { return false; }
+  bool getFields(MpSmartList&, bool, bool) override { return false; }
+  IMpZulField* getField(const std::string&) override { return nullptr; }
+  bool getObjects(MpSmartList&) override { return false; }
+  IMpDataCustomization2* getCustomization() override { return nullptr; }
+  bool getIconId(int& iconId) override {
+    iconId = m_iconId;
+    return true;
+  }
+  IMpZulClass* getParentClass() override { return nullptr; }
+  bool isKindOf(const std::string&) override { return false; }
+
+ private:
+  int m_iconId;
 };
 
 // An object that is no node.
