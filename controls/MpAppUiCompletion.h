@@ -6,17 +6,20 @@
 #include <unordered_set>
 #include <vector>
 
-struct MpAppUiCompareFunctions {
-  int (*compare)(const char*, const char*);
-  int (*compareN)(const char*, const char*, size_t);
+// Where the completions of a typed word stand in a sorted dictionary: indexes, nothing copied.
+struct MpAppUiMatches {
+  static constexpr size_t npos = static_cast<size_t>(-1);
+  size_t first = 0, last = 0;  // the words that begin with the typed word: [first, last)
+  size_t proposal = npos;      // the word whose rest after the typed word is proposed
+  size_t count() const { return last - first; }
 };
 
-// The words of dictionary (sorted under compare) that begin with word are appended to matches;
-// returns what the proposal adds after word: the first match whose rest sorts after selection,
-// else the first whose rest sorts before it, else with two or more matches the first one's rest,
-// else "".
-std::string MpAppUiCompleteWord(const std::vector<std::string>& dictionary, const MpAppUiCompareFunctions& cmp,
-                                const char* word, const char* selection, std::vector<std::string>& matches);
+// Finds the words of dictionary (sorted under the comparison: byte order when caseSensitive,
+// else ASCII letters folded to lower case) that begin with word. The proposal is the first
+// match whose rest sorts after selection, else the first whose rest sorts before it, else with
+// two or more matches the first one, else none.
+MpAppUiMatches MpAppUiCompleteWord(const std::vector<std::string>& dictionary, bool caseSensitive, const char* word,
+                                   const char* selection);
 
 // A word list kept sorted under a comparison that may change. Words added one at a time are
 // held apart and merged in one pass when the list is next read, so that adding n words costs

@@ -7,6 +7,13 @@ namespace {
 const int kTableWordLimit = 23;  // shorter keywords are looked up in the hash table
 const char kOperators[] = "=+-/*<>!^";
 
+// A keyword is short: comparing it byte by byte beats a call.
+inline bool SameBytes(const char* a, const char* b, int n) {
+  for (int i = 0; i < n; ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
 BYTE CharSetOfCodePage(UINT acp) {
   switch (acp) {
     case 936: return 134;
@@ -118,33 +125,41 @@ int MpAppUiEdit::GetKeyWords() {
 int MpAppUiEdit::KeyWord(char** text, int* start, int* end) {
   if (!m_pKeywordTable && (GetKeyWords() == 0 || !m_pKeywordTable)) return 0;
   char* p = *text;
-  char buffer[260];
+  char upper[260];  // a case-insensitive lookup compares the word upper-cased
   for (;;) {
     if (!*p) return 0;
     int len = 0;
     char* word = SECEdit::GetNextWord(p, &len);
     if (!word) return 0;
     // Quoted text is one word, quotes included; it never runs past the line.
-    const char* quote = static_cast<const char*>(std::memchr(word, '\'', (size_t)len));
-    if (quote && quote < word + len - 1) {
+    const char* quote = word;
+    while (quote < word + len - 1 && *quote != '\'') ++quote;
+    if (quote < word + len - 1) {
       for (const char* q = word + len - 1; *q && *q != '\r' && *q != '\n'; ++q)
         if (*q == '\'' && q != quote) {
           len = (int)(q - word) + 1;
           break;
         }
     }
-    int copy = (len < 0 || len > 258) ? 259 : len;
-    std::memcpy(buffer, word, (size_t)copy);
-    buffer[copy] = 0;
-    if (m_bCaseSensitive == 0) CharUpperA(buffer);
+    // Compared on at most 259 characters; a case-sensitive lookup reads the word where it stands.
+    const int keyLen = (len < 0 || len > 258) ? 259 : len;
+    const char* key = word;
+    if (m_bCaseSensitive == 0) {
+      std::memcpy(upper, word, (size_t)keyLen);
+      upper[keyLen] = 0;
+      CharUpperA(upper);
+      key = upper;
+    }
     bool found = false;
     COLORREF colour = 0;
-    if (copy < kTableWordLimit) {
-      int h = SECEdit::GetHashValue(buffer, copy);
+    if (keyLen < kTableWordLimit) {
+      int h = SECEdit::GetHashValue(key, keyLen);
       for (int i = 0; i < OE_NAMETABLE_SLOTS; ++i) {
         char* slot = m_pKeywordTable + ((h + i) & (OE_NAMETABLE_SLOTS - 1)) * OE_NAMETABLE_SLOTSIZE;
         if (!slot[0]) break;
-        if ((m_bCaseSensitive ? std::strcmp(slot, buffer) : _stricmp(slot, buffer)) != 0) continue;
+        const bool same = m_bCaseSensitive ? slot[keyLen] == 0 && SameBytes(slot, key, keyLen)
+                                           : _stricmp(slot, key) == 0;
+        if (!same) continue;
         std::int32_t cached;
         std::memcpy(&cached, slot + 28, 4);
         if (cached == OE_COLOR_UNKNOWN) {
@@ -156,8 +171,8 @@ int MpAppUiEdit::KeyWord(char** text, int* start, int* end) {
         break;
       }
     }
-    if (!found && (copy >= kTableWordLimit || m_bMapFallback)) {
-      auto it = m_keywords.find(buffer);
+    if (!found && (keyLen >= kTableWordLimit || m_bMapFallback)) {
+      auto it = m_keywords.find(std::string(key, (size_t)keyLen));
       if (it != m_keywords.end()) {
         colour = it->second;
         found = true;

@@ -400,6 +400,8 @@ void MpAppUiEditCntrl::Enable(int on) {
 
 void MpAppUiEditCntrl::ListAllWords(int on) { m_bListAll = on; }
 
+bool MpAppUiEditCntrl::IsCaseSensitive() const { return m_pfnCompare == std::strcmp; }
+
 const std::vector<std::string>& MpAppUiEditCntrl::ActiveDictionary() {
   return m_bWorking ? m_working : m_dictionary.words();
 }
@@ -425,14 +427,14 @@ bool MpAppUiEditCntrl::ResetDictionary(const std::string& text) {
     if (text.rfind(kv.first, kv.first.size()) != std::string::npos) {
       m_working = kv.second;
       m_bListAll = 1;
-      CaseSensitive(m_pfnCompare == std::strcmp);
+      CaseSensitive(IsCaseSensitive());
       return false;
     }
   }
   // No prefix list applies: the host's own words are offered with all the lists.
   m_working = m_dictionary.words();
   for (const auto& kv : m_prefixes) m_working.insert(m_working.end(), kv.second.begin(), kv.second.end());
-  CaseSensitive(m_pfnCompare == std::strcmp);
+  CaseSensitive(IsCaseSensitive());
   return true;
 }
 
@@ -460,11 +462,11 @@ int MpAppUiEditCntrl::GetCurWord(CString& word, int clearSelection) {
 }
 
 CString MpAppUiEditCntrl::complete(const CString& word, const CString& selection, CStringArray& matches) {
-  std::vector<std::string> found;
-  const std::string proposal =
-      MpAppUiCompleteWord(ActiveDictionary(), {m_pfnCompare, m_pfnCompareN}, word, selection, found);
-  for (const std::string& m : found) matches.Add(m.c_str());
-  return proposal.c_str();
+  const std::vector<std::string>& dict = ActiveDictionary();
+  const MpAppUiMatches found = MpAppUiCompleteWord(dict, IsCaseSensitive(), word, selection);
+  for (size_t i = found.first; i < found.last; ++i) matches.Add(dict[i].c_str());
+  if (found.proposal == MpAppUiMatches::npos) return CString();
+  return dict[found.proposal].c_str() + word.GetLength();
 }
 
 void MpAppUiEditCntrl::Autocomplete(int clearSelection, int listMode, int useCompletion) {

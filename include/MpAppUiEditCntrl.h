@@ -108,6 +108,7 @@ private:
   // Places the list under the given text position (line, column).
   void PlaceList(int rows, int line, int col);
   const std::vector<std::string>& ActiveDictionary();
+  bool IsCaseSensitive() const;
 
   std::vector<UINT> m_keys, m_modifiers, m_minLengths;
   int m_nFired = -1;

@@ -1,12 +1,15 @@
-// EditBench: how fast the code editor colours, completes and takes a keystroke.
+// EditBench: how fast the code editor colours, completes, loads keywords and takes a keystroke.
 //   colouring   MiB/s of one-pass colouring of a 3 MiB and a 12 MiB source with 200 keywords,
 //               beside a bare pass that only finds the words (no lookup, no runs)
 //   completion  one lookup in dictionaries of 1k, 10k and 100k words, beside a bare binary
 //               search over the same sorted words
+//   loading     40,000 completion words added one at a time and read back sorted, beside one
+//               std::sort of the same words
 //   keystroke   one typed character (insert, recolour, repaint) in documents of 1k, 10k and
-//               100k lines, with the lines recoloured per keystroke (Windows build only)
-// The same source also builds natively (native/CMakeLists.txt), without the keystroke part, so
-// that tools/bench can set both builds' figures side by side.
+//               100k lines, beside a bare keystroke: a plain window over the same document that
+//               inserts the character, invalidates the one line and updates (Windows build only)
+// The same source also builds natively (native/CMakeLists.txt), without the keystroke part.
+// Every line starts with its figure's name, then the build, so that tools/bench can gather them.
 #include <afxwin.h>
 
 #include <algorithm>
@@ -89,18 +92,21 @@ void Colouring() {
   }
 }
 
+std::vector<std::string> RandomWords(std::mt19937& rng, int count) {
+  std::vector<std::string> words;
+  for (int i = 0; i < count; ++i) {
+    std::string w;
+    for (int c = 0, n = 5 + (int)(rng() % 8); c < n; ++c) w += (char)('a' + rng() % 26);
+    words.push_back(w);
+  }
+  return words;
+}
+
 void Completion() {
   std::mt19937 rng(7);
-  const MpAppUiCompareFunctions caseSensitive{std::strcmp, std::strncmp};
   for (int count : {1000, 10000, 100000}) {
-    std::vector<std::string> words;
-    for (int i = 0; i < count; ++i) {
-      std::string w;
-      for (int c = 0, n = 5 + (int)(rng() % 8); c < n; ++c) w += (char)('a' + rng() % 26);
-      words.push_back(w);
-    }
     // The editor keeps its dictionary sorted under the active comparison, as here.
-    std::vector<std::string> sorted = words;
+    std::vector<std::string> sorted = RandomWords(rng, count);
     std::sort(sorted.begin(), sorted.end());
     std::vector<std::string> probes;
     for (int i = 0; i < 1000; ++i) probes.push_back(sorted[rng() % sorted.size()].substr(0, 4));
@@ -108,10 +114,7 @@ void Completion() {
     auto t0 = Clock::now();
     size_t found = 0;
     for (int r = 0; r < rounds; ++r)
-      for (const std::string& p : probes) {
-        std::vector<std::string> matches;
-        found += MpAppUiCompleteWord(sorted, caseSensitive, p.c_str(), "", matches).size();
-      }
+      for (const std::string& p : probes) found += MpAppUiCompleteWord(sorted, true, p.c_str(), "").count();
     auto t1 = Clock::now();
     size_t hits = 0;
     for (int r = 0; r < rounds; ++r)
@@ -126,12 +129,74 @@ void Completion() {
   }
 }
 
+void Loading() {
+  std::mt19937 rng(11);
+  const std::vector<std::string> words = RandomWords(rng, 40000);
+  auto t0 = Clock::now();
+  // As the editor control's AddKeyword and its next lookup take them.
+  MpAppUiWordList list(std::strcmp);
+  for (const std::string& w : words) list.add(w);
+  const size_t loaded = list.words().size();
+  auto t1 = Clock::now();
+  std::vector<std::string> sorted = words;
+  std::sort(sorted.begin(), sorted.end());
+  auto t2 = Clock::now();
+  std::printf("loading    %-9s %6zu words: %7.2f ms   bare sort: %7.2f ms (%zu loaded)\n", kBuild, words.size(),
+              Seconds(t0, t1) * 1e3, Seconds(t1, t2) * 1e3, loaded);
+}
+
 #ifdef _WIN32
+// The bare keystroke's window: the same document, the character inserted at the caret, the one
+// line invalidated and drawn plainly.
+struct BareEditor {
+  MpAppUiEdit doc;
+  OEPos caret;
+  int lineHeight = 16;
+};
+
+LRESULT CALLBACK BareProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* bare = reinterpret_cast<BareEditor*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  switch (msg) {
+    case WM_CHAR: {
+      const char text[2] = {(char)wp, 0};
+      bare->doc.Insert(bare->caret, text, &bare->caret);
+      RECT line{0, bare->caret.nLine * bare->lineHeight, 10000, (bare->caret.nLine + 1) * bare->lineHeight};
+      ::InvalidateRect(hwnd, &line, FALSE);
+      return 0;
+    }
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = ::BeginPaint(hwnd, &ps);
+      for (int l = ps.rcPaint.top / bare->lineHeight; l < bare->doc.GetLineCount() && l * bare->lineHeight < ps.rcPaint.bottom; ++l) {
+        const std::string& text = bare->doc.GetLine(l);
+        ::TextOutA(dc, 0, l * bare->lineHeight, text.data(), (int)text.size());
+      }
+      ::EndPaint(hwnd, &ps);
+      return 0;
+    }
+  }
+  return ::DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+// Microseconds per key of `keys` characters sent to the window, each followed by an update.
+double TypeKeys(HWND hwnd, int keys) {
+  auto t0 = Clock::now();
+  for (int k = 0; k < keys; ++k) {
+    ::SendMessageA(hwnd, WM_CHAR, 'x', 1);
+    ::UpdateWindow(hwnd);
+  }
+  return Seconds(t0, Clock::now()) / keys * 1e6;
+}
+
 void Keystroke() {
   HWND frame = ::CreateWindowExA(0, "STATIC", "EditBench", WS_OVERLAPPEDWINDOW, 0, 0, 700, 500, nullptr, nullptr,
                                  ::GetModuleHandleA(nullptr), nullptr);
   ::ShowWindow(frame, SW_SHOW);
-  double base = 0;
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = BareProc;
+  wc.hInstance = ::GetModuleHandleA(nullptr);
+  wc.lpszClassName = "EditBenchBare";
+  ::RegisterClassA(&wc);
   for (int lines : {1000, 10000, 100000}) {
     MpAppUiEditCntrl ed;
     ed.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 680, 460), CWnd::FromHandle(frame), 1);
@@ -144,18 +209,24 @@ void Keystroke() {
     ed.SetCaret(OEPos(lines / 2, 10));
     ed.UpdateEditor();
     ed.UpdateWindow();
+
+    // The bare window shows the caret's line at its top, as the editor does after scrolling.
+    BareEditor bare;
+    bare.doc.SetText(text.data(), text.size());
+    HWND plain = ::CreateWindowExA(0, "EditBenchBare", "", WS_CHILD | WS_VISIBLE, 0, 0, 680, 460, frame, nullptr,
+                                   ::GetModuleHandleA(nullptr), nullptr);
+    ::SetWindowLongPtrA(plain, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&bare));
+    bare.caret = OEPos(0, 10);
+    ::UpdateWindow(plain);
+
     const int keys = 300;
     long long before = ed.GetEdit()->m_nLinesColoured;
-    auto t0 = Clock::now();
-    for (int k = 0; k < keys; ++k) {
-      ed.SendMessage(WM_CHAR, 'x', 1);
-      ed.UpdateWindow();
-    }
-    auto t1 = Clock::now();
-    double us = Seconds(t0, t1) / keys * 1e6;
-    if (lines == 1000) base = us;
-    std::printf("keystroke %6d lines: %7.1f us/key (%.2f x the 1k-line document), %.2f lines recoloured/key\n",
-                lines, us, us / base, (double)(ed.GetEdit()->m_nLinesColoured - before) / keys);
+    const double us = TypeKeys(ed.m_hWnd, keys);
+    const double recoloured = (double)(ed.GetEdit()->m_nLinesColoured - before) / keys;
+    const double bareUs = TypeKeys(plain, keys);
+    std::printf("keystroke %-9s %6d lines: %7.1f us/key   bare keystroke: %7.1f us/key (%.2f lines recoloured/key)\n",
+                kBuild, lines, us, bareUs, recoloured);
+    ::DestroyWindow(plain);
     ed.DestroyWindow();
   }
   ::DestroyWindow(frame);
@@ -167,6 +238,7 @@ void Keystroke() {
 int main() {
   Colouring();
   Completion();
+  Loading();
 #ifdef _WIN32
   Keystroke();
 #endif

@@ -157,4 +157,20 @@ TEST(EditColouring, CrowdedTableFallsBackToTheMap) {
   }
 }
 
+TEST(EditColouring, OnePassColoursEachLineOnItsOwn) {
+  RuleDoc doc;
+  // A NUL byte ends a keyword search within its line only; lines after it keep their keywords.
+  // Keywords are found where they stand in the line, in either case mode.
+  const std::string text("IF x\0 THEN\nMILL = 1 // ELSE\nENDIF", 33);
+  std::vector<OEColorRun> runs;
+  doc.ColorText(text.data(), text.size(), runs);
+  EXPECT_EQ((std::vector<OEColorRun>{{0, 2, 0xAA0000}, {11, 15, 0x0000AA}, {16, 17, 0x0000FF}, {20, 27, 0x008000},
+                                     {28, 33, 0xAA0000}}),
+            runs);
+  doc.m_bCaseSensitive = 0;
+  const std::string lower = "endif mill then";
+  doc.ColorText(lower.data(), lower.size(), runs);
+  EXPECT_EQ((std::vector<OEColorRun>{{0, 5, 0xAA0000}, {6, 10, 0x0000AA}, {11, 15, 0xAA0000}}), runs);
+}
+
 }  // namespace

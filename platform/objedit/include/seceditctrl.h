@@ -149,6 +149,9 @@ protected:
   void Moved(OEPos to, BOOL bExtend);
   BOOL Editable();
   BOOL StepHistory(bool forward);  // undo (false) or redo (true) one step
+  // Sets the vertical scroll bar's position, and its range end and page when given (>= 0),
+  // only where they differ from what was set last: each update costs the window system dearly.
+  void SetVertScroll(int nMax, int nPage, int nPos);
 
   SECEdit* m_pEdit = nullptr;
   OEPos m_anchor;
@@ -157,6 +160,9 @@ protected:
   OEFindDlg* m_pFindDlg = nullptr;
   int m_nMarkFirst = -1;  // the lines last painted with the selection or the caret
   int m_nMarkLast = -1;
+  int m_nScrollMax = -1;  // the scroll bar as last set; -1: not yet in this window
+  int m_nScrollPage = -1;
+  int m_nScrollPos = -1;
   DECLARE_MESSAGE_MAP()
 };
 

@@ -17,6 +17,15 @@ struct WordChars {
 };
 const WordChars g_word;
 
+// ASCII upper case, as the C runtime's toupper in the "C" locale, without a call per byte.
+struct UpperCase {
+  unsigned char of[256];
+  UpperCase() {
+    for (int c = 0; c < 256; ++c) of[c] = (unsigned char)(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+  }
+};
+const UpperCase g_upper;
+
 inline bool IsWordChar(unsigned char c) { return g_word.is[c]; }
 
 // Splits text at "\r\n" or "\n" into at least one line.
@@ -71,7 +80,7 @@ int SECEdit::GetHashValue(const char* word, int length) {
   // Case-folded, so that a table built from any spelling serves case-insensitive lookups.
   std::uint32_t h = 2166136261u;
   for (int i = 0; i < length && word[i]; ++i) {
-    h ^= (std::uint32_t)std::toupper((unsigned char)word[i]);
+    h ^= g_upper.of[(unsigned char)word[i]];
     h *= 16777619u;
   }
   return (int)((h ^ (h >> 11)) & (OE_NAMETABLE_SLOTS - 1));
@@ -379,16 +388,17 @@ void SECEdit::ColorLine(int nLine, std::vector<OEColorRun>& runs) {
 
 void SECEdit::ColorText(const char* text, size_t length, std::vector<OEColorRun>& runs) {
   runs.clear();
-  std::string copy(text, length);  // NUL-ended, writable for KeyWord
-  char* base = &copy[0];
+  // Line by line, as the document colours its lines: each line is held NUL-ended in one reused
+  // buffer, so that the keyword search ends with the line and the text is never copied whole.
+  std::string line;
   bool in = false;
-  Ahead ahead;
   size_t begin = 0;
-  while (begin <= length) {
-    const void* nl = std::memchr(base + begin, '\n', length - begin);
-    size_t stop = nl ? (size_t)(static_cast<const char*>(nl) - base) : length;
-    size_t end = (stop > begin && base[stop - 1] == '\r' && nl) ? stop - 1 : stop;
-    ColorSpan(base + begin, (int)(end - begin), &in, runs, (int)begin, &ahead);
+  for (;;) {
+    const void* nl = begin < length ? std::memchr(text + begin, '\n', length - begin) : nullptr;
+    const size_t stop = nl ? (size_t)(static_cast<const char*>(nl) - text) : length;
+    const size_t end = (nl && stop > begin && text[stop - 1] == '\r') ? stop - 1 : stop;
+    line.assign(text + begin, end - begin);
+    ColorSpan(&line[0], (int)line.size(), &in, runs, (int)begin, nullptr);
     if (!nl) break;
     begin = stop + 1;
   }
@@ -401,6 +411,10 @@ void SECEdit::ColorSpan(char* line, int len, bool* inBlock, std::vector<OEColorR
   const OECOLOR comment = m_crColors[3];
   Ahead local;
   if (!ahead) ahead = &local;
+  // When every comment delimiter begins with the same character, memchr finds the candidates.
+  const char a = m_szLineComment[0], b = m_szLineComment2[0], c = m_szBlockStart[0];
+  const char lead = a ? a : b ? b : c;
+  const char oneLead = lead && (!a || a == lead) && (!b || b == lead) && (!c || c == lead) ? lead : 0;
   while (p < end) {
     if (*inBlock) {
       char* q = p;
@@ -416,7 +430,15 @@ void SECEdit::ColorSpan(char* line, int len, bool* inBlock, std::vector<OEColorR
     char* q = p;
     bool lineComment = false, block = false;
     for (; q < end; ++q) {
-      if (*q != m_szLineComment[0] && *q != m_szLineComment2[0] && *q != m_szBlockStart[0]) continue;
+      if (oneLead) {
+        q = static_cast<char*>(std::memchr(q, oneLead, (size_t)(end - q)));
+        if (!q) {
+          q = end;
+          break;
+        }
+      } else if (*q != m_szLineComment[0] && *q != m_szLineComment2[0] && *q != m_szBlockStart[0]) {
+        continue;
+      }
       if (StartsWith(q, end, m_szLineComment) || StartsWith(q, end, m_szLineComment2)) {
         lineComment = true;
         break;

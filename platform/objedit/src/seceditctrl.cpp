@@ -267,7 +267,7 @@ void SECEditCore<CWnd>::MakeCursorVisible() {
   if (top != m_nTopLine) {
     m_nTopLine = top;
     if (m_hWnd) {
-      SetScrollPos(SB_VERT, m_nTopLine);
+      SetVertScroll(-1, -1, m_nTopLine);
       Invalidate(FALSE);
     }
   }
@@ -512,7 +512,7 @@ void SECEditCore<CWnd>::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*) {
   if (top == m_nTopLine) return;
   m_nTopLine = top;
   if (m_hWnd) {
-    SetScrollPos(SB_VERT, top);
+    SetVertScroll(-1, -1, top);
     Invalidate(FALSE);
     MySetCaretPos();
   }
@@ -524,6 +524,7 @@ void SECEditCore<CWnd>::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*) {
 int SECEditCore<CWnd>::OnCreate(LPCREATESTRUCT) {
   CreateNewEdit();
   if (!m_pEdit) return -1;
+  m_nScrollMax = m_nScrollPage = m_nScrollPos = -1;  // a new window has a new scroll bar
   InitView();
   return 0;
 }
@@ -554,8 +555,20 @@ BOOL SECEditCore<CWnd>::InitView() {
 
 void SECEditCore<CWnd>::MySetScrollRange() {
   if (!m_hWnd) return;
-  SCROLLINFO si{sizeof si, SIF_RANGE | SIF_PAGE | SIF_POS, 0, std::max(0, GetEdit()->GetLineCount() - 1),
-                (UINT)VisibleLines(), m_nTopLine, 0};
+  SetVertScroll(std::max(0, GetEdit()->GetLineCount() - 1), VisibleLines(), m_nTopLine);
+}
+
+void SECEditCore<CWnd>::SetVertScroll(int nMax, int nPage, int nPos) {
+  SCROLLINFO si{sizeof si, SIF_POS, 0, nMax, (UINT)nPage, nPos, 0};
+  if (nMax >= 0) {
+    if (nMax == m_nScrollMax && nPage == m_nScrollPage && nPos == m_nScrollPos) return;
+    si.fMask |= SIF_RANGE | SIF_PAGE;
+    m_nScrollMax = nMax;
+    m_nScrollPage = nPage;
+  } else if (nPos == m_nScrollPos) {
+    return;
+  }
+  m_nScrollPos = nPos;
   ::SetScrollInfo(m_hWnd, SB_VERT, &si, TRUE);
 }
 

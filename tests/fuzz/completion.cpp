@@ -1,0 +1,69 @@
+// Fuzz target: the code editor's completion lookup, checked against a plain binary search over
+// the same sorted words. Input: a first byte of settings (bit 0: case-sensitive), then the
+// dictionary (words separated by line feeds), a NUL, the typed word, a NUL and the selection.
+#include <strings.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "MpAppUiCompletion.h"
+
+namespace {
+
+std::vector<std::string> Split(const std::string& text, char at) {
+  std::vector<std::string> parts(1);
+  for (char c : text) {
+    if (c == at)
+      parts.emplace_back();
+    else
+      parts.back() += c;
+  }
+  return parts;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 1) return 0;
+  const bool caseSensitive = data[0] & 1;
+  std::vector<std::string> parts = Split(std::string(reinterpret_cast<const char*>(data) + 1, size - 1), '\0');
+  parts.resize(std::max<size_t>(parts.size(), 3));
+  std::vector<std::string> words;
+  for (std::string& w : Split(parts[0], '\n'))
+    if (!w.empty()) words.push_back(w);
+  const std::string& word = parts[1];
+  const std::string& selection = parts[2];
+
+  // The dictionary as the editor keeps it: sorted under the active comparison.
+  auto compare = caseSensitive ? std::strcmp : strcasecmp;
+  auto compareN = caseSensitive ? std::strncmp : strncasecmp;
+  std::stable_sort(words.begin(), words.end(),
+                   [&](const std::string& a, const std::string& b) { return compare(a.c_str(), b.c_str()) < 0; });
+  const MpAppUiMatches got = MpAppUiCompleteWord(words, caseSensitive, word.c_str(), selection.c_str());
+
+  // The plain way: a binary search for the first word not before the typed one, a walk to the
+  // end of those it begins, and the proposal by the runtime's own comparisons.
+  const size_t n = word.size();
+  const auto first = std::lower_bound(words.begin(), words.end(), word, [&](const std::string& e, const std::string& w) {
+    return compareN(e.c_str(), w.c_str(), n) < 0;
+  });
+  auto last = first;
+  while (last != words.end() && compareN(last->c_str(), word.c_str(), n) == 0) ++last;
+  size_t proposal = MpAppUiMatches::npos, firstLess = MpAppUiMatches::npos;
+  for (auto it = first; it != last && proposal == MpAppUiMatches::npos; ++it) {
+    const int c = compare(it->c_str() + n, selection.c_str());
+    if (c > 0) proposal = (size_t)(it - words.begin());
+    if (c < 0 && firstLess == MpAppUiMatches::npos) firstLess = (size_t)(it - words.begin());
+  }
+  if (proposal == MpAppUiMatches::npos) proposal = firstLess;
+  if (proposal == MpAppUiMatches::npos && last - first >= 2) proposal = (size_t)(first - words.begin());
+
+  if (got.first != (size_t)(first - words.begin()) || got.last != (size_t)(last - words.begin()) ||
+      got.proposal != proposal)
+    std::abort();
+  return 0;
+}
