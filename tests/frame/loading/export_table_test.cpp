@@ -117,9 +117,10 @@ TEST(ExportTable, SubfoldersOfIncludeMarkNothingForExport) {
   const std::map<std::string, std::string> headers = IncludeHeaders();
   ASSERT_TRUE(headers.count("pages/MpAppUiPropertyPage.h")) << "include/pages not read from " WD_INCLUDE_DIR;
   ASSERT_TRUE(headers.count("editor/CIntellisenseListBox.h"));
-  for (const auto& [path, source] : headers)
-    if (path.find('/') != std::string::npos)
-      EXPECT_EQ(source.find("WIDGETDECK_API"), std::string::npos) << path << " marks something for export";
+  for (const auto& [path, source] : headers) {
+    if (path.find('/') == std::string::npos) continue;
+    EXPECT_EQ(source.find("WIDGETDECK_API"), std::string::npos) << path << " marks something for export";
+  }
 }
 
 }  // namespace
