@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "CIntellisenseListBox.h"
-#include "MpAppUiCompletion.h"
+#include "editor/CIntellisenseListBox.h"
+#include "editor/MpAppUiCompletion.h"
 #include "MpAppUiEdit.h"
 #include "WidgetDeckApi.h"
 

@@ -1,8 +1,8 @@
 // The options sheet: the exchange adapter's settings on two pages (general, data management).
 // Used as the settings sheet is; it shares the settings sheet's start-page memory.
 #pragma once
-#include "MpAppUiExchangeAdpaterJQINPage.h"
-#include "MpAppUiExchangeAdpaterPage.h"
+#include "pages/MpAppUiExchangeAdpaterJQINPage.h"
+#include "pages/MpAppUiExchangeAdpaterPage.h"
 #include "MpAppUiSettingsDlg.h"
 #include "WidgetDeckApi.h"
 

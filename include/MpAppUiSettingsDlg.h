@@ -13,17 +13,17 @@
 #include <afxdlgs.h>
 #include <string>
 #include <vector>
-#include "MpAppUiCatiaQyPage.h"
-#include "MpAppUiCorvanePage.h"
-#include "MpAppUiExportGraphicalObjectPage.h"
-#include "MpAppUiFeaturePage.h"
-#include "MpAppUiHondaPage.h"
-#include "MpAppUiOperationPage.h"
-#include "MpAppUiOutputPage.h"
-#include "MpAppUiQyPage.h"
-#include "MpAppUiSequencePage.h"
-#include "MpAppUiStepPage.h"
-#include "MpAppUiUnitsPage.h"
+#include "pages/MpAppUiCatiaQyPage.h"
+#include "pages/MpAppUiCorvanePage.h"
+#include "pages/MpAppUiExportGraphicalObjectPage.h"
+#include "pages/MpAppUiFeaturePage.h"
+#include "pages/MpAppUiHondaPage.h"
+#include "pages/MpAppUiOperationPage.h"
+#include "pages/MpAppUiOutputPage.h"
+#include "pages/MpAppUiQyPage.h"
+#include "pages/MpAppUiSequencePage.h"
+#include "pages/MpAppUiStepPage.h"
+#include "pages/MpAppUiUnitsPage.h"
 #include "WidgetDeckApi.h"
 
 class WIDGETDECK_API MpAppUiSettingsDlg : public CPropertySheet {

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -40,6 +41,28 @@ std::string QualifiedName(const std::string& symbol) {
   return name.substr(0, name.find('('));
 }
 
+// The texts of the headers of include/ and of its subfolders, by their path below include/.
+std::map<std::string, std::string> IncludeHeaders(const std::string& below = "") {
+  std::map<std::string, std::string> headers;
+  const std::string folder = WD_INCLUDE_DIR "/" + below;
+  WIN32_FIND_DATAA found;
+  HANDLE search = ::FindFirstFileA((folder + "*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return headers;
+  do {
+    const std::string name = found.cFileName;
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      if (name != "." && name != "..") headers.merge(IncludeHeaders(below + name + "/"));
+    } else if (name.size() > 2 && name.compare(name.size() - 2, 2, ".h") == 0) {
+      std::ifstream in(folder + name);
+      std::stringstream text;
+      text << in.rdbuf();
+      headers[below + name] = text.str();
+    }
+  } while (::FindNextFileA(search, &found));
+  ::FindClose(search);
+  return headers;
+}
+
 struct Declared {
   std::set<std::string> classes;
   std::set<std::string> functions;  // qualified by their namespace
@@ -48,26 +71,17 @@ struct Declared {
 // What the headers of include/ mark for export.
 Declared DeclaredInInclude() {
   Declared declared;
-  WIN32_FIND_DATAA found;
-  const std::string folder = WD_INCLUDE_DIR "/";
-  HANDLE search = ::FindFirstFileA((folder + "*.h").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return declared;
   const std::regex cls(R"((?:class|struct)\s+WIDGETDECK_API\s+(\w+))");
   const std::regex fn(R"(WIDGETDECK_API\s+[\w:<>,&*\s]*?(\w+)\s*\()");
   const std::regex ns(R"(namespace\s+(\w+)\s*\{)");
-  do {
-    std::ifstream in(folder + found.cFileName);
-    std::stringstream text;
-    text << in.rdbuf();
-    const std::string source = text.str();
+  for (const auto& [path, source] : IncludeHeaders()) {
     std::smatch m;
     const std::string space = std::regex_search(source, m, ns) ? m[1].str() + "::" : "";
     for (std::sregex_iterator it(source.begin(), source.end(), cls), end; it != end; ++it)
       declared.classes.insert((*it)[1]);
     for (std::sregex_iterator it(source.begin(), source.end(), fn), end; it != end; ++it)
       if ((*it)[1] != "__declspec") declared.functions.insert(space + (*it)[1].str());
-  } while (::FindNextFileA(search, &found));
-  ::FindClose(search);
+  }
   return declared;
 }
 
@@ -95,6 +109,18 @@ TEST(ExportTable, HoldsWhatIncludeMarksAndNothingElse) {
   }
   for (const std::string& c : declared.classes) EXPECT_TRUE(seen.count(c)) << "class not exported: " << c;
   for (const std::string& f : declared.functions) EXPECT_TRUE(seen.count(f)) << "function not exported: " << f;
+}
+
+// The subfolders of include/ hold what exported classes hold by value (the sheets' pages, the
+// editor's completion list), so that a host compiles; they are no part of the exported surface.
+TEST(ExportTable, SubfoldersOfIncludeMarkNothingForExport) {
+  const std::map<std::string, std::string> headers = IncludeHeaders();
+  ASSERT_TRUE(headers.count("pages/MpAppUiPropertyPage.h")) << "include/pages not read from " WD_INCLUDE_DIR;
+  ASSERT_TRUE(headers.count("editor/CIntellisenseListBox.h"));
+  for (const auto& [path, source] : headers) {
+    if (path.find('/') == std::string::npos) continue;
+    EXPECT_EQ(source.find("WIDGETDECK_API"), std::string::npos) << path << " marks something for export";
+  }
 }
 
 }  // namespace
