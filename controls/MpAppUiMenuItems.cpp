@@ -86,9 +86,9 @@ void MpAppUiMenuData::SetTextA(const char* text) {
     SetText(nullptr);
     return;
   }
-  SetText(menuWide(text).c_str());
+  SetText(AfxWideFromAnsi(text).c_str());
 }
-CString MpAppUiMenuData::GetTextA() const { return menuNarrow(m_text); }
+CString MpAppUiMenuData::GetTextA() const { return CString(m_text); }
 
 // ---------------------------------------------------------------------------------------
 // Lifetime and switches
@@ -198,7 +198,7 @@ static int sharedIconFor(MpAppUiMenu* menu, UINT_PTR id, int iconId) {
 }
 
 BOOL MpAppUiMenu::AppendODMenuA(const char* text, UINT flags, UINT_PTR id, int iconId) {
-  return AppendODMenuW(menuWide(text).c_str(), flags, id, iconId);
+  return AppendODMenuW(AfxWideFromAnsi(text).c_str(), flags, id, iconId);
 }
 BOOL MpAppUiMenu::AppendODMenuW(const wchar_t* text, UINT flags, UINT_PTR id, int iconId) {
   flags = ownerDrawFlags(flags, id);
@@ -215,7 +215,7 @@ BOOL MpAppUiMenu::AppendODMenuW(const wchar_t* text, UINT flags, UINT_PTR id, in
 }
 BOOL MpAppUiMenu::AppendODMenuA(const char* text, UINT flags, UINT_PTR id, CImageList* il,
                                 int xoffset) {
-  return AppendODMenuW(menuWide(text).c_str(), flags, id, il, xoffset);
+  return AppendODMenuW(AfxWideFromAnsi(text).c_str(), flags, id, il, xoffset);
 }
 BOOL MpAppUiMenu::AppendODMenuW(const wchar_t* text, UINT flags, UINT_PTR id, CImageList* il,
                                 int xoffset) {
@@ -242,7 +242,7 @@ BOOL MpAppUiMenu::AppendODMenuW(const wchar_t* text, UINT flags, UINT_PTR id, CI
 
 BOOL MpAppUiMenu::InsertODMenuA(UINT position, const char* text, UINT flags, UINT_PTR id,
                                 int iconId) {
-  return InsertODMenuW(position, menuWide(text).c_str(), flags, id, iconId);
+  return InsertODMenuW(position, AfxWideFromAnsi(text).c_str(), flags, id, iconId);
 }
 BOOL MpAppUiMenu::InsertODMenuW(UINT position, const wchar_t* text, UINT flags, UINT_PTR id,
                                 int iconId) {
@@ -274,7 +274,7 @@ BOOL MpAppUiMenu::InsertODMenuW(UINT position, const wchar_t* text, UINT flags, 
 }
 BOOL MpAppUiMenu::InsertODMenuA(UINT position, const char* text, UINT flags, UINT_PTR id,
                                 CImageList* il, int xoffset) {
-  return InsertODMenuW(position, menuWide(text).c_str(), flags, id, il, xoffset);
+  return InsertODMenuW(position, AfxWideFromAnsi(text).c_str(), flags, id, il, xoffset);
 }
 BOOL MpAppUiMenu::InsertODMenuW(UINT position, const wchar_t* text, UINT flags, UINT_PTR id,
                                 CImageList* il, int xoffset) {
@@ -312,7 +312,7 @@ BOOL MpAppUiMenu::AppendMenuW(UINT flags, UINT_PTR id, const wchar_t* text, CIma
   return AppendODMenuW(text, flags, id, il, xoffset);
 }
 BOOL MpAppUiMenu::AppendMenuA(UINT flags, UINT_PTR id, const char* text, CBitmap* bmp) {
-  return AppendMenuW(flags, id, menuWide(text).c_str(), bmp);
+  return AppendMenuW(flags, id, AfxWideFromAnsi(text).c_str(), bmp);
 }
 BOOL MpAppUiMenu::AppendMenuW(UINT flags, UINT_PTR id, const wchar_t* text, CBitmap* bmp) {
   if (!bmp) return AppendODMenuW(text, flags, id, nullptr, 0);
@@ -330,7 +330,7 @@ BOOL MpAppUiMenu::InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wcha
 }
 BOOL MpAppUiMenu::InsertMenuA(UINT position, UINT flags, UINT_PTR id, const char* text,
                               CImageList* il, int xoffset) {
-  return InsertMenuW(position, flags, id, menuWide(text).c_str(), il, xoffset);
+  return InsertMenuW(position, flags, id, AfxWideFromAnsi(text).c_str(), il, xoffset);
 }
 BOOL MpAppUiMenu::InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wchar_t* text,
                               CImageList* il, int xoffset) {
@@ -338,7 +338,7 @@ BOOL MpAppUiMenu::InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wcha
 }
 BOOL MpAppUiMenu::InsertMenuA(UINT position, UINT flags, UINT_PTR id, const char* text,
                               CBitmap* bmp) {
-  return InsertMenuW(position, flags, id, menuWide(text).c_str(), bmp);
+  return InsertMenuW(position, flags, id, AfxWideFromAnsi(text).c_str(), bmp);
 }
 BOOL MpAppUiMenu::InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wchar_t* text,
                               CBitmap* bmp) {
@@ -361,7 +361,7 @@ MpAppUiMenu* MpAppUiMenu::NewOwnedPopup() {
   return sub;
 }
 MpAppUiMenu* MpAppUiMenu::AppendODPopupMenuA(const char* text) {
-  return AppendODPopupMenuW(menuWide(text).c_str());
+  return AppendODPopupMenuW(AfxWideFromAnsi(text).c_str());
 }
 MpAppUiMenu* MpAppUiMenu::AppendODPopupMenuW(const wchar_t* text) {
   MpAppUiMenu* sub = NewOwnedPopup();
@@ -412,7 +412,7 @@ BOOL MpAppUiMenu::ModifyWalk(const wchar_t* text, UINT id,
 }
 
 BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, int iconId) {
-  return ModifyODMenuW(text ? menuWide(text).c_str() : nullptr, id, iconId);
+  return ModifyODMenuW(text ? AfxWideFromAnsi(text).c_str() : nullptr, id, iconId);
 }
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, int iconId) {
   CArray<MpAppUiMenuData*, MpAppUiMenuData*> hits;
@@ -423,7 +423,7 @@ BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, int iconId) {
   return ::ModifyMenuW(m_hMenu, id, last->m_flags, id, reinterpret_cast<LPCWSTR>(last));
 }
 BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, CImageList* il, int xoffset) {
-  return ModifyODMenuW(text ? menuWide(text).c_str() : nullptr, id, il, xoffset);
+  return ModifyODMenuW(text ? AfxWideFromAnsi(text).c_str() : nullptr, id, il, xoffset);
 }
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CImageList* il, int xoffset) {
   CArray<MpAppUiMenuData*, MpAppUiMenuData*> hits;
@@ -441,7 +441,7 @@ BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CImageList* il, in
   return ::ModifyMenuW(m_hMenu, id, last->m_flags, id, reinterpret_cast<LPCWSTR>(last));
 }
 BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, CBitmap* bmp) {
-  return ModifyODMenuW(text ? menuWide(text).c_str() : nullptr, id, bmp);
+  return ModifyODMenuW(text ? AfxWideFromAnsi(text).c_str() : nullptr, id, bmp);
 }
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CBitmap* bmp) {
   if (!bmp) return ModifyODMenuW(text, id, static_cast<CImageList*>(nullptr), 0);
@@ -453,7 +453,7 @@ BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CBitmap* bmp) {
 }
 BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, COLORREF fill, COLORREF border,
                                 int hatchStyle, CSize* size) {
-  return ModifyODMenuW(text ? menuWide(text).c_str() : nullptr, id, fill, border, hatchStyle, size);
+  return ModifyODMenuW(text ? AfxWideFromAnsi(text).c_str() : nullptr, id, fill, border, hatchStyle, size);
 }
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, COLORREF fill, COLORREF border,
                                 int hatchStyle, CSize* size) {
@@ -464,7 +464,7 @@ BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, COLORREF fill, COL
   return ModifyODMenuW(text, id, &bmp);
 }
 BOOL MpAppUiMenu::ModifyODMenuA(const char* text, const char* optionText, int iconId) {
-  return ModifyODMenuW(text ? menuWide(text).c_str() : nullptr, menuWide(optionText).c_str(), iconId);
+  return ModifyODMenuW(text ? AfxWideFromAnsi(text).c_str() : nullptr, AfxWideFromAnsi(optionText).c_str(), iconId);
 }
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, const wchar_t* optionText, int iconId) {
   MpAppUiMenuData* rec = FindMenuOption(optionText);

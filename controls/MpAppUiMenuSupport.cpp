@@ -1,24 +1,5 @@
 // Helpers shared by the owner-drawn menu and the toolbar.
 #include "MpAppUiMenuSupport.h"
-#include <vector>
-
-std::wstring menuWide(const char* text) {
-  if (!text) return std::wstring();
-  const int n = ::MultiByteToWideChar(CP_THREAD_ACP, 0, text, -1, nullptr, 0);
-  if (n <= 0) return std::wstring();
-  std::vector<wchar_t> buf(n);
-  ::MultiByteToWideChar(CP_THREAD_ACP, 0, text, -1, buf.data(), n);
-  return std::wstring(buf.data());
-}
-
-CString menuNarrow(const wchar_t* text) {
-  if (!text) return CString();
-  const int n = ::WideCharToMultiByte(CP_THREAD_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  if (n <= 0) return CString();
-  std::vector<char> buf(n);
-  ::WideCharToMultiByte(CP_THREAD_ACP, 0, text, -1, buf.data(), n, nullptr, nullptr);
-  return CString(buf.data());
-}
 
 MenuFont::MenuFont() {
   NONCLIENTMETRICSA metrics{};

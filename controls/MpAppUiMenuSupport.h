@@ -1,11 +1,6 @@
 // Helpers shared by the owner-drawn menu and the toolbar.
 #pragma once
 #include <afxwin.h>
-#include <string>
-
-// Text in the thread's ANSI code page to wide text and back.
-std::wstring menuWide(const char* text);
-CString menuNarrow(const wchar_t* text);
 
 // The menu font of the system, or the default GUI font when the system does not give one.
 class MenuFont {

@@ -4,7 +4,6 @@
 
 BEGIN_MESSAGE_MAP(CMpUiCInPlaceEdit, CEdit)
   ON_WM_KILLFOCUS()
-  ON_WM_NCDESTROY()
   ON_WM_CHAR()
   ON_WM_CREATE()
 END_MESSAGE_MAP()
@@ -12,6 +11,19 @@ END_MESSAGE_MAP()
 CMpUiCInPlaceEdit::CMpUiCInPlaceEdit(int row, CString initialText) : m_row(row), m_initialText(initialText) {}
 
 CMpUiCInPlaceEdit::~CMpUiCInPlaceEdit() = default;
+
+BOOL CMpUiCInPlaceEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+  bool deleted = false;
+  m_pDeleted = &deleted;
+  if (CEdit::Create(dwStyle, rect, pParentWnd, nID)) {
+    m_pDeleted = nullptr;
+    return TRUE;
+  }
+  // A window that came and went during its creation has deleted the object already; without a
+  // window at all, it goes now, as its window's end would have taken it.
+  if (!deleted) PostNcDestroy();
+  return FALSE;
+}
 
 BOOL CMpUiCInPlaceEdit::PreTranslateMessage(MSG* pMsg) {
   // Return and Escape end the edit here instead of closing the dialog, and Control combinations
@@ -64,7 +76,8 @@ void CMpUiCInPlaceEdit::OnKillFocus(CWnd* pNewWnd) {
   DestroyWindow();
 }
 
-void CMpUiCInPlaceEdit::OnNcDestroy() {
-  CEdit::OnNcDestroy();
+// Once the window is gone and the object detached from it: the only place the object is deleted.
+void CMpUiCInPlaceEdit::PostNcDestroy() {
+  if (m_pDeleted) *m_pDeleted = true;
   delete this;
 }

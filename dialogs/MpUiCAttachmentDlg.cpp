@@ -1,6 +1,7 @@
 // The attachment dialog.
 #include "MpUiCAttachmentDlg.h"
 #include <secimage.h>
+#include <cstring>
 #include "MpSmartPointers.h"
 #include "MpStrings.h"
 #include "MpUiResourceString.h"
@@ -66,17 +67,8 @@ BOOL MpUiCAttachmentDlg::OnInitDialog() {
     for (int i = 0; i < count; ++i) {
       m_fileTypeDescriptions.push_back(entryText(combo, i));
       const LRESULT data = ::SendMessageA(combo, CB_GETITEMDATA, (WPARAM)i, 0);
-      std::string pattern;
-      if (data != CB_ERR && data != 0) {
-        const wchar_t* wide = reinterpret_cast<const wchar_t*>(data);
-        const int n = ::WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
-        if (n > 0) {
-          pattern.assign((size_t)n, '\0');
-          ::WideCharToMultiByte(CP_ACP, 0, wide, -1, &pattern[0], n, nullptr, nullptr);
-          pattern.resize((size_t)n - 1);
-        }
-      }
-      m_fileTypePatterns.push_back(CString(pattern.c_str()));
+      const wchar_t* wide = data != CB_ERR ? reinterpret_cast<const wchar_t*>(data) : nullptr;
+      m_fileTypePatterns.push_back(CString(AfxAnsiFromWide(wide).c_str()));
     }
 
     CWnd* pDialog = CWnd::FromHandle(dlg);
@@ -122,10 +114,11 @@ BOOL MpUiCAttachmentDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult
 void MpUiCAttachmentDlg::OnTypeChange() { MpUICFileDialog::OnTypeChange(); }
 
 void MpUiCAttachmentDlg::setEntryPattern(HWND combo, int index, const CString& pattern) {
-  const int n = ::MultiByteToWideChar(CP_ACP, 0, pattern, -1, nullptr, 0);
-  auto* copy = n > 0 ? static_cast<wchar_t*>(::HeapAlloc(::GetProcessHeap(), 0, sizeof(wchar_t) * (size_t)n)) : nullptr;
+  const std::wstring wide = AfxWideFromAnsi(pattern);
+  const size_t bytes = sizeof(wchar_t) * (wide.size() + 1);
+  auto* copy = static_cast<wchar_t*>(::HeapAlloc(::GetProcessHeap(), 0, bytes));
   if (!copy) return;
-  ::MultiByteToWideChar(CP_ACP, 0, pattern, -1, copy, n);
+  std::memcpy(copy, wide.c_str(), bytes);
   ::SendMessageA(combo, CB_SETITEMDATA, (WPARAM)index, reinterpret_cast<LPARAM>(copy));
 }
 

@@ -467,8 +467,7 @@ void MpUiCNodeDlg::editSubLabel(int row) {
   cell.left += m_nodeList.GetColumnWidth(0) + 4;
   cell.right = cell.left + m_nodeList.GetColumnWidth(1) - 3;
   CMpUiCInPlaceEdit* editor = new CMpUiCInPlaceEdit(row, m_nodeList.GetItemText(row, 1));
-  if (!editor->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER | ES_AUTOHSCROLL, cell, &m_nodeList, 0))
-    delete editor;
+  editor->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER | ES_AUTOHSCROLL, cell, &m_nodeList, 0);
 }
 
 void MpUiCNodeDlg::OnBeginLabelEdit(NMHDR*, LRESULT* pResult) { *pResult = TRUE; }

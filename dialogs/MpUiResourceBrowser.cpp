@@ -95,12 +95,12 @@ MpStatus MpUiResourceBrowser::loadIntegrationDll() {
     // From the program's own folder, never from wherever the search order would find a name.
     const char name[] = "MpJqIntegration.dll";
     std::string folder;
-    if (!applicationFolder(folder)) throw MpFail(2284, name, systemErrorText(ERROR_FILENAME_EXCED_RANGE).c_str());
+    if (!applicationFolder(folder)) throw MpFail(IDS_RB_INTEGRATION_MISSING, name, systemErrorText(ERROR_FILENAME_EXCED_RANGE).c_str());
     const std::string path = folder + name;
     if (!os->loadDll(path)) {
       std::string error;
       os->getLastErrorText(error);
-      throw MpFail(2284, path.c_str(), error.c_str());
+      throw MpFail(IDS_RB_INTEGRATION_MISSING, path.c_str(), error.c_str());
     }
   } catch (MpFail&) {
     return MpStatus::MpFailure;
@@ -117,7 +117,7 @@ MpStatus MpUiResourceBrowser::readConfig() {
     if (home.empty()) return MpStatus::MpSuccess;
     m_configuration["CONFIG_HOME"] = home;
     const std::string path = MpStrFormat("%s%s", home.c_str(), MpResourceBrowser::configFileSuffix.c_str());
-    if (!files->fileExists(path)) throw MpFail(MpUtils::eUnavailable, 2285, path.c_str());
+    if (!files->fileExists(path)) throw MpFail(MpUtils::eUnavailable, IDS_RB_CONFIG_MISSING, path.c_str());
     std::ifstream in(path.c_str());
     if (!in) return MpStatus::MpSuccess;
     MpResourceBrowser::readConfigStream(in, m_configuration);
@@ -134,8 +134,8 @@ MpStatus MpUiResourceBrowser::loadBrowserDll() {
     IMpUtOsDllPtr os(CLSID_MpUtOs, nullptr);
     // Without the OS services, and for a folder that depends on the current folder, the library
     // is not loaded.
-    status.assign(os.isValid() && isAbsolutePath(path) && os->loadDll(path), 2286, path.c_str());
-    for (int i = 0; i < 9; ++i) status.assign(os->getProcAddress(kEntryNames[i], &m_entries[i]), 2287, kEntryNames[i]);
+    status.assign(os.isValid() && isAbsolutePath(path) && os->loadDll(path), IDS_RB_LIBRARY_MISSING, path.c_str());
+    for (int i = 0; i < 9; ++i) status.assign(os->getProcAddress(kEntryNames[i], &m_entries[i]), IDS_RB_ENTRY_MISSING, kEntryNames[i]);
   } catch (MpFail&) {
     return MpStatus::MpFailure;
   }
@@ -167,7 +167,7 @@ MpStatus MpUiResourceBrowser::login() {
     if (m_loggedIn) return MpStatus::MpSuccess;
     CJqLoginDlg dialog(nullptr);
     dialog.setLoginCallBackFunction(&MpUiResourceBrowser::loginCallback);
-    if (dialog.DoModal() != IDOK) throw MpFail(MpUtils::eUnavailable, 2288);
+    if (dialog.DoModal() != IDOK) throw MpFail(MpUtils::eUnavailable, IDS_RB_LOGIN_CANCELLED);
     m_loggedIn = true;
   } catch (MpFail&) {
     return MpStatus::MpFailure;
@@ -181,11 +181,11 @@ bool MpUiResourceBrowser::loginCallback(std::string user, std::string password, 
   reason.clear();
   MpUiResourceBrowser* browser = MpResourceBrowser::getResourceBrowser();
   if (!browser) {
-    reason = resourceString(2282);
+    reason = resourceString(IDS_RB_NO_INSTANCE);
     return false;
   }
   if (!browser->m_entries[kInit]) {
-    reason = resourceString(2278);
+    reason = resourceString(IDS_RB_LOGIN_FAILED);
     return false;
   }
   const std::string url = browser->config("RB_SERVERURL");
@@ -194,9 +194,9 @@ bool MpUiResourceBrowser::loginCallback(std::string user, std::string password, 
                                                                           group.c_str(), url.c_str(),
                                                                           configPath.c_str());
   if (result == 0) return true;
-  reason = resourceString(2278);
-  if (result == 1) reason += resourceString(2280);
-  if (result == 2) reason += resourceString(2281);
+  reason = resourceString(IDS_RB_LOGIN_FAILED);
+  if (result == 1) reason += resourceString(IDS_RB_REASON_1);
+  if (result == 2) reason += resourceString(IDS_RB_REASON_2);
   return false;
 }
 
@@ -217,10 +217,10 @@ MpStatus MpUiResourceBrowser::getSelectedResources(MpZulSmartList& out) {
     char** descriptions = nullptr;
     if (reinterpret_cast<SelectedFn>(m_entries[kSelected])(&count, &ids, &names, &types, &unused, &descriptions) != 0)
       return MpStatus::MpSuccess;
-    if (count < 1) throw MpFail(2283);
+    if (count < 1) throw MpFail(IDS_RB_NOTHING_SELECTED);
     auto textOf = [](char** texts, int i) { return texts && texts[i] ? texts[i] : "unknown"; };
     for (int i = 0; i < count; ++i) {
-      logLine(200, 0, getResourceString(2322, textOf(names, i), textOf(types, i), textOf(descriptions, i), ""), 0);
+      logLine(200, 0, getResourceString(IDS_RB_IMPORTING, textOf(names, i), textOf(types, i), textOf(descriptions, i), ""), 0);
       if (!ids || !ids[i]) continue;
       std::string fileName;
       MpResultStatus status;
@@ -254,11 +254,11 @@ MpStatus MpUiResourceBrowser::getAssociatedFileIds(std::string identifier, std::
 MpStatus MpUiResourceBrowser::getResourceQdsXml(const char* identifier, int flag, std::string& fileName) {
   try {
     IMpUtOsFilePtr files(CLSID_MpUtOs, nullptr);
-    if (files.isNull() || !m_entries[kQdsXml]) throw MpFail(2291);
+    if (files.isNull() || !m_entries[kQdsXml]) throw MpFail(IDS_RB_NO_RESOURCE_XML);
     Buffer buffer = {0, nullptr};
     if (reinterpret_cast<QdsXmlFn>(m_entries[kQdsXml])(identifier, flag, &buffer) != 0 || buffer.length < 1 ||
         !buffer.data)
-      throw MpFail(2291);
+      throw MpFail(IDS_RB_NO_RESOURCE_XML);
     // A new file of its own, never one that exists: a taken name is passed over for the next.
     // Each temporary name's file stays until the end, so that the next name differs.
     std::vector<std::string> reserved;
@@ -272,13 +272,13 @@ MpStatus MpUiResourceBrowser::getResourceQdsXml(const char* identifier, int flag
       if (file == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS) break;
     }
     for (const std::string& name : reserved) files->deleteFile(name);
-    if (file == INVALID_HANDLE_VALUE) throw MpFail(2290);
+    if (file == INVALID_HANDLE_VALUE) throw MpFail(IDS_RB_NO_TEMP_FILE);
     DWORD written = 0;
     const BOOL ok = ::WriteFile(file, buffer.data, static_cast<DWORD>(buffer.length), &written, nullptr);
     ::CloseHandle(file);
     if (!ok || written != static_cast<DWORD>(buffer.length)) {
       ::DeleteFileA(fileName.c_str());
-      throw MpFail(2290);
+      throw MpFail(IDS_RB_NO_TEMP_FILE);
     }
   } catch (MpFail&) {
     fileName.clear();
@@ -305,15 +305,15 @@ MpUiResourceBrowser* getResourceBrowser() {
     MpResultStatus status;
     status = g_instance->init();
   } catch (MpFail& fail) {
-    if (fail.fail() == 2285 || fail.fail() == 2286) {
+    if (fail.fail() == IDS_RB_CONFIG_MISSING || fail.fail() == IDS_RB_LIBRARY_MISSING) {
       fail.log(true);
     } else {
-      std::string heading = resourceString(2294);
+      std::string heading = resourceString(IDS_RB_START_FAILED);
       WidgetDeck::showResultMessages(fail, heading);
     }
     deleteResourceBrowser(true);
   } catch (...) {
-    logLine(400, 0, resourceString(2277), 101);
+    logLine(400, 0, resourceString(IDS_RB_UNKNOWN_EXCEPTION), 101);
     deleteResourceBrowser(true);
   }
   return g_instance;
@@ -328,7 +328,7 @@ void deleteResourceBrowser(bool skipExit) {
     } catch (MpFail& fail) {
       fail.log(false);
     } catch (...) {
-      logLine(400, 0, resourceString(2277), 121);
+      logLine(400, 0, resourceString(IDS_RB_UNKNOWN_EXCEPTION), 121);
     }
   }
   delete g_instance;

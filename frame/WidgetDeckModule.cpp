@@ -4,6 +4,7 @@
 #include <afxwin.h>
 #include <afxdllx.h>
 #include <string>
+#include "MpLogging.h"
 #include "MpSmartPointers.h"
 #include "MpStrings.h"
 #include "MpUtServices.h"
@@ -13,6 +14,7 @@ HINSTANCE g_hWidgetDeckInstance = nullptr;
 namespace {
 
 AFX_EXTENSION_MODULE WidgetDeckDLL;
+AfxDroppedExceptionReporter g_pfnPreviousReporter = nullptr;
 
 BOOL processAttach(HINSTANCE hInstance) {
   ::OutputDebugStringA("WIDGETDECK.DLL Initializing!\n");
@@ -33,10 +35,15 @@ BOOL processAttach(HINSTANCE hInstance) {
   }
   // Joins the chain of extension libraries, resource module found or not; MFC owns the object.
   new CDynLinkLibrary(WidgetDeckDLL, FALSE);
+  g_pfnPreviousReporter = AfxSetDroppedExceptionReporter(&WidgetDeck::reportDroppedException);
   return TRUE;
 }
 
 }  // namespace
+
+void WidgetDeck::reportDroppedException(const char* text) {
+  if (!g_spLogger.isNull()) g_spLogger->log(100, 1, text, "WidgetDeckModule.cpp", __LINE__);
+}
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved) {
   (void)lpReserved;
@@ -50,6 +57,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpRes
   }
   if (dwReason == DLL_PROCESS_DETACH) {
     ::OutputDebugStringA("WIDGETDECK.DLL Terminating!\n");
+    AfxSetDroppedExceptionReporter(g_pfnPreviousReporter);
     AfxTermExtensionModule(WidgetDeckDLL, FALSE);
   }
   return TRUE;

@@ -1,8 +1,6 @@
 // The CATIA and Pro/E import page: what is taken over from CATIA and Pro/E models, how they are
 // healed and which ACIS version each import produces.
 #include "MpAppUiCatiaQyPage.h"
-#include "MpLogging.h"
-#include "MpUiResourceString.h"
 #include "resource.h"
 
 namespace {
@@ -55,14 +53,10 @@ END_MESSAGE_MAP()
 MpAppUiCatiaQyPage::MpAppUiCatiaQyPage()
     : MpAppUiSettingsPage(IDD_CATIA_QY_PAGE, kCatiaQyKeys, sizeof(kCatiaQyKeys) / sizeof(kCatiaQyKeys[0]),
                           &IMpPmUtSettingsBase::getCatiaQySettings, &IMpPmUtSettingsBase::resetCatiaQySettings,
-                          IDS_SETTINGS_NOT_POSITIVE, false) {}
+                          IDS_SETTINGS_NOT_POSITIVE, false, __LINE__) {}
 
 MpAppUiCatiaQyPage::~MpAppUiCatiaQyPage() {}
 
 void MpAppUiCatiaQyPage::applyEnableRules() {
   enableControl(IDC_CATIA_TOLERANCE, isChecked(IDC_CATIA_HEALING));
-}
-
-void MpAppUiCatiaQyPage::logRefusal(UINT nIDMessage) {
-  g_spLogger->log(200, 0, getResourceString(nIDMessage, "", "", "", ""), "MpAppUiCatiaQyPage", __LINE__);
 }

@@ -1,8 +1,6 @@
 // The Corvane import page: what is taken over from Corvane models, their unit scale, tolerance
 // and ACIS version. No control governs another.
 #include "MpAppUiCorvanePage.h"
-#include "MpLogging.h"
-#include "MpUiResourceString.h"
 #include "resource.h"
 
 namespace {
@@ -38,10 +36,6 @@ END_MESSAGE_MAP()
 MpAppUiCorvanePage::MpAppUiCorvanePage()
     : MpAppUiSettingsPage(IDD_CORVANE_PAGE, kCorvaneKeys, sizeof(kCorvaneKeys) / sizeof(kCorvaneKeys[0]),
                           &IMpPmUtSettingsBase::getCorvaneSettings, &IMpPmUtSettingsBase::resetCorvaneSettings,
-                          IDS_SETTINGS_NOT_POSITIVE, false) {}
+                          IDS_SETTINGS_NOT_POSITIVE, false, __LINE__) {}
 
 MpAppUiCorvanePage::~MpAppUiCorvanePage() {}
-
-void MpAppUiCorvanePage::logRefusal(UINT nIDMessage) {
-  g_spLogger->log(200, 0, getResourceString(nIDMessage, "", "", "", ""), "MpAppUiCorvanePage", __LINE__);
-}

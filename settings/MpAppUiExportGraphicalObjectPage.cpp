@@ -1,7 +1,5 @@
 // The export page: deviations of the STL, GEO and XGL output, and how Corvane files are written.
 #include "MpAppUiExportGraphicalObjectPage.h"
-#include "MpLogging.h"
-#include "MpUiResourceString.h"
 #include "resource.h"
 
 namespace {
@@ -43,11 +41,6 @@ END_MESSAGE_MAP()
 MpAppUiExportGraphicalObjectPage::MpAppUiExportGraphicalObjectPage()
     : MpAppUiSettingsPage(IDD_EXPORT_PAGE, kExportKeys, sizeof(kExportKeys) / sizeof(kExportKeys[0]),
                           &IMpPmUtSettingsBase::getExportSettings, &IMpPmUtSettingsBase::resetExportSettings,
-                          IDS_SETTINGS_NOT_POSITIVE, false) {}
+                          IDS_SETTINGS_NOT_POSITIVE, false, __LINE__) {}
 
 MpAppUiExportGraphicalObjectPage::~MpAppUiExportGraphicalObjectPage() {}
-
-void MpAppUiExportGraphicalObjectPage::logRefusal(UINT nIDMessage) {
-  g_spLogger->log(200, 0, getResourceString(nIDMessage, "", "", "", ""), "MpAppUiExportGraphicalObjectPage",
-                  __LINE__);
-}

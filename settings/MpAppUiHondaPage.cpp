@@ -1,8 +1,6 @@
 // The optimisation limits page: how long and how far a multi-spindle optimisation may run, and
 // the goals it pursues.
 #include "MpAppUiHondaPage.h"
-#include "MpLogging.h"
-#include "MpUiResourceString.h"
 #include "resource.h"
 
 namespace {
@@ -37,10 +35,6 @@ END_MESSAGE_MAP()
 MpAppUiHondaPage::MpAppUiHondaPage()
     : MpAppUiSettingsPage(IDD_HONDA_PAGE, kHondaKeys, sizeof(kHondaKeys) / sizeof(kHondaKeys[0]),
                           &IMpPmUtSettingsBase::getHondaSettings, &IMpPmUtSettingsBase::resetHondaSettings,
-                          IDS_SETTINGS_NOT_POSITIVE, false) {}
+                          IDS_SETTINGS_NOT_POSITIVE, false, __LINE__) {}
 
 MpAppUiHondaPage::~MpAppUiHondaPage() {}
-
-void MpAppUiHondaPage::logRefusal(UINT nIDMessage) {
-  g_spLogger->log(200, 0, getResourceString(nIDMessage, "", "", "", ""), "MpAppUiHondaPage", __LINE__);
-}

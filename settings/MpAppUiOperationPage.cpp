@@ -1,7 +1,5 @@
 // The operation page: the options of operation planning, with its counts and tool factor.
 #include "MpAppUiOperationPage.h"
-#include "MpLogging.h"
-#include "MpUiResourceString.h"
 #include "resource.h"
 
 namespace {
@@ -46,13 +44,9 @@ END_MESSAGE_MAP()
 MpAppUiOperationPage::MpAppUiOperationPage()
     : MpAppUiSettingsPage(IDD_OPERATION_PAGE, kOperationKeys, sizeof(kOperationKeys) / sizeof(kOperationKeys[0]),
                           &IMpPmUtSettingsBase::getOperationSettings, &IMpPmUtSettingsBase::resetOperationSettings,
-                          IDS_SETTINGS_NOT_POSITIVE, false) {}
+                          IDS_SETTINGS_NOT_POSITIVE, false, __LINE__) {}
 
 MpAppUiOperationPage::~MpAppUiOperationPage() {}
 
 // Of all settings pages only this one is heard when it refuses.
 void MpAppUiOperationPage::onRefusal() { ::Beep(1000, 100); }
-
-void MpAppUiOperationPage::logRefusal(UINT nIDMessage) {
-  g_spLogger->log(200, 0, getResourceString(nIDMessage, "", "", "", ""), "MpAppUiOperationPage", __LINE__);
-}

@@ -104,14 +104,15 @@ IMPLEMENT_DYNAMIC(MpAppUiSettingsPage, MpAppUiPropertyPage)
 
 MpAppUiSettingsPage::MpAppUiSettingsPage(UINT nIDTemplate, const MpAppUiPageKey* keys, size_t keyCount,
                                          GroupGetter getter, GroupReset reset, UINT nIDRefused,
-                                         bool bRulesAtFirstShow)
+                                         bool bRulesAtFirstShow, int nRefusalLine)
     : MpAppUiPropertyPage(nIDTemplate, 0),
       m_keys(keys),
       m_keyCount(keyCount),
       m_getter(getter),
       m_reset(reset),
       m_nIDRefused(nIDRefused),
-      m_bRulesAtFirstShow(bRulesAtFirstShow) {
+      m_bRulesAtFirstShow(bRulesAtFirstShow),
+      m_nRefusalLine(nRefusalLine) {
   m_controls.reserve(keyCount);
   for (size_t i = 0; i < keyCount; ++i) {
     switch (keys[i].kind) {
@@ -186,7 +187,7 @@ void MpAppUiSettingsPage::applyEnableRules() {}
 
 void MpAppUiSettingsPage::logRefusal(UINT nIDMessage) {
   g_spLogger->log(200, 0, getResourceString(nIDMessage, "", "", "", ""), GetRuntimeClass()->m_lpszClassName,
-                  __LINE__);
+                  m_nRefusalLine);
 }
 
 void MpAppUiSettingsPage::prepareService(IMpPmUtSettingsBase* pService) { (void)pService; }

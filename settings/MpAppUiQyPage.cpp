@@ -1,7 +1,5 @@
 // The Moravel (Qy) import page: what is taken over from Moravel models and how they are healed.
 #include "MpAppUiQyPage.h"
-#include "MpLogging.h"
-#include "MpUiResourceString.h"
 #include "resource.h"
 
 namespace {
@@ -36,7 +34,7 @@ END_MESSAGE_MAP()
 MpAppUiQyPage::MpAppUiQyPage()
     : MpAppUiSettingsPage(IDD_QY_PAGE, kQyKeys, sizeof(kQyKeys) / sizeof(kQyKeys[0]),
                           &IMpPmUtSettingsBase::getQySettings, &IMpPmUtSettingsBase::resetQySettings,
-                          IDS_SETTINGS_NOT_POSITIVE, false) {}
+                          IDS_SETTINGS_NOT_POSITIVE, false, __LINE__) {}
 
 MpAppUiQyPage::~MpAppUiQyPage() {}
 
@@ -47,7 +45,3 @@ BOOL MpAppUiQyPage::OnInitDialog() {
 }
 
 void MpAppUiQyPage::applyEnableRules() { enableControl(IDC_QY_TOLERANCE, isChecked(IDC_QY_HEALING)); }
-
-void MpAppUiQyPage::logRefusal(UINT nIDMessage) {
-  g_spLogger->log(200, 0, getResourceString(nIDMessage, "", "", "", ""), "MpAppUiQyPage", __LINE__);
-}

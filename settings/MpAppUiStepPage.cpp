@@ -1,7 +1,5 @@
 // The STEP import page: how STEP models are converted, healed and simplified.
 #include "MpAppUiStepPage.h"
-#include "MpLogging.h"
-#include "MpUiResourceString.h"
 #include "resource.h"
 
 namespace {
@@ -62,7 +60,7 @@ END_MESSAGE_MAP()
 MpAppUiStepPage::MpAppUiStepPage()
     : MpAppUiSettingsPage(IDD_STEP_PAGE, kStepKeys, sizeof(kStepKeys) / sizeof(kStepKeys[0]),
                           &IMpPmUtSettingsBase::getStepSettings, &IMpPmUtSettingsBase::resetStepSettings,
-                          IDS_SETTINGS_NOT_POSITIVE, true) {}
+                          IDS_SETTINGS_NOT_POSITIVE, true, __LINE__) {}
 
 MpAppUiStepPage::~MpAppUiStepPage() {}
 
@@ -72,8 +70,4 @@ void MpAppUiStepPage::applyEnableRules() {
   const bool bAssembly = isChecked(IDC_STEP_CONVERT_PARTS_ASSEMBLY);
   for (int id : kAssemblyTargets) enableControl(id, bAssembly);
   enableControl(IDC_STEP_SIMPLIFICATION_TOLERANCE, isChecked(IDC_STEP_SIMPLIFY_HEALING));
-}
-
-void MpAppUiStepPage::logRefusal(UINT nIDMessage) {
-  g_spLogger->log(200, 0, getResourceString(nIDMessage, "", "", "", ""), "MpAppUiStepPage", __LINE__);
 }

@@ -58,13 +58,7 @@ bool variantText(VARIANT& value, std::string& text) {
     return true;
   }
   if (FAILED(::VariantChangeType(&value, &value, 0, VT_BSTR))) return false;
-  text.clear();
-  if (value.bstrVal != nullptr) {
-    const int length = static_cast<int>(::SysStringLen(value.bstrVal));
-    const int size = ::WideCharToMultiByte(CP_THREAD_ACP, 0, value.bstrVal, length, nullptr, 0, nullptr, nullptr);
-    text.resize(static_cast<size_t>(size));
-    ::WideCharToMultiByte(CP_THREAD_ACP, 0, value.bstrVal, length, &text[0], size, nullptr, nullptr);
-  }
+  text = AfxAnsiFromWide(value.bstrVal, static_cast<int>(::SysStringLen(value.bstrVal)));
   return true;
 }
 }  // namespace

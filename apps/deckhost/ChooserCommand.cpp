@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+#include "CommandScript.h"
 #include "MpHostSample.h"
 #include "MpUiCNodeDlg.h"
 #include "MpUiCSelAttachDlg.h"
@@ -48,7 +49,7 @@ void print(const char* mode, INT_PTR result, MpUiCNodeDlg& dlg, bool amounts) {
 }  // namespace
 
 extern "C" int RunChooserCommand(bool scripted) {
-  AfxScript::Script script;
+  deckhost::CommandScript script(scripted);
   MpHostData* data = MpHostCreateSampleData();
   MpZulSmartList features(data), products(data), attachments(data), none;
   data->objectsOfClass("Feature", true, features);
@@ -71,7 +72,6 @@ extern "C" int RunChooserCommand(bool scripted) {
       selectRows(h, {0}, LVIS_SELECTED, LVIS_SELECTED);
       AfxScript::Click(h, IDOK);
     });
-    AfxScript::SetPlayer(&script);
   }
   std::string title = "Choose features", ok;
   {
@@ -96,8 +96,6 @@ extern "C" int RunChooserCommand(bool scripted) {
     const INT_PTR r = dlg.DoModal();
     print("attachment", r, dlg, false);
   }
-  AfxScript::SetPlayer(nullptr);
   data->Release();
-  for (const std::string& f : script.failures) std::printf("script: %s\n", f.c_str());
-  return script.failures.empty() && script.Finished() ? 0 : 1;
+  return script.Verdict() ? 0 : 1;
 }

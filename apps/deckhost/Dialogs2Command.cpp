@@ -5,6 +5,7 @@
 #include <afxscript_filedlg.h>
 #include <cstdio>
 #include <string>
+#include "CommandScript.h"
 #include "MpHostSample.h"
 #include "MpUiCBatchRun.h"
 #include "MpUiCCheckOutDlg.h"
@@ -114,15 +115,12 @@ bool checkOut(MpHostData* data, Script& script, bool scripted) {
 }  // namespace
 
 extern "C" int RunDialogs2Command(bool scripted) {
-  Script script;
-  if (scripted) SetPlayer(&script);
+  deckhost::CommandScript script(scripted);
   MpHostData* data = MpHostCreateSampleData();
   showProperties(data, script, scripted);
   bool ok = chooseFolder(script, scripted);
   ok = batchRun(data, script, scripted) && ok;
   ok = checkOut(data, script, scripted) && ok;
   data->Release();
-  SetPlayer(nullptr);
-  for (const std::string& f : script.failures) std::printf("script: %s\n", f.c_str());
-  return ok && script.failures.empty() && script.Finished() ? 0 : 1;
+  return script.Verdict() && ok ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 #include "CLoginDlg.h"
+#include "CommandScript.h"
 #include "MpAppUICreateViewDlg.h"
 #include "MpAppUiHyperlinkDlg.h"
 #include "MpDataLib.h"
@@ -85,11 +86,10 @@ bool RunSplash(bool scripted) {
 }  // namespace
 
 extern "C" int RunDialogs1Command(bool scripted) {
-  AfxScript::Script script;
+  deckhost::CommandScript script(scripted);
   AfxLinkOpener previousOpener = nullptr;
   if (scripted) {
     QueueSteps(script);
-    AfxScript::SetPlayer(&script);
     previousOpener = AfxSetLinkOpener(PrintInsteadOfOpening);
   }
   MpDataLoginHook previousLogin = MpSetDataLoginHook(
@@ -148,9 +148,7 @@ extern "C" int RunDialogs1Command(bool scripted) {
   MpSetDataLoginHook(previousLogin);
   if (scripted) {
     AfxSetLinkOpener(previousOpener);
-    AfxScript::SetPlayer(nullptr);
-    for (const std::string& f : script.failures) std::printf("script: %s\n", f.c_str());
-    ok = ok && script.failures.empty() && script.Finished();
+    ok = script.Verdict() && ok;
   }
   return ok ? 0 : 1;
 }

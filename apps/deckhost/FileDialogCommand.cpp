@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+#include "CommandScript.h"
 #include "MpStrings.h"
 #include "MpUICFileDialog.h"
 #include "MpUiCAttachmentDlg.h"
@@ -24,7 +25,7 @@ std::string tempPath(const char* name) {
 }  // namespace
 
 extern "C" int RunFileDialogCommand(bool scripted) {
-  AfxScript::Script script;
+  deckhost::CommandScript script(scripted);
   const std::string model = tempPath("deckhost_model.stp");
   if (scripted) {
     // A save dialog: the file need not exist. Then an existing model for the attachment.
@@ -39,7 +40,6 @@ extern "C" int RunFileDialogCommand(bool scripted) {
       AfxScript::FileOK(h);
     });
     if (FILE* f = std::fopen(model.c_str(), "w")) std::fclose(f);
-    AfxScript::SetPlayer(&script);
   }
   std::string cadModel = MpName(15160);
   {
@@ -59,8 +59,6 @@ extern "C" int RunFileDialogCommand(bool scripted) {
     std::printf("  type      = %s\n", dlg.getConvertType().c_str());
     std::printf("  attachment type = %s\n", dlg.getAttachmentType().c_str());
   }
-  AfxScript::SetPlayer(nullptr);
   if (scripted) std::remove(model.c_str());
-  for (const std::string& f : script.failures) std::printf("script: %s\n", f.c_str());
-  return script.failures.empty() && script.Finished() ? 0 : 1;
+  return script.Verdict() ? 0 : 1;
 }

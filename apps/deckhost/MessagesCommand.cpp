@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <cstdio>
 #include <string>
+#include "CommandScript.h"
 #include "MpLogging.h"
 #include "WidgetDeckResults.h"
 #include "resource.h"
@@ -35,7 +36,7 @@ extern "C" int RunMessagesCommand(bool scripted) {
                   file, 11);
   g_spLogger->log(100, 1, "Operation \"Drill 8\" has no tool assembly.", file, 12);
 
-  AfxScript::Script script;
+  deckhost::CommandScript script(scripted);
   if (scripted) {
     script.Dialog(IDD_EVENT_VIEWER, [](HWND h) {
       HWND list = ::GetDlgItem(h, IDC_EVENT_VIEWER_LIST);
@@ -47,11 +48,8 @@ extern "C" int RunMessagesCommand(bool scripted) {
         std::printf("  %-8s %s\n", CellText(list, r, 0).c_str(), CellText(list, r, 1).c_str());
       AfxScript::Click(h, IDOK);
     });
-    AfxScript::SetPlayer(&script);
   }
   std::string title = "Demo";
   WidgetDeck::showAllMessages(title);
-  AfxScript::SetPlayer(nullptr);
-  for (const std::string& f : script.failures) std::printf("script: %s\n", f.c_str());
-  return script.failures.empty() && script.Finished() ? 0 : 1;
+  return script.Verdict() ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+#include "CommandScript.h"
 #include "MpAppUiOptionsDlg.h"
 #include "MpAppUiSettingsDlg.h"
 #include "MpHostData.h"
@@ -39,7 +40,7 @@ void PrintCommitted() {
 extern "C" int RunSettingsCommand(bool scripted) {
   IMpDataCustomization2* customization = MpHostCustomization::create();
   const std::string caption = MpGetResourceString(IDS_SETTINGS_CAPTION);
-  AfxScript::Script script;
+  deckhost::CommandScript script(scripted);
   if (scripted) {
     script.Sheet(caption, [](HWND h) {
       for (int i = 1; i < 10; ++i) AfxScript::SheetSelectPage(h, i);  // every page shown
@@ -56,7 +57,6 @@ extern "C" int RunSettingsCommand(bool scripted) {
       AfxScript::TypeAndLeave(p, IDC_JQ_USER, "planner");
       AfxScript::SheetOK(h);
     });
-    AfxScript::SetPlayer(&script);
   }
   int result = 0;
   {
@@ -78,10 +78,8 @@ extern "C" int RunSettingsCommand(bool scripted) {
     if (sheet.DoModal() == IDOK) sheet.save();
     else if (scripted) result = 1;
   }
-  AfxScript::SetPlayer(nullptr);
   customization->Release();
   std::printf("settings groups:\n");
   PrintCommitted();
-  for (const std::string& f : script.failures) std::printf("script: %s\n", f.c_str());
-  return result == 0 && script.failures.empty() && script.Finished() ? 0 : 1;
+  return script.Verdict() && result == 0 ? 0 : 1;
 }

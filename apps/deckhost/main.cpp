@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include "CommandScript.h"
 #include "MpHost.h"
 #include "MpHostOptions.h"
 #include "MpHostSample.h"
@@ -31,7 +32,7 @@ public:
 
 int RunSample(bool scripted) {
   SampleDlg dlg;
-  AfxScript::Script script;
+  deckhost::CommandScript script(scripted);
   if (scripted) {
     script.Dialog(IDD_WD_SAMPLE, [](HWND h) {
       AfxScript::TypeAndLeave(h, IDC_WD_SAMPLE_NAME, "Bracket");
@@ -39,16 +40,13 @@ int RunSample(bool scripted) {
       AfxScript::SetCheck(h, IDC_WD_SAMPLE_CHECK, true);
       AfxScript::Click(h, IDOK);
     });
-    AfxScript::SetPlayer(&script);
   }
   INT_PTR r = dlg.DoModal();
-  AfxScript::SetPlayer(nullptr);
   std::printf("sample dialog: %s\n", r == IDOK ? "OK" : "Cancel");
   std::printf("  name    = %s\n", (LPCSTR)dlg.m_name);
   std::printf("  count   = %d\n", dlg.m_count);
   std::printf("  enabled = %s\n", dlg.m_enabled ? "on" : "off");
-  for (const std::string& f : script.failures) std::printf("script: %s\n", f.c_str());
-  return script.failures.empty() ? 0 : 1;
+  return script.Verdict() ? 0 : 1;
 }
 
 // Prints text line by line with an indent.

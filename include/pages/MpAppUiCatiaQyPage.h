@@ -12,7 +12,6 @@ class MpAppUiCatiaQyPage : public MpAppUiSettingsPage {
 
  protected:
   void applyEnableRules() override;
-  void logRefusal(UINT nIDMessage) override;
 
   DECLARE_MESSAGE_MAP()
 };

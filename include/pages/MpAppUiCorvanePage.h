@@ -11,7 +11,5 @@ class MpAppUiCorvanePage : public MpAppUiSettingsPage {
   ~MpAppUiCorvanePage() override;
 
  protected:
-  void logRefusal(UINT nIDMessage) override;
-
   DECLARE_MESSAGE_MAP()
 };

@@ -10,8 +10,5 @@ class MpAppUiExportGraphicalObjectPage : public MpAppUiSettingsPage {
   ~MpAppUiExportGraphicalObjectPage() override;
 
  protected:
-
-  void logRefusal(UINT nIDMessage) override;
-
   DECLARE_MESSAGE_MAP()
 };

@@ -10,8 +10,5 @@ class MpAppUiHondaPage : public MpAppUiSettingsPage {
   ~MpAppUiHondaPage() override;
 
  protected:
-
-  void logRefusal(UINT nIDMessage) override;
-
   DECLARE_MESSAGE_MAP()
 };

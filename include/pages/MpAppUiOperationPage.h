@@ -11,7 +11,6 @@ class MpAppUiOperationPage : public MpAppUiSettingsPage {
 
  protected:
   void onRefusal() override;
-  void logRefusal(UINT nIDMessage) override;
 
   DECLARE_MESSAGE_MAP()
 };

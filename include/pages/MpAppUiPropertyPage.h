@@ -132,9 +132,10 @@ class MpAppUiSettingsPage : public MpAppUiPropertyPage {
  protected:
   // keys: the page's table, in fill order; it outlives the page. nIDRefused: the message logged
   // when a typed number is refused. bRulesAtFirstShow: whether showing the page applies the
-  // enable rules.
+  // enable rules. nRefusalLine: the line a refusal's log names with the page's source file (its
+  // class name); a page whose fields refuse gives a line of its own source.
   MpAppUiSettingsPage(UINT nIDTemplate, const MpAppUiPageKey* keys, size_t keyCount, GroupGetter getter,
-                      GroupReset reset, UINT nIDRefused, bool bRulesAtFirstShow);
+                      GroupReset reset, UINT nIDRefused, bool bRulesAtFirstShow, int nRefusalLine = 0);
 
   void DoDataExchange(CDataExchange* pDX) override;
 
@@ -146,11 +147,6 @@ class MpAppUiSettingsPage : public MpAppUiPropertyPage {
   virtual void prepareControls();
   // Called as a refusal begins, before it is logged (the operation page beeps).
   virtual void onRefusal();
-  // Logs a refused number: severity 200, flag 0, the text of nIDMessage, the page's source file
-  // and line. Called only while g_spLogger is present. A page whose fields refuse overrides it
-  // so that the line is its own; the base names the page's class as the source file.
-  virtual void logRefusal(UINT nIDMessage);
-
   // Fills the controls from the group (nothing without a group); a page with controls outside
   // its table fills those after calling this.
   virtual void fillControls();
@@ -171,6 +167,9 @@ class MpAppUiSettingsPage : public MpAppUiPropertyPage {
   bool leaveField(const MpAppUiPageKey& key, bool bMayRefuse);
   // Whether the page check keeps the user on the page because of this field.
   bool failsPageCheck(const MpAppUiPageKey& key) const;
+  // Logs a refused number: severity 200, flag 0, the text of nIDMessage, the page's source file
+  // and line. Called only while g_spLogger is present.
+  void logRefusal(UINT nIDMessage);
   // Logs (unless bLog is false), gives the field the focus back and selects its text.
   void refuse(const MpAppUiPageKey& key, bool bLog);
   // Whether losing the focus to hWndNew may refuse the field's text.
@@ -182,6 +181,7 @@ class MpAppUiSettingsPage : public MpAppUiPropertyPage {
   GroupReset m_reset;
   UINT m_nIDRefused;
   bool m_bRulesAtFirstShow;
+  int m_nRefusalLine;
   std::vector<std::unique_ptr<CWnd>> m_controls;  // one per key, bound by DDX_Control
   IMpOptionsPtr m_spSettings;
   MpAppUiSettingsPage* m_pGroupPartner = nullptr;

@@ -13,7 +13,6 @@ class MpAppUiQyPage : public MpAppUiSettingsPage {
 
  protected:
   void applyEnableRules() override;
-  void logRefusal(UINT nIDMessage) override;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -11,7 +11,6 @@ class MpAppUiStepPage : public MpAppUiSettingsPage {
 
  protected:
   void applyEnableRules() override;
-  void logRefusal(UINT nIDMessage) override;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -287,7 +287,7 @@ TEST_F(MenuTest, AFailedCheckMarkReloadKeepsTheListItsSubMenusHold) {
 TEST_F(MenuTest, EightBitFormsConvertTheirTextAndTakeTheirImages) {
   auto wide = [](const char* t) {
     wchar_t w[64] = {};
-    ::MultiByteToWideChar(CP_THREAD_ACP, 0, t, -1, w, 64);
+    ::MultiByteToWideChar(CP_ACP, 0, t, -1, w, 64);
     return std::wstring(w);
   };
   CImageList icon;

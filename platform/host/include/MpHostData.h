@@ -61,6 +61,7 @@
 #include <string>
 #include <vector>
 #include "MpInterfaces.h"
+#include "MpUnknown.h"
 
 class MpSmartList;
 
@@ -94,15 +95,11 @@ struct MpHostClassDef {
 };
 
 // A customization: the classes a data store is set up with.
-class MPHOST_API MpHostCustomization final : public IMpDataCustomization2, public IMpDataXmlCustomization {
+class MPHOST_API MpHostCustomization final : public MpUnknown<IMpDataCustomization2, IMpDataXmlCustomization> {
  public:
   // A new customization with one reference, owned by the caller; with the standard classes above
   // or empty.
   static MpHostCustomization* create(bool standardClasses = true);
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
 
   // Adds a class below an existing parent (or a root when the parent is empty). False, and
   // nothing added, for an empty or taken name, an unknown parent, or a field name that the class
@@ -138,10 +135,10 @@ class MPHOST_API MpHostCustomization final : public IMpDataCustomization2, publi
 
  private:
   MpHostCustomization();
-  ~MpHostCustomization();
+  ~MpHostCustomization() override;
+  void* findInterface(REFIID iid) override;
   bool fieldNameTaken(const std::string& className, const std::string& fieldName) const;
 
-  volatile LONG m_refs = 1;
   std::vector<std::unique_ptr<MpHostClassDef>> m_classes;
   std::map<std::string, size_t> m_index;
   std::vector<std::string> m_enumTypes;
@@ -150,32 +147,28 @@ class MPHOST_API MpHostCustomization final : public IMpDataCustomization2, publi
 class MpHostData;
 
 // An object of a data store. Made by MpHostData::addNode only.
-class MPHOST_API MpHostNode final : public IMpZulNode,
-                         public IMpZulInstance,
-                         public IMpZulAttachment,
-                         public IMpZulVariantSet,
-                         public IMpZulLocation,
-                         public IMpZulProject,
-                         public IMpZulPrototype,
-                         public IMpPmEnvironment,
-                         public IMpPmEnvironmentResource,
-                         public IMpPmFeature,
-                         public IMpPmFeaturePrototype,
-                         public IMpPmMachiningProcess,
-                         public IMpPmMaterial,
-                         public IMpPmModel,
-                         public IMpPmModelInstance,
-                         public IMpPmOperationSetup,
-                         public IMpPmProduct,
-                         public IMpPmResourceSetup,
-                         public IMpPmRule,
-                         public IMpPmToolAssembly,
-                         public IMpPmToolSet {
+class MPHOST_API MpHostNode final : public MpUnknown<IMpZulNode,
+                                                     IMpZulInstance,
+                                                     IMpZulAttachment,
+                                                     IMpZulVariantSet,
+                                                     IMpZulLocation,
+                                                     IMpZulProject,
+                                                     IMpZulPrototype,
+                                                     IMpPmEnvironment,
+                                                     IMpPmEnvironmentResource,
+                                                     IMpPmFeature,
+                                                     IMpPmFeaturePrototype,
+                                                     IMpPmMachiningProcess,
+                                                     IMpPmMaterial,
+                                                     IMpPmModel,
+                                                     IMpPmModelInstance,
+                                                     IMpPmOperationSetup,
+                                                     IMpPmProduct,
+                                                     IMpPmResourceSetup,
+                                                     IMpPmRule,
+                                                     IMpPmToolAssembly,
+                                                     IMpPmToolSet> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
-
   ZulObjectKey getObjectKey() override;
   bool getName(std::string& name) override;
   IMpData* getData() override;
@@ -254,8 +247,8 @@ class MPHOST_API MpHostNode final : public IMpZulNode,
   friend class MpHostData;
   MpHostNode(MpHostData* data, const ZulObjectKey& key, const std::string& className, const std::string& name,
              const ZulObjectKey& parent);
-  ~MpHostNode();
-  void* interfaceFor(REFIID iid);
+  ~MpHostNode() override;
+  void* findInterface(REFIID iid) override;
   // The nearest node above of the class (or below it), or null; the first node below (depth
   // first) of the class, or null; every node below of the class. No references added.
   MpHostNode* ancestor(const std::string& className) const;
@@ -265,7 +258,6 @@ class MPHOST_API MpHostNode final : public IMpZulNode,
   template <class I>
   static I* handOut(MpHostNode* node, REFIID iid);
 
-  volatile LONG m_refs = 1;
   MpHostData* m_data;  // not counted: the store holds its nodes, not the reverse
   MpHostCustomization* m_customization;  // one reference
   std::vector<GUID> m_interfaces;        // fixed for the node's life, as COM wants it
@@ -278,15 +270,11 @@ class MPHOST_API MpHostNode final : public IMpZulNode,
 };
 
 // A data object: one store of nodes over a customization.
-class MPHOST_API MpHostData final : public IMpData {
+class MPHOST_API MpHostData final : public MpUnknown<IMpData> {
  public:
   // A new, empty store with one reference, owned by the caller, over the customization (the store
   // takes its own reference), or over a new standard customization when it is null.
   static MpHostData* create(MpHostCustomization* customization = nullptr);
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
 
   // Every node with a product-variant set among its children, in the order added.
   bool getProductVariantSets(std::vector<ZulObjectKey>& keys) override;
@@ -362,9 +350,9 @@ class MPHOST_API MpHostData final : public IMpData {
 
  private:
   MpHostData(MpHostCustomization* customization);
-  ~MpHostData();
+  ~MpHostData() override;
+  void* findInterface(REFIID iid) override;
 
-  volatile LONG m_refs = 1;
   MpHostCustomization* m_customization;  // one reference
   uint32_t m_storeNumber;
   long m_userId = 1;

@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 #include "MpInterfaces.h"
+#include "MpUnknown.h"
 
 // The values of a bag, by kind.
 struct MpHostOptionValues {
@@ -40,14 +41,10 @@ struct MpHostOptionValues {
 
 struct MpHostSettingsStore;
 
-class MPHOST_API MpHostOptions final : public IMpOptions {
+class MPHOST_API MpHostOptions final : public MpUnknown<IMpOptions> {
  public:
   // A new, empty bag with one reference, owned by the caller.
   static MpHostOptions* create();
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
 
   void reserved1() override {}
   void reserved2() override {}
@@ -84,9 +81,9 @@ class MPHOST_API MpHostOptions final : public IMpOptions {
 
  private:
   MpHostOptions();
-  ~MpHostOptions();
+  ~MpHostOptions() override;
+  void* findInterface(REFIID iid) override;
 
-  volatile LONG m_refs = 1;
   MpHostOptionValues m_values;
   int m_group = -1;
   std::weak_ptr<MpHostSettingsStore> m_store;

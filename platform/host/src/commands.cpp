@@ -12,28 +12,8 @@ std::vector<std::string> g_executed;
 
 MP_IDENTIFIER(IID_MpHostMoveInputImpl, "{0E7B9D2C-5A41-4C8E-8F3B-71D2A6C4E915}");
 
-class MoveInput final : public IMpAppInput, public IMpInput {
+class MoveInput final : public MpUnknown<IMpAppInput, IMpInput> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpAppInput))
-      *out = static_cast<IMpAppInput*>(this);
-    else if (IsEqualGUID(iid, IID_IMpInput))
-      *out = static_cast<IMpInput*>(this);
-    else if (IsEqualGUID(iid, IID_MpHostMoveInputImpl))
-      *out = this;
-    if (!*out) return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return m_refs.addRef(); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG refs = m_refs.release();
-    if (refs == 0) delete this;
-    return refs;
-  }
-
   bool setMove(const double position[3], const double rotation[3], bool relative) override {
     m_move = MpStrFormat("move %s position %g %g %g rotation %g %g %g", relative ? "relative" : "absolute",
                          position[0], position[1], position[2], rotation[0], rotation[1], rotation[2]);
@@ -42,7 +22,14 @@ class MoveInput final : public IMpAppInput, public IMpInput {
   const std::string& move() const { return m_move; }
 
  private:
-  mphost::RefCount m_refs;
+  void* findInterface(REFIID iid) override {
+    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpAppInput)) return static_cast<IMpAppInput*>(this);
+    if (IsEqualGUID(iid, IID_IMpInput)) return static_cast<IMpInput*>(this);
+    if (IsEqualGUID(iid, IID_MpHostMoveInputImpl)) return this;
+    return nullptr;
+  }
+
+  mphost::LiveObject m_live;
   std::string m_move;  // empty until a move is set
 };
 

@@ -202,28 +202,12 @@ MpHostCustomization* MpHostCustomization::create(bool standardClasses) {
 MpHostCustomization::MpHostCustomization() { mphost::objectMade(); }
 MpHostCustomization::~MpHostCustomization() { mphost::objectGone(); }
 
-HRESULT STDMETHODCALLTYPE MpHostCustomization::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  *out = nullptr;
+void* MpHostCustomization::findInterface(REFIID iid) {
   if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpDataCustomization2))
-    *out = static_cast<IMpDataCustomization2*>(this);
-  else if (IsEqualGUID(iid, IID_IMpDataXmlCustomization))
-    *out = static_cast<IMpDataXmlCustomization*>(this);
-  else if (IsEqualGUID(iid, IID_MpHostCustomizationImpl))
-    *out = this;
-  if (!*out) return E_NOINTERFACE;
-  AddRef();
-  return S_OK;
-}
-
-ULONG STDMETHODCALLTYPE MpHostCustomization::AddRef() {
-  return static_cast<ULONG>(::InterlockedIncrement(&m_refs));
-}
-
-ULONG STDMETHODCALLTYPE MpHostCustomization::Release() {
-  const LONG refs = ::InterlockedDecrement(&m_refs);
-  if (refs == 0) delete this;
-  return static_cast<ULONG>(refs);
+    return static_cast<IMpDataCustomization2*>(this);
+  if (IsEqualGUID(iid, IID_IMpDataXmlCustomization)) return static_cast<IMpDataXmlCustomization*>(this);
+  if (IsEqualGUID(iid, IID_MpHostCustomizationImpl)) return this;
+  return nullptr;
 }
 
 bool MpHostCustomization::readCustomization(std::vector<std::string>& enumTypes) {

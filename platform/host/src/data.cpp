@@ -57,7 +57,7 @@ MpHostNode::~MpHostNode() {
   mphost::objectGone();
 }
 
-void* MpHostNode::interfaceFor(REFIID iid) {
+void* MpHostNode::findInterface(REFIID iid) {
   if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpZulNode)) return static_cast<IMpZulNode*>(this);
   if (IsEqualGUID(iid, IID_MpHostNodeImpl)) return this;
   bool offered = false;
@@ -85,22 +85,6 @@ void* MpHostNode::interfaceFor(REFIID iid) {
   if (IsEqualGUID(iid, IID_IMpPmToolAssembly)) return static_cast<IMpPmToolAssembly*>(this);
   if (IsEqualGUID(iid, IID_IMpPmToolSet)) return static_cast<IMpPmToolSet*>(this);
   return nullptr;
-}
-
-HRESULT STDMETHODCALLTYPE MpHostNode::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  *out = interfaceFor(iid);
-  if (!*out) return E_NOINTERFACE;
-  AddRef();
-  return S_OK;
-}
-
-ULONG STDMETHODCALLTYPE MpHostNode::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&m_refs)); }
-
-ULONG STDMETHODCALLTYPE MpHostNode::Release() {
-  const LONG refs = ::InterlockedDecrement(&m_refs);
-  if (refs == 0) delete this;
-  return static_cast<ULONG>(refs);
 }
 
 ZulObjectKey MpHostNode::getObjectKey() { return m_key; }
@@ -292,24 +276,10 @@ MpHostData::~MpHostData() {
   mphost::objectGone();
 }
 
-HRESULT STDMETHODCALLTYPE MpHostData::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  *out = nullptr;
-  if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpData))
-    *out = static_cast<IMpData*>(this);
-  else if (IsEqualGUID(iid, IID_MpHostDataImpl))
-    *out = this;
-  if (!*out) return E_NOINTERFACE;
-  AddRef();
-  return S_OK;
-}
-
-ULONG STDMETHODCALLTYPE MpHostData::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&m_refs)); }
-
-ULONG STDMETHODCALLTYPE MpHostData::Release() {
-  const LONG refs = ::InterlockedDecrement(&m_refs);
-  if (refs == 0) delete this;
-  return static_cast<ULONG>(refs);
+void* MpHostData::findInterface(REFIID iid) {
+  if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpData)) return static_cast<IMpData*>(this);
+  if (IsEqualGUID(iid, IID_MpHostDataImpl)) return this;
+  return nullptr;
 }
 
 ZulObjectKey MpHostData::addNode(const std::string& className, const std::string& name, const ZulObjectKey& parent,

@@ -1,4 +1,5 @@
 // Field objects and parameter sets: the fields of a class, and the values of a node's fields.
+#include <afx.h>
 #include <map>
 #include <string>
 #include <utility>
@@ -62,24 +63,8 @@ class FieldObject final : public mphost::SingleInterfaceObject<IMpZulField, IID_
   MpHostFieldDef m_field;
 };
 
-class ParameterSetObject final : public IMpDataParameterSet, public mphost::ParameterSet {
+class ParameterSetObject final : public MpUnknown<IMpDataParameterSet>, public mphost::ParameterSet {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (IsEqualGUID(iid, IID_MpHostParameterSetImpl)) *out = static_cast<mphost::ParameterSet*>(this);
-    else if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpDataParameterSet))
-      *out = static_cast<IMpDataParameterSet*>(this);
-    else return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return m_refs.addRef(); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG refs = m_refs.release();
-    if (refs == 0) delete this;
-    return refs;
-  }
 
   bool addParameter(const std::string& name) override {
     if (name.empty()) return false;
@@ -125,12 +110,8 @@ class ParameterSetObject final : public IMpDataParameterSet, public mphost::Para
     VARIANT copy;
     ::VariantInit(&copy);
     std::string result;
-    if (SUCCEEDED(::VariantChangeType(&copy, const_cast<VARIANT*>(&v), 0, VT_BSTR)) && copy.bstrVal) {
-      const int wide = static_cast<int>(::SysStringLen(copy.bstrVal));
-      const int bytes = ::WideCharToMultiByte(CP_ACP, 0, copy.bstrVal, wide, nullptr, 0, nullptr, nullptr);
-      result.resize(bytes > 0 ? bytes : 0);
-      if (bytes > 0) ::WideCharToMultiByte(CP_ACP, 0, copy.bstrVal, wide, &result[0], bytes, nullptr, nullptr);
-    }
+    if (SUCCEEDED(::VariantChangeType(&copy, const_cast<VARIANT*>(&v), 0, VT_BSTR)) && copy.bstrVal)
+      result = AfxAnsiFromWide(copy.bstrVal, static_cast<int>(::SysStringLen(copy.bstrVal)));
     ::VariantClear(&copy);
     return result;
   }
@@ -146,10 +127,7 @@ class ParameterSetObject final : public IMpDataParameterSet, public mphost::Para
     VARIANT copy;
     ::VariantInit(&copy);
     if (FAILED(::VariantChangeType(&copy, &it->second.variant, 0, VT_BSTR))) return false;
-    const int wide = static_cast<int>(::SysStringLen(copy.bstrVal));
-    const int size = ::WideCharToMultiByte(CP_ACP, 0, copy.bstrVal, wide, nullptr, 0, nullptr, nullptr);
-    text.assign(static_cast<size_t>(size), '\0');
-    if (size > 0) ::WideCharToMultiByte(CP_ACP, 0, copy.bstrVal, wide, &text[0], size, nullptr, nullptr);
+    text = AfxAnsiFromWide(copy.bstrVal, static_cast<int>(::SysStringLen(copy.bstrVal)));
     ::VariantClear(&copy);
     return true;
   }
@@ -203,10 +181,9 @@ class ParameterSetObject final : public IMpDataParameterSet, public mphost::Para
     return true;
   }
   static bool textVariant(const std::string& text, VARIANT& value) {
-    const int wide = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    BSTR b = ::SysAllocStringLen(nullptr, static_cast<UINT>(wide));
+    const std::wstring wide = AfxWideFromAnsi(text.data(), static_cast<int>(text.size()));
+    BSTR b = ::SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
     if (b == nullptr) return false;
-    if (wide > 0) ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), b, wide);
     value.vt = VT_BSTR;
     value.bstrVal = b;
     return true;
@@ -225,8 +202,15 @@ class ParameterSetObject final : public IMpDataParameterSet, public mphost::Para
     bool isText = false;
     bool set = false;
   };
-  ~ParameterSetObject() = default;
-  mphost::RefCount m_refs;
+  ~ParameterSetObject() override = default;
+  void* findInterface(REFIID iid) override {
+    if (IsEqualGUID(iid, IID_MpHostParameterSetImpl)) return static_cast<mphost::ParameterSet*>(this);
+    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpDataParameterSet))
+      return static_cast<IMpDataParameterSet*>(this);
+    return nullptr;
+  }
+
+  mphost::LiveObject m_live;
   std::map<std::string, Value> m_values;
 };
 

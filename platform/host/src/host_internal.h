@@ -6,6 +6,7 @@
 #include <vector>
 #include "MpGuid.h"
 #include "MpHostData.h"
+#include "MpUnknown.h"
 
 // Answered only by the host's own objects, with a pointer to the implementing C++ object.
 MP_IDENTIFIER(IID_MpHostOptionsImpl, "{97DD3317-1373-4B78-8B56-84659C99F6BF}");
@@ -19,19 +20,13 @@ namespace mphost {
 void objectMade();
 void objectGone();
 
-// Counts the references of one object and keeps the live-object count.
-class RefCount {
+// A member that keeps an object in the live-object count for its life.
+class LiveObject {
  public:
-  RefCount() { objectMade(); }
-  ~RefCount() { objectGone(); }
-  RefCount(const RefCount&) = delete;
-  RefCount& operator=(const RefCount&) = delete;
-  ULONG addRef() { return static_cast<ULONG>(::InterlockedIncrement(&m_refs)); }
-  // The count left; 0 means the owner deletes itself.
-  ULONG release() { return static_cast<ULONG>(::InterlockedDecrement(&m_refs)); }
-
- private:
-  volatile LONG m_refs = 1;
+  LiveObject() { objectMade(); }
+  ~LiveObject() { objectGone(); }
+  LiveObject(const LiveObject&) = delete;
+  LiveObject& operator=(const LiveObject&) = delete;
 };
 
 // Builders of class trees: a field, and a class with its interfaces and fields.
@@ -58,31 +53,16 @@ inline MpHostClassDef classDef(const char* name, const char* niceName, const cha
   return c;
 }
 
-// The IUnknown of a host object that offers one interface. Made with one reference, which its
-// maker owns; deleted when the last reference goes.
+// A host object that offers one interface.
 template <class I, const GUID& Iid>
-class SingleInterfaceObject : public I {
- public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (!IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, Iid)) return E_NOINTERFACE;
-    *out = static_cast<I*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return m_refs.addRef(); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG refs = m_refs.release();
-    if (refs == 0) delete this;
-    return refs;
-  }
-
+class SingleInterfaceObject : public MpUnknown<I> {
  protected:
-  virtual ~SingleInterfaceObject() = default;
+  void* findInterface(REFIID iid) override {
+    return IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, Iid) ? static_cast<I*>(this) : nullptr;
+  }
 
  private:
-  RefCount m_refs;
+  LiveObject m_live;
 };
 
 // Hands a new object out as the interface asked for; the maker's reference is given up.

@@ -1,5 +1,6 @@
 // What a node answers through the process-model interfaces: models, set-ups, tools, prototypes,
 // attachments, rules and the values of its fields.
+#include <afx.h>
 #include <cstdlib>
 #include <functional>
 #include "MpHostData.h"
@@ -42,10 +43,9 @@ bool toVariant(const MpHostFieldDef& field, const std::string& text, VARIANT& va
     value.lVal = i;
     return true;
   }
-  const int wide = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0);
+  const std::wstring wide = AfxWideFromAnsi(text.data(), static_cast<int>(text.size()));
   value.vt = VT_BSTR;
-  value.bstrVal = ::SysAllocStringLen(nullptr, static_cast<UINT>(wide));
-  ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), value.bstrVal, wide);
+  value.bstrVal = ::SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
   return true;
 }
 

@@ -97,24 +97,10 @@ MpHostOptions* MpHostOptions::create() { return new MpHostOptions(); }
 MpHostOptions::MpHostOptions() { mphost::objectMade(); }
 MpHostOptions::~MpHostOptions() { mphost::objectGone(); }
 
-HRESULT STDMETHODCALLTYPE MpHostOptions::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  *out = nullptr;
-  if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpOptions))
-    *out = static_cast<IMpOptions*>(this);
-  else if (IsEqualGUID(iid, IID_MpHostOptionsImpl))
-    *out = this;
-  if (!*out) return E_NOINTERFACE;
-  AddRef();
-  return S_OK;
-}
-
-ULONG STDMETHODCALLTYPE MpHostOptions::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&m_refs)); }
-
-ULONG STDMETHODCALLTYPE MpHostOptions::Release() {
-  const LONG refs = ::InterlockedDecrement(&m_refs);
-  if (refs == 0) delete this;
-  return static_cast<ULONG>(refs);
+void* MpHostOptions::findInterface(REFIID iid) {
+  if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpOptions)) return static_cast<IMpOptions*>(this);
+  if (IsEqualGUID(iid, IID_MpHostOptionsImpl)) return this;
+  return nullptr;
 }
 
 bool MpHostOptions::setObjectKey(const std::string& key, const ZulObjectKey& value) {

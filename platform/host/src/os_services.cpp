@@ -27,25 +27,8 @@ std::string errorText(DWORD error) {
   return text;
 }
 
-class OsServices final : public IMpUtOsDll, public IMpUtOsFile {
+class OsServices final : public MpUnknown<IMpUtOsDll, IMpUtOsFile> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpUtOsDll))
-      *out = static_cast<IMpUtOsDll*>(this);
-    else if (IsEqualGUID(iid, IID_IMpUtOsFile))
-      *out = static_cast<IMpUtOsFile*>(this);
-    if (!*out) return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return m_refs.addRef(); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG refs = m_refs.release();
-    if (refs == 0) delete this;
-    return refs;
-  }
 
   bool loadResourceModule(const std::string& fileName) override {
     HMODULE module = ::LoadLibraryA(fileName.c_str());
@@ -135,9 +118,14 @@ class OsServices final : public IMpUtOsDll, public IMpUtOsFile {
   }
 
  private:
-  ~OsServices() = default;
+  ~OsServices() override = default;
+  void* findInterface(REFIID iid) override {
+    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpUtOsDll)) return static_cast<IMpUtOsDll*>(this);
+    if (IsEqualGUID(iid, IID_IMpUtOsFile)) return static_cast<IMpUtOsFile*>(this);
+    return nullptr;
+  }
 
-  mphost::RefCount m_refs;
+  mphost::LiveObject m_live;
   HMODULE m_lastModule = nullptr;
   DWORD m_lastError = 0;
 };

@@ -10,6 +10,7 @@
 #include <wtypes.h>
 #include <cstdarg>
 #include <cstdio>
+#include <string>
 #include "afxexport_.h"
 
 #ifndef AFXAPI
@@ -21,6 +22,13 @@
 #else
 #define AFX_PRINTF_LIKE(fmt, first)
 #endif
+
+// 8-bit text to UTF-16 and back, in the ANSI code page (CP_ACP) that the 8-bit `A` entry points
+// use, so that text converted here reads as the system's own 8-bit calls would read it. nLength
+// counts characters; -1 reads to the terminating NUL. The result holds no terminating NUL; a null
+// pointer gives an empty string.
+AFX_API std::wstring AFXAPI AfxWideFromAnsi(LPCSTR lpsz, int nLength = -1);
+AFX_API std::string AFXAPI AfxAnsiFromWide(LPCWSTR lpsz, int nLength = -1);
 
 // The module whose string table holds string nID (searched along the resource chain), or NULL.
 AFX_API HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID);
@@ -39,7 +47,7 @@ class AFX_API CString {
   // A MAKEINTRESOURCE value loads that string from the resources; NULL gives "".
   CString(LPCSTR lpsz);
   CString(LPCSTR lpch, int nLength);
-  // Wide text, converted with the thread's ANSI code page.
+  // Wide text, converted as AfxAnsiFromWide does.
   CString(LPCWSTR lpsz);
   CString(LPCWSTR lpch, int nLength);
   ~CString();

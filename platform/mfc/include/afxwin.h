@@ -244,8 +244,12 @@ protected:
 // modal loop running on the thread (DoModal) once the dispatch has returned, after the modal
 // window was closed and its owner enabled again. With no modal loop of ours running (a
 // message dispatched by a host's own loop) it is written to the debug output
-// (OutputDebugStringA) and dropped; the message's answer is then 0 (-1 for WM_CREATE).
+// (OutputDebugStringA), handed to the reporter set with AfxSetDroppedExceptionReporter, and
+// dropped; the message's answer is then 0 (-1 for WM_CREATE).
 AFX_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+// Told the text of each handler's exception that is dropped; returns the reporter it replaces.
+typedef void (*AfxDroppedExceptionReporter)(LPCSTR lpszText);
+AFX_API AfxDroppedExceptionReporter AFXAPI AfxSetDroppedExceptionReporter(AfxDroppedExceptionReporter pfnReporter);
 // Attach the next window created on this thread to pWnd (set before CreateWindowEx,
 // CreateDialog..., removed once used or by AfxUnhookWindowCreate).
 AFX_API void AFXAPI AfxHookWindowCreate(CWnd* pWnd);

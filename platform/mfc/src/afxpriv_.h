@@ -12,6 +12,10 @@ struct AFX_NOTIFY {
   NMHDR* pNMHDR;
 };
 
+// The text of entry nIndex of a combo box (CB_GETLBTEXTLEN, CB_GETLBTEXT) or list box
+// (LB_GETTEXTLEN, LB_GETTEXT) of any length, as the control holds it; empty when there is none.
+void AfxEntryText(HWND h, UINT lengthMsg, UINT textMsg, int nIndex, CString& rString);
+
 // Message box owned by a window: answered by the script player when one is installed.
 int AfxMessageBoxOwned(HWND hOwner, LPCSTR text, LPCSTR caption, UINT type);
 

@@ -1,5 +1,6 @@
 // The standard Windows controls: each member is the control's own message.
 #include "afxwin.h"
+#include "afxpriv_.h"
 #include <algorithm>
 #include <string>
 
@@ -15,28 +16,6 @@ inline LRESULT Send(HWND h, UINT msg, WPARAM w = 0, LPARAM l = 0) {
   return ::SendMessageA(h, msg, w, l);
 }
 inline LPARAM Text(LPCSTR s) { return reinterpret_cast<LPARAM>(s); }
-
-// An entry's text, read through the wide messages and converted here. The system answers an
-// 8-bit CB_GETLBTEXT or LB_GETTEXT of a wide control, and a wide one that meets a procedure of
-// 8-bit text on its way (ours, when the control is bound to an object), through a fixed buffer
-// of 512 characters that a longer entry overruns. So the messages go straight to the control
-// class's own wide procedure: subclasses never change what an entry holds. Empty for an index
-// with no entry.
-void EntryText(HWND h, UINT lengthMsg, UINT textMsg, int nIndex, CString& rString) {
-  rString.Empty();
-  const WNDPROC proc = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(h, GCLP_WNDPROC));
-  if (proc == nullptr) return;
-  const LRESULT n = ::CallWindowProcW(proc, h, lengthMsg, (WPARAM)nIndex, 0);
-  if (n < 0) return;  // CB_ERR, LB_ERR
-  std::wstring wide((size_t)n + 1, L'\0');
-  const LRESULT got = ::CallWindowProcW(proc, h, textMsg, (WPARAM)nIndex, reinterpret_cast<LPARAM>(&wide[0]));
-  if (got <= 0) return;
-  const int chars = (int)std::min<LRESULT>(got, n);
-  const int bytes = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), chars, nullptr, 0, nullptr, nullptr);
-  if (bytes <= 0) return;
-  ::WideCharToMultiByte(CP_ACP, 0, wide.data(), chars, rString.GetBuffer(bytes), bytes, nullptr, nullptr);
-  rString.ReleaseBuffer(bytes);
-}
 
 // Set by the owner-draw members' default bodies: the class did not override the member,
 // so the message goes on to the parent.
@@ -84,6 +63,24 @@ struct ButtonOwnerDraw {
   void DeleteItem(LPDELETEITEMSTRUCT) { t_bOwnerDrawDefault = true; }
 };
 }  // namespace
+
+// An entry's text, read through the wide messages and converted here. The system answers an
+// 8-bit CB_GETLBTEXT or LB_GETTEXT of a wide control, and a wide one that meets a procedure of
+// 8-bit text on its way (ours, when the control is bound to an object), through a fixed buffer
+// of 512 characters that a longer entry overruns. So the messages go straight to the control
+// class's own wide procedure: subclasses never change what an entry holds. Empty for an index
+// with no entry.
+void AfxEntryText(HWND h, UINT lengthMsg, UINT textMsg, int nIndex, CString& rString) {
+  rString.Empty();
+  const WNDPROC proc = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(h, GCLP_WNDPROC));
+  if (proc == nullptr) return;
+  const LRESULT n = ::CallWindowProcW(proc, h, lengthMsg, (WPARAM)nIndex, 0);
+  if (n < 0) return;  // CB_ERR, LB_ERR
+  std::wstring wide((size_t)n + 1, L'\0');
+  const LRESULT got = ::CallWindowProcW(proc, h, textMsg, (WPARAM)nIndex, reinterpret_cast<LPARAM>(&wide[0]));
+  if (got <= 0) return;
+  rString = CString(wide.data(), (int)std::min<LRESULT>(got, n));
+}
 
 // ---------------------------------------------------------------------------------------
 // CButton
@@ -138,7 +135,7 @@ int CComboBox::InsertString(int nIndex, LPCSTR lpszString) {
 int CComboBox::DeleteString(UINT nIndex) { return (int)Send(m_hWnd, CB_DELETESTRING, nIndex); }
 void CComboBox::ResetContent() { Send(m_hWnd, CB_RESETCONTENT); }
 void CComboBox::GetLBText(int nIndex, CString& rString) const {
-  EntryText(m_hWnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex, rString);
+  AfxEntryText(m_hWnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex, rString);
 }
 int CComboBox::FindString(int nStartAfter, LPCSTR lpszString) const {
   return (int)Send(m_hWnd, CB_FINDSTRING, (WPARAM)nStartAfter, Text(lpszString));
@@ -179,7 +176,7 @@ int CListBox::AddString(LPCSTR lpszItem) {
 int CListBox::DeleteString(UINT nIndex) { return (int)Send(m_hWnd, LB_DELETESTRING, nIndex); }
 void CListBox::ResetContent() { Send(m_hWnd, LB_RESETCONTENT); }
 void CListBox::GetText(int nIndex, CString& rString) const {
-  EntryText(m_hWnd, LB_GETTEXTLEN, LB_GETTEXT, nIndex, rString);
+  AfxEntryText(m_hWnd, LB_GETTEXTLEN, LB_GETTEXT, nIndex, rString);
 }
 int CListBox::FindString(int nStartAfter, LPCSTR lpszItem) const {
   return (int)Send(m_hWnd, LB_FINDSTRING, (WPARAM)nStartAfter, Text(lpszItem));

@@ -24,10 +24,9 @@ COleVariant::COleVariant(const COleVariant& src) {
 COleVariant::COleVariant(LPCSTR lpszSrc) {
   ::VariantInit(this);
   if (lpszSrc == nullptr) lpszSrc = "";
-  const int n = ::MultiByteToWideChar(CP_ACP, 0, lpszSrc, -1, nullptr, 0);
+  const std::wstring text = AfxWideFromAnsi(lpszSrc);
   vt = VT_BSTR;
-  bstrVal = ::SysAllocStringLen(nullptr, (UINT)(n > 0 ? n - 1 : 0));
-  if (bstrVal != nullptr && n > 0) ::MultiByteToWideChar(CP_ACP, 0, lpszSrc, -1, bstrVal, n);
+  bstrVal = ::SysAllocStringLen(text.data(), (UINT)text.size());
 }
 
 COleVariant::COleVariant(short nSrc, VARTYPE vtSrc) {
@@ -81,11 +80,7 @@ bool COleVariant::operator==(const COleVariant& other) const {
 
 CString COleVariant::GetString() const {
   if (vt != VT_BSTR || bstrVal == nullptr) return CString();
-  const int n = ::WideCharToMultiByte(CP_ACP, 0, bstrVal, -1, nullptr, 0, nullptr, nullptr);
-  if (n <= 1) return CString();
-  std::string text((size_t)n, '\0');
-  ::WideCharToMultiByte(CP_ACP, 0, bstrVal, -1, &text[0], n, nullptr, nullptr);
-  return CString(text.c_str());
+  return CString(AfxAnsiFromWide(bstrVal).c_str());
 }
 
 // ---------------------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 // The script player and the user actions it performs.
 #include "afxscript.h"
 #include "afxwin.h"
+#include "afxpriv_.h"
 #include <commctrl.h>
 #include <algorithm>
 #include <cstdint>
@@ -319,19 +320,11 @@ void ChooseCombo(HWND dlg, int id, int index) {
 
 bool ChooseComboText(HWND dlg, int id, const char* text) {
   HWND h = Item(dlg, id);
-  int n = (int)::SendMessageA(h, CB_GETCOUNT, 0, 0);
-  // Compared wide, read from the class's own wide procedure: the 8-bit message, and any
-  // 8-bit subclass on the way, pass an entry through a fixed buffer of 512 characters.
-  std::wstring wanted(std::strlen(text) + 1, L'\0');
-  wanted.resize(std::max(::MultiByteToWideChar(CP_ACP, 0, text, -1, &wanted[0], (int)wanted.size()) - 1, 0));
-  WNDPROC proc = reinterpret_cast<WNDPROC>(::GetClassLongPtrW(h, GCLP_WNDPROC));
-  for (int i = 0; proc && i < n; ++i) {
-    LRESULT len = ::CallWindowProcW(proc, h, CB_GETLBTEXTLEN, (WPARAM)i, 0);
-    if (len < 0) continue;
-    std::wstring entry(len + 1, L'\0');
-    LRESULT got = ::CallWindowProcW(proc, h, CB_GETLBTEXT, (WPARAM)i, reinterpret_cast<LPARAM>(&entry[0]));
-    entry.resize(got < 0 ? 0 : std::min(got, len));
-    if (entry == wanted) {
+  const int n = (int)::SendMessageA(h, CB_GETCOUNT, 0, 0);
+  CString entry;
+  for (int i = 0; i < n; ++i) {
+    AfxEntryText(h, CB_GETLBTEXTLEN, CB_GETLBTEXT, i, entry);
+    if (entry == text) {
       ChooseCombo(dlg, id, i);
       return true;
     }

@@ -67,15 +67,32 @@ CString::CString(LPCSTR lpch, int nLength) : m_pchData(NilChars()) {
   if (lpch != NULL && nLength > 0) Assign(lpch, nLength);
 }
 
+std::wstring AFXAPI AfxWideFromAnsi(LPCSTR lpsz, int nLength) {
+  if (lpsz == NULL || nLength == 0) return std::wstring();
+  const int n = ::MultiByteToWideChar(CP_ACP, 0, lpsz, nLength, NULL, 0);
+  if (n <= 0) return std::wstring();
+  std::wstring text(static_cast<size_t>(n), L'\0');
+  ::MultiByteToWideChar(CP_ACP, 0, lpsz, nLength, &text[0], n);
+  if (nLength < 0) text.pop_back();  // the terminating NUL, converted with the rest
+  return text;
+}
+
+std::string AFXAPI AfxAnsiFromWide(LPCWSTR lpsz, int nLength) {
+  if (lpsz == NULL || nLength == 0) return std::string();
+  const int n = ::WideCharToMultiByte(CP_ACP, 0, lpsz, nLength, NULL, 0, NULL, NULL);
+  if (n <= 0) return std::string();
+  std::string text(static_cast<size_t>(n), '\0');
+  ::WideCharToMultiByte(CP_ACP, 0, lpsz, nLength, &text[0], n, NULL, NULL);
+  if (nLength < 0) text.pop_back();
+  return text;
+}
+
 CString::CString(LPCWSTR lpsz) : CString(lpsz, lpsz ? static_cast<int>(std::wcslen(lpsz)) : 0) {}
 
 CString::CString(LPCWSTR lpch, int nLength) : m_pchData(NilChars()) {
   if (lpch == NULL || nLength <= 0) return;
-  int n = WideCharToMultiByte(CP_THREAD_ACP, 0, lpch, nLength, NULL, 0, NULL, NULL);
-  if (n <= 0) return;
-  Reserve(n);
-  WideCharToMultiByte(CP_THREAD_ACP, 0, lpch, nLength, m_pchData, n, NULL, NULL);
-  SetLength(n);
+  const std::string text = AfxAnsiFromWide(lpch, nLength);
+  Assign(text.data(), static_cast<int>(text.size()));
 }
 
 CString::~CString() { Release(); }

@@ -2,6 +2,7 @@
 #include "afxwin.h"
 #include "afxcmn.h"
 #include "afxpriv_.h"
+#include <atomic>
 #include <iterator>
 #include <mutex>
 #include <set>
@@ -352,6 +353,12 @@ struct AfxWndInternals {
   }
 };
 
+static std::atomic<AfxDroppedExceptionReporter> g_pfnDroppedExceptionReporter{nullptr};
+
+AfxDroppedExceptionReporter AFXAPI AfxSetDroppedExceptionReporter(AfxDroppedExceptionReporter pfnReporter) {
+  return g_pfnDroppedExceptionReporter.exchange(pfnReporter);
+}
+
 void AfxReportDroppedException(const std::exception_ptr& e) {
   std::string text = "Exception in a message handler, not rethrown: ";
   try {
@@ -362,6 +369,12 @@ void AfxReportDroppedException(const std::exception_ptr& e) {
     text += "(not a std::exception)";
   }
   ::OutputDebugStringA((text + "\n").c_str());
+  if (AfxDroppedExceptionReporter report = g_pfnDroppedExceptionReporter.load()) {
+    try {
+      report(text.c_str());
+    } catch (...) {  // a report never becomes a new exception in the system's code
+    }
+  }
 }
 
 void AfxRethrowPendingException() {
