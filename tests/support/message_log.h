@@ -1,11 +1,12 @@
 // The messages windows receive, in order, to compare with the order Windows sends them.
 #pragma once
 #include <gtest/gtest.h>
-#include <windows.h>
+#include <afxwin.h>
 #include <commctrl.h>
 #include <initializer_list>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace wdtest {
@@ -53,5 +54,25 @@ class MessageLog {
 
 // "page1 PSN_APPLY(1)": a received message as the failure messages show it.
 std::string Describe(const Received& r);
+
+// A window of the class library whose window procedure passes what it receives to a log, under
+// a name: Logged<CDialog> dlg(log, "dialog", IDD_SOMETHING).
+template <class Base>
+class Logged : public Base {
+ public:
+  template <class... Args>
+  Logged(MessageLog& log, std::string who, Args&&... args)
+      : Base(std::forward<Args>(args)...), m_log(log), m_who(std::move(who)) {}
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    m_log.Record(m_who, message, wParam, lParam);
+    return Base::WindowProc(message, wParam, lParam);
+  }
+
+ private:
+  MessageLog& m_log;
+  std::string m_who;
+};
 
 }  // namespace wdtest

@@ -10,60 +10,31 @@ using wdtest::MessageLog;
 
 namespace {
 
-// A dialog that passes what its window procedure receives to the log.
-class LoggedDialog : public CDialog {
+// A page that refuses to be left while told to.
+class LoggedPage : public wdtest::Logged<CPropertyPage> {
  public:
-  explicit LoggedDialog(MessageLog& log) : CDialog(IDD_WD_SAMPLE), m_log(log) {}
-
- protected:
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    m_log.Record("dialog", message, wParam, lParam);
-    return CDialog::WindowProc(message, wParam, lParam);
-  }
-
- private:
-  MessageLog& m_log;
-};
-
-// A page that passes what its window procedure receives to the log, under its name, and refuses
-// to be left while told to.
-class LoggedPage : public CPropertyPage {
- public:
-  LoggedPage(UINT templateId, const char* name, MessageLog& log) : CPropertyPage(templateId), m_name(name), m_log(log) {}
+  LoggedPage(MessageLog& log, const char* who, UINT templateId) : Logged(log, who, templateId) {}
   bool refuseToLeave = false;
   BOOL OnKillActive() override { return !refuseToLeave && CPropertyPage::OnKillActive(); }
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
     // How the sheet destroys its pages is the common controls' own business.
-    if (message != WM_DESTROY && message != WM_NCDESTROY) m_log.Record(m_name, message, wParam, lParam);
-    return CPropertyPage::WindowProc(message, wParam, lParam);
+    if (message == WM_DESTROY || message == WM_NCDESTROY) return CPropertyPage::WindowProc(message, wParam, lParam);
+    return Logged::WindowProc(message, wParam, lParam);
   }
-
- private:
-  const char* m_name;
-  MessageLog& m_log;
 };
 
-class LoggedSheet : public CPropertySheet {
+class LoggedSheet : public wdtest::Logged<CPropertySheet> {
  public:
   LoggedSheet(MessageLog& log, CWnd* owner)
-      : CPropertySheet("Ordered", owner), m_first(IDD_WD_SAMPLE_PAGE1, "page1", log),
-        m_second(IDD_WD_SAMPLE_PAGE2, "page2", log), m_log(log) {
+      : Logged(log, "sheet", "Ordered", owner), m_first(log, "page1", IDD_WD_SAMPLE_PAGE1),
+        m_second(log, "page2", IDD_WD_SAMPLE_PAGE2) {
     m_psh.dwFlags |= PSH_NOAPPLYNOW;
     AddPage(&m_first);
     AddPage(&m_second);
   }
   LoggedPage m_first, m_second;
-
- protected:
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    m_log.Record("sheet", message, wParam, lParam);
-    return CPropertySheet::WindowProc(message, wParam, lParam);
-  }
-
- private:
-  MessageLog& m_log;
 };
 
 // A modal window's owner: a visible, active top-level window whose messages are kept as "owner".
@@ -95,7 +66,7 @@ TEST_F(MessageOrderTest, ModalDialogFromCreationToDestruction) {
   MessageLog log({WM_CREATE, WM_SETFONT, WM_INITDIALOG, WM_SHOWWINDOW, WM_ACTIVATE, WM_ENABLE, WM_ENTERIDLE,
                   WM_COMMAND, WM_DESTROY, WM_NCDESTROY});
   log.Watch(m_owner, "owner");
-  LoggedDialog dlg(log);
+  wdtest::Logged<CDialog> dlg(log, "dialog", IDD_WD_SAMPLE);
   script.Dialog(IDD_WD_SAMPLE, [&](HWND h) {
     EXPECT_TRUE(log.Matches({{"owner", WM_ENABLE, FALSE},
                              {"dialog", WM_CREATE},
