@@ -12,30 +12,41 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 unset DISPLAY WAYLAND_DISPLAY
 
 wd_server_start() {
-  # One persistent server for the whole run, detached from our pipes, then warmed up once,
-  # so that no test (or ctest's discovery) is the first Wine client.
+  # One persistent server for the whole run, detached from our pipes.
   wineserver -p </dev/null >/dev/null 2>&1
+  # Wine's desktop process closes a second after its last other program and starts again with
+  # the next one, which it then holds: a test that starts it waits for it, pipes and all, until
+  # the run ends. So the run's first Wine program is a long-lived window, detached from our
+  # pipes: the desktop starts for it and stays up as long as it runs, whatever the timing.
+  [ -n "$(wd_wine_pid notepad.exe)" ] || (setsid wine notepad.exe </dev/null >/dev/null 2>&1 &)
+  local _
+  WD_DESKTOP=
+  for _ in $(seq 100); do
+    WD_DESKTOP=$(wd_wine_pid explorer.exe)
+    [ -n "$WD_DESKTOP" ] && break
+    sleep 0.1
+  done
+  # Warmed up once, so that no test (or ctest's discovery) is the first Wine client.
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
-  # Wine's desktop process ends with the last windowed program and starts again with the
-  # next one; a program that creates its first window while the desktop is starting can
-  # fail to get a display driver. A long-lived windowed program keeps the desktop up.
-  if ! wd_desktop_up; then
-    (setsid wine notepad.exe </dev/null >/dev/null 2>&1 &)
-    for _ in $(seq 50); do
-      wd_desktop_up && break
-      sleep 0.2
-    done
-    sleep 1
-  fi
+  # The test programs' launcher (tools/test-entry) runs nothing once this desktop is gone.
+  export WD_DESKTOP
+  wd_desktop_kept || { echo "Wine's desktop process did not stay up: no window test can run" >&2; return 1; }
 }
-# Whether Wine's desktop process of this prefix runs (read from /proc: no procps needed).
-wd_desktop_up() {
+# The process id of a Wine program of this prefix whose command line names NAME (read from
+# /proc: no procps needed); nothing when none runs.
+wd_wine_pid() {
   local f
   for f in /proc/[0-9]*/environ; do
-    grep -qa "explorer.exe" "${f%/environ}/cmdline" 2>/dev/null || continue
-    grep -qa "WINEPREFIX=$WINEPREFIX" "$f" 2>/dev/null && return 0
+    grep -qaF "$1" "${f%/environ}/cmdline" 2>/dev/null || continue
+    grep -qxF "WINEPREFIX=$WINEPREFIX" < <(tr '\0' '\n' <"$f" 2>/dev/null) || continue
+    f=${f#/proc/}
+    echo "${f%/environ}"
+    return
   done
-  return 1
+}
+# Whether the desktop process wd_server_start kept up still runs.
+wd_desktop_kept() {
+  [ -n "${WD_DESKTOP:-}" ] && grep -qaF "explorer.exe" "/proc/$WD_DESKTOP/cmdline" 2>/dev/null
 }
 wd_server_stop() {
   wineserver -k </dev/null >/dev/null 2>&1 || true

@@ -1,29 +1,9 @@
 #include "controls_test.h"
+#include <afxscript.h>
 #include <cstdio>
 #include <intrin.h>
 
 namespace ctltest {
-namespace {
-uint32_t crc(const std::vector<uint8_t>& d, size_t from) {
-  uint32_t c = 0xFFFFFFFF;
-  for (size_t i = from; i < d.size(); ++i) {
-    c ^= d[i];
-    for (int k = 0; k < 8; ++k) c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1)));
-  }
-  return ~c;
-}
-void be32(std::vector<uint8_t>& d, uint32_t v) {
-  for (int s = 24; s >= 0; s -= 8) d.push_back((uint8_t)(v >> s));
-}
-void chunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_t>& body) {
-  be32(out, (uint32_t)body.size());
-  std::vector<uint8_t> c(type, type + 4);
-  c.insert(c.end(), body.begin(), body.end());
-  out.insert(out.end(), c.begin(), c.end());
-  be32(out, crc(c, 0));
-}
-}  // namespace
-
 Canvas::Canvas(int w, int h) : m_w(w), m_h(h) {
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -32,6 +12,11 @@ Canvas::Canvas(int w, int h) : m_w(w), m_h(h) {
   m_old = ::SelectObject(m_dc, m_bmp);
 }
 Canvas::~Canvas() {
+  if (m_differs && ::testing::Test::HasFailure()) {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "canvas";
+    AfxScript::SavePng(name + ".png", m_w, m_h, [this](int x, int y) { return at(x, y); });
+  }
   ::SelectObject(m_dc, m_old);
   ::DeleteObject(m_bmp);
   ::DeleteDC(m_dc);
@@ -47,39 +32,6 @@ void Canvas::fill(COLORREF c) {
   ::FillRect(m_dc, &r, b);
   ::DeleteObject(b);
 }
-void Canvas::savePng() const {
-  ::GdiFlush();
-  // Stored (uncompressed) deflate blocks: one row per block.
-  std::vector<uint8_t> raw, z{0x78, 0x01};
-  uint32_t a = 1, b = 0;
-  for (int y = 0; y < m_h; ++y) {
-    std::vector<uint8_t> row{0};
-    for (int x = 0; x < m_w; ++x) {
-      const COLORREF c = at(x, y);
-      row.insert(row.end(), {GetRValue(c), GetGValue(c), GetBValue(c)});
-    }
-    for (uint8_t v : row) a = (a + v) % 65521, b = (b + a) % 65521;
-    const uint16_t n = (uint16_t)row.size();
-    z.insert(z.end(), {(uint8_t)(y == m_h - 1), (uint8_t)n, (uint8_t)(n >> 8), (uint8_t)~n,
-                       (uint8_t)(~n >> 8)});
-    z.insert(z.end(), row.begin(), row.end());
-  }
-  be32(z, (b << 16) | a);
-  std::vector<uint8_t> out{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A}, ihdr;
-  be32(ihdr, (uint32_t)m_w);
-  be32(ihdr, (uint32_t)m_h);
-  ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});
-  chunk(out, "IHDR", ihdr);
-  chunk(out, "IDAT", z);
-  chunk(out, "IEND", {});
-  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  std::string name = info ? std::string(info->test_suite_name()) + "." + info->name() : "canvas";
-  if (FILE* f = std::fopen((name + ".png").c_str(), "wb")) {
-    std::fwrite(out.data(), 1, out.size(), f);
-    std::fclose(f);
-  }
-}
-
 DWORD GdiCount() {
   if (DWORD n = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS)) return n;
   struct Entry {
@@ -113,7 +65,7 @@ COLORREF Stored(COLORREF c) {
 ::testing::AssertionResult Pixel(const Canvas& c, int x, int y, COLORREF expected) {
   const COLORREF got = c.at(x, y), want = Stored(expected);
   if (got == want) return ::testing::AssertionSuccess();
-  c.savePng();
+  c.differs();
   char buf[96];
   std::snprintf(buf, sizeof buf, "pixel (%d, %d) is %06lX, not %06lX", x, y, (unsigned long)got,
                 (unsigned long)want);

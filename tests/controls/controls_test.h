@@ -1,5 +1,5 @@
-// Helpers of the control tests: a DIB-section canvas whose failed pixel checks leave a PNG
-// beside the test output, a window that chooses from pop-up menus by script, GDI counting.
+// Helpers of the control tests: a DIB-section canvas that a failed test leaves as a PNG beside
+// the test output, a window that chooses from pop-up menus by script, GDI counting.
 #pragma once
 #include <gtest/gtest.h>
 #include <afxwin.h>
@@ -12,12 +12,14 @@ namespace ctltest {
 class Canvas {
  public:
   Canvas(int w, int h);
+  // Writes the canvas as "<test name>.png" in the working directory when a check found it wrong
+  // and the test has failed: a check inside EXPECT_FALSE that finds a difference writes nothing.
   ~Canvas();
   HDC dc() const { return m_dc; }
   COLORREF at(int x, int y) const;
   void fill(COLORREF c);
-  // Writes the canvas as "<test name>.png" in the working directory.
-  void savePng() const;
+  // Notes that a check found the canvas other than expected.
+  void differs() const { m_differs = true; }
 
  private:
   int m_w, m_h;
@@ -25,9 +27,10 @@ class Canvas {
   HBITMAP m_bmp;
   HGDIOBJ m_old;
   uint32_t* m_bits = nullptr;
+  mutable bool m_differs = false;
 };
 
-// Whether the pixel has the colour (as the canvas stores it); a failure saves the canvas.
+// Whether the pixel has the colour (as the canvas stores it).
 ::testing::AssertionResult Pixel(const Canvas& c, int x, int y, COLORREF expected);
 // The colour a colour becomes in a 32-bit canvas.
 COLORREF Stored(COLORREF c);

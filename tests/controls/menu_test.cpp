@@ -74,7 +74,7 @@ void Draw(MpAppUiMenu& menu, Canvas& c, MpAppUiMenuData* rec, UINT state, UINT i
   for (int x = 0; x < 16; ++x)
     for (int y = 0; y < 16; ++y)
       if (expected.at(x, y) != c.at(x0 + x, y0 + y)) {
-        c.savePng();
+        c.differs();
         return ::testing::AssertionFailure() << "image " << index << " differs at " << x << "," << y;
       }
   return ::testing::AssertionSuccess();

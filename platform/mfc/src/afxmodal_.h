@@ -3,7 +3,8 @@
 #include "afxscript.h"
 #include <functional>
 
-// Pumps messages until finished() holds. When idle, runs the installed player's next step
+// Pumps messages until finished() holds. When idle, tells the modal window's owner
+// (WM_ENTERIDLE, MSGF_DIALOGBOX) and runs the installed player's next step
 // for the window describe() names; returns false when the player had none (or on WM_QUIT):
 // the caller then ends the modal window as cancelled. An exception a handler threw while the
 // loop ran is rethrown once its dispatch (or step) has returned, after the loop enabled the

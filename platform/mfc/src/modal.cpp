@@ -30,7 +30,15 @@ private:
   AfxThreadState& m_st;
 };
 
-bool Pump(const std::function<AfxScript::ModalInfo()>& describe,
+// As the system's dialog loop does, the modal window's owner hears each time the loop runs out of
+// messages (unless the window's style asks for silence).
+void TellOwnerIdle(HWND hModal) {
+  if (!::IsWindow(hModal) || (::GetWindowLongA(hModal, GWL_STYLE) & DS_NOIDLEMSG)) return;
+  if (HWND hOwner = ::GetWindow(hModal, GW_OWNER))
+    ::SendMessageA(hOwner, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(hModal));
+}
+
+bool Pump(HWND hModal, const std::function<AfxScript::ModalInfo()>& describe,
           const std::function<bool()>& finished) {
   MSG msg;
   for (;;) {
@@ -49,6 +57,9 @@ bool Pump(const std::function<AfxScript::ModalInfo()>& describe,
       if (finished()) return true;
     }
     AfxDeleteTempMap();
+    TellOwnerIdle(hModal);
+    AfxRethrowPendingException();
+    if (finished()) return true;
     if (AfxScript::Player* player = AfxScript::GetPlayer()) {
       bool stepped = player->RunStep(describe());
       AfxRethrowPendingException();
@@ -80,7 +91,7 @@ bool AfxRunModalLoop(const std::function<AfxScript::ModalInfo()>& describe,
   ModalScope scope(st);
   const HWND hModal = describe().hwnd;
   try {
-    return Pump(describe, finished);
+    return Pump(hModal, describe, finished);
   } catch (...) {
     CloseModalWindow(st, hModal);
     throw;
