@@ -528,6 +528,20 @@ bool MpHostData::queryKeys(const std::vector<ZulObjectKey>& keys, const std::vec
   return true;
 }
 
+bool MpHostData::queryTexts(const std::vector<ZulObjectKey>& keys, const std::vector<std::string>& names,
+                            std::vector<std::string>& texts) {
+  texts.assign(keys.size(), std::string());
+  for (const std::string& name : names)
+    if (name.empty()) return false;
+  for (size_t i = 0; i < keys.size(); ++i) {
+    MpHostNode* n = node(keys[i]);
+    if (!n) continue;
+    for (const std::string& name : names)
+      if (!(texts[i] = n->parameterText(name)).empty()) break;
+  }
+  return true;
+}
+
 bool MpHostData::getVariantFilters(std::list<ZulObjectKey>& keys) {
   std::vector<ZulObjectKey> found;
   getProductVariantSets(found);
