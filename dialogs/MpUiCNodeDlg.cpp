@@ -402,8 +402,11 @@ void MpUiCNodeDlg::SortItems() {
   m_sortInfo.ascending = true;
   const bool sorted = m_filled.sorted && m_filled.rows == m_nodeList.GetItemCount();
   m_filled.sorted = false;
-  if (!sorted)
-    m_nodeList.SortItems(ownNodeRows() ? &compareNames : &compareRows, reinterpret_cast<DWORD_PTR>(&m_sortInfo));
+  if (!sorted) sortRows();
+}
+
+void MpUiCNodeDlg::sortRows() {
+  m_nodeList.SortItems(ownNodeRows() ? &compareNames : &compareRows, reinterpret_cast<DWORD_PTR>(&m_sortInfo));
 }
 
 int CALLBACK MpUiCNodeDlg::compareRows(LPARAM first, LPARAM second, LPARAM info) {
@@ -434,7 +437,7 @@ BOOL MpUiCNodeDlg::OnHeaderClicked(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
       m_sortInfo.ascending = true;
     m_sortInfo.column = header->iItem;
     m_sortInfo.list = &m_nodeList;
-    m_nodeList.SortItems(ownNodeRows() ? &compareNames : &compareRows, reinterpret_cast<DWORD_PTR>(&m_sortInfo));
+    sortRows();
   }
   *pResult = 0;
   return TRUE;

@@ -186,6 +186,8 @@ class WIDGETDECK_API MpUiCNodeDlg : public MpAppUiResizableDialog {
   void insertRows(std::vector<Row>& rows, bool nodes);
   // Whether the rows are those of the dialog's own node fill.
   bool ownNodeRows();
+  // The list's own sort by the sort information.
+  void sortRows();
 
   // The node fill's rows by the node's place among the input's nodes, with their image and
   // overlay; a later fill reuses a row whose node and name are unchanged.
