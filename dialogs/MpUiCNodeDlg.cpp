@@ -251,27 +251,52 @@ void MpUiCNodeDlg::fillNodeList(std::string filter) {
   CWaitCursor wait;
   const std::vector<std::string> names = {MpName(14567), MpName(15170)};
   IMpData* data = m_input.getData() ? m_input.getData() : m_data.get();
-  std::map<int, IMpDataParameterSetPtr> sets;
-  if (!data || !data->queryKeys(m_input.getKeys(), names, sets)) return;
+  // Every display name in one call, in the order of the input's nodes.
+  std::vector<std::string> texts;
+  if (!data || !data->queryTexts(m_input.getKeys(), names, texts)) return;
+  if (m_nodeRows.size() < texts.size()) m_nodeRows.resize(texts.size());
+  std::vector<Row> rows;
+  size_t place = 0;
   for (IUnknown* object : m_input) {
     IMpZulNodePtr node(object, true);
     if (node.isNull()) continue;
-    const auto set = sets.find(node->getObjectKey().id());
-    std::string name;
-    if (set != sets.end() && set->second.isValid()) {
-      set->second->getValueText(names[0], name);
-      if (name.empty()) set->second->getValueText(names[1], name);
-    }
+    if (place >= texts.size()) break;
+    const std::string& name = texts[place++];
     if (name.empty() || !matchesFilter(name, filter)) continue;
+    rows.push_back(nodeRow(place - 1, node.get(), name));
+  }
+  insertRows(rows, true);
+}
+
+MpUiCNodeDlg::Row MpUiCNodeDlg::nodeRow(size_t place, IMpZulNode* node, const std::string& name) {
+  NodeRow& row = m_nodeRows[place];
+  if (!row.item || row.item->getNode() != node || row.item->name() != name) {
     IMpZulClassPtr zulClass;
     zulClass.attach(node->getClass());
-    NodeItemData* item = new NodeItemData(node.get(), name);
-    addItemData(item);
-    IMpZulPrototypePtr prototype(object, true);
-    const int row = insertRow(name, getIconIndex(zulClass.get()), item, prototype.isValid());
-    if (m_amounts) m_nodeList.SetItemText(row, 1, "0");
+    IMpZulPrototypePtr prototype(node, true);
+    row.item = new NodeItemData(node, name);
+    addItemData(row.item);
+    row.image = getIconIndex(zulClass.get());
+    row.overlay = prototype.isValid();
   }
+  return {&row.item->name(), row.item, row.image, row.overlay};
 }
+
+void MpUiCNodeDlg::insertRows(std::vector<Row>& rows, bool nodes) {
+  // Inserted in their final order, the rows leave the list's own sort nothing to do; stable, as
+  // that sort is, so that equal names keep the order of the input.
+  if (m_sort)
+    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.name->compare(*b.name) < 0; });
+  for (const Row& row : rows) {
+    const int index = insertRow(*row.name, row.image, row.item, row.overlay);
+    if (m_amounts) m_nodeList.SetItemText(index, 1, "0");
+  }
+  m_filled.rows = static_cast<int>(rows.size());
+  m_filled.nodes = nodes;
+  m_filled.sorted = m_sort;
+}
+
+bool MpUiCNodeDlg::ownNodeRows() { return m_filled.nodes && m_filled.rows == m_nodeList.GetItemCount(); }
 
 namespace {
 
@@ -293,6 +318,9 @@ MpSmartList classesToList(MpZulSmartList& input, bool inputHoldsClasses, bool po
 
 void MpUiCNodeDlg::fillClassList(std::string filter) {
   const MpSmartList classes = classesToList(m_input, m_inputHoldsClasses, m_childClasses.GetCheck() == BST_CHECKED);
+  std::vector<std::string> names;
+  names.reserve(classes.size());  // the rows point into it
+  std::vector<Row> rows;
   for (IUnknown* object : classes) {
     IMpZulClassPtr zulClass(object, true);
     std::string name;
@@ -302,12 +330,14 @@ void MpUiCNodeDlg::fillClassList(std::string filter) {
     bool overlay = false;
     for (unsigned kind : {15541u, 15085u, 15857u})
       if ((overlay = zulClass->isKindOf(MpName(kind)))) break;
-    const int row = insertRow(name, getIconIndex(zulClass.get()), item, overlay);
-    if (m_amounts) m_nodeList.SetItemText(row, 1, "0");
+    names.push_back(name);
+    rows.push_back({&names.back(), item, getIconIndex(zulClass.get()), overlay});
   }
+  insertRows(rows, false);
 }
 
 void MpUiCNodeDlg::fillList(const std::string& filter) {
+  m_filled = Filled();
   if (m_classMode == 1)
     fillClassList(filter);
   else
@@ -370,7 +400,13 @@ void MpUiCNodeDlg::SortItems() {
   m_sortInfo.list = &m_nodeList;
   m_sortInfo.column = 0;
   m_sortInfo.ascending = true;
-  m_nodeList.SortItems(&MpUiCNodeDlg::compareRows, reinterpret_cast<DWORD_PTR>(&m_sortInfo));
+  const bool sorted = m_filled.sorted && m_filled.rows == m_nodeList.GetItemCount();
+  m_filled.sorted = false;
+  if (!sorted) sortRows();
+}
+
+void MpUiCNodeDlg::sortRows() {
+  m_nodeList.SortItems(ownNodeRows() ? &compareNames : &compareRows, reinterpret_cast<DWORD_PTR>(&m_sortInfo));
 }
 
 int CALLBACK MpUiCNodeDlg::compareRows(LPARAM first, LPARAM second, LPARAM info) {
@@ -379,6 +415,15 @@ int CALLBACK MpUiCNodeDlg::compareRows(LPARAM first, LPARAM second, LPARAM info)
   ItemData* b = reinterpret_cast<ItemData*>(second);
   if (!sort || !sort->list || !a || !b || sort->column != 0) return 0;
   const int result = a->compare(b);
+  return sort->ascending ? result : -result;
+}
+
+int CALLBACK MpUiCNodeDlg::compareNames(LPARAM first, LPARAM second, LPARAM info) {
+  const SortInfo* sort = reinterpret_cast<const SortInfo*>(info);
+  if (!sort || !sort->list || !first || !second || sort->column != 0) return 0;
+  const NodeItemData* a = static_cast<NodeItemData*>(reinterpret_cast<ItemData*>(first));
+  const NodeItemData* b = static_cast<NodeItemData*>(reinterpret_cast<ItemData*>(second));
+  const int result = a->name().compare(b->name());
   return sort->ascending ? result : -result;
 }
 
@@ -392,7 +437,7 @@ BOOL MpUiCNodeDlg::OnHeaderClicked(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
       m_sortInfo.ascending = true;
     m_sortInfo.column = header->iItem;
     m_sortInfo.list = &m_nodeList;
-    m_nodeList.SortItems(&MpUiCNodeDlg::compareRows, reinterpret_cast<DWORD_PTR>(&m_sortInfo));
+    sortRows();
   }
   *pResult = 0;
   return TRUE;

@@ -29,6 +29,7 @@ class NodeItemData : public ItemData {
   // The node's object identifier; 0 without a node.
   int getObjectId();
   const std::string& name() const { return m_name; }
+  IMpZulNode* getNode() const { return m_node.get(); }
 
  private:
   IMpZulNodePtr m_node;
@@ -125,6 +126,8 @@ class WIDGETDECK_API MpUiCNodeDlg : public MpAppUiResizableDialog {
     bool ascending;
   };
   static int CALLBACK compareRows(LPARAM first, LPARAM second, LPARAM info);
+  // compareRows for rows that all hold NodeItemData: their names compared directly.
+  static int CALLBACK compareNames(LPARAM first, LPARAM second, LPARAM info);
 
   CListCtrl m_nodeList;
   CEdit m_filter;
@@ -169,4 +172,36 @@ class WIDGETDECK_API MpUiCNodeDlg : public MpAppUiResizableDialog {
   void fillList(const std::string& filter);
   // Ends an amount being typed in place, so that it reaches its row before the rows move.
   void endCellEdit();
+
+  // A row of the dialog's own fills before it is inserted.
+  struct Row {
+    const std::string* name;
+    ItemData* item;
+    int image;
+    bool overlay;
+  };
+  // A node's row: its data made on the first fill that lists the node and kept for later ones.
+  Row nodeRow(size_t place, IMpZulNode* node, const std::string& name);
+  // Inserts the rows, sorted by name first when the dialog sorts.
+  void insertRows(std::vector<Row>& rows, bool nodes);
+  // Whether the rows are those of the dialog's own node fill.
+  bool ownNodeRows();
+  // The list's own sort by the sort information.
+  void sortRows();
+
+  // The node fill's rows by the node's place among the input's nodes, with their image and
+  // overlay; a later fill reuses a row whose node and name are unchanged.
+  struct NodeRow {
+    NodeItemData* item = nullptr;
+    int image = 0;
+    bool overlay = false;
+  };
+  std::vector<NodeRow> m_nodeRows;
+  // What the dialog's own fill left in the list: its number of rows (-1 when an override filled
+  // it), whether they hold nodes, and whether they are in name order and await no sort.
+  struct Filled {
+    int rows = -1;
+    bool nodes = false;
+    bool sorted = false;
+  } m_filled;
 };

@@ -56,6 +56,11 @@ struct IMpData : public IUnknown {
                        const std::string& comment, bool keepCheckedOut, int mode) = 0;
   virtual bool cancelCheckOut(const std::vector<ZulObjectKey>& keys, void* reserved1, void* reserved2,
                               const std::string& comment, int mode) = 0;
+  // For each key, at the same position, the text of the first of the named attributes that has a
+  // value; empty when none has or the key finds no object. False where queryKeys would be. A store
+  // that has no quicker way answers through queryKeys (below), so that every store offers it.
+  virtual bool queryTexts(const std::vector<ZulObjectKey>& keys, const std::vector<std::string>& names,
+                          std::vector<std::string>& texts);
 };
 
 // Offered by a data object that works on an XML cache.
@@ -88,3 +93,19 @@ struct IMpDataXmlCustomization : public IUnknown {
 
 // A customization: the classes and fields a data store is set up with.
 struct IMpDataCustomization2 : public IUnknown {};
+
+inline bool IMpData::queryTexts(const std::vector<ZulObjectKey>& keys, const std::vector<std::string>& names,
+                                std::vector<std::string>& texts) {
+  texts.assign(keys.size(), std::string());
+  std::map<int, MpSmartPointer<IMpDataParameterSet, &IID_IMpDataParameterSet>> sets;
+  if (!queryKeys(keys, names, sets)) return false;
+  for (size_t i = 0; i < keys.size(); ++i) {
+    const auto set = sets.find(keys[i].id());
+    if (set == sets.end() || set->second.isNull()) continue;
+    for (const std::string& name : names) {
+      set->second->getValueText(name, texts[i]);
+      if (!texts[i].empty()) break;
+    }
+  }
+  return true;
+}

@@ -50,6 +50,13 @@ void Filter(HWND dlg, const char* text) {
   Type(dlg, IDC_CHOOSER_FILTER, text);
   ::SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_CHOOSER_FILTER, 0x0501), (LPARAM)Item(dlg, IDC_CHOOSER_FILTER));
 }
+NodeItemData* RowData(HWND dlg, int row) {
+  LVITEMA item{};
+  item.mask = LVIF_PARAM;
+  item.iItem = row;
+  ::SendMessageA(List(dlg), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  return dynamic_cast<NodeItemData*>(reinterpret_cast<ItemData*>(item.lParam));
+}
 std::string Caption(HWND h) {
   char text[256] = "";
   ::GetWindowTextA(h, text, sizeof(text));
@@ -505,4 +512,59 @@ TEST_F(NodeChooserTest, ClassIconsAsTheHostReportsThem) {
     Click(h, IDCANCEL);
   });
   dlg.DoModal();
+}
+
+// Equal names keep the input's order when the chooser opens and after a filter; a header click
+// turns the order round and back, also after a filter; a node keeps its row data across filter
+// runs until its name changes; an input object that is no node takes no node's name.
+TEST_F(NodeChooserTest, EqualNamesKeepTheirOrderAndNodesTheirRowData) {
+  std::vector<ZulObjectKey> keys;
+  for (const char* name : {"b", "a", "b", "B", "a"}) keys.push_back(m_store->addNode("Product", name));
+  MpZulSmartList input(m_store), none;
+  IMpZulClassPtr cls(CLSID_MpZulClass, nullptr);
+  ASSERT_TRUE(cls->loadByName(m_store, "Product"));
+  for (size_t i = 0; i < keys.size(); ++i) {
+    if (i == 2) input.push_back(cls.get(), true);
+    input.push_back(static_cast<IMpZulNode*>(m_store->node(keys[i])), true);
+  }
+  // Each row as the place of its node in keys, checking that it shows that node's name.
+  auto places = [&](HWND h) {
+    std::vector<int> result;
+    for (int row = 0; row < Count(h); ++row) {
+      NodeItemData* item = RowData(h, row);
+      int place = -1;
+      for (size_t i = 0; item && i < keys.size(); ++i)
+        if (keys[i].id() == item->getObjectId()) place = static_cast<int>(i);
+      result.push_back(place);
+      EXPECT_EQ(place < 0 ? "" : m_store->node(keys[place])->name(), ItemText(List(h), row, 0)) << row;
+    }
+    return result;
+  };
+  MpUiCNodeDlg dlg(m_title, m_store, input, false, false, true, false, false, nullptr, m_ok, none);
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    EXPECT_EQ((std::vector<int>{3, 1, 4, 0, 2}), places(h));
+    std::map<int, NodeItemData*> data;
+    for (int row = 0; row < Count(h); ++row) data[RowData(h, row)->getObjectId()] = RowData(h, row);
+    ClickHeader(h, 0);
+    EXPECT_EQ((std::vector<int>{0, 2, 1, 4, 3}), places(h));
+    ClickHeader(h, 0);
+    EXPECT_EQ((std::vector<int>{3, 1, 4, 0, 2}), places(h));
+    ClickHeader(h, 0);
+    Filter(h, "B");  // sorted ascending again
+    EXPECT_EQ((std::vector<int>{3, 0, 2}), places(h));
+    ClickHeader(h, 0);
+    EXPECT_EQ((std::vector<int>{0, 2, 3}), places(h));
+    Filter(h, "");
+    EXPECT_EQ((std::vector<int>{3, 1, 4, 0, 2}), places(h));
+    for (int row = 0; row < Count(h); ++row) EXPECT_EQ(data[RowData(h, row)->getObjectId()], RowData(h, row)) << row;
+    ASSERT_TRUE(m_store->node(keys[1])->setField("Name", "c"));
+    Filter(h, "");
+    EXPECT_EQ((std::vector<int>{3, 4, 0, 2, 1}), places(h));
+    EXPECT_NE(data[keys[1].id()], RowData(h, 4)) << "a renamed node's row data carries its new name";
+    EXPECT_EQ(data[keys[4].id()], RowData(h, 1));
+    Select(h, 4);
+    Click(h, IDOK);
+  });
+  ASSERT_EQ(IDOK, dlg.DoModal());
+  EXPECT_EQ((std::vector<std::string>{"c"}), Names(dlg.getSelection()));
 }

@@ -183,6 +183,9 @@ class MPHOST_API MpHostNode final : public MpUnknown<IMpZulNode,
   // The children.
   bool getNodeList(MpZulSmartList& nodes) override;
   bool getParameters(IMpDataParameterSet* parameters) override;
+  // The text a parameter set filled by getParameters gives for the field (getValueText): "" for
+  // a field the node has no value of.
+  std::string parameterText(const std::string& fieldName);
   // The node named by the field "Prototype" (a Prototype of the store).
   IUnknown* getPrototype() override;
   // The field "File".
@@ -284,6 +287,10 @@ class MPHOST_API MpHostData final : public MpUnknown<IMpData> {
   // out. False when a name is empty.
   bool queryKeys(const std::vector<ZulObjectKey>& keys, const std::vector<std::string>& names,
                  std::map<int, MpSmartPointer<IMpDataParameterSet, &IID_IMpDataParameterSet>>& sets) override;
+  // The first of the named fields that has a text (as queryKeys's sets give it), for each key in
+  // order; "" for a key of no node. False when a name is empty.
+  bool queryTexts(const std::vector<ZulObjectKey>& keys, const std::vector<std::string>& names,
+                  std::vector<std::string>& texts) override;
   // The same nodes as getProductVariantSets.
   bool getVariantFilters(std::list<ZulObjectKey>& keys) override;
   // Sets the variant filter of the session's context (MpContextData).

@@ -457,27 +457,33 @@ HRESULT resolveObject(IMpData* data, const ZulObjectKey& key, int, REFIID iid, v
 
 bool MpHostData::fillClassIcons(HIMAGELIST images, std::map<int, int>&, std::map<int, int>& iconImages) {
   if (!images) return false;
-  // One plain coloured square per host icon identifier.
+  // One plain coloured square per host icon identifier, drawn side by side into one strip in
+  // memory and added at once: no screen, one image-list call.
   const COLORREF colours[6] = {RGB(128, 128, 128), RGB(40, 90, 200), RGB(40, 160, 70),
                                RGB(200, 130, 30), RGB(150, 60, 160), RGB(190, 40, 40)};
-  HDC screen = ::GetDC(nullptr);
-  HDC dc = ::CreateCompatibleDC(screen);
-  for (int icon = 1; icon <= 6; ++icon) {
-    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 16, 16);
-    HGDIOBJ old = ::SelectObject(dc, bitmap);
-    const RECT all = {0, 0, 16, 16}, inner = {2, 2, 14, 14};
-    HBRUSH white = ::CreateSolidBrush(RGB(255, 255, 255)), fill = ::CreateSolidBrush(colours[icon - 1]);
-    ::FillRect(dc, &all, white);
-    ::FillRect(dc, &inner, fill);
-    ::DeleteObject(white);
-    ::DeleteObject(fill);
-    ::SelectObject(dc, old);
-    const int index = ::ImageList_Add(images, bitmap, nullptr);
-    ::DeleteObject(bitmap);
-    if (index >= 0) iconImages[icon] = index;
-  }
-  ::DeleteDC(dc);
-  ::ReleaseDC(nullptr, screen);
+  const int count = 6, side = 16;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = count * side;
+  info.bmiHeader.biHeight = -side;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP strip = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!strip || !bits) return false;
+  DWORD* pixels = static_cast<DWORD*>(bits);
+  for (int y = 0; y < side; ++y)
+    for (int x = 0; x < count * side; ++x) {
+      const int inside = x % side;
+      const bool inner = y >= 2 && y < 14 && inside >= 2 && inside < 14;
+      const COLORREF c = inner ? colours[x / side] : RGB(255, 255, 255);
+      pixels[y * count * side + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+    }
+  const int first = ::ImageList_Add(images, strip, nullptr);
+  ::DeleteObject(strip);
+  if (first < 0) return false;
+  for (int icon = 1; icon <= count; ++icon) iconImages[icon] = first + icon - 1;
   return true;
 }
 
@@ -494,6 +500,20 @@ bool MpHostData::queryKeys(const std::vector<ZulObjectKey>& keys, const std::vec
     for (const std::string& name : names) set->addParameter(name);
     n->getParameters(set);
     sets[key.id()].attach(set);
+  }
+  return true;
+}
+
+bool MpHostData::queryTexts(const std::vector<ZulObjectKey>& keys, const std::vector<std::string>& names,
+                            std::vector<std::string>& texts) {
+  texts.assign(keys.size(), std::string());
+  for (const std::string& name : names)
+    if (name.empty()) return false;
+  for (size_t i = 0; i < keys.size(); ++i) {
+    MpHostNode* n = node(keys[i]);
+    if (!n) continue;
+    for (const std::string& name : names)
+      if (!(texts[i] = n->parameterText(name)).empty()) break;
   }
   return true;
 }

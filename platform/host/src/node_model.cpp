@@ -7,6 +7,7 @@
 #include "MpHostOptions.h"
 #include "MpSmartList.h"
 #include "host_internal.h"
+#include "host_registry.h"
 
 namespace {
 
@@ -100,6 +101,21 @@ bool MpHostNode::getParameters(IMpDataParameterSet* parameters) {
     if (field && (name == "Name" || m_fields.count(name)) && toVariant(*field, text, value)) set->setValue(name, value);
   }
   return true;
+}
+
+std::string MpHostNode::parameterText(const std::string& fieldName) {
+  const MpHostFieldDef* field = m_customization->findField(m_className, fieldName);
+  if (!field || !(fieldName == "Name" || m_fields.count(fieldName))) return std::string();
+  // A text field comes back from the set as it is stored; numbers the set formats.
+  if (field->type != MpHostFieldDouble && field->type != MpHostFieldInteger) return getStringField(fieldName);
+  void* p = nullptr;
+  if (FAILED(mphost::createParameterSet(IID_IMpDataParameterSet, &p)) || !p) return std::string();
+  IMpDataParameterSet* set = static_cast<IMpDataParameterSet*>(p);
+  std::string text;
+  set->addParameter(fieldName);
+  if (getParameters(set)) set->getValueText(fieldName, text);
+  set->Release();
+  return text;
 }
 
 IUnknown* MpHostNode::getPrototype() {

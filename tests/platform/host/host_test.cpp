@@ -126,4 +126,44 @@ TEST_F(HostTest, RelatedObjectsAndTheSetUpOfAModel) {
   data->Release();
 }
 
+// The texts of a whole key list come back at the keys' places, each the first named field that
+// has one, exactly as the parameter sets of queryKeys give them (numbers formatted); what any
+// store answers through queryKeys alone is the same.
+TEST_F(HostTest, TextsOfAKeyListAreThoseOfItsParameterSets) {
+  MpHostData* data = MpHostData::create();
+  MpHostFieldDef label;
+  label.name = "Label";
+  ASSERT_TRUE(data->customization()->addField("Node", label));
+  const ZulObjectKey tool = data->addNode("ToolAssembly", "Mill 6", ZulObjectKey(), {{"Diameter", "6.50"}});
+  const ZulObjectKey bare = data->addNode("ToolAssembly", "Drill");
+  const ZulObjectKey labelled = data->addNode("Product", "P-1", ZulObjectKey(), {{"Label", "Gr\xfc\xdf \xe9t\xe9"}});
+  const std::vector<ZulObjectKey> keys = {labelled, tool, ZulObjectKey(), bare, tool};
+  auto viaSets = [&](const std::vector<std::string>& names) {
+    std::map<int, IMpDataParameterSetPtr> sets;
+    EXPECT_TRUE(data->queryKeys(keys, names, sets));
+    std::vector<std::string> texts;
+    for (const ZulObjectKey& key : keys) {
+      std::string text;
+      const auto set = sets.find(key.id());
+      for (size_t i = 0; set != sets.end() && i < names.size() && text.empty(); ++i) set->second->getValueText(names[i], text);
+      texts.push_back(text);
+    }
+    return texts;
+  };
+  for (const std::vector<std::string>& names :
+       {std::vector<std::string>{"Diameter", "Label", "Name"}, {"Label"}, {"Name", "Diameter"}, {"NoSuchField"}}) {
+    std::vector<std::string> texts = {"stale"}, byDefault;
+    EXPECT_TRUE(data->queryTexts(keys, names, texts));
+    EXPECT_EQ(viaSets(names), texts) << names[0];
+    EXPECT_TRUE(data->IMpData::queryTexts(keys, names, byDefault));
+    EXPECT_EQ(texts, byDefault) << names[0];
+  }
+  std::vector<std::string> texts;
+  EXPECT_TRUE(data->queryTexts(keys, {"Diameter", "Label", "Name"}, texts));
+  EXPECT_EQ((std::vector<std::string>{"Gr\xfc\xdf \xe9t\xe9", "6.5", "", "Drill", "6.5"}), texts);
+  EXPECT_FALSE(data->queryTexts(keys, {"Name", ""}, texts));
+  EXPECT_FALSE(data->IMpData::queryTexts(keys, {"Name", ""}, texts));
+  data->Release();
+}
+
 }  // namespace
