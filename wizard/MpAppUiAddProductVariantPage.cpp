@@ -242,7 +242,8 @@ bool MpAppUiAddProductVariantPage::chooseModelFile(std::string& path, std::strin
   const std::string filters = WidgetDeck::cadFilters();
   std::string cadModel = MpName(MpNameId::CadModel);
   std::vector<std::string> types{cadModel};
-  MpUiCAttachmentDlg dlg(true, 1, cadModel, types, nullptr, nullptr, 0x1804, filters.c_str(), nullptr);
+  MpUiCAttachmentDlg dlg(true, 1, cadModel, types, nullptr, nullptr,
+                         OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST, filters.c_str(), nullptr);
   if (dlg.DoModal() != IDOK) return false;
   const std::vector<std::string> files = dlg.getSelectedFileNames();
   if (files.size() != 1) return false;
