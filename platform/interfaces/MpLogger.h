@@ -10,8 +10,8 @@ MP_IDENTIFIER(IID_IMpLogger, "{19FC4F59-277F-457A-92E6-55924846D7FC}");
 // errors and traces go with flag 1, everything else with flag 0.
 namespace MpLog {
 constexpr int ProgrammingError = 100;
-constexpr int Warning = 200;  // rejected input, notices and warnings
-constexpr int Unavailable = 300;    // a service that is not available
+constexpr int Warning = 200;      // rejected input, notices and warnings
+constexpr int Unavailable = 300;  // a service that is not available
 constexpr int Error = 400;
 
 constexpr int NoFlag = 0;
