@@ -222,7 +222,8 @@ CSize MpAppUiToolBar::CalcLayout(DWORD dwMode, int nLength) {
       ::GetWindowRect(child, &window);
       GetItemRect(c.index, &item);
       const CPoint offset(window.left - c.rect.left, window.top - c.rect.top);
-      ::SetWindowPos(child, nullptr, item.left + offset.x, item.top + offset.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      ::SetWindowPos(child, nullptr, item.left + offset.x, item.top + offset.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     m_bDelayedButtonLayout = delayed;
   }
