@@ -6,11 +6,15 @@
 #include <vector>
 
 struct MenuTemplateItem {
-  uint16_t flags = 0;     // as stored, MF_END (0x80) included
+  // The template's flag bits, with the values of MF_POPUP and MF_END (no Windows header here).
+  static constexpr uint16_t PopupFlag = 0x10;
+  static constexpr uint16_t EndFlag = 0x80;
+
+  uint16_t flags = 0;     // as stored, EndFlag included
   uint16_t id = 0;        // 0 for a pop-up
   std::u16string caption;
-  bool popup() const { return (flags & 0x10) != 0; }
-  bool last() const { return (flags & 0x80) != 0; }
+  bool popup() const { return (flags & PopupFlag) != 0; }
+  bool last() const { return (flags & EndFlag) != 0; }
 };
 
 // Reads the items in template order. False, with no items, when a read would leave the data,

@@ -4,6 +4,11 @@
 #include "MpAppUiMenuSupport.h"
 
 namespace {
+// Ternary raster operations without a name of their own (PSDPxax, DSPDxax): with the colours the
+// callers set, each paints the selected brush where the mask is black and keeps the rest.
+const DWORD kRopBrushWhereMaskBlack = 0xB8074A;
+const DWORD kRopBrushWhereMaskBlackOnBitmap = 0xE20746;
+
 // The image an item shows: its own list at its index, else the shared list's image.
 struct ItemImage {
   CImageList* list = nullptr;
@@ -457,10 +462,10 @@ void MpAppUiMenu::DitherBlt(HDC hdcDest, int x, int y, int w, int h, HBITMAP hbm
   ::DeleteObject(bg);
   HBRUSH light = ::CreateSolidBrush(::GetSysColor(COLOR_3DHILIGHT));
   HGDIOBJ oldBrush = ::SelectObject(hdcDest, light);
-  ::BitBlt(hdcDest, x + 1, y + 1, w, h, mask, 0, 0, 0xB8074A);
+  ::BitBlt(hdcDest, x + 1, y + 1, w, h, mask, 0, 0, kRopBrushWhereMaskBlack);
   HBRUSH dark = ::CreateSolidBrush(::GetSysColor(COLOR_3DSHADOW));
   ::SelectObject(hdcDest, dark);
-  ::BitBlt(hdcDest, x, y, w, h, mask, 0, 0, 0xB8074A);
+  ::BitBlt(hdcDest, x, y, w, h, mask, 0, 0, kRopBrushWhereMaskBlack);
   ::SelectObject(hdcDest, oldBrush);
   ::DeleteObject(light);
   ::DeleteObject(dark);
@@ -492,11 +497,11 @@ void MpAppUiMenu::DitherBlt2(CDC* dc, int x, int y, int w, int h, CBitmap& bmp, 
   light.CreateSolidBrush(::GetSysColor(COLOR_3DHILIGHT));
   dark.CreateSolidBrush(::GetSysColor(COLOR_3DSHADOW));
   CBrush* oldBrush = mem.SelectObject(&light);
-  mem.BitBlt(0, 0, w, h, &maskDC, 0, 0, 0xE20746);
+  mem.BitBlt(0, 0, w, h, &maskDC, 0, 0, kRopBrushWhereMaskBlackOnBitmap);
   dc->BitBlt(x + 1, y + 1, w, h, &mem, 0, 0, SRCCOPY);
-  mem.BitBlt(1, 1, w, h, &maskDC, 0, 0, 0xE20746);
+  mem.BitBlt(1, 1, w, h, &maskDC, 0, 0, kRopBrushWhereMaskBlackOnBitmap);
   mem.SelectObject(&dark);
-  mem.BitBlt(0, 0, w, h, &maskDC, 0, 0, 0xE20746);
+  mem.BitBlt(0, 0, w, h, &maskDC, 0, 0, kRopBrushWhereMaskBlackOnBitmap);
   dc->BitBlt(x, y, w, h, &mem, 0, 0, SRCCOPY);
   mem.SelectObject(oldBrush);
   maskDC.SelectObject(oldMask);

@@ -378,7 +378,7 @@ void MpAppUiMenu::SynchronizeMenu() {
       if (rec)
         ::ModifyMenuW(m_hMenu, i, rec->m_flags | MF_BYPOSITION, 0, reinterpret_cast<LPCWSTR>(rec));
       else
-        rec = NewODMenu(i, state | 0xD00, 0, CString());
+        rec = NewODMenu(i, state | MF_SEPARATOR | MF_BYPOSITION | MF_OWNERDRAW, 0, CString());
     } else {
       const UINT cmd = ::GetMenuItemID(m_hMenu, i);
       rec = take([&](MpAppUiMenuData* r) { return !(r->m_flags & MF_POPUP) && r->m_commandId == cmd; });

@@ -21,7 +21,7 @@ MpAppUiToolBar::~MpAppUiToolBar() {
 
 BOOL MpAppUiToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect,
                               UINT nID) {
-  dwStyle |= 0x40AF84;
+  dwStyle |= CBRS_GRIPPER | CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM | CBRS_BORDER_ANY | CBRS_BORDER_3D | CBRS_SIZE_DYNAMIC;
   return CToolBar::CreateEx(pParentWnd, dwCtrlStyle, dwStyle,
                             CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder), nID);
 }
@@ -222,7 +222,8 @@ CSize MpAppUiToolBar::CalcLayout(DWORD dwMode, int nLength) {
       ::GetWindowRect(child, &window);
       GetItemRect(c.index, &item);
       const CPoint offset(window.left - c.rect.left, window.top - c.rect.top);
-      ::SetWindowPos(child, nullptr, item.left + offset.x, item.top + offset.y, 0, 0, 0x15);
+      ::SetWindowPos(child, nullptr, item.left + offset.x, item.top + offset.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     m_bDelayedButtonLayout = delayed;
   }

@@ -1,5 +1,6 @@
 // The attachment-type combo box.
 #include "CComboAttachmentType.h"
+#include "MpNameIds.h"
 #include "MpStrings.h"
 #include "MpUiCAttachmentDlg.h"
 
@@ -14,12 +15,12 @@ void CComboAttachmentType::setFileDialog(MpUiCAttachmentDlg* pDialog) { m_pFileD
 
 CString CComboAttachmentType::getFileFilter(CString attachmentType) {
   const std::string type = (LPCSTR)attachmentType;
-  if (type == MpName(14492)) return "All Files (*.*)";
-  if (type == MpName(15160) || type == MpName(15940))
+  if (type == MpName(MpNameId::Document)) return "All Files (*.*)";
+  if (type == MpName(MpNameId::CadModel) || type == MpName(MpNameId::CadAssemblyModel))
     return m_pFileDialog ? m_pFileDialog->getDefaultCADSysten().c_str() : "";
-  if (type == MpName(15556) || type == MpName(15557)) return "Executable Files(*.bat;*.exe)";
-  if (type == MpName(15912)) return "Image Files(*.jpg;*.jpeg;*.bmp)";
-  if (type == MpName(15781)) return "CO Files(*.co)";
+  if (type == MpName(MpNameId::Executable) || type == MpName(MpNameId::BatchProgram)) return "Executable Files(*.bat;*.exe)";
+  if (type == MpName(MpNameId::Image)) return "Image Files(*.jpg;*.jpeg;*.bmp)";
+  if (type == MpName(MpNameId::CoFile)) return "CO Files(*.co)";
   return "*.*";
 }
 

@@ -42,7 +42,8 @@ BOOL MpAppUiHyperlinkDlg::OnInitDialog() {
     m_link.SizeToContent(FALSE, FALSE);
   } else if (g_spLogger.get()) {
     // The link keeps no address, so a click opens nothing.
-    g_spLogger->log(300, 0, MpStrFormat("MpAppUiHyperlinkDlg - address not opened: %s", m_url.c_str()),
+    g_spLogger->log(MpLog::Unavailable, MpLog::NoFlag,
+                    MpStrFormat("MpAppUiHyperlinkDlg - address not opened: %s", m_url.c_str()),
                     "MpAppUiHyperlinkDlg", __LINE__);
   }
   return TRUE;

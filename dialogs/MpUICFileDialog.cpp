@@ -4,6 +4,7 @@
 #include <cctype>
 #include "MpSettings.h"
 #include "MpSmartPointers.h"
+#include "MpNameIds.h"
 #include "MpStrings.h"
 #include "MpUtServices.h"
 
@@ -66,7 +67,7 @@ MpUICFileDialog::MpUICFileDialog(int bOpenFileDialog, std::string& attachmentTyp
                                  const char* lpszFileName, unsigned long dwFlags, const char* lpszFilter,
                                  CWnd* pParentWnd)
     : CFileDialog(bOpenFileDialog, lpszDefExt, lpszFileName, dwFlags, lpszFilter, pParentWnd, 0, TRUE),
-      m_strAttachmentType(attachmentType.empty() ? MpName(14492).c_str() : attachmentType.c_str()),
+      m_strAttachmentType(attachmentType.empty() ? MpName(MpNameId::Document).c_str() : attachmentType.c_str()),
       m_strSelectedType(firstDescription(lpszFilter)),
       m_strAppliedType(firstDescription(lpszFilter)) {}
 
@@ -89,7 +90,7 @@ BOOL MpUICFileDialog::OnInitDialog() {
     IMpRegistryPtr spRegistry(CLSID_MpRegistry, nullptr);
     if (spRegistry.isValid()) {
       m_strLastCADSystem = spRegistry->getString(m_strSettingsKey, kLastCadSystem, "").c_str();
-      if (m_strAttachmentType == MpName(15160).c_str() && !m_strLastCADSystem.IsEmpty()) updateFilter(m_strLastCADSystem);
+      if (m_strAttachmentType == MpName(MpNameId::CadModel).c_str() && !m_strLastCADSystem.IsEmpty()) updateFilter(m_strLastCADSystem);
     }
   }
   HWND combo = typeCombo();

@@ -3,6 +3,7 @@
 #include <secimage.h>
 #include <cstring>
 #include "MpSmartPointers.h"
+#include "MpNameIds.h"
 #include "MpStrings.h"
 #include "MpUiResourceString.h"
 #include "MpUtServices.h"
@@ -45,7 +46,7 @@ MpUiCAttachmentDlg::MpUiCAttachmentDlg(bool bWithTypeSelection, int bOpenFileDia
       m_bWithTypeSelection(bWithTypeSelection),
       m_attachmentTypes(attachmentTypes) {
   if (m_attachmentTypes.empty())
-    m_attachmentTypes = {MpName(14492), MpName(15160), MpName(15556), MpName(15557), MpName(15912)};
+    m_attachmentTypes = {MpName(MpNameId::Document), MpName(MpNameId::CadModel), MpName(MpNameId::Executable), MpName(MpNameId::BatchProgram), MpName(MpNameId::Image)};
   else if (m_attachmentTypes.size() == 1)
     m_strAttachmentType = m_attachmentTypes.front().c_str();
 }
@@ -82,7 +83,7 @@ BOOL MpUiCAttachmentDlg::OnInitDialog() {
 
     if (HWND label = ::GetDlgItem(dlg, kTypeLabel)) {
       const RECT rl = rectIn(dlg, label);
-      m_staticType.Create(MpName(14485).c_str(), WS_CHILD | WS_VISIBLE,
+      m_staticType.Create(MpName(MpNameId::AttachmentTypeLabel).c_str(), WS_CHILD | WS_VISIBLE,
                           CRect(rl.left, rl.bottom + 14, rl.right, rl.bottom + 28), pDialog, 65535);
       ::SendMessageA(m_staticType.GetSafeHwnd(), WM_SETFONT, (WPARAM)font, TRUE);
     }
@@ -90,7 +91,7 @@ BOOL MpUiCAttachmentDlg::OnInitDialog() {
     if (m_comboType.SelectString(-1, m_strAttachmentType) == CB_ERR) {
       m_comboType.SetCurSel(0);
     } else {
-      CString fileType = (m_strAttachmentType == MpName(15160).c_str() && !m_strLastCADSystem.IsEmpty())
+      CString fileType = (m_strAttachmentType == MpName(MpNameId::CadModel).c_str() && !m_strLastCADSystem.IsEmpty())
                              ? m_strLastCADSystem
                              : m_comboType.getFileFilter(m_strAttachmentType);
       updateFilter(fileType);
@@ -141,7 +142,7 @@ void MpUiCAttachmentDlg::OnAttachmentTypeChanged() {
   const int sel = m_comboType.GetCurSel();
   if (sel != CB_ERR) m_comboType.GetLBText(sel, type);
   m_strAttachmentType = type;
-  if (type == MpName(15940).c_str()) {
+  if (type == MpName(MpNameId::CadAssemblyModel).c_str()) {
     static const char* const kAssemblyTypes[][2] = {
         {"ACIS Files (*.sat)", "*.sat"},
         {"KQ Files (*.kq)", "*.kq"},
@@ -165,7 +166,7 @@ BOOL MpUiCAttachmentDlg::OnFileNameOK() {
   if (m_comboType.GetSafeHwnd() == nullptr) return MpUICFileDialog::OnFileNameOK();
   CString type;
   m_comboType.GetWindowText(type);
-  if (type == MpName(15912).c_str()) {
+  if (type == MpName(MpNameId::Image).c_str()) {
     // Every chosen file must be an image; the first that is not is named.
     for (std::string path : getSelectedFileNames()) {
       if (!checkRuleImage(path)) {

@@ -2,6 +2,7 @@
 #include "MpUiCBatchRun.h"
 #include <cstring>
 #include <vector>
+#include "MpNameIds.h"
 #include "MpStrings.h"
 #include "MpUiCAttachmentDlg.h"
 #include "MpUiCadFilters.h"
@@ -58,8 +59,8 @@ BOOL MpUiCBatchRun::OnInitDialog() {
 std::string MpUiCBatchRun::getFileFilter() { return WidgetDeck::cadFilters(); }
 
 bool MpUiCBatchRun::chooseModel(bool withTypeSelection, CString& path, std::string& type) {
-  std::string attachmentType = MpName(15160);
-  std::vector<std::string> types{MpName(15160)};
+  std::string attachmentType = MpName(MpNameId::CadModel);
+  std::vector<std::string> types{MpName(MpNameId::CadModel)};
   const std::string filter = getFileFilter();
   MpUiCAttachmentDlg dlg(withTypeSelection, TRUE, attachmentType, types, nullptr, nullptr,
                          OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST, filter.c_str(), nullptr);
@@ -86,7 +87,7 @@ void MpUiCBatchRun::OnSelectMaterial() {
   MpZulSmartList materials;
   for (IUnknown* object : m_materials)
     if (IMpPmMaterialPtr(object, true).isValid()) materials.push_back(object, true);
-  IMpZulNode* node = materials.getNodeByField(MpName(15170), static_cast<LPCSTR>(text));
+  IMpZulNode* node = materials.getNodeByField(MpName(MpNameId::NameField), static_cast<LPCSTR>(text));
   m_material = static_cast<IUnknown*>(node);
   if (node) node->Release();
 }

@@ -15,7 +15,7 @@ namespace {
 const char kFile[] = "MpUiCCheckOutDlg.cpp";
 
 void logLine(int severity, const std::string& message, int line) {
-  if (g_spLogger.get() != nullptr) g_spLogger->log(severity, 0, message, kFile, line);
+  if (g_spLogger.get() != nullptr) g_spLogger->log(severity, MpLog::NoFlag, message, kFile, line);
 }
 
 std::string text(unsigned id) { return getResourceString(id, "", "", "", ""); }
@@ -155,10 +155,10 @@ template <class Call>
 void MpUiCCheckOutDlg::runHostCall(unsigned startId, int startLine, unsigned failId, int failLine, int endLine,
                                    const MpZulSmartList& objects, Call call) {
   BeginWaitCursor();
-  logLine(200, text(startId), startLine);
+  logLine(MpLog::Warning, text(startId), startLine);
   m_bResult = call(objects.getKeys());
-  if (!m_bResult) logLine(400, text(failId), failLine);
-  logLine(200, std::string(), endLine);
+  if (!m_bResult) logLine(MpLog::Error, text(failId), failLine);
+  logLine(MpLog::Warning, std::string(), endLine);
   EndWaitCursor();
 }
 

@@ -220,7 +220,8 @@ MpStatus MpUiResourceBrowser::getSelectedResources(MpZulSmartList& out) {
     if (count < 1) throw MpFail(IDS_RB_NOTHING_SELECTED);
     auto textOf = [](char** texts, int i) { return texts && texts[i] ? texts[i] : "unknown"; };
     for (int i = 0; i < count; ++i) {
-      logLine(200, 0, getResourceString(IDS_RB_IMPORTING, textOf(names, i), textOf(types, i), textOf(descriptions, i), ""), 0);
+      logLine(MpLog::Warning, MpLog::NoFlag,
+              getResourceString(IDS_RB_IMPORTING, textOf(names, i), textOf(types, i), textOf(descriptions, i), ""), 0);
       if (!ids || !ids[i]) continue;
       std::string fileName;
       MpResultStatus status;
@@ -290,7 +291,8 @@ MpStatus MpUiResourceBrowser::getResourceQdsXml(const char* identifier, int flag
 MpStatus MpUiResourceBrowser::removeQdsXmlFile(const std::string& fileName) {
   IMpUtOsFilePtr files(CLSID_MpUtOs, nullptr);
   if (files.isNull() || !files->deleteFile(fileName))
-    logLine(100, 1, "MpUiResourceBrowser::removeQdsXmlFile - failed to remove file " + fileName, 713);
+    logLine(MpLog::ProgrammingError, MpLog::ProgrammingFlag,
+            "MpUiResourceBrowser::removeQdsXmlFile - failed to remove file " + fileName, 713);
   return MpStatus::MpSuccess;
 }
 
@@ -300,7 +302,7 @@ MpUiResourceBrowser* getResourceBrowser() {
   if (g_instance) return g_instance;
   g_instance = new (std::nothrow) MpUiResourceBrowser();
   if (!g_instance) return nullptr;
-  if (g_spLogger.get()) g_spLogger->addCategory(60, 400, kCategory, 0, 0, 0);
+  if (g_spLogger.get()) g_spLogger->addCategory(MpLog::CategoryKind, MpLog::Error, kCategory, 0, 0, 0);
   try {
     MpResultStatus status;
     status = g_instance->init();
@@ -313,7 +315,7 @@ MpUiResourceBrowser* getResourceBrowser() {
     }
     deleteResourceBrowser(true);
   } catch (...) {
-    logLine(400, 0, resourceString(IDS_RB_UNKNOWN_EXCEPTION), 101);
+    logLine(MpLog::Error, MpLog::NoFlag, resourceString(IDS_RB_UNKNOWN_EXCEPTION), 101);
     deleteResourceBrowser(true);
   }
   return g_instance;
@@ -328,12 +330,12 @@ void deleteResourceBrowser(bool skipExit) {
     } catch (MpFail& fail) {
       fail.log(false);
     } catch (...) {
-      logLine(400, 0, resourceString(IDS_RB_UNKNOWN_EXCEPTION), 121);
+      logLine(MpLog::Error, MpLog::NoFlag, resourceString(IDS_RB_UNKNOWN_EXCEPTION), 121);
     }
   }
   delete g_instance;
   g_instance = nullptr;
-  if (g_spLogger.get()) g_spLogger->removeCategory(60, kCategory);
+  if (g_spLogger.get()) g_spLogger->removeCategory(MpLog::CategoryKind, kCategory);
 }
 
 void terminateResourceBrowser() { deleteResourceBrowser(false); }

@@ -42,7 +42,8 @@ BOOL processAttach(HINSTANCE hInstance) {
 }  // namespace
 
 void WidgetDeck::reportDroppedException(const char* text) {
-  if (!g_spLogger.isNull()) g_spLogger->log(100, 1, text, "WidgetDeckModule.cpp", __LINE__);
+  if (!g_spLogger.isNull())
+    g_spLogger->log(MpLog::ProgrammingError, MpLog::ProgrammingFlag, text, "WidgetDeckModule.cpp", __LINE__);
 }
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved) {

@@ -110,7 +110,7 @@ void MpAppUiExchangeAdpaterJQINPage::OnPasswordKillFocus() {
     encipherPassword(cipher);
     if (!cipher.empty()) pGroup->setString(kPasswordKey, cipher);
     else if (g_spLogger.get())
-      g_spLogger->log(400, 0,
+      g_spLogger->log(MpLog::Error, MpLog::NoFlag,
                       "MpAppUiExchangeAdpaterJQINPage - the password could not be enciphered and was not stored",
                       "MpAppUiExchangeAdpaterJQINPage", __LINE__);
   }

@@ -3,6 +3,7 @@
 #include "MpAppUiFeaturePage.h"
 #include <set>
 #include "MpLogging.h"
+#include "MpNameIds.h"
 #include "MpStrings.h"
 #include "MpUiResourceString.h"
 #include "MpZul.h"
@@ -24,8 +25,11 @@ const Key kFeatureKeys[] = {
 };
 
 // The root of the listed classes, and the kinds of feature that recognition leaves out.
-constexpr unsigned kRootName = 15692;
-const unsigned kExcludedNames[] = {15584, 14698, 15742, 15576, 15179, 14945, 14972, 15550, 15702, 15692, 15694};
+constexpr unsigned kRootName = MpNameId::FeatureClassRoot;
+const unsigned kExcludedNames[] = {MpNameId::CompoundFeatureClass, MpNameId::PatternFeatureClass,
+    MpNameId::ManualFeatureClass, MpNameId::UserFeatureClass, MpNameId::FreeFormFeatureClass,
+    MpNameId::ToolPathFeatureClass, MpNameId::GroupFeatureClass, MpNameId::ImportedFeatureClass,
+    MpNameId::DerivedFeatureClass, MpNameId::FeatureClassRoot, MpNameId::AbstractFeatureClass};
 
 // Shown, but not changed on this page.
 const int kShownOnly[] = {IDC_FEATURE_MERGE_SURFACES, IDC_FEATURE_INCR_HIERARCHY, IDC_FEATURE_INCR_PARTBLANKLINK};

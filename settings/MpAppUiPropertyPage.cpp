@@ -186,8 +186,8 @@ void MpAppUiSettingsPage::fillControls() {
 void MpAppUiSettingsPage::applyEnableRules() {}
 
 void MpAppUiSettingsPage::logRefusal(UINT nIDMessage) {
-  g_spLogger->log(200, 0, getResourceString(nIDMessage, "", "", "", ""), GetRuntimeClass()->m_lpszClassName,
-                  m_nRefusalLine);
+  g_spLogger->log(MpLog::Warning, MpLog::NoFlag, getResourceString(nIDMessage, "", "", "", ""),
+                  GetRuntimeClass()->m_lpszClassName, m_nRefusalLine);
 }
 
 void MpAppUiSettingsPage::prepareService(IMpPmUtSettingsBase* pService) { (void)pService; }
@@ -381,6 +381,7 @@ void MpAppUiSettingsPage::save() {
   if (m_spSettings.isNull()) return;
   if (!m_spSettings->commit() && g_spLogger.get()) {
     const std::string pageName = GetRuntimeClass()->m_lpszClassName;
-    g_spLogger->log(400, 0, pageName + " - settings could not be committed", "MpAppUiPropertyPage", __LINE__);
+    g_spLogger->log(MpLog::Error, MpLog::NoFlag, pageName + " - settings could not be committed", "MpAppUiPropertyPage",
+                    __LINE__);
   }
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <iterator>
 #include "MpAppUiTaskPage.h"
+#include "MpNameIds.h"
 #include "MpStrings.h"
 #include "resource.h"
 
@@ -125,8 +126,8 @@ BOOL MpAppUiAddOperation::OnInitDialog() {
   if (!caption.empty()) setTabText(caption);
   MpAppUiTaskPage::setWindowText(m_editName, "");
 
-  fillClassChooser(15087, m_comboPrototype, m_prototypeClasses);
-  fillClassChooser(15161, m_comboFeatureClass, m_featureClasses);
+  fillClassChooser(MpNameId::OperationPrototypeClass, m_comboPrototype, m_prototypeClasses);
+  fillClassChooser(MpNameId::FeatureClassClass, m_comboFeatureClass, m_featureClasses);
   fillNodeChooser(m_comboSetup, m_setups);
 
   // The feature's own class and its model's set-up are shown, not written.

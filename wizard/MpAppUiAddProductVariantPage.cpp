@@ -3,6 +3,7 @@
 #include <vector>
 #include "MpAppUiTaskPage.h"
 #include "MpSettings.h"
+#include "MpNameIds.h"
 #include "MpStrings.h"
 #include "MpUiCAttachmentDlg.h"
 #include "MpUiCadFilters.h"
@@ -239,9 +240,10 @@ void MpAppUiAddProductVariantPage::OnBrowsePartModel() { browseModel(m_editPartM
 
 bool MpAppUiAddProductVariantPage::chooseModelFile(std::string& path, std::string& fileType) {
   const std::string filters = WidgetDeck::cadFilters();
-  std::string cadModel = MpName(15160);
+  std::string cadModel = MpName(MpNameId::CadModel);
   std::vector<std::string> types{cadModel};
-  MpUiCAttachmentDlg dlg(true, 1, cadModel, types, nullptr, nullptr, 0x1804, filters.c_str(), nullptr);
+  MpUiCAttachmentDlg dlg(true, 1, cadModel, types, nullptr, nullptr,
+                         OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST, filters.c_str(), nullptr);
   if (dlg.DoModal() != IDOK) return false;
   const std::vector<std::string> files = dlg.getSelectedFileNames();
   if (files.size() != 1) return false;

@@ -71,10 +71,11 @@ void MpAppUiCustomFieldPage::readField(IMpZulClass* cls) {
   }
   int code = 0;
   std::string type = "String";
-  if (field->getType(code)) type = code == 2 ? "Integer" : code == 5 ? "Double" : "String";
+  if (field->getType(code))
+    type = code == MpZulFieldType::Integer ? "Integer" : code == MpZulFieldType::Double ? "Double" : "String";
   bag->setString("FieldType", type);
   std::string dim = "Single";
-  if (field->getDimension(code)) dim = code == 3 ? "Vector" : "Single";
+  if (field->getDimension(code)) dim = code == MpZulFieldDimension::Vector ? "Vector" : "Single";
   bag->setString("FieldDim", dim);
   int size = 3;
   std::string text;

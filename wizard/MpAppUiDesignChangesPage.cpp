@@ -1,6 +1,7 @@
 // Task page "DesignChanges".
 #include "MpAppUiDesignChangesPage.h"
 #include "MpAppUiTaskPage.h"
+#include "MpNameIds.h"
 #include "MpStrings.h"
 #include "MpUtServices.h"
 #include "resource.h"
@@ -102,7 +103,7 @@ bool MpAppUiDesignChangesPage::collectNewDesigns(IMpPmModel* model) {
     if (prototype.isValid()) {
       MpZulSmartList nodes;
       prototype->getNodeList(nodes);
-      const std::string prefix = MpName(15160) + ".";
+      const std::string prefix = MpName(MpNameId::CadModel) + ".";
       for (IUnknown* object : nodes) {
         IMpZulAttachmentPtr attachment(object, true);
         IMpZulNodePtr node(object, true);

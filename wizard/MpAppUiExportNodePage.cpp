@@ -2,6 +2,7 @@
 #include "MpAppUiExportNodePage.h"
 #include "MpAppUiTaskPage.h"
 #include "MpDataLib.h"
+#include "MpNameIds.h"
 #include "MpStrings.h"
 #include "MpUICFileDialog.h"
 #include "resource.h"
@@ -64,7 +65,7 @@ BOOL MpAppUiExportNodePage::OnInitDialog() {
 }
 
 void MpAppUiExportNodePage::browse(CEdit& field, const char* key, unsigned long flags) {
-  std::string cadModel = MpName(15160);
+  std::string cadModel = MpName(MpNameId::CadModel);
   MpUICFileDialog dlg(TRUE, cadModel, ".xml", nullptr, flags, kXmlFilter, nullptr);
   if (m_spOptions.isNull() || dlg.DoModal() != IDOK) return;
   const std::string path = (LPCSTR)dlg.GetPathName();

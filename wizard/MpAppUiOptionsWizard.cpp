@@ -58,14 +58,16 @@ Task findTask(const std::string& name) {
 }
 
 void logTrace(const std::string& message, int line) {
-  if (g_spLogger.get() != nullptr) g_spLogger->log(100, 1, message, "MpAppUiOptionsWizard.cpp", line);
+  if (g_spLogger.get() != nullptr)
+    g_spLogger->log(MpLog::ProgrammingError, MpLog::ProgrammingFlag, message, "MpAppUiOptionsWizard.cpp", line);
 }
 
 // Reports a failure caught at the sheet's boundary; nothing may leave it, not even from here.
 void logFailure(const std::string& taskName, int line) noexcept {
   try {
     if (g_spLogger.get() != nullptr)
-      g_spLogger->log(400, 0, "MpAppUiOptionsWizard - init failed, task " + taskName, "MpAppUiOptionsWizard.cpp", line);
+      g_spLogger->log(MpLog::Error, MpLog::NoFlag, "MpAppUiOptionsWizard - init failed, task " + taskName,
+                      "MpAppUiOptionsWizard.cpp", line);
   } catch (...) {
   }
 }

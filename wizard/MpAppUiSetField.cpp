@@ -67,8 +67,10 @@ bool isSimpleField(IMpZulField* field, bool allowType2, bool allowDouble, bool a
   if (field == nullptr) return false;
   if (field->matchesValueTypes(allowType2, allowDouble, allowString)) return true;
   int dimension = 0, type = 0;
-  if (!field->getDimension(dimension) || dimension != 1 || !field->getType(type)) return false;
-  return (type == 2 && allowType2) || (type == 5 && allowDouble) || (type == 7 && allowString);
+  if (!field->getDimension(dimension) || dimension != MpZulFieldDimension::Single || !field->getType(type))
+    return false;
+  return (type == MpZulFieldType::Integer && allowType2) || (type == MpZulFieldType::Double && allowDouble) ||
+         (type == MpZulFieldType::String && allowString);
 }
 
 MpAppUiSetField::MpAppUiSetField() : CPropertyPage(IDD_SET_FIELD_PAGE) {}

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 #include "CommandScript.h"
+#include "MpNameIds.h"
 #include "MpStrings.h"
 #include "MpUICFileDialog.h"
 #include "MpUiCAttachmentDlg.h"
@@ -41,7 +42,7 @@ extern "C" int RunFileDialogCommand(bool scripted) {
     });
     if (FILE* f = std::fopen(model.c_str(), "w")) std::fclose(f);
   }
-  std::string cadModel = MpName(15160);
+  std::string cadModel = MpName(MpNameId::CadModel);
   {
     MpUICFileDialog dlg(FALSE, cadModel, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kCadFilter);
     const INT_PTR r = dlg.DoModal();

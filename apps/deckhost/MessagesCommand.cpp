@@ -31,10 +31,12 @@ extern "C" int RunMessagesCommand(bool scripted) {
     return 1;
   }
   std::string file = "DeckHost.cpp";
-  g_spLogger->log(400, 0, "The blank \"Block 120\" has no material.", file, 10);
-  g_spLogger->log(200, 0, "Spindle speed 40000 rpm is above the machine's limit;\nusing 24000 rpm.",
+  g_spLogger->log(MpLog::Error, MpLog::NoFlag, "The blank \"Block 120\" has no material.", file, 10);
+  g_spLogger->log(MpLog::Warning, MpLog::NoFlag,
+                  "Spindle speed 40000 rpm is above the machine's limit;\nusing 24000 rpm.",
                   file, 11);
-  g_spLogger->log(100, 1, "Operation \"Drill 8\" has no tool assembly.", file, 12);
+  g_spLogger->log(MpLog::ProgrammingError, MpLog::ProgrammingFlag, "Operation \"Drill 8\" has no tool assembly.",
+                  file, 12);
 
   deckhost::CommandScript script(scripted);
   if (scripted) {

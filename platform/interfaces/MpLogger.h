@@ -6,8 +6,21 @@
 
 MP_IDENTIFIER(IID_IMpLogger, "{19FC4F59-277F-457A-92E6-55924846D7FC}");
 
-// Severities: 400 is an error, every other value a warning (100 programming errors and traces,
-// 200 rejected input, 300 unavailable services).
+// The arguments of log calls. Severity 400 is an error, every other value a warning; programming
+// errors and traces go with flag 1, everything else with flag 0.
+namespace MpLog {
+constexpr int ProgrammingError = 100;
+constexpr int Warning = 200;      // rejected input, notices and warnings
+constexpr int Unavailable = 300;  // a service that is not available
+constexpr int Error = 400;
+
+constexpr int NoFlag = 0;
+constexpr int ProgrammingFlag = 1;
+
+// The kind with which a category is registered and removed (addCategory, removeCategory).
+constexpr int CategoryKind = 60;
+}  // namespace MpLog
+
 struct IMpLogger : public IUnknown {
   // Records one message with the calling source file's name and line.
   virtual void log(int severity, int flag, const std::string& message, const std::string& sourceFile,

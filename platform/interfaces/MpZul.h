@@ -102,6 +102,19 @@ struct IMpZulClass : public IUnknown {
   virtual bool isKindOf(const std::string& className) = 0;
 };
 
+// The value types of fields (IMpZulField::getType), as the host numbers them.
+namespace MpZulFieldType {
+constexpr int Integer = 2;
+constexpr int Double = 5;
+constexpr int String = 7;
+}  // namespace MpZulFieldType
+
+// The dimensions of fields (IMpZulField::getDimension).
+namespace MpZulFieldDimension {
+constexpr int Single = 1;
+constexpr int Vector = 3;
+}  // namespace MpZulFieldDimension
+
 // A field of a class.
 struct IMpZulField : public IUnknown {
   virtual bool getName(std::string& name) = 0;
@@ -111,9 +124,9 @@ struct IMpZulField : public IUnknown {
   virtual IMpZulClass* getClass() = 0;
   // Whether the field holds one value of a type allowed by the flags (integer, double, string).
   virtual bool matchesValueTypes(bool allowInteger, bool allowDouble, bool allowString) = 0;
-  // 1 for a single value, 3 for a vector.
+  // MpZulFieldDimension: a single value or a vector.
   virtual bool getDimension(int& dimension) = 0;
-  // 2 integer, 5 double, 7 string.
+  // MpZulFieldType: integer, double or string.
   virtual bool getType(int& type) = 0;
   // The values the field may take; false when it may take any. The flag is reserved (false).
   virtual bool getEnumValues(std::vector<std::string>& values, bool reserved) = 0;

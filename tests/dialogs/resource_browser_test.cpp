@@ -9,6 +9,7 @@
 #include "MpClassFactory.h"
 #include "MpHost.h"
 #include "MpResourceBrowser.h"
+#include "MpUnknown.h"
 #include "MpUiResourceBrowser.h"
 #include "MpUiResourceBrowserConfig.h"
 #include "hosted.h"
@@ -102,21 +103,9 @@ F Entry(const char* folder, const char* name) {
 
 // The file services with temporary names from a list: each name's file is made when it is
 // handed out, as the system does; none is left when the list is used up.
-class ListedTempNames : public IMpUtOsFile {
+class ListedTempNames : public MpUnknown<IMpUtOsFile> {
  public:
   explicit ListedTempNames(std::vector<std::string>& names) : m_names(names) {}
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (!IsEqualGUID(iid, IID_IUnknown) && !IsEqualGUID(iid, IID_IMpUtOsFile)) return *out = nullptr, E_NOINTERFACE;
-    *out = this;
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++m_refs; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --m_refs;
-    if (!left) delete this;
-    return left;
-  }
   bool splitPath(const std::string&, std::string&, std::string&, std::string&, std::string&) override { return false; }
   bool fileExists(const std::string& path) override { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
   bool getTempFileName(std::string& path) override {
@@ -129,9 +118,12 @@ class ListedTempNames : public IMpUtOsFile {
   bool deleteFile(const std::string& path) override { return ::DeleteFileA(path.c_str()) != FALSE; }
 
  private:
-  virtual ~ListedTempNames() = default;
+  ~ListedTempNames() override = default;
+  void* findInterface(REFIID iid) override {
+    return IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpUtOsFile) ? static_cast<IMpUtOsFile*>(this) : nullptr;
+  }
+
   std::vector<std::string>& m_names;
-  ULONG m_refs = 1;
 };
 
 std::string Contents(const std::string& path) {

@@ -67,16 +67,16 @@ class MpSmartList;
 
 // Value types of fields, as the host numbers them.
 enum MpHostFieldType {
-  MpHostFieldInteger = 2,
-  MpHostFieldDouble = 5,
-  MpHostFieldString = 7,
+  MpHostFieldInteger = MpZulFieldType::Integer,
+  MpHostFieldDouble = MpZulFieldType::Double,
+  MpHostFieldString = MpZulFieldType::String,
 };
 
 struct MpHostFieldDef {
   std::string name;
   std::string displayName;  // the name shown to the user; the name when empty
   int type = MpHostFieldString;
-  int dimension = 1;                    // 1 a single value, 3 a vector
+  int dimension = MpZulFieldDimension::Single;  // or MpZulFieldDimension::Vector
   bool valueArray = false;              // a double field whose value is a list of numbers, handed
                                         // out as an array (as a vector is)
   std::vector<std::string> enumValues;  // the values a string field may take; any when empty

@@ -29,7 +29,7 @@ class FieldObject final : public mphost::SingleInterfaceObject<IMpZulField, IID_
     return m_field.objectClass.empty() ? nullptr : MpHostCreateClass(m_customization, m_field.objectClass);
   }
   bool matchesValueTypes(bool allowInteger, bool allowDouble, bool allowString) override {
-    if (m_field.dimension != 1 || !m_field.objectClass.empty()) return false;
+    if (m_field.dimension != MpZulFieldDimension::Single || !m_field.objectClass.empty()) return false;
     return (m_field.type == MpHostFieldInteger && allowInteger) || (m_field.type == MpHostFieldDouble && allowDouble) ||
            (m_field.type == MpHostFieldString && allowString);
   }

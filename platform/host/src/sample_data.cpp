@@ -40,7 +40,7 @@ void addMachiningClasses(MpHostCustomization& c) {
   c.addClass(classDef("PocketClass", "Pocket", "FeatureClass"));
   c.addField("FeaturePrototype", field("Tolerance", S, "", {"fine", "medium", "coarse"}));
   MpHostFieldDef axis = field("Axis", D, "Length");
-  axis.dimension = 3;
+  axis.dimension = MpZulFieldDimension::Vector;
   axis.properties = {{"VectorSize", "3"}};
   c.addField("Hole", axis);
 

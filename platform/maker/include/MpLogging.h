@@ -9,6 +9,7 @@
 #include "MpLogger.h"
 #include "MpMakerApi.h"
 #include "MpSmartPointer.h"
+#include "MpUnknown.h"
 
 // The shared logger. Callers test get() for null and skip the call when it is null. At load it
 // holds the default recording logger (MpDefaultLogger). A host that installs a logger of its own
@@ -31,18 +32,12 @@ struct MpLogRecord {
 //
 // Reference counted: made with one reference, which the creator owns (hand it to g_spLogger with
 // attach); it deletes itself when the last reference is released.
-class MPMAKER_API MpRecordingLogger : public IMpLogger {
+class MPMAKER_API MpRecordingLogger : public MpUnknown<IMpLogger> {
  public:
   // Constants, not data members: nothing to import from the library.
   enum : size_t { QueueLimit = 1000, RecordLimit = 10000 };
 
   MpRecordingLogger();
-  MpRecordingLogger(const MpRecordingLogger&) = delete;
-  MpRecordingLogger& operator=(const MpRecordingLogger&) = delete;
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
 
   void log(int severity, int flag, const std::string& message, const std::string& sourceFile,
            int line) override;
@@ -60,11 +55,12 @@ class MPMAKER_API MpRecordingLogger : public IMpLogger {
   void clear();
 
  protected:
-  virtual ~MpRecordingLogger();
+  ~MpRecordingLogger() override;
 
  private:
+  void* findInterface(REFIID iid) override;
+
   mutable std::mutex m_lock;
-  LONG m_refs;
   std::deque<MpLogRecord> m_records;
   std::deque<MpLogRecord> m_queue;
   std::set<std::pair<int, std::string>> m_categories;

@@ -1,6 +1,7 @@
 // Result objects: failures with a message of the resource module, the process-wide result stack,
 // and statuses.
 #pragma once
+#include "MpLogger.h"
 #include "MpMakerApi.h"
 #include <string>
 #include <vector>
@@ -9,10 +10,10 @@ namespace MpUtils {
 // Severities of failures and log lines. eError is an error; every other value a warning.
 enum eSeverity {
   eTrace = 60,
-  eInfo = 100,
-  eWarning = 200,
-  eUnavailable = 300,
-  eError = 400,
+  eInfo = MpLog::ProgrammingError,
+  eWarning = MpLog::Warning,
+  eUnavailable = MpLog::Unavailable,
+  eError = MpLog::Error,
 };
 }  // namespace MpUtils
 

@@ -23,26 +23,11 @@ void MpResetLogger() {
   g_defaultLogger.logger->clear();
 }
 
-MpRecordingLogger::MpRecordingLogger() : m_refs(1) {}
+MpRecordingLogger::MpRecordingLogger() = default;
 MpRecordingLogger::~MpRecordingLogger() = default;
 
-HRESULT STDMETHODCALLTYPE MpRecordingLogger::QueryInterface(REFIID iid, void** out) {
-  if (!out) return E_POINTER;
-  if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpLogger)) {
-    *out = static_cast<IMpLogger*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *out = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG STDMETHODCALLTYPE MpRecordingLogger::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&m_refs)); }
-
-ULONG STDMETHODCALLTYPE MpRecordingLogger::Release() {
-  LONG refs = InterlockedDecrement(&m_refs);
-  if (refs == 0) delete this;
-  return static_cast<ULONG>(refs);
+void* MpRecordingLogger::findInterface(REFIID iid) {
+  return IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpLogger) ? static_cast<IMpLogger*>(this) : nullptr;
 }
 
 void MpRecordingLogger::log(int severity, int flag, const std::string& message, const std::string& sourceFile,

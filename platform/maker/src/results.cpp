@@ -92,7 +92,7 @@ bool MpFail::log(bool removeFromStack) {
                   entries.end());
   }
   if (!g_spLogger.get()) return false;
-  g_spLogger->log(m_severity, 0, m_text, "MpFail", 0);
+  g_spLogger->log(m_severity, MpLog::NoFlag, m_text, "MpFail", 0);
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 #include "MpClassFactory.h"
+#include "MpUnknown.h"
 #include "MpUtServices.h"
 
 namespace {
@@ -54,29 +55,13 @@ struct OsServicesState {
   int alive = 0;
 };
 
-class OsServicesDouble : public IMpUtOsDll {
+class OsServicesDouble : public MpUnknown<IMpUtOsDll> {
  public:
   explicit OsServicesDouble(OsServicesState& state) : m_state(state) {
     ++m_state.created;
     ++m_state.alive;
   }
-  virtual ~OsServicesDouble() { --m_state.alive; }
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpUtOsDll)) {
-      *out = static_cast<IMpUtOsDll*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(++m_refs); }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const long refs = --m_refs;
-    if (refs == 0) delete this;
-    return static_cast<ULONG>(refs);
-  }
+  ~OsServicesDouble() override { --m_state.alive; }
 
   bool loadResourceModule(const std::string& fileName) override {
     g_log.add("load:" + fileName);
@@ -93,8 +78,11 @@ class OsServicesDouble : public IMpUtOsDll {
   }
 
  private:
+  void* findInterface(REFIID iid) override {
+    return IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpUtOsDll) ? static_cast<IMpUtOsDll*>(this) : nullptr;
+  }
+
   OsServicesState& m_state;
-  long m_refs = 1;
 };
 
 // Answers message boxes from the queue and notes each one in the event log, with whether the

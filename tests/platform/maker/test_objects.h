@@ -2,6 +2,7 @@
 #pragma once
 #include <string>
 #include "MpInterfaces.h"
+#include "MpUnknown.h"
 
 // Counts the objects alive, so a test sees leaks and premature frees.
 inline int& liveTestObjects() {
@@ -9,54 +10,28 @@ inline int& liveTestObjects() {
   return live;
 }
 
-// Reference counting shared by the test objects: made with one reference (the creator's); the
-// object deletes itself when the count reaches zero.
-template <class Derived>
-class TestRefCounted {
+// A test object: MpUnknown's reference counting, counted among the objects alive.
+template <class... Interfaces>
+class TestRefCounted : public MpUnknown<Interfaces...> {
  public:
-  TestRefCounted() { ++liveTestObjects(); }
-  virtual ~TestRefCounted() { --liveTestObjects(); }
-  int refs() const { return m_refs; }
+  int refs() const { return static_cast<int>(this->refCount()); }
 
  protected:
-  ULONG addRef() { return static_cast<ULONG>(++m_refs); }
-  ULONG release() {
-    const int refs = --m_refs;
-    if (refs == 0) delete this;
-    return static_cast<ULONG>(refs);
-  }
-
- private:
-  int m_refs = 1;
+  TestRefCounted() { ++liveTestObjects(); }
+  ~TestRefCounted() override { --liveTestObjects(); }
 };
 
-// QueryInterface for an object with one interface besides IUnknown.
+// The interface lookup of an object with one interface besides IUnknown.
 template <class I>
-HRESULT queryOne(I* self, REFIID iid, REFIID own, void** out) {
-  *out = IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, own) ? self : nullptr;
-  if (!*out) return E_NOINTERFACE;
-  self->AddRef();
-  return S_OK;
+void* findOne(I* self, REFIID iid, REFIID own) {
+  return IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, own) ? self : nullptr;
 }
 
 // A node with an object identifier; it also answers as a prototype, through an
 // interface pointer at another address.
-class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRefCounted<TestNode> {
+class TestNode final : public TestRefCounted<IMpZulNode, IMpZulPrototype> {
  public:
   explicit TestNode(uint32_t id) : m_id(id) {}
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    *out = nullptr;
-    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpZulNode))
-      *out = static_cast<IMpZulNode*>(this);
-    else if (IsEqualGUID(iid, IID_IMpZulPrototype))
-      *out = static_cast<IMpZulPrototype*>(this);
-    if (!*out) return E_NOINTERFACE;
-    addRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
-  ULONG STDMETHODCALLTYPE Release() override { return release(); }
 
   ZulObjectKey getObjectKey() override { return ZulObjectKey(m_id, 3, 1, 0); }
   bool getName(std::string& name) override {
@@ -90,20 +65,22 @@ class TestNode final : public IMpZulNode, public IMpZulPrototype, public TestRef
   void setClass(IMpZulClass* zulClass) { m_class = zulClass; }
 
  private:
+  void* findInterface(REFIID iid) override {
+    if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpZulNode)) return static_cast<IMpZulNode*>(this);
+    if (IsEqualGUID(iid, IID_IMpZulPrototype)) return static_cast<IMpZulPrototype*>(this);
+    return nullptr;
+  }
+
   uint32_t m_id;
   IMpZulClass* m_class = nullptr;
 };
 
 // A class that reports an icon but no class identifier, as a class of no customization may.
-class TestClass final : public IMpZulClass, public TestRefCounted<TestClass> {
+class TestClass final : public TestRefCounted<IMpZulClass> {
  public:
   explicit TestClass(int iconId) : m_iconId(iconId) {}
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    return queryOne<IMpZulClass>(this, iid, IID_IMpZulClass, out);
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
-  ULONG STDMETHODCALLTYPE Release() override { return release(); }
+  void* findInterface(REFIID iid) override { return findOne<IMpZulClass>(this, iid, IID_IMpZulClass); }
 
   bool getName(std::string&) override { return false; }
   bool getNiceName(std::string&) override { return false; }
@@ -129,24 +106,16 @@ class TestClass final : public IMpZulClass, public TestRefCounted<TestClass> {
 };
 
 // An object that is no node.
-class TestPlain final : public IMpPmRule, public TestRefCounted<TestPlain> {
+class TestPlain final : public TestRefCounted<IMpPmRule> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    return queryOne<IMpPmRule>(this, iid, IID_IMpPmRule, out);
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
-  ULONG STDMETHODCALLTYPE Release() override { return release(); }
+  void* findInterface(REFIID iid) override { return findOne<IMpPmRule>(this, iid, IID_IMpPmRule); }
   bool getFields(MpSmartList&) override { return false; }
 };
 
 // A data object: identity and reference counting only.
-class TestData final : public IMpData, public TestRefCounted<TestData> {
+class TestData final : public TestRefCounted<IMpData> {
  public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-    return queryOne<IMpData>(this, iid, IID_IMpData, out);
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return addRef(); }
-  ULONG STDMETHODCALLTYPE Release() override { return release(); }
+  void* findInterface(REFIID iid) override { return findOne<IMpData>(this, iid, IID_IMpData); }
   bool getCurrentUserId(long&) override { return false; }
   bool getIdentityNumber(long&) override { return false; }
   bool getIdentityPair(long&, long&) override { return false; }
