@@ -605,11 +605,16 @@ void SECEditCore<CWnd>::InvalidateLines(int nFirst, int nLast) {
   rc.top = std::max<LONG>(0, top);
   if (rc.bottom <= rc.top) return;
   // A typed character invalidates its line several times over (the edit, the caret, the word
-  // looked at for completion) before the window paints: only the first one is sent.
-  CRect both;
-  ::UnionRect(&both, &m_rcPending, &rc);
-  if (both == m_rcPending) return;
-  m_rcPending = both;
+  // looked at for completion) before the window paints: only the first one is sent. The band
+  // remembered is exactly what waits for paint: bands of the same width that touch join;
+  // otherwise the newest is kept, and the older one is merely sent again if asked for.
+  const CRect& p = m_rcPending;
+  const bool sameWidth = !::IsRectEmpty(&p) && p.left == rc.left && p.right == rc.right;
+  if (sameWidth && rc.top >= p.top && rc.bottom <= p.bottom) return;
+  if (sameWidth && rc.top <= p.bottom && rc.bottom >= p.top)
+    ::UnionRect(&m_rcPending, &p, &rc);
+  else
+    m_rcPending = rc;
   InvalidateRect(&rc, FALSE);
 }
 

@@ -16,6 +16,19 @@ std::pair<int, int> RowsToPaint(SECEditCtrl& edit) {
   return {rc.top / edit.m_nLineHeight, (rc.bottom - 1) / edit.m_nLineHeight};
 }
 
+// Whether the window still has to paint a point of the given row.
+bool RowWaits(SECEditCtrl& edit, int row) {
+  HRGN rgn = ::CreateRectRgn(0, 0, 0, 0);
+  ::GetUpdateRgn(edit.m_hWnd, rgn, FALSE);
+  const bool waits = ::PtInRegion(rgn, 30, row * edit.m_nLineHeight + 1) != 0;
+  ::DeleteObject(rgn);
+  return waits;
+}
+
+struct Lines : SECEditCtrl {
+  using SECEditCore<CWnd>::InvalidateLines;
+};
+
 POINT Caret() {
   POINT p{-1, -1};
   ::GetCaretPos(&p);
@@ -27,7 +40,7 @@ TEST(EditRepaint, ATypedCharacterRepaintsItsLineEveryTimeAndTheCaretFollows) {
   const HWND frame = ::CreateWindowExA(0, "STATIC", "Repaint", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
                                        ::GetModuleHandleA(nullptr), nullptr);
   ::ShowWindow(frame, SW_SHOW);
-  SECEditCtrl edit;
+  Lines edit;
   ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 120), CWnd::FromHandle(frame), 100));
   std::string text;
   for (int i = 0; i < 20; ++i) text += "line " + std::to_string(i) + "\r\n";
@@ -64,6 +77,14 @@ TEST(EditRepaint, ATypedCharacterRepaintsItsLineEveryTimeAndTheCaretFollows) {
   edit.UpdateWindow();
   edit.ClearSelection(TRUE);
   EXPECT_EQ(std::make_pair(5, 5), RowsToPaint(edit));
+  edit.UpdateWindow();
+
+  // Rows asked for apart are each painted, and so is a row between them asked for later.
+  edit.InvalidateLines(1, 1);
+  edit.InvalidateLines(4, 4);
+  edit.InvalidateLines(2, 3);
+  edit.InvalidateLines(6, 6);
+  for (int row = 0; row < 7; ++row) EXPECT_EQ(row != 0 && row != 5, RowWaits(edit, row)) << row;
   edit.UpdateWindow();
 
   // The caret leaves with the focus and comes back where the control's caret stands.
