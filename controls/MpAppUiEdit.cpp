@@ -98,6 +98,11 @@ bool MpAppUiEdit::initKeyWordMap() {
   }
   std::memset(m_pKeywordTable, 0, OE_NAMETABLE_BYTES);
   SECEdit::BuildNameTable(m_pKeywordTable, text.c_str());
+  std::memset(m_tableWords, 0, sizeof m_tableWords);
+  for (int i = 0; i < OE_NAMETABLE_SLOTS; ++i) {
+    const char* slot = m_pKeywordTable + i * OE_NAMETABLE_SLOTSIZE;
+    if (slot[0]) m_tableWords[(unsigned char)slot[0]] |= 1u << std::strlen(slot);
+  }
   m_bMapFallback = shortWords > OE_NAMETABLE_SLOTS / 2;
   InitChroma();
   return !m_keywords.empty();
@@ -152,7 +157,7 @@ int MpAppUiEdit::KeyWord(char** text, int* start, int* end) {
     }
     bool found = false;
     COLORREF colour = 0;
-    if (keyLen < kTableWordLimit) {
+    if (keyLen < kTableWordLimit && (!m_bCaseSensitive || (m_tableWords[(unsigned char)key[0]] >> keyLen & 1))) {
       int h = SECEdit::GetHashValue(key, keyLen);
       for (int i = 0; i < OE_NAMETABLE_SLOTS; ++i) {
         char* slot = m_pKeywordTable + ((h + i) & (OE_NAMETABLE_SLOTS - 1)) * OE_NAMETABLE_SLOTSIZE;

@@ -33,4 +33,7 @@ private:
   // Set when the table cannot serve every lookup alone (some short keyword did not get a
   // slot, or the table is over half full): words not found in it are looked up in the map.
   bool m_bMapFallback = false;
+  // For each first byte, bit n set when the table holds a word of n bytes beginning with it:
+  // most words of a text are ruled out by it without hashing (case-sensitive lookups).
+  std::uint32_t m_tableWords[256] = {};
 };

@@ -178,14 +178,14 @@ LRESULT CALLBACK BareProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return ::DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-// Microseconds per key of `keys` characters sent to the window, each followed by an update.
+// Seconds for `keys` characters sent to the window, each followed by an update.
 double TypeKeys(HWND hwnd, int keys) {
   auto t0 = Clock::now();
   for (int k = 0; k < keys; ++k) {
     ::SendMessageA(hwnd, WM_CHAR, 'x', 1);
     ::UpdateWindow(hwnd);
   }
-  return Seconds(t0, Clock::now()) / keys * 1e6;
+  return Seconds(t0, Clock::now());
 }
 
 void Keystroke() {
@@ -219,11 +219,21 @@ void Keystroke() {
     bare.caret = OEPos(0, 10);
     ::UpdateWindow(plain);
 
-    const int keys = 300;
+    // Ten stretches of 30 keys, each on its own visible line, so that neither window scrolls
+    // sideways; the two windows take turns, so that both meet the same load of the machine.
+    const int stretches = 10, perLine = 30, keys = stretches * perLine;
     long long before = ed.GetEdit()->m_nLinesColoured;
-    const double us = TypeKeys(ed.m_hWnd, keys);
+    double edSeconds = 0, bareSeconds = 0;
+    for (int s = 0; s < stretches; ++s) {
+      ed.SetCaret(OEPos(lines / 2 - s, 10));
+      ed.UpdateEditor();
+      ed.UpdateWindow();
+      bare.caret = OEPos(s, 10);
+      edSeconds += TypeKeys(ed.m_hWnd, perLine);
+      bareSeconds += TypeKeys(plain, perLine);
+    }
     const double recoloured = (double)(ed.GetEdit()->m_nLinesColoured - before) / keys;
-    const double bareUs = TypeKeys(plain, keys);
+    const double us = edSeconds / keys * 1e6, bareUs = bareSeconds / keys * 1e6;
     std::printf("keystroke %-9s %6d lines: %7.1f us/key   bare keystroke: %7.1f us/key (%.2f lines recoloured/key)\n",
                 kBuild, lines, us, bareUs, recoloured);
     ::DestroyWindow(plain);

@@ -163,6 +163,9 @@ protected:
   int m_nScrollMax = -1;  // the scroll bar as last set; -1: not yet in this window
   int m_nScrollPage = -1;
   int m_nScrollPos = -1;
+  CRect m_rcPending;  // what this window invalidated itself since it last painted
+  BOOL m_bCaret = FALSE;  // the caret exists (the window has the focus)
+  CPoint m_ptCaret{-1, -1};  // where the caret was last put
   DECLARE_MESSAGE_MAP()
 };
 

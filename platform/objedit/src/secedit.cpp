@@ -47,6 +47,28 @@ bool StartsWith(const char* p, const char* end, const char* delim) {
   return n != 0 && (size_t)(end - p) >= n && std::memcmp(p, delim, n) == 0;
 }
 
+// Where delim next starts in [p, end), or end; its first byte is found by memchr.
+char* FindDelim(char* p, char* end, const char* delim) {
+  const size_t n = std::strlen(delim);
+  if (n == 0) return end;
+  while ((size_t)(end - p) >= n) {
+    p = static_cast<char*>(std::memchr(p, delim[0], (size_t)(end - p) - n + 1));
+    if (!p) return end;
+    if (std::memcmp(p + 1, delim + 1, n - 1) == 0) return p;
+    ++p;
+  }
+  return end;
+}
+
+// Appends a run written field by field in place: a run built aside and copied in costs a
+// stalled load per run, and a line has many.
+inline void AddRun(std::vector<OEColorRun>& runs, int start, int end, OECOLOR colour) {
+  OEColorRun& r = runs.emplace_back();
+  r.nStart = start;
+  r.nEnd = end;
+  r.crColor = colour;
+}
+
 }  // namespace
 
 SECEdit::SECEdit() : m_lines(1), m_softBreak(1, 0), m_blockAtStart(1, 0), m_runs(1), m_runsValid(1, 0) {}
@@ -417,13 +439,12 @@ void SECEdit::ColorSpan(char* line, int len, bool* inBlock, std::vector<OEColorR
   const char oneLead = lead && (!a || a == lead) && (!b || b == lead) && (!c || c == lead) ? lead : 0;
   while (p < end) {
     if (*inBlock) {
-      char* q = p;
-      while (q < end && !StartsWith(q, end, m_szBlockEnd)) ++q;
+      char* q = FindDelim(p, end, m_szBlockEnd);
       if (q < end) {
         q += std::strlen(m_szBlockEnd);
         *inBlock = false;
       }
-      runs.push_back({base + (int)(p - line), base + (int)(q - line), comment});
+      AddRun(runs, base + (int)(p - line), base + (int)(q - line), comment);
       p = q;
       continue;
     }
@@ -450,19 +471,18 @@ void SECEdit::ColorSpan(char* line, int len, bool* inBlock, std::vector<OEColorR
     }
     ColorPlain(p, q, line, runs, base, ahead);
     if (lineComment) {
-      runs.push_back({base + (int)(q - line), base + len, comment});
+      AddRun(runs, base + (int)(q - line), base + len, comment);
       return;
     }
     if (block) {
       *inBlock = true;
       char* after = q + std::strlen(m_szBlockStart);
-      char* r = after;
-      while (r < end && !StartsWith(r, end, m_szBlockEnd)) ++r;
+      char* r = FindDelim(after, end, m_szBlockEnd);
       if (r < end) {
         r += std::strlen(m_szBlockEnd);
         *inBlock = false;
       }
-      runs.push_back({base + (int)(q - line), base + (int)(r - line), comment});
+      AddRun(runs, base + (int)(q - line), base + (int)(r - line), comment);
       q = r;
     }
     p = q;
@@ -479,7 +499,7 @@ void SECEdit::ColorPlain(char* p, char* stop, char* line, std::vector<OEColorRun
       if (!runs.empty() && runs.back().nEnd == at && runs.back().crColor == op)
         runs.back().nEnd = at + 1;
       else
-        runs.push_back({at, at + 1, op});
+        AddRun(runs, at, at + 1, op);
     }
   };
   while (p < stop) {
@@ -498,7 +518,7 @@ void SECEdit::ColorPlain(char* p, char* stop, char* line, std::vector<OEColorRun
     operators(p, kw);
     if (kw >= stop) return;
     char* kwEnd = std::min(kw + ahead->len, stop);
-    runs.push_back({base + (int)(kw - line), base + (int)(kwEnd - line), ahead->colour});
+    AddRun(runs, base + (int)(kw - line), base + (int)(kwEnd - line), ahead->colour);
     p = kwEnd;
     ahead->from = nullptr;
   }

@@ -247,9 +247,13 @@ void SECEditCore<CWnd>::UpdateEditor() {
 }
 
 void SECEditCore<CWnd>::MySetCaretPos() {
-  if (!m_hWnd || ::GetFocus() != m_hWnd || !m_nLineHeight) return;
-  ::SetCaretPos(m_nLeftMargin + (m_nCaretCol - m_nLeftCol) * m_nCharWidth,
-                (m_nCaretLine - m_nTopLine) * m_nLineHeight);
+  // The caret exists only while the window has the focus; it is moved only when its place
+  // changes, as every move is a round trip to the window system.
+  if (!m_hWnd || !m_bCaret || !m_nLineHeight) return;
+  const CPoint at(m_nLeftMargin + (m_nCaretCol - m_nLeftCol) * m_nCharWidth, (m_nCaretLine - m_nTopLine) * m_nLineHeight);
+  if (at == m_ptCaret) return;
+  m_ptCaret = at;
+  ::SetCaretPos(at.x, at.y);
 }
 
 int SECEditCore<CWnd>::VisibleLines() const {
@@ -525,6 +529,8 @@ int SECEditCore<CWnd>::OnCreate(LPCREATESTRUCT) {
   CreateNewEdit();
   if (!m_pEdit) return -1;
   m_nScrollMax = m_nScrollPage = m_nScrollPos = -1;  // a new window has a new scroll bar
+  m_rcPending.SetRectEmpty();
+  m_bCaret = FALSE;
   InitView();
   return 0;
 }
@@ -579,12 +585,16 @@ void SECEditCore<CWnd>::OnSize(UINT, int, int) { MySetScrollRange(); }
 BOOL SECEditCore<CWnd>::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void SECEditCore<CWnd>::OnSetFocus(CWnd*) {
-  ::CreateCaret(m_hWnd, nullptr, 2, m_nLineHeight ? m_nLineHeight : 16);
+  m_bCaret = ::CreateCaret(m_hWnd, nullptr, 2, m_nLineHeight ? m_nLineHeight : 16);
+  m_ptCaret = CPoint(-1, -1);
   MySetCaretPos();
   ::ShowCaret(m_hWnd);
 }
 
-void SECEditCore<CWnd>::OnKillFocus(CWnd*) { ::DestroyCaret(); }
+void SECEditCore<CWnd>::OnKillFocus(CWnd*) {
+  m_bCaret = FALSE;
+  ::DestroyCaret();
+}
 
 void SECEditCore<CWnd>::InvalidateLines(int nFirst, int nLast) {
   if (!m_hWnd || !m_nLineHeight) return;
@@ -593,12 +603,25 @@ void SECEditCore<CWnd>::InvalidateLines(int nFirst, int nLast) {
   int top = (nFirst - m_nTopLine) * m_nLineHeight;
   if (nLast >= 0) rc.bottom = std::min<LONG>(rc.bottom, (nLast - m_nTopLine + 1) * m_nLineHeight);
   rc.top = std::max<LONG>(0, top);
-  if (rc.bottom > rc.top) InvalidateRect(&rc, FALSE);
+  if (rc.bottom <= rc.top) return;
+  // A typed character invalidates its line several times over (the edit, the caret, the word
+  // looked at for completion) before the window paints: only the first one is sent. The band
+  // remembered is exactly what waits for paint: bands of the same width that touch join;
+  // otherwise the newest is kept, and the older one is merely sent again if asked for.
+  const CRect& p = m_rcPending;
+  const bool sameWidth = !::IsRectEmpty(&p) && p.left == rc.left && p.right == rc.right;
+  if (sameWidth && rc.top >= p.top && rc.bottom <= p.bottom) return;
+  if (sameWidth && rc.top <= p.bottom && rc.bottom >= p.top)
+    ::UnionRect(&m_rcPending, &p, &rc);
+  else
+    m_rcPending = rc;
+  InvalidateRect(&rc, FALSE);
 }
 
 void SECEditCore<CWnd>::OnPaint() {
   PAINTSTRUCT ps;
   HDC dc = ::BeginPaint(m_hWnd, &ps);
+  m_rcPending.SetRectEmpty();
   SECEdit* e = GetEdit();
   CRect client;
   GetClientRect(&client);
@@ -609,10 +632,11 @@ void SECEditCore<CWnd>::OnPaint() {
   BOOL sel = GetSelection(s, en);
   HBRUSH gutter = ::CreateSolidBrush(GetGutterColor(back));
   HBRUSH fill = ::CreateSolidBrush(back);
-  HBRUSH mark = ::CreateSolidBrush(::GetSysColor(COLOR_HIGHLIGHT));
+  HBRUSH mark = nullptr;  // made when a bookmark is drawn
   std::vector<OEColorRun> runs;
   int first = m_nTopLine + std::max(0, (int)ps.rcPaint.top) / lh;
-  int last = m_nTopLine + ((int)ps.rcPaint.bottom + lh - 1) / lh;
+  // The rows the update rectangle touches, and no more: its bottom edge lies outside it.
+  int last = m_nTopLine + std::max(0, (int)ps.rcPaint.bottom - 1) / lh;
   for (int l = first; l <= last; ++l) {
     RECT row{client.left, (l - m_nTopLine) * lh, client.right, (l - m_nTopLine + 1) * lh};
     RECT gut = row, body = row;
@@ -622,6 +646,7 @@ void SECEditCore<CWnd>::OnPaint() {
     ::FillRect(dc, &body, fill);
     if (l >= e->GetLineCount()) continue;
     if (m_bookmarks.count(l)) {
+      if (!mark) mark = ::CreateSolidBrush(::GetSysColor(COLOR_HIGHLIGHT));
       RECT dot{2, row.top + lh / 3, 8, row.top + lh / 3 + 6};
       ::FillRect(dc, &dot, mark);
     }
@@ -659,7 +684,7 @@ void SECEditCore<CWnd>::OnPaint() {
   }
   ::DeleteObject(gutter);
   ::DeleteObject(fill);
-  ::DeleteObject(mark);
+  if (mark) ::DeleteObject(mark);
   ::SelectObject(dc, oldFont);
   ::EndPaint(m_hWnd, &ps);
 }

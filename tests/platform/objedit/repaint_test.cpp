@@ -1,0 +1,103 @@
+// The edit control's window repaints what changed and no more, however often one keystroke
+// asks for its line, and the caret follows every move while the window has the focus.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "seceditctrl.h"
+#include "wdtest.h"
+
+namespace {
+
+// The rows the window still has to paint, as [first, last] in window rows; {-1, -1} for none.
+std::pair<int, int> RowsToPaint(SECEditCtrl& edit) {
+  RECT rc;
+  if (!::GetUpdateRect(edit.m_hWnd, &rc, FALSE)) return {-1, -1};
+  return {rc.top / edit.m_nLineHeight, (rc.bottom - 1) / edit.m_nLineHeight};
+}
+
+// Whether the window still has to paint a point of the given row.
+bool RowWaits(SECEditCtrl& edit, int row) {
+  HRGN rgn = ::CreateRectRgn(0, 0, 0, 0);
+  ::GetUpdateRgn(edit.m_hWnd, rgn, FALSE);
+  const bool waits = ::PtInRegion(rgn, 30, row * edit.m_nLineHeight + 1) != 0;
+  ::DeleteObject(rgn);
+  return waits;
+}
+
+struct Lines : SECEditCtrl {
+  using SECEditCore<CWnd>::InvalidateLines;
+};
+
+POINT Caret() {
+  POINT p{-1, -1};
+  ::GetCaretPos(&p);
+  return p;
+}
+
+TEST(EditRepaint, ATypedCharacterRepaintsItsLineEveryTimeAndTheCaretFollows) {
+  // Painting needs a window that is shown.
+  const HWND frame = ::CreateWindowExA(0, "STATIC", "Repaint", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                                       ::GetModuleHandleA(nullptr), nullptr);
+  ::ShowWindow(frame, SW_SHOW);
+  Lines edit;
+  ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 120), CWnd::FromHandle(frame), 100));
+  std::string text;
+  for (int i = 0; i < 20; ++i) text += "line " + std::to_string(i) + "\r\n";
+  SECEdit* doc = edit.GetEdit();
+  doc->SetText(text.data(), text.size());
+  edit.SetFocus();
+  ASSERT_EQ(edit.m_hWnd, ::GetFocus());
+  const int lh = edit.m_nLineHeight, cw = edit.m_nCharWidth, left = edit.m_nLeftMargin;
+  ASSERT_GT(lh, 0);
+  edit.SetCaret(OEPos(2, 4));
+  edit.UpdateEditor();
+  edit.Invalidate(FALSE);
+  edit.UpdateWindow();
+  EXPECT_EQ(left + 4 * cw, Caret().x);
+  EXPECT_EQ(2 * lh, Caret().y);
+
+  for (char c : {'x', 'y'}) {
+    edit.SendMessage(WM_CHAR, (WPARAM)c, 1);
+    // Only the typed line waits for paint, and it does after every character.
+    EXPECT_EQ(std::make_pair(2, 2), RowsToPaint(edit)) << c;
+    EXPECT_EQ(left + (c == 'x' ? 5 : 6) * cw, Caret().x) << c;
+    // Painting it colours that one line: the row below is outside the update.
+    doc->InitChroma();
+    const long long before = doc->m_nLinesColoured;
+    edit.UpdateWindow();
+    EXPECT_EQ(before + 1, doc->m_nLinesColoured) << c;
+    EXPECT_EQ(std::make_pair(-1, -1), RowsToPaint(edit)) << c;
+  }
+  EXPECT_EQ("linexy 2", doc->GetLine(2));
+
+  // A selection is shown and taken away again, each time on its own line.
+  edit.SetSelection(OEPos(5, 0), OEPos(5, 3), TRUE);
+  EXPECT_EQ(std::make_pair(2, 5), RowsToPaint(edit));
+  edit.UpdateWindow();
+  edit.ClearSelection(TRUE);
+  EXPECT_EQ(std::make_pair(5, 5), RowsToPaint(edit));
+  edit.UpdateWindow();
+
+  // Rows asked for apart are each painted, and so is a row between them asked for later.
+  edit.InvalidateLines(1, 1);
+  edit.InvalidateLines(4, 4);
+  edit.InvalidateLines(2, 3);
+  edit.InvalidateLines(6, 6);
+  for (int row = 0; row < 7; ++row) EXPECT_EQ(row != 0 && row != 5, RowWaits(edit, row)) << row;
+  edit.UpdateWindow();
+
+  // The caret leaves with the focus and comes back where the control's caret stands.
+  ::SetFocus(frame);
+  edit.SetCaret(OEPos(1, 2));
+  edit.SetFocus();
+  EXPECT_EQ(left + 2 * cw, Caret().x);
+  EXPECT_EQ(lh, Caret().y);
+  edit.SetCaret(OEPos(0, 0));
+  EXPECT_EQ(left, Caret().x);
+  EXPECT_EQ(0, Caret().y);
+  edit.DestroyWindow();
+  ::DestroyWindow(frame);
+}
+
+}  // namespace
