@@ -335,19 +335,19 @@ IMpDataParameterSet* MpAppUiEditCntrl::getFieldValue(IMpZulNode* node, std::stri
   if (field.isNull() || !field->getDimension(dimension) || !field->getType(type)) return nullptr;
   bool written = false;
   double d = 0;
-  if (dimension == 1 && type == 5) {
+  if (dimension == MpZulFieldDimension::Single && type == MpZulFieldType::Double) {
     if (!StrictDouble(value, d)) return nullptr;
     written = set->setDouble(fieldName, d);
     equal = isNearlyEqual(held->getDoubleField(fieldName), d, 0.0001);
-  } else if (dimension == 1 && type == 7) {
+  } else if (dimension == MpZulFieldDimension::Single && type == MpZulFieldType::String) {
     written = set->setValue(fieldName, value);
     equal = MpTrimRight(held->getStringField(fieldName)) == value;
-  } else if (dimension == 3 && type == 5) {
+  } else if (dimension == MpZulFieldDimension::Vector && type == MpZulFieldType::Double) {
     if (!StrictDouble(value, d)) return nullptr;  // exactly one number
     written = set->setNumberList(fieldName, std::vector<double>{d});
     const std::vector<double> current = held->getDoubleVectorField(fieldName);
     equal = !current.empty() && isNearlyEqual(current[0], d, 0.0001);
-  } else if (dimension == 3 && type == 7) {
+  } else if (dimension == MpZulFieldDimension::Vector && type == MpZulFieldType::String) {
     written = set->setStringList(fieldName, getVectorFromString(value, ","));
     equal = getStringFromVector(held->getStringVectorField(fieldName), ",") == value;
   }
@@ -567,7 +567,9 @@ void MpAppUiEditCntrl::ShowListBox(int show) {
     return;
   }
   CRect empty(0, 0, 0, 0);
-  if (!m_list.Create(0x50A10443, empty, this, IDC_COMPLETION_LIST)) return;
+  if (!m_list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_WANTKEYBOARDINPUT |
+                        LBS_HASSTRINGS | LBS_SORT | LBS_NOTIFY,
+                    empty, this, IDC_COMPLETION_LIST)) return;
   m_list.ModifyStyleEx(0, WS_EX_TOOLWINDOW);
   m_list.ModifyStyle(0, WS_CLIPSIBLINGS);
   // On the desktop, so that it can reach beyond the control; owned by the control, which

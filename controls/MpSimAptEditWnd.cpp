@@ -16,7 +16,7 @@ MpSimAptEditWnd::~MpSimAptEditWnd() = default;
 
 bool MpSimAptEditWnd::CreateEx(DWORD exStyle, CWnd* parent, UINT id) {
   CRect empty(0, 0, 0, 0);
-  if (!SECEditCtrl::CreateEx(0, nullptr, "SECEdit", 0x50010800, empty, parent, id)) return false;
+  if (!SECEditCtrl::CreateEx(0, nullptr, "SECEdit", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_READONLY, empty, parent, id)) return false;
   ModifyStyleEx(0, exStyle, SWP_FRAMECHANGED);
   GetEdit()->m_charClass[1]['/'] = '/';
   GetEdit()->m_charClass[2]['/'] = '/';

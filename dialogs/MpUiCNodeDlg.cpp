@@ -8,6 +8,7 @@
 #include "CMpUiCInPlaceEdit.h"
 #include "MpDataLib.h"
 #include "MpLogging.h"
+#include "MpNameIds.h"
 #include "MpStrings.h"
 #include "MpUiResourceBrowser.h"
 #include "MpUiResourceString.h"
@@ -18,7 +19,7 @@ namespace {
 const char kSource[] = "MpUiCNodeDlg.cpp";
 
 void logProgrammingError(const std::string& text, int line) {
-  if (g_spLogger.get()) g_spLogger->log(100, 1, text, kSource, line);
+  if (g_spLogger.get()) g_spLogger->log(MpLog::ProgrammingError, MpLog::ProgrammingFlag, text, kSource, line);
 }
 
 }  // namespace
@@ -59,7 +60,7 @@ int ClassItemData::compare(ItemData* other) {
 BEGIN_MESSAGE_MAP(MpUiCNodeDlg, MpAppUiResizableDialog)
   ON_NOTIFY(NM_DBLCLK, IDC_CHOOSER_LIST, OnDblclkNodeList)
   ON_NOTIFY(NM_CLICK, IDC_CHOOSER_LIST, OnClickClassList)
-  ON_CONTROL(0x0501 /* EN_MAXTEXT */, IDC_CHOOSER_FILTER, OnFilter)
+  ON_CONTROL(EN_MAXTEXT, IDC_CHOOSER_FILTER, OnFilter)
   ON_BN_CLICKED(IDC_CHOOSER_CHILD_CLASSES, OnFilter)
   ON_BN_CLICKED(IDC_CHOOSER_RESET, OnBtnReset)
   ON_BN_CLICKED(IDC_CHOOSER_VARIANT, OnVariantFilter)
@@ -249,7 +250,7 @@ void MpUiCNodeDlg::addColumns() {
 
 void MpUiCNodeDlg::fillNodeList(std::string filter) {
   CWaitCursor wait;
-  const std::vector<std::string> names = {MpName(14567), MpName(15170)};
+  const std::vector<std::string> names = {MpName(MpNameId::DisplayNameAttribute), MpName(MpNameId::NameField)};
   IMpData* data = m_input.getData() ? m_input.getData() : m_data.get();
   // Every display name in one call, in the order of the input's nodes.
   std::vector<std::string> texts;
@@ -328,7 +329,8 @@ void MpUiCNodeDlg::fillClassList(std::string filter) {
     ClassItemData* item = new ClassItemData(zulClass.get());
     addItemData(item);
     bool overlay = false;
-    for (unsigned kind : {15541u, 15085u, 15857u})
+    for (unsigned kind : {MpNameId::FeaturePrototypeClass, MpNameId::ResourcePrototypeClass,
+                          MpNameId::ToolPrototypeClass})
       if ((overlay = zulClass->isKindOf(MpName(kind)))) break;
     names.push_back(name);
     rows.push_back({&names.back(), item, getIconIndex(zulClass.get()), overlay});

@@ -1,5 +1,6 @@
 // The attachment chooser.
 #include "MpUiCSelAttachDlg.h"
+#include "MpNameIds.h"
 #include "MpStrings.h"
 
 namespace {
@@ -37,7 +38,7 @@ void MpUiCSelAttachDlg::fillNodeList(std::string filter) {
   if (!list || getInput().empty() || !getData() || files.isNull()) return;
   int image = 0;
   IMpZulClassPtr attachmentClass(CLSID_MpZulClass, nullptr);
-  if (attachmentClass.isValid() && attachmentClass->loadByName(getData(), MpName(14596)))
+  if (attachmentClass.isValid() && attachmentClass->loadByName(getData(), MpName(MpNameId::AttachmentClass)))
     image = getIconIndex(attachmentClass.get());
   for (IUnknown* object : getInput()) {
     IMpZulAttachmentPtr attachment(object, true);

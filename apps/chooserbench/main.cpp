@@ -61,7 +61,7 @@ Times timeChooser(AfxScript::Script& script, MpHostData* data, MpZulSmartList& i
     t.sort = since(s);
     s = Clock::now();
     ::SetDlgItemTextA(dlg, kFilter, kFilterText);
-    ::SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(kFilter, 0x0501), (LPARAM)::GetDlgItem(dlg, kFilter));
+    ::SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(kFilter, EN_MAXTEXT), (LPARAM)::GetDlgItem(dlg, kFilter));
     t.filter = since(s);
     ::PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
   });
