@@ -2,8 +2,8 @@
 // so that it also builds natively (benchmarks).
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 // Where the completions of a typed word stand in a sorted dictionary: indexes, nothing copied.
@@ -36,11 +36,16 @@ class MpAppUiWordList {
   std::vector<std::string>& words();
 
  private:
-  auto lessFn() const {
-    return [this](const std::string& a, const std::string& b) { return m_compare(a.c_str(), b.c_str()) < 0; };
-  }
+  bool less(const std::string& a, const std::string& b) const;
+  bool inSorted(const std::string& word) const;
+  // The slot of m_addedIndex that holds word, or the empty one where it would go.
+  size_t addedSlot(const std::string& word) const;
+  // Sorts the words from middle on and merges them with those before, which are sorted.
+  void sortFrom(size_t middle);
   int (*m_compare)(const char*, const char*);
   std::vector<std::string> m_sorted;
-  std::vector<std::string> m_added;        // in the order added
-  std::unordered_set<std::string> m_addedSet;
+  std::vector<std::string> m_added;  // in the order added
+  // The added words by hash, open-addressed and at most half full (0: an empty slot, else the
+  // word's index in m_added plus one): a word is checked and entered without an allocation.
+  std::vector<std::uint32_t> m_addedIndex;
 };

@@ -1,5 +1,6 @@
 // Fuzz target: the code editor's completion lookup, checked against a plain binary search over
-// the same sorted words. Input: a first byte of settings (bit 0: case-sensitive), then the
+// the same sorted words, and the word list that keeps the dictionary, checked against a plain
+// sort of the words without duplicates. Input: a first byte of settings (bit 0: case-sensitive), then the
 // dictionary (words separated by line feeds), a NUL, the typed word, a NUL and the selection.
 #include <strings.h>
 
@@ -32,17 +33,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const bool caseSensitive = data[0] & 1;
   std::vector<std::string> parts = Split(std::string(reinterpret_cast<const char*>(data) + 1, size - 1), '\0');
   parts.resize(std::max<size_t>(parts.size(), 3));
-  std::vector<std::string> words;
-  for (std::string& w : Split(parts[0], '\n'))
-    if (!w.empty()) words.push_back(w);
   const std::string& word = parts[1];
   const std::string& selection = parts[2];
-
-  // The dictionary as the editor keeps it: sorted under the active comparison.
   auto compare = caseSensitive ? std::strcmp : strcasecmp;
   auto compareN = caseSensitive ? std::strncmp : strncasecmp;
-  std::stable_sort(words.begin(), words.end(),
-                   [&](const std::string& a, const std::string& b) { return compare(a.c_str(), b.c_str()) < 0; });
+  auto less = [&](const std::string& a, const std::string& b) { return compare(a.c_str(), b.c_str()) < 0; };
+
+  // The words added one at a time, read back once halfway: each is taken unless empty or held
+  // already, and the list reads back as the taken words stably sorted.
+  MpAppUiWordList list(compare);
+  std::vector<std::string> words;
+  const std::vector<std::string> added = Split(parts[0], '\n');
+  for (size_t i = 0; i < added.size(); ++i) {
+    const std::string& w = added[i];
+    const bool fresh = !w.empty() && std::find(words.begin(), words.end(), w) == words.end();
+    if (list.add(w) != fresh || (!w.empty() && !list.contains(w))) std::abort();
+    if (fresh) words.push_back(w);
+    if (i == added.size() / 2) list.words();
+  }
+  // The dictionary as the editor keeps it: sorted under the active comparison.
+  std::stable_sort(words.begin(), words.end(), less);
+  if (list.words() != words) std::abort();
   const MpAppUiMatches got = MpAppUiCompleteWord(words, caseSensitive, word.c_str(), selection.c_str());
 
   // The plain way: a binary search for the first word not before the typed one, a walk to the

@@ -1,6 +1,7 @@
 // Fuzz target: the code editor's document and keyword table. Input: a first byte of settings,
 // then keywords separated by blanks up to a NUL byte, then the text (typed, pasted or loaded),
-// which is coloured in one pass, loaded, coloured line by line, edited, searched and undone.
+// which is coloured in one pass, loaded, coloured line by line (as in one pass), edited, searched
+// and undone.
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -40,9 +41,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const OEColorRun& r : runs)
     if (r.nStart < 0 || r.nEnd < r.nStart || static_cast<size_t>(r.nEnd) > length) std::abort();
 
+  // Line by line the document colours the same text alike, offsets aside.
   doc.SetText(text, length);
+  std::vector<OEColorRun> lineRuns;
+  size_t next = 0, lineStart = 0;
+  for (int line = 0; line < doc.GetLineCount(); ++line) {
+    doc.ColorLine(line, lineRuns);
+    for (const OEColorRun& r : lineRuns) {
+      if (next >= runs.size() || runs[next].nStart != r.nStart + (int)lineStart ||
+          runs[next].nEnd != r.nEnd + (int)lineStart || runs[next].crColor != r.crColor)
+        std::abort();
+      ++next;
+    }
+    const void* nl = std::memchr(text + lineStart, '\n', length - lineStart);
+    lineStart = nl ? (size_t)(static_cast<const char*>(nl) - text) + 1 : length;
+  }
+  if (next != runs.size()) std::abort();
   std::free(text);
-  for (int line = 0; line < doc.GetLineCount(); ++line) doc.ColorLine(line, runs);
 
   // Edits placed by the settings byte and the text's length, then searched, undone and redone.
   const int lines = doc.GetLineCount();

@@ -92,6 +92,10 @@ public:
   // The next word at or after text (letters, digits, '_', '\'', bytes >= 0x80); null at the end
   // of the line.
   static char* GetNextWord(char* text, int* length);
+  // For each byte, what it is to GetNextWord: 0 no word character, else kWordChar or kWordQuote
+  // (the apostrophe), so that a scan can note a word's apostrophes as it finds the word.
+  enum : unsigned char { kWordChar = 1, kWordQuote = 2 };
+  static const unsigned char* WordClasses();
 
   // ---- text ----
   int GetLineCount() const { return (int)m_lines.size(); }

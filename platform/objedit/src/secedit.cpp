@@ -10,9 +10,10 @@
 namespace {
 
 struct WordChars {
-  bool is[256];
+  unsigned char is[256];
   WordChars() {
-    for (int c = 0; c < 256; ++c) is[c] = std::isalnum(c) || c == '_' || c == '\'' || c >= 0x80;
+    for (int c = 0; c < 256; ++c)
+      is[c] = c == '\'' ? SECEdit::kWordQuote : std::isalnum(c) || c == '_' || c >= 0x80 ? SECEdit::kWordChar : 0;
   }
 };
 const WordChars g_word;
@@ -26,7 +27,7 @@ struct UpperCase {
 };
 const UpperCase g_upper;
 
-inline bool IsWordChar(unsigned char c) { return g_word.is[c]; }
+inline bool IsWordChar(unsigned char c) { return g_word.is[c] != 0; }
 
 // Splits text at "\r\n" or "\n" into at least one line.
 std::vector<std::string> SplitLines(const char* text, size_t length) {
@@ -123,6 +124,8 @@ void SECEdit::BuildNameTable(char* table, const char* words) {
     }
   }
 }
+
+const unsigned char* SECEdit::WordClasses() { return g_word.is; }
 
 char* SECEdit::GetNextWord(char* text, int* length) {
   unsigned char* p = reinterpret_cast<unsigned char*>(text);
@@ -410,20 +413,42 @@ void SECEdit::ColorLine(int nLine, std::vector<OEColorRun>& runs) {
 
 void SECEdit::ColorText(const char* text, size_t length, std::vector<OEColorRun>& runs) {
   runs.clear();
-  // Line by line, as the document colours its lines: each line is held NUL-ended in one reused
-  // buffer, so that the keyword search ends with the line and the text is never copied whole.
-  std::string line;
+  // Line by line, as the document colours its lines, each NUL-ended so that the keyword search
+  // ends with the line. Whole lines are copied a block at a time into a buffer that stays in the
+  // cache, where each line's end is overwritten by NUL; the text is never copied whole.
+  const size_t kBlock = 1 << 16;
+  std::vector<char> buffer;
   bool in = false;
-  size_t begin = 0;
-  for (;;) {
-    const void* nl = begin < length ? std::memchr(text + begin, '\n', length - begin) : nullptr;
-    const size_t stop = nl ? (size_t)(static_cast<const char*>(nl) - text) : length;
-    const size_t end = (nl && stop > begin && text[stop - 1] == '\r') ? stop - 1 : stop;
-    line.assign(text + begin, end - begin);
-    ColorSpan(&line[0], (int)line.size(), &in, runs, (int)begin, nullptr);
-    if (!nl) break;
-    begin = stop + 1;
-  }
+  size_t from = 0;
+  do {
+    // The block ends after its last line feed; a line longer than a block is a block alone.
+    size_t to = std::min(length, from + kBlock);
+    if (to < length) {
+      size_t back = to;
+      while (back > from && text[back - 1] != '\n') --back;
+      if (back > from) {
+        to = back;
+      } else {
+        const void* nl = std::memchr(text + to, '\n', length - to);
+        to = nl ? (size_t)(static_cast<const char*>(nl) - text) + 1 : length;
+      }
+    }
+    buffer.assign(text + from, text + to);
+    buffer.push_back(0);
+    char* const block = buffer.data();
+    const size_t size = to - from;
+    size_t begin = 0;
+    for (;;) {
+      const void* nl = std::memchr(block + begin, '\n', size - begin);
+      const size_t stop = nl ? (size_t)(static_cast<const char*>(nl) - block) : size;
+      const size_t end = (nl && stop > begin && block[stop - 1] == '\r') ? stop - 1 : stop;
+      block[end] = 0;
+      ColorSpan(block + begin, (int)(end - begin), &in, runs, (int)(from + begin), nullptr);
+      if (!nl) break;
+      begin = stop + 1;
+    }
+    from = to;
+  } while (from < length);
 }
 
 void SECEdit::ColorSpan(char* line, int len, bool* inBlock, std::vector<OEColorRun>& runs, int base,
