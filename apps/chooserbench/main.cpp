@@ -158,8 +158,8 @@ int main(int argc, char** argv) {
   bool warm = false;
   for (int size = 0; size < 3; ++size) {
     const int count = kSizes[size];
-    if (argc > 1 && std::find_if(argv + 1, argv + argc, [&](const char* a) { return std::atoi(a) == count; }) == argv + argc)
-      continue;
+    const auto named = [&](const char* arg) { return std::atoi(arg) == count; };
+    if (argc > 1 && std::none_of(argv + 1, argv + argc, named)) continue;
     MpHostData* data = MpHostData::create();
     MpZulSmartList input(data);
     std::vector<std::string> names;

@@ -776,8 +776,8 @@ BOOL CWnd::EnableToolTips(BOOL bEnable) {
     return TRUE;
   }
   // A window that has its control already gains tools for children made since; one without
-  // waits: most dialogs open and close before the mouse comes near them, and the control and
-  // its tools cost about as much as the rest of a small dialog's start.
+  // waits for the mouse: making the control and its tools is a good part of a small dialog's
+  // start, and many dialogs close before the mouse comes near them.
   return m_hWndToolTip ? AddToolTipTools() : TRUE;
 }
 
