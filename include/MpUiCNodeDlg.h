@@ -172,6 +172,7 @@ class WIDGETDECK_API MpUiCNodeDlg : public MpAppUiResizableDialog {
   void fillList(const std::string& filter);
   // Ends an amount being typed in place, so that it reaches its row before the rows move.
   void endCellEdit();
+  HWND m_cellEditor = nullptr;  // the last cell editor opened, perhaps gone since
 
   // A row of the dialog's own fills before it is inserted.
   struct Row {

@@ -5,13 +5,15 @@
 // server, whose answers come late now and then, so each figure is the median of several runs,
 // the two sides taking turns. Prints one line per size and step with both medians in
 // milliseconds, their ratio with the spread of the runs' own ratios (lowest to highest), the goal
-// for that ratio where there is one, and each side's time per node.
+// for that ratio where there is one, and each side's time per node. Sizes named on the command
+// line (1000, 10000, 100000) limit the run to them.
 #include <afxwin.h>
 #include <afxscript.h>
 #include <commctrl.h>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 #include "MpHost.h"
@@ -141,7 +143,7 @@ double median(std::vector<double> v) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
   MpHostInstall();
   IMpUtOsDllPtr os(CLSID_MpUtOs, nullptr);
   if (os.isNull() || !os->loadResourceModule("WidgetDeckRes.dll")) {
@@ -156,6 +158,8 @@ int main() {
   bool warm = false;
   for (int size = 0; size < 3; ++size) {
     const int count = kSizes[size];
+    const auto named = [&](const char* arg) { return std::atoi(arg) == count; };
+    if (argc > 1 && std::none_of(argv + 1, argv + argc, named)) continue;
     MpHostData* data = MpHostData::create();
     MpZulSmartList input(data);
     std::vector<std::string> names;

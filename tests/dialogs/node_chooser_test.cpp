@@ -419,6 +419,53 @@ TEST_F(NodeChooserTest, EveryModeIsShownWhenItOpensAndOwnsItsImages) {
   }
 }
 
+// The pixels of one image of a list, drawn on white.
+std::vector<DWORD> Pixels(HIMAGELIST images, int index) {
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HDC dc = ::CreateCompatibleDC(nullptr);
+  HGDIOBJ old = ::SelectObject(dc, bitmap);
+  ::PatBlt(dc, 0, 0, 16, 16, WHITENESS);
+  ::ImageList_Draw(images, index, dc, 0, 0, ILD_NORMAL);
+  ::GdiFlush();
+  std::vector<DWORD> pixels(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + 16 * 16);
+  ::SelectObject(dc, old);
+  ::DeleteDC(dc);
+  ::DeleteObject(bitmap);
+  return pixels;
+}
+
+TEST_F(NodeChooserTest, OverlayImageIsTheIconAsTheListWouldHoldItInEveryDialog) {
+  MpZulSmartList nodes = Objects({"Axle", "Pocket proto"}), none;
+  // With and without a data object (class icons from the host, or the bitmap), and a second
+  // time each, when the image is no longer drawn anew.
+  for (IMpData* data : {static_cast<IMpData*>(m_store), static_cast<IMpData*>(nullptr)}) {
+    for (int time = 0; time < 2; ++time) {
+      SCOPED_TRACE(testing::Message() << (data ? "with" : "without") << " a data object, time " << time);
+      MpUiCNodeDlg dlg(m_title, data, nodes, false, false, true, true, false, nullptr, m_ok, none);
+      script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+        HIMAGELIST images = wdtest::SmallImages(List(h));
+        const int count = ::ImageList_GetImageCount(images);
+        ASSERT_GT(count, 1);
+        // What the list makes of the icon itself, over the same background.
+        HIMAGELIST expected = ::ImageList_Create(16, 16, ILC_COLOR8, 5, 5);
+        ::ImageList_SetBkColor(expected, ::ImageList_GetBkColor(images));
+        const LPCSTR name = MAKEINTRESOURCEA(IDI_CHOOSER_OVERLAY);
+        ASSERT_EQ(0, ::ImageList_AddIcon(expected, ::LoadIconA(AfxFindResourceHandle(name, RT_GROUP_ICON), name)));
+        EXPECT_EQ(Pixels(images, count - 1), Pixels(expected, 0)) << "the overlay is the last image";
+        EXPECT_NE(Pixels(images, count - 1), Pixels(images, 0));
+        ::ImageList_Destroy(expected);
+        const int proto = Column(h)[0] == "Pocket proto" ? 0 : 1;
+        EXPECT_EQ((UINT)INDEXTOOVERLAYMASK(3), (UINT)::SendMessageA(List(h), LVM_GETITEMSTATE, proto, LVIS_OVERLAYMASK));
+        Click(h, IDCANCEL);
+      });
+      EXPECT_EQ(IDCANCEL, dlg.DoModal());
+    }
+  }
+}
+
 TEST_F(NodeChooserTest, KeyboardChoosesAndFilters) {
   MpZulSmartList input = Objects({"Housing", "bracket", "Axle"}), none;
   MpUiCNodeDlg dlg(m_title, m_store, input, false, false, true, false, false, nullptr, m_ok, none);

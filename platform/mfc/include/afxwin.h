@@ -181,9 +181,10 @@ public:
   int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK);
 
   // Tooltips: a tooltip control over the window's children, asking the window for texts
-  // with TTN_NEEDTEXT (handled with ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, ...)).
+  // with TTN_NEEDTEXT (handled with ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, ...)). The control is made
+  // when first needed: at the first mouse message, or when its handle is asked for.
   BOOL EnableToolTips(BOOL bEnable = TRUE);
-  HWND GetToolTipHandle() const { return m_hWndToolTip; }
+  HWND GetToolTipHandle();
 
   // Default message handlers that derived classes override and call.
   afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -227,7 +228,10 @@ public:
 protected:
   WNDPROC m_pfnSuper = nullptr;   // the procedure the window had before we attached
   HWND m_hWndToolTip = nullptr;
+  BOOL m_bToolTips = FALSE;  // enabled: the tooltip control is made when first needed
   BOOL m_bTempObject = FALSE;
+
+  BOOL AddToolTipTools();  // every child not yet a tool becomes one; the control is activated
 
   static const AFX_MSGMAP* GetThisMessageMap();
   const AFX_MSGMAP* GetMessageMap() const override;

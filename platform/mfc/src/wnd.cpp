@@ -348,6 +348,7 @@ struct AfxWndInternals {
       ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)pWnd->m_pfnSuper);
     pWnd->m_pfnSuper = nullptr;
     pWnd->m_hWndToolTip = nullptr;  // owned by the window, so destroyed with it
+    pWnd->m_bToolTips = FALSE;
     pWnd->Detach();
     pWnd->PostNcDestroy();
   }
@@ -534,8 +535,8 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 }
 
 BOOL CWnd::PreTranslateMessage(MSG* pMsg) {
-  if (m_hWndToolTip && pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST) {
-    ::SendMessageA(m_hWndToolTip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(pMsg));
+  if (m_bToolTips && pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST) {
+    if (HWND tip = GetToolTipHandle()) ::SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(pMsg));
   }
   return FALSE;
 }
@@ -769,17 +770,27 @@ int CWnd::MessageBox(LPCSTR text, LPCSTR caption, UINT type) {
 }
 
 BOOL CWnd::EnableToolTips(BOOL bEnable) {
+  m_bToolTips = bEnable;
   if (!bEnable) {
     if (m_hWndToolTip) ::SendMessageA(m_hWndToolTip, TTM_ACTIVATE, FALSE, 0);
     return TRUE;
   }
-  if (!m_hWndToolTip) {
-    m_hWndToolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                      WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
-                                      AfxGetInstanceHandle(), nullptr);
-    if (!m_hWndToolTip) return FALSE;
-  }
+  // A window that has its control already gains tools for children made since; one without
+  // waits for the mouse: making the control and its tools is a good part of a small dialog's
+  // start, and many dialogs close before the mouse comes near them.
+  return m_hWndToolTip ? AddToolTipTools() : TRUE;
+}
+
+HWND CWnd::GetToolTipHandle() {
+  if (m_hWndToolTip || !m_bToolTips || !::IsWindow(m_hWnd)) return m_hWndToolTip;
+  m_hWndToolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
+                                    AfxGetInstanceHandle(), nullptr);
+  if (m_hWndToolTip) AddToolTipTools();
+  return m_hWndToolTip;
+}
+
+BOOL CWnd::AddToolTipTools() {
   // Every child is a tool; the text is asked for when the tip shows (TTN_NEEDTEXT). The tools do
   // not subclass their windows: the mouse messages reach the tip through PreTranslateMessage, and
   // a subclassing tool would put the tooltip's procedure in front of every message to a control

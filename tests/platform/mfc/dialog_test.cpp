@@ -153,3 +153,56 @@ TEST(ToolTips, EveryChildIsOneToolHoweverOftenTheyAreEnabled) {
   EXPECT_EQ(::SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), children);
   dlg.DestroyWindow();
 }
+
+namespace {
+// The tooltip controls the thread has made for a window, found without asking the window.
+int TipsOwnedBy(HWND owner) {
+  struct Search {
+    HWND owner;
+    int count;
+  } search{owner, 0};
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND h, LPARAM l) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(l);
+        char cls[64] = "";
+        ::GetClassNameA(h, cls, sizeof(cls));
+        if (::lstrcmpiA(cls, TOOLTIPS_CLASSA) == 0 && ::GetWindow(h, GW_OWNER) == s->owner) ++s->count;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.count;
+}
+}  // namespace
+
+TEST(ToolTips, TheControlIsMadeAtTheFirstMouseMessageAndNotWhenDisabled) {
+  ASSERT_NE(wdtest::ResourceModule(), nullptr);
+  SampleDlg dlg;
+  ASSERT_TRUE(dlg.Create(IDD_WD_SAMPLE, nullptr));
+  HWND child = ::GetWindow(dlg.m_hWnd, GW_CHILD);
+  ASSERT_NE(child, nullptr);
+  MSG move{child, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2), 0, {0, 0}};
+  MSG key{child, WM_KEYDOWN, VK_SHIFT, 0, 0, {0, 0}};
+
+  // Disabled before any mouse came: no control at all.
+  ASSERT_TRUE(dlg.EnableToolTips(TRUE));
+  ASSERT_TRUE(dlg.EnableToolTips(FALSE));
+  dlg.PreTranslateMessage(&move);
+  EXPECT_EQ(TipsOwnedBy(dlg.m_hWnd), 0);
+
+  // Enabled: nothing until a mouse message passes, then one control with every child a tool.
+  ASSERT_TRUE(dlg.EnableToolTips(TRUE));
+  dlg.PreTranslateMessage(&key);
+  EXPECT_EQ(TipsOwnedBy(dlg.m_hWnd), 0) << "only mouse messages need the control";
+  dlg.PreTranslateMessage(&move);
+  ASSERT_EQ(TipsOwnedBy(dlg.m_hWnd), 1);
+  HWND tip = dlg.GetToolTipHandle();
+  int children = 0;
+  for (HWND h = child; h; h = ::GetWindow(h, GW_HWNDNEXT)) ++children;
+  EXPECT_EQ(::SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0), children);
+  dlg.PreTranslateMessage(&move);
+  EXPECT_EQ(TipsOwnedBy(dlg.m_hWnd), 1);
+  EXPECT_EQ(dlg.GetToolTipHandle(), tip);
+  dlg.DestroyWindow();
+  EXPECT_EQ(dlg.GetToolTipHandle(), nullptr) << "gone with its window, and not made again without one";
+}
