@@ -568,15 +568,16 @@ void SECEdit::ColorPlain(char* p, char* stop, char* line, std::vector<OEColorRun
     for (char* c = a; c < b;) {
       const int n = (int)std::min<std::ptrdiff_t>(b - c, 16);
       std::uint32_t m = OperatorMask(c, n, line);
-      // Bit 16 is never set, so every run of set bits ends below it. A run going on from the
-      // previous block extends the run added there.
+      // Bit 16 is never set, so every run of set bits ends below it. Only a run at the block's
+      // start can extend the run before it (from the previous block, or a keyword run of the
+      // same colour); the runs within a block are apart.
       while (m) {
         const int s = __builtin_ctz(m);
         const int e = __builtin_ctz(~m & (~0u << s));
         m &= ~0u << e;
         const int at = base + (int)(c + s - line);
-        if (!runs.empty() && runs.back().nEnd == at && runs.back().crColor == op)
-          runs.back().nEnd = at + (e - s);
+        if (s == 0 && !runs.empty() && runs.back().nEnd == at && runs.back().crColor == op)
+          runs.back().nEnd = at + e;
         else
           AddRun(runs, at, at + (e - s), op);
       }
