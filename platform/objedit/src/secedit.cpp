@@ -569,20 +569,21 @@ void SECEdit::ColorSpan(char* line, int len, bool* inBlock, std::vector<OEColorR
 void SECEdit::ColorPlain(char* p, char* stop, char* line, std::vector<OEColorRun>& runs, int base,
                          Ahead* ahead) {
   const OECOLOR op = m_crColors[1];
-  // Operators are found 16 bytes at a time: a mask of the operator bytes gives each run of
+  // Operators are found 32 bytes at a time: a mask of the operator bytes gives each run of
   // adjacent operators at once. A branch per byte is mispredicted wherever operators and other
   // text alternate.
   auto operators = [&](char* a, char* b) {
     for (char* c = a; c < b;) {
-      const int n = (int)std::min<std::ptrdiff_t>(b - c, 16);
-      std::uint32_t m = OperatorMask(c, n, line);
-      // Bit 16 is never set, so every run of set bits ends below it. Only a run at the block's
+      const int n = (int)std::min<std::ptrdiff_t>(b - c, 32);
+      std::uint64_t m = OperatorMask(c, std::min(n, 16), line);
+      if (n > 16) m |= (std::uint64_t)OperatorMask(c + 16, n - 16, line) << 16;
+      // Bit 32 is never set, so every run of set bits ends below it. Only a run at the block's
       // start can extend the run before it (from the previous block, or a keyword run of the
       // same colour); the runs within a block are apart.
       while (m) {
-        const int s = __builtin_ctz(m);
-        const int e = __builtin_ctz(~m & (~0u << s));
-        m &= ~0u << e;
+        const int s = __builtin_ctzll(m);
+        const int e = __builtin_ctzll(~m & (~0ull << s));
+        m &= ~0ull << e;
         const int at = base + (int)(c + s - line);
         if (s == 0 && !runs.empty() && runs.back().nEnd == at && runs.back().crColor == op)
           runs.back().nEnd = at + e;
