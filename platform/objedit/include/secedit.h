@@ -184,8 +184,9 @@ protected:
   void ColorPlain(char* p, char* stop, char* line, std::vector<OEColorRun>& runs, int base,
                   Ahead* ahead);
   // Notes the operator bytes (IsOperator) before a colouring pass, as m_charClass may have
-  // changed since the last: m_opByte holds 1 for each, m_opChars up to kOpCharsMax of them,
-  // each repeated 16 times.
+  // changed since the last: m_opByte holds 1 for each; m_opChars holds each repeated 16 times
+  // for comparing 16 bytes at once, unless there are more than kOpCharsMax (m_nOpChars counts
+  // them all), when OperatorMask looks each byte up in m_opByte.
   void NoteOperators();
   // Bit i set where c[i] is an operator, for i < n <= 16; the bytes from `from` up to c may be
   // read too.
