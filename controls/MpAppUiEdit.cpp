@@ -134,13 +134,11 @@ int MpAppUiEdit::KeyWord(char** text, int* start, int* end) {
   char upper[260];  // a case-insensitive lookup compares the word upper-cased
   for (;;) {
     // The next word as SECEdit::GetNextWord finds it, in one pass that also notes an apostrophe.
-    while (!classes[(unsigned char)*p]) {
-      if (!*p) return 0;
-      ++p;
-    }
+    while (!classes[(unsigned char)*p]) ++p;
+    if (!*p) return 0;
     char* word = p;
     unsigned seen = 0;
-    while (const unsigned k = classes[(unsigned char)*p]) {
+    while (const unsigned k = classes[(unsigned char)*p] & (SECEdit::kWordChar | SECEdit::kWordQuote)) {
       seen |= k;
       ++p;
     }

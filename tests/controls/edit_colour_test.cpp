@@ -173,4 +173,30 @@ TEST(EditColouring, OnePassColoursEachLineOnItsOwn) {
   EXPECT_EQ((std::vector<OEColorRun>{{0, 5, 0xAA0000}, {6, 10, 0x0000AA}, {11, 15, 0xAA0000}}), runs);
 }
 
+TEST(EditColouring, OperatorRunsWhereverTheyFallInALine) {
+  RuleDoc doc;
+  // Lines shorter and longer than the stretches the colouring looks at together, so that runs of
+  // adjacent operators start, end and go on across their edges; with the usual operators, and
+  // with more operators than are compared at once.
+  for (int many = 0; many < 2; ++many) {
+    if (many)
+      for (int c = 'a'; c <= 'z'; ++c) doc.m_charClass[0][c] = (std::uint32_t)c;
+    for (int len : {1, 5, 15, 16, 17, 31, 32, 33, 47, 48, 64, 70}) {
+      std::string line, expected;
+      size_t groups = 0;
+      for (int i = 0; i < len; ++i) {
+        line += "x=+ y-*<>!^ zq"[(i * 7 + len) % 14];
+        expected += doc.IsOperator((unsigned char)line.back()) ? 'o' : '.';
+        if (expected.back() == 'o' && (i == 0 || expected[(size_t)i - 1] != 'o')) ++groups;
+      }
+      std::vector<OEColorRun> runs;
+      doc.ColorText(line.data(), line.size(), runs);
+      EXPECT_EQ(expected, Mask(line, runs)) << "length " << len << ", many " << many;
+      EXPECT_EQ(groups, runs.size()) << "adjacent operators share one run; length " << len;
+      doc.SetText(line.data(), line.size());
+      EXPECT_EQ(std::vector<std::string>{expected}, doc.Masks()) << "length " << len << ", many " << many;
+    }
+  }
+}
+
 }  // namespace

@@ -29,6 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   MpAppUiEdit doc;
   doc.m_bCaseSensitive = settings & 1;
   if (settings & 2) std::strcpy(doc.m_szLineComment2, "!");
+  // Operator bytes of the settings' choosing: a few, or more than are compared at once.
+  if (settings & 4)
+    for (int c = 0x21; c < 0x100; c += settings & 8 ? 3 : 29) doc.m_charClass[0][c] = static_cast<uint32_t>(c);
+  const OECOLOR op = doc.m_crColors[1];
   doc.addKeyWords(words, 0x00AA00);
   doc.initKeyWordMap();
 
@@ -40,6 +44,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   doc.ColorText(text, length, runs);
   for (const OEColorRun& r : runs)
     if (r.nStart < 0 || r.nEnd < r.nStart || static_cast<size_t>(r.nEnd) > length) std::abort();
+  // Byte by byte: outside the other runs every operator byte, and only those, is in an operator
+  // run, and adjacent operators share one run.
+  std::vector<char> covered(length, 0);
+  for (size_t i = 0; i < runs.size(); ++i) {
+    const OEColorRun& r = runs[i];
+    for (int b = r.nStart; b < r.nEnd; ++b) covered[(size_t)b] = r.crColor == op ? 'o' : 'x';
+    if (r.crColor == op && i > 0 && runs[i - 1].crColor == op && runs[i - 1].nEnd == r.nStart) std::abort();
+  }
+  for (size_t b = 0; b < length; ++b)
+    if (covered[b] != 'x' && (covered[b] == 'o') != doc.IsOperator(static_cast<unsigned char>(text[b])))
+      std::abort();
 
   // Line by line the document colours the same text alike, offsets aside.
   doc.SetText(text, length);

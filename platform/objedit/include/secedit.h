@@ -92,9 +92,10 @@ public:
   // The next word at or after text (letters, digits, '_', '\'', bytes >= 0x80); null at the end
   // of the line.
   static char* GetNextWord(char* text, int* length);
-  // For each byte, what it is to GetNextWord: 0 no word character, else kWordChar or kWordQuote
-  // (the apostrophe), so that a scan can note a word's apostrophes as it finds the word.
-  enum : unsigned char { kWordChar = 1, kWordQuote = 2 };
+  // For each byte, what it is to GetNextWord: kWordChar or kWordQuote (the apostrophe) for a
+  // word character, so that a scan can note a word's apostrophes as it finds the word;
+  // kLineEnd for NUL, so that the search between words needs one test a byte; else 0.
+  enum : unsigned char { kWordChar = 1, kWordQuote = 2, kLineEnd = 4 };
   static const unsigned char* WordClasses();
 
   // ---- text ----
@@ -182,6 +183,18 @@ protected:
                  Ahead* ahead);
   void ColorPlain(char* p, char* stop, char* line, std::vector<OEColorRun>& runs, int base,
                   Ahead* ahead);
+  // Notes the operator bytes (IsOperator) before a colouring pass, as m_charClass may have
+  // changed since the last: m_opByte holds 1 for each; m_opChars holds each repeated 16 times
+  // for comparing 16 bytes at once, unless there are more than kOpCharsMax (m_nOpChars counts
+  // them all), when OperatorMask looks each byte up in m_opByte.
+  void NoteOperators();
+  // Bit i set where c[i] is an operator, for i < n <= 16; the bytes from `from` up to c may be
+  // read too.
+  std::uint32_t OperatorMask(const char* c, int n, const char* from) const;
+  enum { kOpCharsMax = 16 };
+  unsigned char m_opByte[256] = {};
+  alignas(16) unsigned char m_opChars[kOpCharsMax][16] = {};
+  int m_nOpChars = 0;
 
   std::vector<std::string> m_lines;
   std::vector<char> m_softBreak;  // per line: the break after it is soft

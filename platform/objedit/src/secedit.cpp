@@ -6,14 +6,20 @@
 #include <cstdlib>
 #include <cstring>
 #include <strings.h>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace {
 
 struct WordChars {
   unsigned char is[256];
+  unsigned char classes[256];  // is, with the NUL that ends a line marked
   WordChars() {
-    for (int c = 0; c < 256; ++c)
+    for (int c = 0; c < 256; ++c) {
       is[c] = c == '\'' ? SECEdit::kWordQuote : std::isalnum(c) || c == '_' || c >= 0x80 ? SECEdit::kWordChar : 0;
+      classes[c] = c == 0 ? (unsigned char)SECEdit::kLineEnd : is[c];
+    }
   }
 };
 const WordChars g_word;
@@ -46,6 +52,27 @@ std::vector<std::string> SplitLines(const char* text, size_t length) {
 bool StartsWith(const char* p, const char* end, const char* delim) {
   size_t n = std::strlen(delim);
   return n != 0 && (size_t)(end - p) >= n && std::memcmp(p, delim, n) == 0;
+}
+
+// Where byte c next occurs in [p, end), or end. Inline: lines are short, and a call to memchr
+// costs about as much as the search itself.
+inline char* FindByte(char* p, char* end, char c) {
+#if defined(__SSE2__)
+  if (end - p >= 16) {
+    const __m128i k = _mm_set1_epi8(c);
+    auto match = [&](const char* at) {
+      return (unsigned)_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)), k));
+    };
+    for (; end - p > 16; p += 16)
+      if (const unsigned m = match(p)) return p + __builtin_ctz(m);
+    // The last 16 bytes, overlapping some already searched, rather than a byte at a time.
+    p = end - 16;
+    const unsigned m = match(p);
+    return m ? p + __builtin_ctz(m) : end;
+  }
+#endif
+  while (p < end && *p != c) ++p;
+  return p;
 }
 
 // Where delim next starts in [p, end), or end; its first byte is found by memchr.
@@ -125,7 +152,7 @@ void SECEdit::BuildNameTable(char* table, const char* words) {
   }
 }
 
-const unsigned char* SECEdit::WordClasses() { return g_word.is; }
+const unsigned char* SECEdit::WordClasses() { return g_word.classes; }
 
 char* SECEdit::GetNextWord(char* text, int* length) {
   unsigned char* p = reinterpret_cast<unsigned char*>(text);
@@ -382,6 +409,7 @@ int SECEdit::_InComment(int nLine) {
   }
   // Carry the state down from the last line known; a line whose state changes is recoloured.
   std::vector<OEColorRun> scratch;
+  if (m_nStateValid <= nLine) NoteOperators();
   while (m_nStateValid <= nLine) {
     int l = m_nStateValid - 1;
     bool in = m_blockAtStart[(size_t)l] != 0;
@@ -405,6 +433,7 @@ void SECEdit::ColorLine(int nLine, std::vector<OEColorRun>& runs) {
     std::vector<OEColorRun>& cache = m_runs[(size_t)nLine];
     cache.clear();
     Ahead ahead;
+    NoteOperators();
     ColorSpan(&line[0], (int)line.size(), &in, cache, 0, &ahead);
     m_runsValid[(size_t)nLine] = 1;
   }
@@ -418,6 +447,7 @@ void SECEdit::ColorText(const char* text, size_t length, std::vector<OEColorRun>
   // cache, where each line's end is overwritten by NUL; the text is never copied whole.
   const size_t kBlock = 1 << 16;
   std::vector<char> buffer;
+  NoteOperators();
   bool in = false;
   size_t from = 0;
   do {
@@ -439,8 +469,8 @@ void SECEdit::ColorText(const char* text, size_t length, std::vector<OEColorRun>
     const size_t size = to - from;
     size_t begin = 0;
     for (;;) {
-      const void* nl = std::memchr(block + begin, '\n', size - begin);
-      const size_t stop = nl ? (size_t)(static_cast<const char*>(nl) - block) : size;
+      const size_t stop = (size_t)(FindByte(block + begin, block + size, '\n') - block);
+      const bool nl = stop < size;
       const size_t end = (nl && stop > begin && block[stop - 1] == '\r') ? stop - 1 : stop;
       block[end] = 0;
       ColorSpan(block + begin, (int)(end - begin), &in, runs, (int)(from + begin), nullptr);
@@ -451,6 +481,31 @@ void SECEdit::ColorText(const char* text, size_t length, std::vector<OEColorRun>
   } while (from < length);
 }
 
+void SECEdit::NoteOperators() {
+  m_nOpChars = 0;
+  for (int c = 0; c < 256; ++c) {
+    m_opByte[c] = IsOperator((unsigned char)c);
+    if (m_opByte[c] && m_nOpChars++ < kOpCharsMax) std::memset(m_opChars[m_nOpChars - 1], c, 16);
+  }
+}
+
+std::uint32_t SECEdit::OperatorMask(const char* c, int n, const char* from) const {
+#if defined(__SSE2__)
+  if (m_nOpChars <= kOpCharsMax && (c - from) + n >= 16) {
+    // The 16 bytes that end with the block, compared with each operator byte at once; a short
+    // block takes bytes from before it (not copied aside: a narrow store read back wide stalls).
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(c + n - 16));
+    __m128i hit = _mm_setzero_si128();
+    for (int k = 0; k < m_nOpChars; ++k)
+      hit = _mm_or_si128(hit, _mm_cmpeq_epi8(v, _mm_load_si128(reinterpret_cast<const __m128i*>(m_opChars[k]))));
+    return (std::uint32_t)_mm_movemask_epi8(hit) >> (16 - n);
+  }
+#endif
+  std::uint32_t m = 0;
+  for (int i = 0; i < n; ++i) m |= (std::uint32_t)m_opByte[(unsigned char)c[i]] << i;
+  return m;
+}
+
 void SECEdit::ColorSpan(char* line, int len, bool* inBlock, std::vector<OEColorRun>& runs, int base,
                         Ahead* ahead) {
   char* p = line;
@@ -458,7 +513,7 @@ void SECEdit::ColorSpan(char* line, int len, bool* inBlock, std::vector<OEColorR
   const OECOLOR comment = m_crColors[3];
   Ahead local;
   if (!ahead) ahead = &local;
-  // When every comment delimiter begins with the same character, memchr finds the candidates.
+  // When every comment delimiter begins with the same character, FindByte finds the candidates.
   const char a = m_szLineComment[0], b = m_szLineComment2[0], c = m_szBlockStart[0];
   const char lead = a ? a : b ? b : c;
   const char oneLead = lead && (!a || a == lead) && (!b || b == lead) && (!c || c == lead) ? lead : 0;
@@ -477,11 +532,8 @@ void SECEdit::ColorSpan(char* line, int len, bool* inBlock, std::vector<OEColorR
     bool lineComment = false, block = false;
     for (; q < end; ++q) {
       if (oneLead) {
-        q = static_cast<char*>(std::memchr(q, oneLead, (size_t)(end - q)));
-        if (!q) {
-          q = end;
-          break;
-        }
+        q = FindByte(q, end, oneLead);
+        if (q == end) break;
       } else if (*q != m_szLineComment[0] && *q != m_szLineComment2[0] && *q != m_szBlockStart[0]) {
         continue;
       }
@@ -517,14 +569,28 @@ void SECEdit::ColorSpan(char* line, int len, bool* inBlock, std::vector<OEColorR
 void SECEdit::ColorPlain(char* p, char* stop, char* line, std::vector<OEColorRun>& runs, int base,
                          Ahead* ahead) {
   const OECOLOR op = m_crColors[1];
+  // Operators are found 32 bytes at a time: a mask of the operator bytes gives each run of
+  // adjacent operators at once. A branch per byte is mispredicted wherever operators and other
+  // text alternate.
   auto operators = [&](char* a, char* b) {
-    for (char* c = a; c < b; ++c) {
-      if (!IsOperator((unsigned char)*c)) continue;
-      int at = base + (int)(c - line);
-      if (!runs.empty() && runs.back().nEnd == at && runs.back().crColor == op)
-        runs.back().nEnd = at + 1;
-      else
-        AddRun(runs, at, at + 1, op);
+    for (char* c = a; c < b;) {
+      const int n = (int)std::min<std::ptrdiff_t>(b - c, 32);
+      std::uint64_t m = OperatorMask(c, std::min(n, 16), line);
+      if (n > 16) m |= (std::uint64_t)OperatorMask(c + 16, n - 16, line) << 16;
+      // Bit 32 is never set, so every run of set bits ends below it. Only a run at the block's
+      // start can extend the run before it (from the previous block, or a keyword run of the
+      // same colour); the runs within a block are apart.
+      while (m) {
+        const int s = __builtin_ctzll(m);
+        const int e = __builtin_ctzll(~m & (~0ull << s));
+        m &= ~0ull << e;
+        const int at = base + (int)(c + s - line);
+        if (s == 0 && !runs.empty() && runs.back().nEnd == at && runs.back().crColor == op)
+          runs.back().nEnd = at + e;
+        else
+          AddRun(runs, at, at + (e - s), op);
+      }
+      c += n;
     }
   };
   while (p < stop) {
