@@ -31,7 +31,7 @@ struct IMpUtOsDll : public IUnknown {
 // Files and paths.
 struct IMpUtOsFile : public IUnknown {
   // Splits a path into its folder, its file name without extension, its extension without the
-  // dot, and a further part after a second dot (empty for most names).
+  // dot (what follows the last dot), and a fourth part that this host leaves empty.
   virtual bool splitPath(const std::string& path, std::string& folder, std::string& name,
                          std::string& extension, std::string& extra) = 0;
   virtual bool fileExists(const std::string& path) = 0;
