@@ -155,6 +155,44 @@ TEST_F(RuleConstantPageTest, NamesAreUnquotedOnlyWhenEnclosedInQuotes) {
   }
 }
 
+// A name of nothing but quotes is refused as an empty one, with no notice; a quoted name with
+// something inside is taken.
+TEST_F(RuleConstantPageTest, ANameOfOnlyQuotesIsRefusedAsEmpty) {
+  IMpOptions* preset = Preset("Gap", "string", "v", "", {});
+  script
+      .Sheet(Caption(), [&](HWND h) {
+        Type(SheetPage(h), IDC_RULE_CONSTANT_NAME, "'");
+        SheetOK(h);
+      })
+      .MessageBox(IDOK)
+      .Sheet(Caption(), [&](HWND h) {
+        Type(SheetPage(h), IDC_RULE_CONSTANT_NAME, "''");
+        SheetOK(h);
+      })
+      .MessageBox(IDOK)
+      .Sheet(Caption(), [&](HWND h) {
+        Type(SheetPage(h), IDC_RULE_CONSTANT_NAME, "'''");
+        SheetOK(h);
+      })
+      .MessageBox(IDOK)
+      .Sheet(Caption(), [&](HWND h) {
+        EXPECT_EQ(preset->getString("Name"), "Gap") << "nothing written while the name is refused";
+        Type(SheetPage(h), IDC_RULE_CONSTANT_NAME, "'x'");
+        SheetOK(h);
+      })
+      .MessageBox(IDOK);
+  EXPECT_EQ(Run(preset), IDOK);
+  const std::vector<std::pair<std::string, UINT>> expected = {
+      {Message(IDS_TASK_NAME_EMPTY), (UINT)MB_ICONERROR},
+      {Message(IDS_TASK_NAME_EMPTY), (UINT)MB_ICONERROR},
+      {Message(IDS_TASK_NAME_EMPTY), (UINT)MB_ICONERROR},
+      {Message(IDS_TASK_NAME_QUOTED, "'x'"), (UINT)MB_ICONINFORMATION},
+  };
+  EXPECT_EQ(Boxes(), expected);
+  EXPECT_EQ(preset->getString("Name"), "'x'");
+  preset->Release();
+}
+
 TEST_F(RuleConstantPageTest, TheDefaultIsTestedAsANumberOfTheChosenTypeAndTheFactorOnlyForDoubles) {
   IMpOptions* preset = Preset("Gap", "integer", "2.5", "25.4");
   bool factorShownForInteger = true, factorShownForDouble = false, factorShownForString = true;
