@@ -47,7 +47,8 @@ LineRead readLimitedLine(std::istream& in, std::string& line) {
 
 void readConfigStream(std::istream& in, std::map<std::string, std::string>& config) {
   std::string line, key, value;
-  for (LineRead read; (read = readLimitedLine(in, line)) != LineRead::End;)
+  LineRead read;
+  while ((read = readLimitedLine(in, line)) != LineRead::End)
     if (read == LineRead::Line && parseConfigLine(line, key, value)) config[key] = value;
 }
 

@@ -1,4 +1,5 @@
-// What the library builds when it is loaded, its texts and its tolerance comparison.
+// What the library builds when it is loaded and leaves when it goes, its texts and its tolerance
+// comparison.
 #include <gtest/gtest.h>
 #include <afxscript.h>
 #include <afxwin.h>

@@ -353,9 +353,9 @@ TEST_F(SettingsSheetTest, DataManagementPageRulesPasswordAndFolders) {
 // the settings service Default leaves every control as it was, while a click on the switch still
 // rules.
 TEST_F(SettingsSheetTest, DataManagementDefaultRulesOnlyWithAGroup) {
-  const int ruled[] = {IDC_JQ_USER,        IDC_JQ_PASSWORD, IDC_JQ_TWO_TIER, IDC_JQ_URL_MODE,
-                       IDC_JQ_ROOT,        IDC_JQ_BROWSE_ROOT, IDC_JQ_DATA,  IDC_JQ_BROWSE_DATA,
-                       IDC_JQ_URL,         IDC_JQ_TEMPLATE_METRIC, IDC_JQ_TEMPLATE_INCH};
+  const int ruled[] = {IDC_JQ_USER, IDC_JQ_PASSWORD,    IDC_JQ_TWO_TIER, IDC_JQ_URL_MODE,
+                       IDC_JQ_ROOT, IDC_JQ_BROWSE_ROOT, IDC_JQ_DATA,     IDC_JQ_BROWSE_DATA,
+                       IDC_JQ_URL,  IDC_JQ_TEMPLATE_METRIC, IDC_JQ_TEMPLATE_INCH};
   MpHostSettings(G::ExchangeAdapter)->setString("ZRV_USE_JQIN", "on");
   MpHostSettings(G::ExchangeAdapter)->setString("ZRV_JQ_MODE_TWO_TIER", "on");
   MpAppUiSettingsDlg::m_nStartDlg = 1;
