@@ -1,5 +1,6 @@
 // The resource browser's configuration-file location and line reader.
 #include "MpUiResourceBrowserConfig.h"
+#include <limits>
 
 namespace MpResourceBrowser {
 
@@ -22,26 +23,33 @@ bool parseConfigLine(const std::string& line, std::string& key, std::string& val
 
 namespace {
 
-// One line into `line`, without its line feed, reading at most kConfigLineLimit characters;
-// false at the end of the stream or for a longer line.
-bool readLimitedLine(std::istream& in, std::string& line) {
+enum class LineRead { Line, TooLong, End };
+
+// One line into `line`, without its line feed, holding at most kConfigLineLimit characters; the
+// rest of a longer line is read past, never held.
+LineRead readLimitedLine(std::istream& in, std::string& line) {
+  typedef std::istream::traits_type Traits;
   line.clear();
-  std::istream::int_type c = in.get();
-  if (c == std::istream::traits_type::eof()) return false;
-  while (c != std::istream::traits_type::eof() && c != '\n') {
-    if (line.size() == kConfigLineLimit) return false;
-    line += std::istream::traits_type::to_char_type(c);
+  Traits::int_type c = in.get();
+  if (c == Traits::eof()) return LineRead::End;
+  while (c != Traits::eof() && c != '\n') {
+    if (line.size() == kConfigLineLimit) {
+      in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+      return LineRead::TooLong;
+    }
+    line += Traits::to_char_type(c);
     c = in.get();
   }
-  return true;
+  return LineRead::Line;
 }
 
 }  // namespace
 
 void readConfigStream(std::istream& in, std::map<std::string, std::string>& config) {
   std::string line, key, value;
-  while (readLimitedLine(in, line))
-    if (parseConfigLine(line, key, value)) config[key] = value;
+  LineRead read;
+  while ((read = readLimitedLine(in, line)) != LineRead::End)
+    if (read == LineRead::Line && parseConfigLine(line, key, value)) config[key] = value;
 }
 
 bool folderOfModule(const std::string& reported, size_t capacity, std::string& folder) {

@@ -11,7 +11,7 @@ namespace MpResourceBrowser {
 // Appended directly to the folder; it begins with a backslash.
 extern std::string configFileSuffix;
 
-// The longest line the reader takes; a longer line ends the reading.
+// The longest line the reader takes; a longer line is ignored.
 constexpr size_t kConfigLineLimit = 1023;
 
 // One line: cut at its first "#"; ignored without "="; the key is the text before the first "="
@@ -19,9 +19,9 @@ constexpr size_t kConfigLineLimit = 1023;
 // after the "=" when the last ";" stands before it). Returns false for an ignored line.
 bool parseConfigLine(const std::string& line, std::string& key, std::string& value);
 
-// Reads lines until the end of the stream or the first line longer than kConfigLineLimit (that
-// line and all after it are ignored) into the map; a later equal key replaces the earlier value.
-// No more of a line than the limit is ever read.
+// Reads every line of the stream into the map, but for lines longer than kConfigLineLimit, which
+// are ignored; a later equal key replaces the earlier value. No more of a line than the limit is
+// ever held.
 void readConfigStream(std::istream& in, std::map<std::string, std::string>& config);
 
 // The folder, with its closing separator, of a module whose path the system wrote into a buffer

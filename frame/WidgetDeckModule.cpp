@@ -58,7 +58,10 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpRes
   }
   if (dwReason == DLL_PROCESS_DETACH) {
     ::OutputDebugStringA("WIDGETDECK.DLL Terminating!\n");
-    AfxSetDroppedExceptionReporter(g_pfnPreviousReporter);
+    // The reporter the library replaced comes back only while the library's own is set: one the
+    // host has set since stays, and a load that failed before setting ours changes nothing.
+    const AfxDroppedExceptionReporter pfnCurrent = AfxSetDroppedExceptionReporter(g_pfnPreviousReporter);
+    if (pfnCurrent != &WidgetDeck::reportDroppedException) AfxSetDroppedExceptionReporter(pfnCurrent);
     AfxTermExtensionModule(WidgetDeckDLL, FALSE);
   }
   return TRUE;

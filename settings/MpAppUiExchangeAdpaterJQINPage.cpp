@@ -16,7 +16,7 @@ const char kModeKey[] = "ZRV_JQ_MODE_TWO_TIER";
 
 // The texts written as typed; the password and the mode are the page's own.
 const Key kJqinKeys[] = {
-    Key::checkBox("ZRV_USE_JQIN", IDC_JQ_USE, Key::DrivesRules),
+    Key::checkBox("ZRV_USE_JQIN", IDC_JQ_USE),
     Key::textField("ZRV_JQ_USER", IDC_JQ_USER),
     Key::textField("ZRV_JQ_ROOT", IDC_JQ_ROOT),
     Key::textField("ZRV_JQ_DATA", IDC_JQ_DATA),
@@ -38,7 +38,7 @@ const BrowsedFolder kFolders[] = {{IDC_JQ_BROWSE_ROOT, IDC_JQ_ROOT, "ZRV_JQ_ROOT
 IMPLEMENT_DYNCREATE(MpAppUiExchangeAdpaterJQINPage, MpAppUiSettingsPage)
 
 BEGIN_MESSAGE_MAP(MpAppUiExchangeAdpaterJQINPage, MpAppUiSettingsPage)
-  ON_CONTROL_RANGE(BN_CLICKED, IDC_JQ_USE, IDC_JQ_USE, OnKeyClicked)
+  ON_BN_CLICKED(IDC_JQ_USE, OnUseClicked)
   ON_CONTROL_RANGE(BN_CLICKED, IDC_JQ_TWO_TIER, IDC_JQ_URL_MODE, OnModeClicked)
   ON_CONTROL_RANGE(BN_CLICKED, IDC_JQ_BROWSE_ROOT, IDC_JQ_BROWSE_DATA, OnBrowseClicked)
   ON_CONTROL_RANGE(EN_KILLFOCUS, IDC_JQ_ROOT, IDC_JQ_DATA, OnKeyKillFocus)
@@ -73,7 +73,13 @@ void MpAppUiExchangeAdpaterJQINPage::fillControls() {
   updateControls();
 }
 
-void MpAppUiExchangeAdpaterJQINPage::applyEnableRules() { updateControls(); }
+// The page's rules run at the end of a filling with a group and after a click on the switch or a
+// mode, not as the pattern's rules after a Default: without a group a Default leaves the controls'
+// states as they were.
+void MpAppUiExchangeAdpaterJQINPage::OnUseClicked() {
+  OnKeyClicked(IDC_JQ_USE);
+  updateControls();
+}
 
 bool MpAppUiExchangeAdpaterJQINPage::updateControls() {
   const bool bUse = isChecked(IDC_JQ_USE);

@@ -63,17 +63,10 @@ void MpAppUiCustomClassPage::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL MpAppUiCustomClassPage::OnInitDialog() {
-  const BOOL result = CPropertyPage::OnInitDialog();
-  m_pGrid = MpAppOptionGridCtrl::createOver(*this, m_staticPlaceholder);
-  if (m_pGrid == nullptr) return result;
-  fillGrid();
-  m_pGrid->setKeyMap(m_keyMap);
-  return result;
+  return MpAppUiTaskPage::initGridPage(*this, m_staticPlaceholder, m_pGrid, m_spOptions.get(), m_keyMap);
 }
 
-void MpAppUiCustomClassPage::fillGrid() {
-  if (m_spOptions.isNull() || m_pGrid == nullptr) return;
-  IMpOptions* bag = m_spOptions.get();
+void MpAppUiCustomClassPage::fillGrid(IMpOptions* bag) {
   const bool abstract = bag->getBool("ClassAbstract");
   int data = 0;
   auto add = [&](CMFCPropertyGridProperty* group, const char* key, CMFCPropertyGridProperty* prop) {

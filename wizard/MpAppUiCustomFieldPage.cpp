@@ -103,17 +103,10 @@ void MpAppUiCustomFieldPage::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL MpAppUiCustomFieldPage::OnInitDialog() {
-  const BOOL result = CPropertyPage::OnInitDialog();
-  m_pGrid = MpAppOptionGridCtrl::createOver(*this, m_staticPlaceholder);
-  if (m_pGrid == nullptr) return result;
-  fillGrid();
-  m_pGrid->setKeyMap(m_keyMap);
-  return result;
+  return MpAppUiTaskPage::initGridPage(*this, m_staticPlaceholder, m_pGrid, m_spOptions.get(), m_keyMap);
 }
 
-void MpAppUiCustomFieldPage::fillGrid() {
-  if (m_spOptions.isNull() || m_pGrid == nullptr) return;
-  IMpOptions* bag = m_spOptions.get();
+void MpAppUiCustomFieldPage::fillGrid(IMpOptions* bag) {
   const std::string sub = bag->getString("FieldSubType");
   const std::string type = bag->getString("FieldType");
   const std::string dim = bag->getString("FieldDim");

@@ -112,7 +112,8 @@ BOOL MpAppUiRuleConstantPage::OnKillActive() {
   std::string name, type, defaultValue, factor, explanation;
 
   const std::string typedName = MpAppUiTaskPage::windowText(m_editName);
-  if (typedName.empty()) {
+  // A name of nothing but quotes is as empty as no name: its stored form would be ''.
+  if (typedName.find_first_not_of('\'') == std::string::npos) {
     MpAppUiTaskPage::showInputError(IDS_TASK_NAME_EMPTY);
     ok = false;
   } else {

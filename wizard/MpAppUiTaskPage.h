@@ -2,8 +2,10 @@
 // fresh bag, moving texts between controls and bag, reporting rejected input. Internal to the
 // library; the pages stay plain property pages.
 #pragma once
-#include <afxwin.h>
+#include <afxdlgs.h>
+#include <map>
 #include <string>
+#include "MpAppOptionGridCtrl.h"
 #include "MpSmartPointers.h"
 
 namespace MpAppUiTaskPage {
@@ -50,6 +52,21 @@ bool profileOnOff(const char* section, const char* entry);
 // Answers a tooltip's request for a control's text (TTN_NEEDTEXTA): the string whose identifier
 // equals the control's, kept alive in keep. False when the tool is not a control window.
 BOOL answerToolTip(NMHDR* header, std::string& keep);
+
+// OnInitDialog of a page that shows its bag in the option grid: the page's own set-up, then the
+// grid over the placeholder's area. When the grid was made, page.fillGrid(bag) builds its
+// properties if the page holds a bag, and the grid learns from keyMap which property shows which
+// key; grid stays null when it cannot be made. Returns the page's own set-up's result.
+template <class Page>
+BOOL initGridPage(Page& page, CStatic& placeholder, MpAppOptionGridCtrl*& grid, IMpOptions* bag,
+                  const std::map<std::string, int>& keyMap) {
+  const BOOL result = page.CPropertyPage::OnInitDialog();
+  grid = MpAppOptionGridCtrl::createOver(page, placeholder);
+  if (grid == nullptr) return result;
+  if (bag != nullptr) page.fillGrid(bag);
+  grid->setKeyMap(keyMap);
+  return result;
+}
 
 // Whether the bag's string list under key holds name exactly; false without a bag.
 bool listHolds(IMpOptions* bag, const char* key, const std::string& name);

@@ -19,13 +19,14 @@ class MpAppUiCustomClassPage : public CPropertyPage {
   // edit mode, copies the selection's first class into them. Always true.
   bool init(MpZulSmartList& selection, IMpOptions* preset);
   IMpOptions* getOptions() { return m_spOptions.addRefGet(); }
+  // Builds the grid's properties from the bag, once the page holds both.
+  void fillGrid(IMpOptions* bag);
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   // Writes every key of the grid back; the page can always be left.
   BOOL OnKillActive() override;
-  void fillGrid();
 
   CStatic m_staticPlaceholder;
   MpAppOptionGridCtrl* m_pGrid = nullptr;

@@ -22,13 +22,14 @@ class MpAppUiCustomFieldPage : public CPropertyPage {
   // (edit mode). Always true.
   bool init(MpZulSmartList& selection, IMpOptions* preset);
   IMpOptions* getOptions() { return m_spOptions.addRefGet(); }
+  // Builds the grid's properties from the bag, once the page holds both.
+  void fillGrid(IMpOptions* bag);
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   // Writes every key of the grid back as its shown text; the page can always be left.
   BOOL OnKillActive() override;
-  void fillGrid();
   void readField(IMpZulClass* cls);
 
   CStatic m_staticPlaceholder;

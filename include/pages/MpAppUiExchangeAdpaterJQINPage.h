@@ -22,12 +22,12 @@ class MpAppUiExchangeAdpaterJQINPage : public MpAppUiSettingsPage {
 
  protected:
   void fillControls() override;
-  void applyEnableRules() override;
 
   // Enciphers the password text in place; an empty result means it could not be enciphered.
   virtual void encipherPassword(std::string& text);
   static void wipe(std::string& text);
 
+  afx_msg void OnUseClicked();
   afx_msg void OnModeClicked(UINT id);
   afx_msg void OnPasswordKillFocus();
   afx_msg void OnBrowseClicked(UINT id);

@@ -1,5 +1,8 @@
-// What the library builds when it is loaded, its texts and its tolerance comparison.
+// What the library builds when it is loaded and leaves when it goes, its texts and its tolerance
+// comparison.
 #include <gtest/gtest.h>
+#include <afxscript.h>
+#include <afxwin.h>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -76,6 +79,42 @@ TEST(WindowsVersionCode, MapsTheVersionsWhoseMenusDifferAndIsSetAtLoad) {
   const int running = windowsVersionCodeFor(::GetVersion(), &info);
   EXPECT_EQ(getWindowsVersionCode(), running);
   EXPECT_EQ(windowsVersionCode, running);
+}
+
+void HostReporter(const char*) {}
+void OtherHostReporter(const char*) {}
+
+// The reporter set now, left as it is.
+AfxDroppedExceptionReporter CurrentReporter() {
+  const AfxDroppedExceptionReporter current = AfxSetDroppedExceptionReporter(nullptr);
+  AfxSetDroppedExceptionReporter(current);
+  return current;
+}
+
+// The library puts back the reporter it replaced when it goes, unless the host has set its own
+// since; a load that failed leaves the host's reporter alone.
+TEST(DroppedExceptionReporter, PutBackOnUnloadOnlyWhileTheLibrarysOwnIsSet) {
+  ASSERT_EQ(::GetModuleHandleA("WidgetDeck.dll"), nullptr) << "the library must not be loaded yet";
+  const AfxDroppedExceptionReporter before = AfxSetDroppedExceptionReporter(&HostReporter);
+
+  HMODULE library = ::LoadLibraryA("WidgetDeck.dll");
+  ASSERT_NE(library, nullptr);
+  EXPECT_NE(CurrentReporter(), &HostReporter) << "the library reports while it is loaded";
+  ASSERT_TRUE(::FreeLibrary(library));
+  EXPECT_EQ(CurrentReporter(), &HostReporter) << "the earlier reporter is back";
+
+  library = ::LoadLibraryA("WidgetDeck.dll");
+  ASSERT_NE(library, nullptr);
+  AfxSetDroppedExceptionReporter(&OtherHostReporter);
+  ASSERT_TRUE(::FreeLibrary(library));
+  EXPECT_EQ(CurrentReporter(), &OtherHostReporter) << "the host's later reporter stays";
+
+  AfxScript::SetExtensionInitResult(FALSE);
+  EXPECT_EQ(::LoadLibraryA("WidgetDeck.dll"), nullptr);
+  AfxScript::SetExtensionInitResult(TRUE);
+  EXPECT_EQ(CurrentReporter(), &OtherHostReporter) << "a failed load changes nothing";
+
+  AfxSetDroppedExceptionReporter(before);
 }
 
 }  // namespace

@@ -349,6 +349,48 @@ TEST_F(SettingsSheetTest, DataManagementPageRulesPasswordAndFolders) {
   MpAppUiSettingsDlg::m_nStartDlg = 0;
 }
 
+// The data-management page's rules run after a Default only when the page holds a group: without
+// the settings service Default leaves every control as it was, while a click on the switch still
+// rules.
+TEST_F(SettingsSheetTest, DataManagementDefaultRulesOnlyWithAGroup) {
+  const int ruled[] = {IDC_JQ_USER, IDC_JQ_PASSWORD,    IDC_JQ_TWO_TIER, IDC_JQ_URL_MODE,
+                       IDC_JQ_ROOT, IDC_JQ_BROWSE_ROOT, IDC_JQ_DATA,     IDC_JQ_BROWSE_DATA,
+                       IDC_JQ_URL,  IDC_JQ_TEMPLATE_METRIC, IDC_JQ_TEMPLATE_INCH};
+  MpHostSettings(G::ExchangeAdapter)->setString("ZRV_USE_JQIN", "on");
+  MpHostSettings(G::ExchangeAdapter)->setString("ZRV_JQ_MODE_TWO_TIER", "on");
+  MpAppUiSettingsDlg::m_nStartDlg = 1;
+  const std::string caption = MpGetResourceString(IDS_SETTINGS_CAPTION);
+  {
+    MpAppUiOptionsDlg sheet;
+    sheet.addPages(nullptr);
+    script.Sheet(caption, [&](HWND h) {
+      HWND p = SheetPage(h);
+      EXPECT_TRUE(Enabled(p, IDC_JQ_ROOT));
+      Click(h, IDC_SETTINGS_DEFAULT);
+      for (int id : ruled) EXPECT_FALSE(Enabled(p, id)) << "the reset switch rules: " << id;
+      SheetCancel(h);
+    });
+    EXPECT_EQ(IDCANCEL, sheet.DoModal());
+  }
+  ASSERT_TRUE(MpHostUnregisterClass(CLSID_MpPmUtSettings));
+  MpAppUiOptionsDlg sheet;
+  sheet.addPages(nullptr);
+  script.Sheet(caption, [&](HWND h) {
+    HWND p = SheetPage(h);
+    ASSERT_EQ(nullptr, static_cast<MpAppUiSettingsPage*>(sheet.GetActivePage())->settings());
+    Click(h, IDC_SETTINGS_DEFAULT);
+    for (int id : ruled) EXPECT_TRUE(Enabled(p, id)) << "no group, no rules after Default: " << id;
+    Click(p, IDC_JQ_USE);
+    EXPECT_TRUE(Enabled(p, IDC_JQ_USER));
+    EXPECT_FALSE(Enabled(p, IDC_JQ_ROOT)) << "no mode chosen in the template";
+    Click(p, IDC_JQ_USE);
+    for (int id : ruled) EXPECT_FALSE(Enabled(p, id)) << "the switch rules without a group: " << id;
+    SheetCancel(h);
+  });
+  EXPECT_EQ(IDCANCEL, sheet.DoModal());
+  MpAppUiSettingsDlg::m_nStartDlg = 0;
+}
+
 // Option words are found and removed whole, added once; the loop prefix likewise, wherever it
 // stands.
 TEST(OptionString, WordsAreFoundAddedAndRemovedWhole) {

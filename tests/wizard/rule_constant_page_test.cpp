@@ -155,6 +155,30 @@ TEST_F(RuleConstantPageTest, NamesAreUnquotedOnlyWhenEnclosedInQuotes) {
   }
 }
 
+// A name of nothing but quotes is refused as an empty one, with no notice; a quoted name with
+// something inside is taken.
+TEST_F(RuleConstantPageTest, ANameOfOnlyQuotesIsRefusedAsEmpty) {
+  IMpOptions* preset = Preset("Gap", "string", "v", "", {});
+  std::vector<std::string> stored;
+  for (const char* name : {"'", "''", "'''", "'x'"}) {
+    script
+        .Sheet(Caption(), [&, name](HWND h) {
+          stored.push_back(preset->getString("Name"));
+          Type(SheetPage(h), IDC_RULE_CONSTANT_NAME, name);
+          SheetOK(h);
+        })
+        .MessageBox(IDOK);
+  }
+  EXPECT_EQ(Run(preset), IDOK);
+  EXPECT_EQ(stored, std::vector<std::string>(4, "Gap")) << "nothing written while the name is refused";
+  std::vector<std::pair<std::string, UINT>> expected =
+      Expected({IDS_TASK_NAME_EMPTY, IDS_TASK_NAME_EMPTY, IDS_TASK_NAME_EMPTY});
+  expected.emplace_back(Message(IDS_TASK_NAME_QUOTED, "'x'"), (UINT)MB_ICONINFORMATION);
+  EXPECT_EQ(Boxes(), expected);
+  EXPECT_EQ(preset->getString("Name"), "'x'");
+  preset->Release();
+}
+
 TEST_F(RuleConstantPageTest, TheDefaultIsTestedAsANumberOfTheChosenTypeAndTheFactorOnlyForDoubles) {
   IMpOptions* preset = Preset("Gap", "integer", "2.5", "25.4");
   bool factorShownForInteger = true, factorShownForDouble = false, factorShownForString = true;
