@@ -9,9 +9,9 @@
 
 namespace {
 
-// The comparisons as the C runtime makes them (strcmp, _stricmp in the "C" locale), inline:
-// a case-insensitive one compares ASCII letters folded to lower case. A call per comparison
-// (under Windows into the runtime's DLL) costs more than the few bytes a lookup compares.
+// The completion's two orders, made inline: a call per comparison (under Windows into the
+// runtime's DLL) costs more than the few bytes a lookup compares. Bytes compare unsigned, as
+// strcmp's do; the case-insensitive order also folds ASCII letters to lower case, and only them.
 struct Folding {
   unsigned char lower[256];
   Folding() {
@@ -36,13 +36,14 @@ inline int ComparePrefix(const std::string& entry, const char* word, size_t n) {
   return 0;
 }
 
-// As strcmp (or _stricmp) of two NUL-ended texts.
+// As strcmp (or strncmp) of two NUL-ended texts, over n bytes at most.
 template <bool Fold>
-inline int CompareText(const char* a, const char* b) {
-  for (;; ++a, ++b) {
+inline int CompareText(const char* a, const char* b, size_t n = static_cast<size_t>(-1)) {
+  for (; n; --n, ++a, ++b) {
     const int ca = Byte<Fold>(a), cb = Byte<Fold>(b);
     if (ca != cb || !ca) return ca - cb;
   }
+  return 0;
 }
 
 template <bool Fold>
@@ -86,6 +87,10 @@ MpAppUiMatches CompleteWord(const std::vector<std::string>& dict, const char* wo
 }
 
 }  // namespace
+
+int MpAppUiCompareNoCase(const char* a, const char* b) { return CompareText<true>(a, b); }
+
+int MpAppUiCompareNoCaseN(const char* a, const char* b, size_t n) { return CompareText<true>(a, b, n); }
 
 MpAppUiMatches MpAppUiCompleteWord(const std::vector<std::string>& dict, bool caseSensitive, const char* word,
                                    const char* selection) {
