@@ -51,22 +51,9 @@ MpAppUiMatches CompleteWord(const std::vector<std::string>& dict, const char* wo
   const size_t n = std::strlen(word);
   auto before = [&](const std::string& e) { return ComparePrefix<Fold>(e, word, n) < 0; };
   auto matches = [&](const std::string& e) { return ComparePrefix<Fold>(e, word, n) == 0; };
-  // The words that begin with `word` are one stretch of the sorted dictionary: its start is
-  // found by binary search; its end, as the stretch is mostly short, by steps doubling from the
-  // start up to a word that does not match, then by binary search between the two.
+  // The words that begin with `word` are one stretch of the sorted dictionary.
   const auto first = std::partition_point(dict.begin(), dict.end(), before);
-  auto last = first;
-  if (first != dict.end() && matches(*first)) {
-    auto known = first, beyond = dict.end();
-    for (std::ptrdiff_t step = 1; dict.end() - known > step; step *= 2) {
-      if (!matches(known[step])) {
-        beyond = known + step;
-        break;
-      }
-      known += step;
-    }
-    last = std::partition_point(known + 1, beyond, matches);
-  }
+  const auto last = std::partition_point(first, dict.end(), matches);
   MpAppUiMatches m;
   m.first = (size_t)(first - dict.begin());
   m.last = (size_t)(last - dict.begin());
