@@ -9,9 +9,9 @@
 
 namespace {
 
-// The comparisons as the C runtime makes them (strcmp, _stricmp in the "C" locale), inline:
-// a case-insensitive one compares ASCII letters folded to lower case. A call per comparison
-// (under Windows into the runtime's DLL) costs more than the few bytes a lookup compares.
+// The completion's two orders, made inline: a call per comparison (under Windows into the
+// runtime's DLL) costs more than the few bytes a lookup compares. Bytes compare unsigned, as
+// strcmp's do; the case-insensitive order also folds ASCII letters to lower case, and only them.
 struct Folding {
   unsigned char lower[256];
   Folding() {
@@ -36,13 +36,14 @@ inline int ComparePrefix(const std::string& entry, const char* word, size_t n) {
   return 0;
 }
 
-// As strcmp (or _stricmp) of two NUL-ended texts.
+// As strcmp (or strncmp) of two NUL-ended texts, over n bytes at most.
 template <bool Fold>
-inline int CompareText(const char* a, const char* b) {
-  for (;; ++a, ++b) {
+inline int CompareText(const char* a, const char* b, size_t n = static_cast<size_t>(-1)) {
+  for (; n; --n, ++a, ++b) {
     const int ca = Byte<Fold>(a), cb = Byte<Fold>(b);
     if (ca != cb || !ca) return ca - cb;
   }
+  return 0;
 }
 
 template <bool Fold>
@@ -50,22 +51,9 @@ MpAppUiMatches CompleteWord(const std::vector<std::string>& dict, const char* wo
   const size_t n = std::strlen(word);
   auto before = [&](const std::string& e) { return ComparePrefix<Fold>(e, word, n) < 0; };
   auto matches = [&](const std::string& e) { return ComparePrefix<Fold>(e, word, n) == 0; };
-  // The words that begin with `word` are one stretch of the sorted dictionary: its start is
-  // found by binary search; its end, as the stretch is mostly short, by steps doubling from the
-  // start up to a word that does not match, then by binary search between the two.
+  // The words that begin with `word` are one stretch of the sorted dictionary.
   const auto first = std::partition_point(dict.begin(), dict.end(), before);
-  auto last = first;
-  if (first != dict.end() && matches(*first)) {
-    auto known = first, beyond = dict.end();
-    for (std::ptrdiff_t step = 1; dict.end() - known > step; step *= 2) {
-      if (!matches(known[step])) {
-        beyond = known + step;
-        break;
-      }
-      known += step;
-    }
-    last = std::partition_point(known + 1, beyond, matches);
-  }
+  const auto last = std::partition_point(first, dict.end(), matches);
   MpAppUiMatches m;
   m.first = (size_t)(first - dict.begin());
   m.last = (size_t)(last - dict.begin());
@@ -86,6 +74,10 @@ MpAppUiMatches CompleteWord(const std::vector<std::string>& dict, const char* wo
 }
 
 }  // namespace
+
+int MpAppUiCompareNoCase(const char* a, const char* b) { return CompareText<true>(a, b); }
+
+int MpAppUiCompareNoCaseN(const char* a, const char* b, size_t n) { return CompareText<true>(a, b, n); }
 
 MpAppUiMatches MpAppUiCompleteWord(const std::vector<std::string>& dict, bool caseSensitive, const char* word,
                                    const char* selection) {

@@ -386,8 +386,9 @@ int MpAppUiEditCntrl::AddKeyword(const std::string& word) { return m_dictionary.
 bool MpAppUiEditCntrl::IsKeyword(const std::string& word) { return m_dictionary.contains(word); }
 
 void MpAppUiEditCntrl::CaseSensitive(int on) {
-  m_pfnCompare = on ? std::strcmp : _stricmp;
-  m_pfnCompareN = on ? std::strncmp : _strnicmp;
+  // Not the runtime's _stricmp, whose order the lookup does not share for every byte.
+  m_pfnCompare = on ? std::strcmp : MpAppUiCompareNoCase;
+  m_pfnCompareN = on ? std::strncmp : MpAppUiCompareNoCaseN;
   m_dictionary.setCompare(m_pfnCompare);
   std::stable_sort(m_working.begin(), m_working.end(),
                    [this](const std::string& a, const std::string& b) { return m_pfnCompare(a.c_str(), b.c_str()) < 0; });

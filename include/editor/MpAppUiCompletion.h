@@ -14,8 +14,16 @@ struct MpAppUiMatches {
   size_t count() const { return last - first; }
 };
 
-// Finds the words of dictionary (sorted under the comparison: byte order when caseSensitive,
-// else ASCII letters folded to lower case) that begin with word. The proposal is the first
+// The case-insensitive order of the completion's dictionaries, with the form that compares at
+// most n bytes: ASCII letters folded to lower case, then bytes compared unsigned, as strcmp
+// compares them. Every list that a case-insensitive lookup searches is sorted with it: a
+// runtime's own _stricmp may order bytes of 0x80 and more otherwise (signed), and a list sorted
+// in another order than its search's hides words from the search.
+int MpAppUiCompareNoCase(const char* a, const char* b);
+int MpAppUiCompareNoCaseN(const char* a, const char* b, size_t n);
+
+// Finds the words of dictionary (sorted with strcmp when caseSensitive, else with
+// MpAppUiCompareNoCase) that begin with word. The proposal is the first
 // match whose rest sorts after selection, else the first whose rest sorts before it, else with
 // two or more matches the first one, else none.
 MpAppUiMatches MpAppUiCompleteWord(const std::vector<std::string>& dictionary, bool caseSensitive, const char* word,

@@ -418,3 +418,53 @@ TEST_F(EditorTest, FieldValuesOfAHostNode) {
 }
 
 }  // namespace
+
+namespace {
+
+// Words that begin with bytes of 0x80 and more (code page 1252): each case mode sorts them where
+// its lookup searches, so the host's words, F8 and the prefix lists all still find every word.
+TEST_F(EditorTest, CompletionFindsWordsBeyondAsciiInBothCaseModes) {
+  const std::vector<std::string> words{"\xC4rger", "\xD6l", "\xDC" "ber", "\xE4hnlich", "\xF6" "de", "alpha", "Beta"};
+  for (const std::string& w : words) EXPECT_EQ(1, ed.AddKeyword(w));
+  auto complete = [&](const char* word, int count) {
+    CStringArray m;
+    const CString rest = ed.complete(word, "", m);
+    EXPECT_EQ(count, m.GetSize()) << word;
+    return std::string((LPCSTR)rest);
+  };
+  ed.CaseSensitive(0);
+  EXPECT_EQ((std::vector<std::string>{"alpha", "Beta", "\xC4rger", "\xD6l", "\xDC" "ber", "\xE4hnlich", "\xF6" "de"}),
+            ed.getKeywords());
+  EXPECT_EQ("pha", complete("AL", 1));
+  EXPECT_EQ("eta", complete("b", 1));
+  EXPECT_EQ("ber", complete("\xDC", 1));
+  EXPECT_EQ("hnlich", complete("\xE4", 1));  // only ASCII letters have cases
+  Type("al");
+  Key(VK_F8);
+  EXPECT_EQ("alpha", Text());
+  Key(VK_TAB);
+
+  ed.CaseSensitive(1);
+  EXPECT_EQ((std::vector<std::string>{"Beta", "alpha", "\xC4rger", "\xD6l", "\xDC" "ber", "\xE4hnlich", "\xF6" "de"}),
+            ed.getKeywords());
+  EXPECT_EQ("pha", complete("al", 1));
+  EXPECT_EQ("", complete("b", 0));
+  EXPECT_EQ("de", complete("\xF6", 1));
+
+  // The working lists that a trigger takes are sorted for the lookup as well, in either mode:
+  // one prefix's list, and all of them with the host's words.
+  std::string obj = "OBJ";
+  std::vector<std::string> members = words;
+  ed.addIntellisenseWords(obj, members);
+  for (int caseSensitive : {0, 1}) {
+    ed.CaseSensitive(caseSensitive);
+    EXPECT_FALSE(ed.ResetDictionary("OBJ.al"));
+    EXPECT_EQ("pha", complete("al", 1));
+    EXPECT_EQ("l", complete("\xD6", 1));
+    EXPECT_TRUE(ed.ResetDictionary("al"));
+    EXPECT_EQ("pha", complete("al", 2));  // the word twice, from two lists
+    EXPECT_EQ("ber", complete("\xDC", 2));
+  }
+}
+
+}  // namespace

@@ -1,9 +1,9 @@
 // Fuzz target: the code editor's completion lookup, checked against a plain binary search over
 // the same sorted words, and the word list that keeps the dictionary, checked against a plain
-// sort of the words without duplicates. Input: a first byte of settings (bit 0: case-sensitive), then the
-// dictionary (words separated by line feeds), a NUL, the typed word, a NUL and the selection.
-#include <strings.h>
-
+// sort of the words without duplicates; each under the comparison the editor sorts with in the
+// case mode, bytes of 0x80 and more included. Input: a first byte of settings (bit 0:
+// case-sensitive), then the dictionary (words separated by line feeds), a NUL, the typed word,
+// a NUL and the selection.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   parts.resize(std::max<size_t>(parts.size(), 3));
   const std::string& word = parts[1];
   const std::string& selection = parts[2];
-  auto compare = caseSensitive ? std::strcmp : strcasecmp;
-  auto compareN = caseSensitive ? std::strncmp : strncasecmp;
+  auto compare = caseSensitive ? std::strcmp : MpAppUiCompareNoCase;
+  auto compareN = caseSensitive ? std::strncmp : MpAppUiCompareNoCaseN;
   auto less = [&](const std::string& a, const std::string& b) { return compare(a.c_str(), b.c_str()) < 0; };
 
   // The words added one at a time, read back once halfway: each is taken unless empty or held
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const MpAppUiMatches got = MpAppUiCompleteWord(words, caseSensitive, word.c_str(), selection.c_str());
 
   // The plain way: a binary search for the first word not before the typed one, a walk to the
-  // end of those it begins, and the proposal by the runtime's own comparisons.
+  // end of those it begins, and the proposal, each by the sort's own comparisons.
   const size_t n = word.size();
   const auto first = std::lower_bound(words.begin(), words.end(), word, [&](const std::string& e, const std::string& w) {
     return compareN(e.c_str(), w.c_str(), n) < 0;
