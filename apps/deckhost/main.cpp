@@ -125,8 +125,8 @@ void Usage(FILE* out) {
                "          see it (visible, a modal one active, painted in the dialog face colour,\n"
                "          every caption drawn, fits an 800x600 screen), prints each fault and ends\n"
                "          with exit code 1 for one\n"
-               "  --shots DIR  saves a PNG picture of each window of a scripted run in DIR\n"
-               "          (both read the screen: run them under X, with a driver that is not null)\n"
+               "  --shots DIR  saves a PNG picture of each window of a scripted run in DIR (an existing\n"
+               "          folder; both read the screen: run them under X, with a driver that is not null)\n"
                "What waits for a person does not start under the null display driver. Exit code 2\n"
                "for a usage error or a command that cannot start.\n");
 }
@@ -223,12 +223,16 @@ int Run(int argc, char** argv) {
     }
     --argc, ++argv;
   }
-  // Checked before anything runs: each picture would fail on its own, and the run look done.
+  // Checked before anything runs: otherwise each picture fails on its own and the run still ends
+  // as if it had done its work.
   if (shots) {
     const DWORD attributes = ::GetFileAttributesA(shots);
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-      std::fprintf(stderr, "DeckHost: --shots: the folder \"%s\" %s\n", shots,
-                   attributes == INVALID_FILE_ATTRIBUTES ? "does not exist" : "is a file, not a folder");
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+      std::fprintf(stderr, "DeckHost: --shots: the folder \"%s\" does not exist\n", shots);
+      return 2;
+    }
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      std::fprintf(stderr, "DeckHost: --shots: \"%s\" is a file, not a folder\n", shots);
       return 2;
     }
   }

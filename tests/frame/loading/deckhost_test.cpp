@@ -71,7 +71,7 @@ TEST(DeckHostTest, WrongCommandLinesAndWindowsNobodySeesAreRefusedAndLongInputIs
       {"--shots Z:\\wd-no-such-folder\\shots sample --scripted", 2,
        "DeckHost: --shots: the folder \"Z:\\wd-no-such-folder\\shots\" does not exist", ""},
       {"--shots C:\\windows\\win.ini sample --scripted", 2,
-       "DeckHost: --shots: the folder \"C:\\windows\\win.ini\" is a file, not a folder", ""},
+       "DeckHost: --shots: \"C:\\windows\\win.ini\" is a file, not a folder", ""},
       {"move --scripted", 0, "", "  move absolute position 150 40 0 rotation 0 0 90"},
       {"task RuleConstant --sample", 2, "DeckHost: the task sheet for RuleConstant waits for a person", ""},
       {"files", 2, "DeckHost: the CAD file dialog waits for a person", ""},
