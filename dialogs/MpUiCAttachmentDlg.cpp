@@ -19,15 +19,6 @@ const int kTypeCombo = 1136;
 const int kTypeLabel = 1089;
 const int kAttachmentTypeCombo = 2738;
 
-// The text of a combo-box entry.
-CString entryText(HWND combo, int index) {
-  const LRESULT len = ::SendMessageA(combo, CB_GETLBTEXTLEN, (WPARAM)index, 0);
-  if (len == CB_ERR) return CString();
-  std::string text((size_t)len + 1, '\0');
-  ::SendMessageA(combo, CB_GETLBTEXT, (WPARAM)index, reinterpret_cast<LPARAM>(&text[0]));
-  return CString(text.c_str());
-}
-
 // A window's rectangle in its parent's client coordinates.
 RECT rectIn(HWND parent, HWND child) {
   RECT r;
@@ -64,9 +55,14 @@ BOOL MpUiCAttachmentDlg::OnInitDialog() {
     const RECT rc = rectIn(dlg, combo);
     const LONG b = rc.bottom;
 
-    const int count = (int)::SendMessageA(combo, CB_GETCOUNT, 0, 0);
+    // The system's list holds wide text: read through the combo box's entry reader, which takes
+    // an entry of any length.
+    const CComboBox* types = static_cast<CComboBox*>(CWnd::FromHandle(combo));
+    const int count = types->GetCount();
     for (int i = 0; i < count; ++i) {
-      m_fileTypeDescriptions.push_back(entryText(combo, i));
+      CString description;
+      types->GetLBText(i, description);
+      m_fileTypeDescriptions.push_back(description);
       const LRESULT data = ::SendMessageA(combo, CB_GETITEMDATA, (WPARAM)i, 0);
       const wchar_t* wide = data != CB_ERR ? reinterpret_cast<const wchar_t*>(data) : nullptr;
       m_fileTypePatterns.push_back(CString(AfxAnsiFromWide(wide).c_str()));

@@ -7,6 +7,7 @@
 BEGIN_MESSAGE_MAP(MpUiCOpenProjectDlg, CDialog)
   ON_NOTIFY(NM_CLICK, IDC_PROJECT_LIST, OnClickProjectList)
   ON_NOTIFY(NM_DBLCLK, IDC_PROJECT_LIST, OnDblclkProjectList)
+  ON_NOTIFY(LVN_ITEMCHANGED, IDC_PROJECT_LIST, OnItemchangedProjectList)
 END_MESSAGE_MAP()
 
 MpUiCOpenProjectDlg::MpUiCOpenProjectDlg(IMpData* data, CWnd* parent)
@@ -55,10 +56,22 @@ long MpUiCOpenProjectDlg::selectedId() {
   return (long)m_projectList.GetItemData(m_projectList.GetNextSelectedItem(pos));
 }
 
-void MpUiCOpenProjectDlg::OnClickProjectList(NMHDR*, LRESULT* pResult) {
+void MpUiCOpenProjectDlg::followSelection() {
   m_selectedProjectId = selectedId();
   if (CWnd* ok = GetDlgItem(IDOK)) ok->EnableWindow(m_projectList.GetFirstSelectedItemPosition() != nullptr);
+}
+
+void MpUiCOpenProjectDlg::OnClickProjectList(NMHDR*, LRESULT* pResult) {
+  followSelection();
   *pResult = 0;
+}
+
+// Every change of the selection, by mouse or keyboard, so that a row chosen with the arrow keys
+// can be opened with Return.
+void MpUiCOpenProjectDlg::OnItemchangedProjectList(NMHDR* pNMHDR, LRESULT* pResult) {
+  const NMLISTVIEW* change = reinterpret_cast<const NMLISTVIEW*>(pNMHDR);
+  *pResult = 0;
+  if ((change->uChanged & LVIF_STATE) && ((change->uNewState ^ change->uOldState) & LVIS_SELECTED)) followSelection();
 }
 
 void MpUiCOpenProjectDlg::OnDblclkProjectList(NMHDR*, LRESULT* pResult) {

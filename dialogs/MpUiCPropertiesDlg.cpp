@@ -132,13 +132,16 @@ void MpUiCPropertiesDlg::OnSize(UINT nType, int cx, int cy) {
   m_frame.SetWindowPos(nullptr, 0, 0, dialog.Width() - 2 * dx, frame.Height(), flags);
 }
 
+// The list's redrawing, not the dialog's, is switched: turning a window's redrawing on marks it
+// visible, and the dialog, still hidden while it initialises, would then never be shown and
+// activated.
 void MpUiCPropertiesDlg::autoSizeColumn(int column) {
-  SetRedraw(FALSE);
+  m_attributeList.SetRedraw(FALSE);
   m_attributeList.SetColumnWidth(column, LVSCW_AUTOSIZE);
   const int contents = m_attributeList.GetColumnWidth(column);
   m_attributeList.SetColumnWidth(column, LVSCW_AUTOSIZE_USEHEADER);
   const int header = m_attributeList.GetColumnWidth(column);
   m_attributeList.SetColumnWidth(column, contents > header ? contents : header);
-  SetRedraw(TRUE);
-  RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  m_attributeList.SetRedraw(TRUE);
+  m_attributeList.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }

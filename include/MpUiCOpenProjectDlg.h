@@ -19,12 +19,15 @@ class WIDGETDECK_API MpUiCOpenProjectDlg : public CDialog {
   void OnOK() override;
   afx_msg void OnClickProjectList(NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg void OnDblclkProjectList(NMHDR* pNMHDR, LRESULT* pResult);
+  afx_msg void OnItemchangedProjectList(NMHDR* pNMHDR, LRESULT* pResult);
 
   DECLARE_MESSAGE_MAP()
 
  private:
   // The item data of the first selected row, 0 when none is selected.
   long selectedId();
+  // The chosen project and the OK button follow the list's selection.
+  void followSelection();
 
   IMpDataPtr m_spData;
   CImageList m_images;

@@ -245,7 +245,7 @@ class RunWrapper : public AfxScript::Wrapper {
       // The folder browser asks for its first step while it is set up, before it shows itself:
       // such a window is looked at as it is shown.
       if (::IsWindowVisible(info.hwnd)) {
-        Look(info.hwnd, info.Describe(), sheet);
+        Look(info.hwnd, info.Describe(), sheet, true);
       } else {
         m_pending[info.hwnd] = {info.Describe(), sheet};
         ::SetWindowSubclass(info.hwnd, &WhenShown, 1, reinterpret_cast<DWORD_PTR>(this));
@@ -268,11 +268,17 @@ class RunWrapper : public AfxScript::Wrapper {
   }
 
   // Checks the window as it is on the screen now, and saves its picture; a sheet page by page.
-  void Look(HWND h, const std::string& what, bool sheet) {
+  // A modal window must also be the active one: the one the keyboard reaches.
+  void Look(HWND h, const std::string& what, bool sheet, bool modal) {
     if (!g_check && g_shotsDir.empty()) return;
     ++windows;
     std::vector<std::string> faults;
     if (!::IsWindowVisible(h)) faults.push_back("not visible after its creation call");
+    if (modal && ::GetActiveWindow() != h) {
+      HWND active = ::GetActiveWindow();
+      faults.push_back("not the active window (active: " +
+                       (active ? ClassOf(active) + " \"" + WindowText(active) + "\"" : std::string("none")) + ")");
+    }
     RECT wr;
     ::GetWindowRect(h, &wr);
     if (wr.right - wr.left > 800 || wr.bottom - wr.top > 600)
@@ -323,7 +329,7 @@ class RunWrapper : public AfxScript::Wrapper {
     const auto pending = self->m_pending[h];
     self->m_pending.erase(h);
     if (shown) {
-      self->Look(h, pending.first, pending.second);
+      self->Look(h, pending.first, pending.second, true);
     } else if (g_check) {
       // Its step closed it before the system showed it: there was nothing on the screen to see.
       std::printf("render check: %s: %s: closed before it was shown, not checked\n", self->command.c_str(),
@@ -373,7 +379,7 @@ extern "C" int EndScriptedRun(int exitCode) {
 namespace deckhost {
 
 void WindowOpened(HWND h, const char* what) {
-  if (g_run) g_run->Look(h, std::string(what) + " \"" + WindowText(h) + "\"", false);
+  if (g_run) g_run->Look(h, std::string(what) + " \"" + WindowText(h) + "\"", false, false);
 }
 
 }  // namespace deckhost

@@ -122,10 +122,11 @@ void Usage(FILE* out) {
                "          and attachment modes and prints the selection and amounts read back\n"
                "          (--scripted: unattended, choosing rows and typing an amount in place)\n"
                "  --render-check  checks each window of a scripted run as it opens, as a person would\n"
-               "          see it (visible, painted in the dialog face colour, every caption drawn,\n"
-               "          fits an 800x600 screen), prints each fault and ends with exit code 1 for one\n"
-               "  --shots DIR  saves a PNG picture of each window of a scripted run in DIR\n"
-               "          (both read the screen: run them under X, with a driver that is not null)\n"
+               "          see it (visible, a modal one active, painted in the dialog face colour,\n"
+               "          every caption drawn, fits an 800x600 screen), prints each fault and ends\n"
+               "          with exit code 1 for one\n"
+               "  --shots DIR  saves a PNG picture of each window of a scripted run in DIR (an existing\n"
+               "          folder; both read the screen: run them under X, with a driver that is not null)\n"
                "What waits for a person does not start under the null display driver. Exit code 2\n"
                "for a usage error or a command that cannot start.\n");
 }
@@ -221,6 +222,19 @@ int Run(int argc, char** argv) {
       break;
     }
     --argc, ++argv;
+  }
+  // Checked before anything runs: otherwise each picture fails on its own and the run still ends
+  // as if it had done its work.
+  if (shots) {
+    const DWORD attributes = ::GetFileAttributesA(shots);
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+      std::fprintf(stderr, "DeckHost: --shots: the folder \"%s\" does not exist\n", shots);
+      return 2;
+    }
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      std::fprintf(stderr, "DeckHost: --shots: \"%s\" is a file, not a folder\n", shots);
+      return 2;
+    }
   }
   if (check || shots) {
     auto set = CommandsFunction<void(bool, const char*)>("SetRenderOptions");

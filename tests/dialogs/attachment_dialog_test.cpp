@@ -63,6 +63,22 @@ TEST_F(AttachmentDialogTest, TypeRowNarrowsTheFileTypesAndBringsThemBack) {
   EXPECT_EQ(dlg.getAttachmentType(), "Drawing sheet") << "a typed type is returned";
 }
 
+// A file type described at great length, far beyond the 512 characters the system passes between
+// 8-bit and wide text, is read whole and comes back whole when the type list is rebuilt.
+TEST_F(AttachmentDialogTest, ALongFileTypeDescriptionIsReadWhole) {
+  const std::string longType = "Long Files " + std::string(2000, 'L') + " (*.wdl)";
+  const std::string filter = longType + "|*.wdl|All Files (*.*)|*.*||";
+  std::string none;
+  std::vector<std::string> defaults;
+  MpUiCAttachmentDlg dlg(true, TRUE, none, defaults, nullptr, nullptr, 0, filter.c_str());
+  script.Dialog("Open", [&](HWND h) {
+    ChooseCombo(h, kTypes, 4);  // the image type: the list is built again from the entries read
+    EXPECT_EQ(Entries(h), (std::vector<std::string>{longType + "=*.wdl", "All Files (*.*)=*.*"}));
+    FileCancel(h);
+  });
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
 // Blocks in use in any heap of the process that begin with this wide text, ignoring case.
 int LiveCopies(const wchar_t* text) {
   HANDLE heaps[256];

@@ -84,6 +84,41 @@ TEST_F(HostedTest, OpenProjectDialogListsProjectsAndHandsBackTheChosenOne) {
   store->Release();
 }
 
+// The keyboard alone: the arrow keys choose a row, which enables OK and is the chosen project
+// even after Cancel; Return opens the row chosen.
+TEST_F(HostedTest, OpenProjectDialogIsUsableFromTheKeyboard) {
+  MpHostData* store = MpHostData::create();
+  const ZulObjectKey first = store->addNode("Project", "First");
+  const ZulObjectKey second = store->addNode("Project", "Second");
+  auto selected = [](HWND h) { return ListView_GetNextItem(::GetDlgItem(h, IDC_PROJECT_LIST), -1, LVNI_SELECTED); };
+  auto startOnFirstRow = [](HWND h) {
+    Focus(h, IDC_PROJECT_LIST);
+    ListView_SetItemState(::GetDlgItem(h, IDC_PROJECT_LIST), 0, LVIS_FOCUSED, LVIS_FOCUSED);
+    EXPECT_FALSE(Enabled(h, IDOK));
+    PressKey(VK_DOWN);
+  };
+
+  MpUiCOpenProjectDlg dlg(store, nullptr);
+  script.Dialog(IDD_OPEN_PROJECT, startOnFirstRow);
+  script.Dialog(IDD_OPEN_PROJECT, [&](HWND h) {
+    EXPECT_EQ(1, selected(h));
+    EXPECT_TRUE(Enabled(h, IDOK));
+    PressKey(VK_UP);
+  });
+  script.Dialog(IDD_OPEN_PROJECT, [&](HWND h) {
+    EXPECT_EQ(0, selected(h));
+    PressEscape();
+  });
+  ASSERT_EQ(IDCANCEL, dlg.DoModal());
+  EXPECT_EQ(store->node(first), Chosen(dlg));
+
+  script.Dialog(IDD_OPEN_PROJECT, startOnFirstRow);
+  script.Dialog(IDD_OPEN_PROJECT, [&](HWND) { PressEnter(); });
+  ASSERT_EQ(IDOK, dlg.DoModal());
+  EXPECT_EQ(store->node(second), Chosen(dlg));
+  store->Release();
+}
+
 TEST_F(HostedTest, OpenProjectDialogOwnsItsImageList) {
   HIMAGELIST images = nullptr;
   {

@@ -1,5 +1,6 @@
 // The properties dialog over the sample data: the node's and its prototype's rows, the two
 // switches and the growing list.
+#include <commctrl.h>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -30,6 +31,29 @@ std::string Caption(HWND h) {
 bool Has(const std::vector<std::string>& rows, const std::string& row) {
   return std::find(rows.begin(), rows.end(), row) != rows.end();
 }
+
+// The dialog with what a person would notice of its coming up: whether it was on the screen when
+// its initialisation ended, and how often it was told it is being shown.
+class WatchedPropertiesDlg : public MpUiCPropertiesDlg {
+ public:
+  using MpUiCPropertiesDlg::MpUiCPropertiesDlg;
+  bool visibleAfterInit = true;
+  int shown = 0;
+
+ protected:
+  BOOL OnInitDialog() override {
+    const BOOL result = MpUiCPropertiesDlg::OnInitDialog();
+    visibleAfterInit = (GetStyle() & WS_VISIBLE) != 0;
+    ::SetWindowSubclass(m_hWnd, &CountShows, 1, reinterpret_cast<DWORD_PTR>(&shown));
+    return result;
+  }
+
+ private:
+  static LRESULT CALLBACK CountShows(HWND h, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR ref) {
+    if (msg == WM_SHOWWINDOW && w) ++*reinterpret_cast<int*>(ref);
+    return ::DefSubclassProc(h, msg, w, l);
+  }
+};
 
 }  // namespace
 
@@ -83,5 +107,21 @@ TEST_F(HostedTest, PropertiesDialogListsNodeAndPrototypeRowsInOrder) {
     ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
   });
   material.DoModal();
+  data->Release();
+}
+
+// Sizing the first column leaves the dialog hidden until its initialisation is over; then it is
+// shown and becomes the active window, where the keyboard reaches it.
+TEST_F(HostedTest, PropertiesDialogIsShownAndActivatedOnceInitialised) {
+  MpHostData* data = MpHostCreateSampleData();
+  WatchedPropertiesDlg dlg(data->node(data->find("Material", "AlMg3")));
+  script.Dialog(IDD_PROPERTIES, [&](HWND h) {
+    EXPECT_FALSE(dlg.visibleAfterInit);
+    EXPECT_EQ(1, dlg.shown);
+    EXPECT_TRUE(::IsWindowVisible(h));
+    EXPECT_EQ(h, ::GetActiveWindow());
+    ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+  });
+  dlg.DoModal();
   data->Release();
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <afxwin.h>
 #include <commctrl.h>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
@@ -69,6 +70,9 @@ LRESULT CALLBACK RecordPosProc(HWND h, UINT msg, WPARAM w, LPARAM l, UINT_PTR, D
 void RecordMoves(HWND h, std::vector<UINT>* flags) {
   ::SetWindowSubclass(h, &RecordPosProc, 1, reinterpret_cast<DWORD_PTR>(flags));
 }
+
+// The application whose profile keeps the placements; made once, it lives on.
+CWinApp* ProfileApp() { return AfxGetApp() ? AfxGetApp() : new CWinApp("WidgetDeckFrameTests"); }
 
 const int kControls[] = {IDC_WD_RSZ_GROUP,  IDC_WD_RSZ_LIST,      IDC_WD_RSZ_TEXT,  IDC_WD_RSZ_ICON,
                          IDC_WD_RSZ_BLACKRECT, IDC_WD_RSZ_ETCHED, IDC_WD_RSZ_CENTERIMG, IDC_WD_RSZ_FRAME,
@@ -296,7 +300,7 @@ TEST_F(ResizableDialogTest, TrackingLimitsAndGrip) {
 // The placement in the profile: "10,20,410,320,1,0" in rectangle-only mode puts the window at
 // (10, 20) with size 400 x 300; five numbers are ignored; destroying the window saves it.
 TEST_F(ResizableDialogTest, PlacementSavedAndRestoredThroughTheProfile) {
-  CWinApp* app = AfxGetApp() ? AfxGetApp() : new CWinApp("WidgetDeckFrameTests");  // lives on
+  CWinApp* app = ProfileApp();
   const char* section = "WidgetDeckTests\\ResizablePlacement";
   auto withSaved = [&](const char* text) {
     app->WriteProfileString(section, "WindowPlacement", text);
@@ -349,5 +353,27 @@ TEST_F(ResizableDialogTest, PlacementSavedAndRestoredThroughTheProfile) {
       });
       modal.DoModal();
     }
+  app->WriteProfileString(section, nullptr, nullptr);
+}
+
+// A dialog closed maximized comes back maximized and active, and closing it again keeps it so: the
+// modal loop does not show again, in its normal state, a dialog that restoring already showed.
+TEST_F(ResizableDialogTest, ModalDialogSavedMaximizedComesUpMaximized) {
+  CWinApp* app = ProfileApp();
+  const char* section = "WidgetDeckTests\\ResizableMaximized";
+  app->WriteProfileString(section, "WindowPlacement", "50,60,450,360,3,0");
+  TestDialog modal;
+  modal.onInit = [&](TestDialog& d) { d.EnableSaveRestore(section, FALSE); };
+  script.Dialog(IDD_WD_RESIZABLE_TEST, [&](HWND h) {
+    EXPECT_TRUE(::IsZoomed(h));
+    EXPECT_EQ(h, ::GetActiveWindow());
+    ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+  });
+  modal.DoModal();
+  int left = 0, top = 0, right = 0, bottom = 0, showCmd = 0, flags = 0;
+  const CString saved = app->GetProfileString(section, "WindowPlacement");
+  ASSERT_EQ(std::sscanf(saved, "%d,%d,%d,%d,%d,%d", &left, &top, &right, &bottom, &showCmd, &flags), 6) << saved;
+  EXPECT_EQ(CRect(left, top, right, bottom), CRect(50, 60, 450, 360));
+  EXPECT_EQ(showCmd, SW_SHOWMAXIMIZED);
   app->WriteProfileString(section, nullptr, nullptr);
 }

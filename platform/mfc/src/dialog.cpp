@@ -92,7 +92,9 @@ INT_PTR CDialog::DoModal() {
   m_nModalResult = -1;
   m_bInModal = TRUE;
   if (CreateFromTemplate(t, hInst, hOwner)) {
-    ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
+    // A window OnInitDialog (or its template) already showed keeps the state it was shown in,
+    // maximized for one, as a restored placement leaves it.
+    if (!(GetStyle() & WS_VISIBLE)) ::ShowWindow(m_hWnd, SW_SHOWNORMAL);
     HWND hSelf = m_hWnd;
     bool ok = AfxRunModalLoop(
         [this] {

@@ -245,11 +245,10 @@ std::vector<std::string> FileTypes(HWND dlg) {
   std::vector<std::string> types;
   HWND combo = ::GetDlgItem(dlg, kTypeCombo);
   const int count = combo ? (int)::SendMessageA(combo, CB_GETCOUNT, 0, 0) : 0;
+  CString text;
   for (int i = 0; i < count; ++i) {
-    std::string text((size_t)::SendMessageA(combo, CB_GETLBTEXTLEN, (WPARAM)i, 0) + 1, '\0');
-    ::SendMessageA(combo, CB_GETLBTEXT, (WPARAM)i, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(std::strlen(text.c_str()));
-    types.push_back(text);
+    AfxEntryText(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, i, text);
+    types.push_back((LPCSTR)text);
   }
   return types;
 }

@@ -67,6 +67,11 @@ TEST(DeckHostTest, WrongCommandLinesAndWindowsNobodySeesAreRefusedAndLongInputIs
       {"bogus", 2, "DeckHost: unknown command \"bogus\"", ""},
       {"sample --bogus", 2, "DeckHost: unexpected \"--bogus\" after \"sample\"", ""},
       {"sample", 2, "DeckHost: the sample dialog waits for a person", ""},
+      // Pictures into a folder that is not there: refused before any window opens.
+      {"--shots Z:\\wd-no-such-folder\\shots sample --scripted", 2,
+       "DeckHost: --shots: the folder \"Z:\\wd-no-such-folder\\shots\" does not exist", ""},
+      {"--shots C:\\windows\\win.ini sample --scripted", 2,
+       "DeckHost: --shots: \"C:\\windows\\win.ini\" is a file, not a folder", ""},
       {"move --scripted", 0, "", "  move absolute position 150 40 0 rotation 0 0 90"},
       {"task RuleConstant --sample", 2, "DeckHost: the task sheet for RuleConstant waits for a person", ""},
       {"files", 2, "DeckHost: the CAD file dialog waits for a person", ""},

@@ -53,6 +53,29 @@ TEST_F(DialogTest, KillFocusArrivesWhenOkIsClickedAndKeysWork) {
   EXPECT_STREQ(enter.m_name, "typed");
 }
 
+// DoModal shows the dialog, normal and active, when its initialisation left it hidden; one that
+// its initialisation showed (maximized here, as a restored placement may) keeps that state.
+TEST_F(DialogTest, ShownByDoModalOnlyWhenInitialisationLeftItHidden) {
+  struct MaximizedDlg : SampleDlg {
+    BOOL OnInitDialog() override {
+      SampleDlg::OnInitDialog();
+      ShowWindow(SW_SHOWMAXIMIZED);
+      return TRUE;
+    }
+  };
+  SampleDlg plain;
+  MaximizedDlg maximized;
+  for (CDialog* dlg : {static_cast<CDialog*>(&plain), static_cast<CDialog*>(&maximized)}) {
+    script.Dialog(IDD_WD_SAMPLE, [&](HWND h) {
+      EXPECT_TRUE(::IsWindowVisible(h));
+      EXPECT_EQ(dlg == &maximized, ::IsZoomed(h) != FALSE);
+      EXPECT_EQ(h, ::GetActiveWindow());
+      Click(h, IDCANCEL);
+    });
+    EXPECT_EQ(dlg->DoModal(), IDCANCEL);
+  }
+}
+
 TEST_F(DialogTest, RefusedValueKeepsTheDialogUp) {
   SampleDlg dlg;
   int focusAfterRefusal = 0, killFocusByBox = 0;
