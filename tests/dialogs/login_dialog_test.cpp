@@ -1,9 +1,11 @@
 // The login dialog over the host's registry service, with a login hook that decides and records.
 #include "CJqLoginDlg.h"
 #include "CLoginDlg.h"
+#include <cstring>
 #include "MpCipher.h"
 #include "MpDataLib.h"
 #include "MpSmartPointers.h"
+#include "heap_probe.h"
 #include "hosted.h"
 #include "resource.h"
 
@@ -166,6 +168,33 @@ TEST_F(LoginTest, PasswordLeavesTheObjectAndAnUndecipherableOneIsNone) {
     EXPECT_EQ(IDCANCEL, garbled.DoModal());
   }
   EXPECT_EQ(1u, attempts.size());
+}
+
+TEST_F(LoginTest, PasswordIsNotLeftInMemoryGivenBack) {
+  // Long, so that the blocks it was copied into are not all taken again by the time the probe
+  // looks, and made of one pattern, so that any piece of such a block shows it. It is kept out of
+  // the heaps itself.
+  static char kPassword[1201];
+  for (int i = 0; i < 50; ++i) std::memcpy(kPassword + 24 * i, "Tangerine-Lighthouse-42-", 24);
+  const char* const tail = "Lighthouse-42-Tangerine-Lighthouse-42-";
+  MpSetDataLoginHook([](const std::string&, const std::string& password) { return password == kPassword; });
+  // Typed, and remembered: the field is read twice and the password enciphered.
+  OpenLoginDlg typed;
+  script.Dialog(IDD_LOGIN, [](HWND h) {
+    Type(h, IDC_LOGIN_USER, "anna");
+    Type(h, IDC_LOGIN_PASSWORD, kPassword);
+    SetCheck(h, IDC_LOGIN_REMEMBER, true);
+    Click(h, IDOK);
+  });
+  ASSERT_EQ(IDOK, typed.DoModal());
+  EXPECT_TRUE(typed.m_password.IsEmpty());
+  EXPECT_FALSE(wdtest::InHeaps(tail)) << "after a typed login";
+  // Stored: deciphered into the field, and logged in by the timer.
+  OpenLoginDlg stored;
+  script.Dialog(IDD_LOGIN, FireTimer);
+  ASSERT_EQ(IDOK, stored.DoModal());
+  EXPECT_TRUE(stored.m_password.IsEmpty());
+  EXPECT_FALSE(wdtest::InHeaps(tail)) << "after a stored password's login";
 }
 
 namespace {
