@@ -35,6 +35,12 @@ class LoginTest : public HostedTest {
     IMpRegistryPtr(CLSID_MpRegistry, nullptr)->setValue(kKey, name, value);
   }
   static std::string Deciphered(std::string value) { return MpDecrypt("quillbox", value), value; }
+  // A long secret made of one pattern (see PasswordIsNotLeftInMemoryGivenBack).
+  template <size_t N>
+  static void Fill(char (&secret)[N], const char* pattern) {
+    const size_t size = std::strlen(pattern);
+    for (size_t i = 0; i + size < N; i += size) std::memcpy(secret + i, pattern, size);
+  }
   static bool Visible(HWND h, int id) { return ::IsWindowVisible(::GetDlgItem(h, id)) != FALSE; }
   static void FireTimer(HWND h) { ::SendMessageA(h, WM_TIMER, 1, 0); }
 
@@ -175,7 +181,7 @@ TEST_F(LoginTest, PasswordIsNotLeftInMemoryGivenBack) {
   // looks, and made of one pattern, so that any piece of such a block shows it. It is kept out of
   // the heaps itself.
   static char kPassword[1201];
-  for (int i = 0; i < 50; ++i) std::memcpy(kPassword + 24 * i, "Tangerine-Lighthouse-42-", 24);
+  Fill(kPassword, "Tangerine-Lighthouse-42-");
   const char* const tail = "Lighthouse-42-Tangerine-Lighthouse-42-";
   MpSetDataLoginHook([](const std::string&, const std::string& password) { return password == kPassword; });
   // Typed, and remembered: the field is read twice and the password enciphered.
@@ -219,4 +225,17 @@ TEST_F(LoginTest, DataManagementPasswordLeavesTheObjectOnceHandedOn) {
   script.MessageBox(IDOK);
   ASSERT_EQ(IDOK, dlg.DoModal());
   EXPECT_TRUE(dlg.m_password.IsEmpty());
+}
+
+TEST_F(LoginTest, DataManagementPasswordIsNotLeftInMemoryWithoutALoginFunction) {
+  static char password[1201];
+  Fill(password, "Quince-Harbour-Lantern-7-");
+  OpenJqLoginDlg dlg;
+  script.Dialog(IDD_JQLOGIN, [](HWND h) {
+    Type(h, IDC_JQLOGIN_PASSWORD, password);
+    Click(h, IDOK);
+  });
+  ASSERT_EQ(IDOK, dlg.DoModal());
+  EXPECT_TRUE(dlg.m_password.IsEmpty());
+  EXPECT_FALSE(wdtest::InHeaps("Harbour-Lantern-7-Quince-Harbour-Lantern-7-"));
 }
