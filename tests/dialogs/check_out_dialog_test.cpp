@@ -193,7 +193,10 @@ class Painted {
   }
   std::vector<DWORD> Block(int left, int top, int size) const {
     std::vector<DWORD> block;
-    for (int y = top; y < top + size; ++y) block.insert(block.end(), m_bits + y * m_width + left, m_bits + y * m_width + left + size);
+    for (int y = top; y < top + size; ++y) {
+      const DWORD* line = m_bits + y * m_width + left;
+      block.insert(block.end(), line, line + size);
+    }
     return block;
   }
   void Save(const std::string& path) const {

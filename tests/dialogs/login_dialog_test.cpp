@@ -180,15 +180,15 @@ TEST_F(LoginTest, PasswordIsNotLeftInMemoryGivenBack) {
   // Long, so that the blocks it was copied into are not all taken again by the time the probe
   // looks, and made of one pattern, so that any piece of such a block shows it. It is kept out of
   // the heaps itself.
-  static char kPassword[1201];
-  Fill(kPassword, "Tangerine-Lighthouse-42-");
+  static char password[1201];
+  Fill(password, "Tangerine-Lighthouse-42-");
   const char* const tail = "Lighthouse-42-Tangerine-Lighthouse-42-";
-  MpSetDataLoginHook([](const std::string&, const std::string& password) { return password == kPassword; });
+  MpSetDataLoginHook([](const std::string&, const std::string& typed) { return typed == password; });
   // Typed, and remembered: the field is read twice and the password enciphered.
   OpenLoginDlg typed;
   script.Dialog(IDD_LOGIN, [](HWND h) {
     Type(h, IDC_LOGIN_USER, "anna");
-    Type(h, IDC_LOGIN_PASSWORD, kPassword);
+    Type(h, IDC_LOGIN_PASSWORD, password);
     SetCheck(h, IDC_LOGIN_REMEMBER, true);
     Click(h, IDOK);
   });
