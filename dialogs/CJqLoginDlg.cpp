@@ -67,6 +67,9 @@ void CJqLoginDlg::OnOK() {
     registry->setValue(kSettingsKey, "VRNOGroup", std::string(m_group));
   }
   EndWaitCursor();
+  // The base reads the fields back once more, into a new block: the one given back is cleared
+  // first (without a login function it still holds the password), and so is the one it reads.
+  WidgetDeck::wipe(m_password);
   CDialog::OnOK();
-  WidgetDeck::wipe(m_password);  // the base read the fields back once more
+  WidgetDeck::wipe(m_password);
 }

@@ -185,8 +185,10 @@ void CLoginDlg::OnOK() {
       }
     }
     EndWaitCursor();
+    // The base reads the fields back once more, into a new block: the one given back is cleared
+    // first, and so is the one it reads.
+    wipe(m_password);
     CDialog::OnOK();
-    // After the base, which reads the fields back once more.
     wipe(m_password);
     return;
   }

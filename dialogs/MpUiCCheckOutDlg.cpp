@@ -8,6 +8,7 @@
 BEGIN_MESSAGE_MAP(MpUiCCheckOutDlg, MpAppUiResizableDialog)
   ON_BN_CLICKED(IDC_CHECK_OUT_CANCEL, OnCancelCheckOut)
   ON_NOTIFY(LVN_ITEMCHANGING, IDC_CHECK_OUT_LIST, OnItemChanging)
+  ON_NOTIFY(NM_CUSTOMDRAW, IDC_CHECK_OUT_LIST, OnCustomDrawList)
 END_MESSAGE_MAP()
 
 namespace {
@@ -43,7 +44,8 @@ void MpUiCCheckOutDlg::DoDataExchange(CDataExchange* pDX) {
 }
 
 void MpUiCCheckOutDlg::loadImageList() {
-  m_images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 5, 5);
+  // 32-bit: the overlay icon is transparent through its alpha channel alone.
+  m_images.Create(16, 16, ILC_COLOR32 | ILC_MASK, 5, 5);
   if (m_data.isValid()) m_data->fillClassIcons(m_images, m_classIcons, m_iconIcons);
   const UINT bitmaps[] = {IDB_CHECK_OUT_FREE, IDB_CHECK_OUT_MINE, IDB_CHECK_OUT_OTHER};
   for (int state = 0; state < 3; ++state) {
@@ -54,7 +56,8 @@ void MpUiCCheckOutDlg::loadImageList() {
   HICON overlay = static_cast<HICON>(
       ::LoadImageA(AfxFindResourceHandle(overlayName, RT_GROUP_ICON), overlayName, IMAGE_ICON, 16, 16, 0));
   if (overlay) {
-    m_images.SetOverlayImage(m_images.Add(overlay), 3);
+    m_overlayImage = m_images.Add(overlay);
+    m_images.SetOverlayImage(m_overlayImage, 3);
     ::DestroyIcon(overlay);
   }
   m_list.SetImageList(&m_images, LVSIL_SMALL);
@@ -117,10 +120,9 @@ BOOL MpUiCCheckOutDlg::OnInitDialog() {
     m_list.SetItemData(item, node->getObjectKey().objectId);
     std::string name, user;
     node->getName(name);
+    m_list.SetItem(item, 1, LVIF_TEXT | LVIF_IMAGE, name.c_str(), getClassIconIndex(node.get()), 0, 0, 0);
     IMpZulPrototypePtr prototype(object, true);
-    const UINT overlay = prototype.isValid() ? INDEXTOOVERLAYMASK(3) : 0;
-    m_list.SetItem(item, 1, LVIF_TEXT | LVIF_IMAGE | LVIF_STATE, name.c_str(), getClassIconIndex(node.get()), overlay,
-                   LVIS_OVERLAYMASK, 0);
+    if (prototype.isValid()) m_prototypeRows.insert(item);  // overlay 3, drawn by OnCustomDrawList
     if (state == 1) user = currentUser;
     else node->getCheckOutUser(user);
     m_list.SetItemText(item, 2, user.c_str());
@@ -136,9 +138,47 @@ void MpUiCCheckOutDlg::OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult) {
   const NMLISTVIEW* change = reinterpret_cast<NMLISTVIEW*>(pNMHDR);
   *pResult = 0;
   if (change->uOldState == 0 && change->uNewState == 0) return;
-  // Only rows the current user holds may be selected.
+  if (change->uChanged != LVIF_STATE) return;
+  // Only rows the current user holds may be selected or checked; any row may take the focus,
+  // or the arrow keys could not pass the others.
   const auto it = m_stateByRow.find(change->iItem);
-  if (change->uChanged == LVIF_STATE && (it == m_stateByRow.end() || it->second != 1)) *pResult = TRUE;
+  if (it != m_stateByRow.end() && it->second == 1) return;
+  const UINT selected = change->uNewState & ~change->uOldState & LVIS_SELECTED;
+  const UINT checked = (change->uNewState ^ change->uOldState) & LVIS_STATEIMAGEMASK;
+  if (!selected && !checked) return;
+  *pResult = TRUE;
+  // The list moves focus and selection in one change: the focus alone goes through.
+  if (change->uNewState & ~change->uOldState & LVIS_FOCUSED)
+    m_list.SetItemState(change->iItem, LVIS_FOCUSED, LVIS_FOCUSED);
+}
+
+// A list view draws no overlay on a sub-item's image: the prototype rows get theirs drawn over
+// the "Name" cell's icon once the list has drawn the cell.
+void MpUiCCheckOutDlg::OnCustomDrawList(NMHDR* pNMHDR, LRESULT* pResult) {
+  NMLVCUSTOMDRAW* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(pNMHDR);
+  const int row = static_cast<int>(draw->nmcd.dwItemSpec);
+  *pResult = CDRF_DODEFAULT;
+  switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      // Sub-item images are shown in check-out mode only.
+      if (m_bCheckOut && !m_prototypeRows.empty()) *pResult = CDRF_NOTIFYITEMDRAW;
+      break;
+    case CDDS_ITEMPREPAINT:
+      if (m_prototypeRows.count(row)) *pResult = CDRF_NOTIFYSUBITEMDRAW;
+      break;
+    case CDDS_SUBITEM | CDDS_ITEMPREPAINT:
+      if (draw->iSubItem == 1) *pResult = CDRF_NOTIFYPOSTPAINT;
+      break;
+    case CDDS_SUBITEM | CDDS_ITEMPOSTPAINT: {
+      if (draw->iSubItem != 1 || m_overlayImage < 0) break;
+      RECT icon{LVIR_ICON, 1, 0, 0};
+      if (::SendMessageA(m_list.m_hWnd, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&icon)))
+        ::ImageList_Draw(m_images, m_overlayImage, draw->nmcd.hdc, icon.left, icon.top, ILD_TRANSPARENT);
+      break;
+    }
+    default:
+      break;
+  }
 }
 
 MpZulSmartList MpUiCCheckOutDlg::getSelectedItems() {

@@ -4,6 +4,7 @@
 #pragma once
 #include <afxcmn.h>
 #include <map>
+#include <set>
 #include "MpAppUiResizableDialog.h"
 #include "MpSmartList.h"
 #include "MpSmartPointers.h"
@@ -24,6 +25,7 @@ class WIDGETDECK_API MpUiCCheckOutDlg : public MpAppUiResizableDialog {
   void OnOK() override;
   afx_msg void OnCancelCheckOut();
   afx_msg void OnItemChanging(NMHDR* pNMHDR, LRESULT* pResult);
+  afx_msg void OnCustomDrawList(NMHDR* pNMHDR, LRESULT* pResult);
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -48,4 +50,6 @@ class WIDGETDECK_API MpUiCCheckOutDlg : public MpAppUiResizableDialog {
   std::map<int, int> m_stateByRow;
   bool m_bResult = false;
   bool m_bCheckOut;
+  std::set<int> m_prototypeRows;  // rows whose "Name" cell shows the overlay
+  int m_overlayImage = -1;
 };

@@ -97,6 +97,8 @@ bool checkOut(MpHostData* data, Script& script, bool scripted) {
   MpZulSmartList objects(data);
   for (const char* name : {"Hole 1", "Hole 2", "Pocket 1"})
     objects.push_back(static_cast<IMpZulNode*>(data->node(data->find("Feature", name))), true);
+  // A prototype, whose name shows the overlay.
+  objects.push_back(static_cast<IMpZulNode*>(data->node(data->find("HoleClass", "Standard hole"))), true);
   data->setHolder(data->find("Feature", "Hole 2"), 1);
   if (scripted) script.Dialog(IDD_CHECK_OUT, [](HWND h) { Click(h, IDOK); });
   MpUiCCheckOutDlg dlg(data, objects, true);

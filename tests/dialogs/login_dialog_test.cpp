@@ -1,9 +1,11 @@
 // The login dialog over the host's registry service, with a login hook that decides and records.
 #include "CJqLoginDlg.h"
 #include "CLoginDlg.h"
+#include <cstring>
 #include "MpCipher.h"
 #include "MpDataLib.h"
 #include "MpSmartPointers.h"
+#include "heap_probe.h"
 #include "hosted.h"
 #include "resource.h"
 
@@ -33,6 +35,12 @@ class LoginTest : public HostedTest {
     IMpRegistryPtr(CLSID_MpRegistry, nullptr)->setValue(kKey, name, value);
   }
   static std::string Deciphered(std::string value) { return MpDecrypt("quillbox", value), value; }
+  // A long secret made of one pattern (see PasswordIsNotLeftInMemoryGivenBack).
+  template <size_t N>
+  static void Fill(char (&secret)[N], const char* pattern) {
+    const size_t size = std::strlen(pattern);
+    for (size_t i = 0; i + size < N; i += size) std::memcpy(secret + i, pattern, size);
+  }
   static bool Visible(HWND h, int id) { return ::IsWindowVisible(::GetDlgItem(h, id)) != FALSE; }
   static void FireTimer(HWND h) { ::SendMessageA(h, WM_TIMER, 1, 0); }
 
@@ -168,6 +176,33 @@ TEST_F(LoginTest, PasswordLeavesTheObjectAndAnUndecipherableOneIsNone) {
   EXPECT_EQ(1u, attempts.size());
 }
 
+TEST_F(LoginTest, PasswordIsNotLeftInMemoryGivenBack) {
+  // Long, so that the blocks it was copied into are not all taken again by the time the probe
+  // looks, and made of one pattern, so that any piece of such a block shows it. It is kept out of
+  // the heaps itself.
+  static char password[1201];
+  Fill(password, "Tangerine-Lighthouse-42-");
+  const char* const tail = "Lighthouse-42-Tangerine-Lighthouse-42-";
+  MpSetDataLoginHook([](const std::string&, const std::string& typed) { return typed == password; });
+  // Typed, and remembered: the field is read twice and the password enciphered.
+  OpenLoginDlg typed;
+  script.Dialog(IDD_LOGIN, [](HWND h) {
+    Type(h, IDC_LOGIN_USER, "anna");
+    Type(h, IDC_LOGIN_PASSWORD, password);
+    SetCheck(h, IDC_LOGIN_REMEMBER, true);
+    Click(h, IDOK);
+  });
+  ASSERT_EQ(IDOK, typed.DoModal());
+  EXPECT_TRUE(typed.m_password.IsEmpty());
+  EXPECT_FALSE(wdtest::InHeaps(tail)) << "after a typed login";
+  // Stored: deciphered into the field, and logged in by the timer.
+  OpenLoginDlg stored;
+  script.Dialog(IDD_LOGIN, FireTimer);
+  ASSERT_EQ(IDOK, stored.DoModal());
+  EXPECT_TRUE(stored.m_password.IsEmpty());
+  EXPECT_FALSE(wdtest::InHeaps(tail)) << "after a stored password's login";
+}
+
 namespace {
 bool NeedsGroup(std::string, std::string password, std::string group, std::string& reason) {
   reason = "no group";
@@ -190,4 +225,17 @@ TEST_F(LoginTest, DataManagementPasswordLeavesTheObjectOnceHandedOn) {
   script.MessageBox(IDOK);
   ASSERT_EQ(IDOK, dlg.DoModal());
   EXPECT_TRUE(dlg.m_password.IsEmpty());
+}
+
+TEST_F(LoginTest, DataManagementPasswordIsNotLeftInMemoryWithoutALoginFunction) {
+  static char password[1201];
+  Fill(password, "Quince-Harbour-Lantern-7-");
+  OpenJqLoginDlg dlg;
+  script.Dialog(IDD_JQLOGIN, [](HWND h) {
+    Type(h, IDC_JQLOGIN_PASSWORD, password);
+    Click(h, IDOK);
+  });
+  ASSERT_EQ(IDOK, dlg.DoModal());
+  EXPECT_TRUE(dlg.m_password.IsEmpty());
+  EXPECT_FALSE(wdtest::InHeaps("Harbour-Lantern-7-Quince-Harbour-Lantern-7-"));
 }

@@ -5,6 +5,7 @@
 #include "cipher_text.h"
 #include <windows.h>
 #include <bcrypt.h>
+#include <utility>
 
 using namespace MpCipherText;
 
@@ -31,10 +32,13 @@ bool hashParts(const std::string* key, std::initializer_list<Bytes> parts, Diges
 void MpEncrypt(const std::string& key, std::string& text) {
   std::string nonce(NonceSize, '\0');
   // Without the system's cryptography nothing is stored rather than the plain text.
-  text = BCRYPT_SUCCESS(BCryptGenRandom(nullptr, reinterpret_cast<UCHAR*>(&nonce[0]), (ULONG)nonce.size(),
-                                        BCRYPT_USE_SYSTEM_PREFERRED_RNG))
-             ? seal(hashParts, key, nonce, text)
-             : std::string();
+  std::string sealed = BCRYPT_SUCCESS(BCryptGenRandom(nullptr, reinterpret_cast<UCHAR*>(&nonce[0]),
+                                                      (ULONG)nonce.size(), BCRYPT_USE_SYSTEM_PREFERRED_RNG))
+                           ? seal(hashParts, key, nonce, text)
+                           : std::string();
+  // The caller's block of plain text is given back by the assignment: cleared first.
+  wipe(text);
+  text = std::move(sealed);
 }
 
 void MpDecrypt(const std::string& key, std::string& text) { text = open(hashParts, key, text); }

@@ -3,6 +3,13 @@
 
 namespace MpCipherText {
 
+void wipe(std::string& text) {
+  // Through a volatile pointer: stores into memory about to be freed may otherwise be dropped.
+  volatile char* bytes = &text[0];
+  for (size_t i = 0; i < text.size(); ++i) bytes[i] = 0;
+  text.clear();
+}
+
 std::string toHex(const void* data, size_t size) {
   static const char digits[] = "0123456789abcdef";
   const uint8_t* bytes = static_cast<const uint8_t*>(data);
@@ -49,9 +56,12 @@ bool applyKeyStream(HashFunction hash, const std::string& key, const std::string
 }
 
 std::string seal(HashFunction hash, const std::string& key, const std::string& nonce, const std::string& text) {
-  std::string cipher = text;
+  std::string cipher = text;  // the plain text until the key stream has gone over all of it
   Digest tag{};
-  if (!applyKeyStream(hash, key, nonce, cipher) || !hash(&key, {nonce, cipher}, tag)) return std::string();
+  if (!applyKeyStream(hash, key, nonce, cipher) || !hash(&key, {nonce, cipher}, tag)) {
+    wipe(cipher);
+    return std::string();
+  }
   return toHex(nonce.data(), nonce.size()) + toHex(cipher.data(), cipher.size()) + toHex(tag.data(), TagSize);
 }
 
@@ -66,8 +76,12 @@ std::string open(HashFunction hash, const std::string& key, const std::string& s
   // Compare every byte, so the time taken does not tell where a forged tag goes wrong.
   uint8_t difference = 0;
   for (size_t i = 0; i < TagSize; ++i) difference |= static_cast<uint8_t>(tag[i]) ^ expected[i];
-  if (difference || !applyKeyStream(hash, key, nonce, cipher)) return std::string();
-  return cipher;
+  if (difference) return std::string();
+  if (!applyKeyStream(hash, key, nonce, cipher)) {
+    wipe(cipher);  // partly deciphered
+    return std::string();
+  }
+  return cipher;  // moved out: the plain text is not copied
 }
 
 }  // namespace MpCipherText

@@ -27,6 +27,10 @@ typedef bool (*HashFunction)(const std::string* key, std::initializer_list<Bytes
 const size_t NonceSize = 8;
 const size_t TagSize = 8;
 
+// Overwrites the text with zeros before emptying it, so that a secret does not stay in memory
+// that is given back.
+void wipe(std::string& text);
+
 std::string toHex(const void* data, size_t size);
 // False for an odd length or a character that is no hexadecimal digit.
 bool fromHex(const std::string& hex, std::string& bytes);

@@ -37,7 +37,10 @@ bool MpDataLogin(std::string user, std::string password) {
     std::lock_guard<std::mutex> guard(s.lock);
     hook = s.login;
   }
-  return hook ? hook(user, password) : false;
+  const bool ok = hook ? hook(user, password) : false;
+  // The copy is the library's own, but the caller frees it: cleared here, the caller cannot.
+  if (!password.empty()) SecureZeroMemory(&password[0], password.size());
+  return ok;
 }
 
 MpDataLoginHook MpSetDataLoginHook(MpDataLoginHook hook) {

@@ -1,6 +1,8 @@
 // The credential cipher: round trip, keyed, printable, never the plain text.
 #include <gtest/gtest.h>
 #include "MpCipher.h"
+#include "heap_probe.h"
+#include <cstring>
 
 namespace {
 
@@ -57,6 +59,24 @@ TEST(CipherTest, WrongKeyOrChangedTextGivesNothing) {
       "7b99f375e75fc2c67a20859d5f0aa70b4829144591bd6c258596a68b2fcc60";
   MpDecrypt("DWB_FO_LANTERNFISH", earlier);
   EXPECT_EQ("Password:Quillbox-Rosewater, a text longer than one 32-byte key block", earlier);
+}
+
+TEST(CipherTest, PlainTextIsNotLeftInMemoryGivenBack) {
+  // The probe sees what a freed block held.
+  char* freed = static_cast<char*>(::HeapAlloc(::GetProcessHeap(), 0, 96));
+  std::strcpy(freed, "A block that is freed as it is, with its text: probe-sees-freed-blocks");
+  ::HeapFree(::GetProcessHeap(), 0, freed);
+  EXPECT_TRUE(wdtest::InHeaps("probe-sees-freed-blocks"));
+
+  const char plain[] = "A plain text long enough to be kept in a block: Velvet-Marigold-7731";
+  const char* const tail = plain + 40;
+  std::string text = plain;
+  MpEncrypt("key", text);
+  EXPECT_FALSE(wdtest::InHeaps(tail)) << "the plain text handed in";
+  MpDecrypt("key", text);
+  ASSERT_EQ(plain, text);
+  ::SecureZeroMemory(&text[0], text.size());
+  EXPECT_FALSE(wdtest::InHeaps(tail)) << "a copy made while deciphering";
 }
 
 }  // namespace
