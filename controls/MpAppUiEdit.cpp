@@ -157,9 +157,9 @@ int MpAppUiEdit::KeyWord(char** text, int* start, int* end) {
     const int keyLen = (len < 0 || len > 258) ? 259 : len;
     const char* key = word;
     if (m_bCaseSensitive == 0) {
-      std::memcpy(upper, word, (size_t)keyLen);
+      // Folded as the hash folds, so that a keyword with letters of 0x80 and more is found.
+      for (int i = 0; i < keyLen; ++i) upper[i] = SECEdit::FoldCase(word[i]);
       upper[keyLen] = 0;
-      CharUpperA(upper);
       key = upper;
     }
     bool found = false;

@@ -89,6 +89,9 @@ public:
   // ---- keyword table ----
   static void BuildNameTable(char* table, const char* words);
   static int GetHashValue(const char* word, int length);
+  // The case fold of the hash and of caseless keyword lookups: ASCII letters to upper case, every
+  // other byte as it is (a letter of 0x80 and more matches only itself).
+  static char FoldCase(char c) { return c >= 'a' && c <= 'z' ? (char)(c - ('a' - 'A')) : c; }
   // The next word at or after text (letters, digits, '_', '\'', bytes >= 0x80); null at the end
   // of the line.
   static char* GetNextWord(char* text, int* length);

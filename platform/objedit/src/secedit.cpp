@@ -24,15 +24,6 @@ struct WordChars {
 };
 const WordChars g_word;
 
-// ASCII upper case, as the C runtime's toupper in the "C" locale, without a call per byte.
-struct UpperCase {
-  unsigned char of[256];
-  UpperCase() {
-    for (int c = 0; c < 256; ++c) of[c] = (unsigned char)(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-  }
-};
-const UpperCase g_upper;
-
 inline bool IsWordChar(unsigned char c) { return g_word.is[c] != 0; }
 
 // Splits text at "\r\n" or "\n" into at least one line.
@@ -130,7 +121,7 @@ int SECEdit::GetHashValue(const char* word, int length) {
   // Case-folded, so that a table built from any spelling serves case-insensitive lookups.
   std::uint32_t h = 2166136261u;
   for (int i = 0; i < length && word[i]; ++i) {
-    h ^= g_upper.of[(unsigned char)word[i]];
+    h ^= (unsigned char)FoldCase(word[i]);
     h *= 16777619u;
   }
   return (int)((h ^ (h >> 11)) & (OE_NAMETABLE_SLOTS - 1));
