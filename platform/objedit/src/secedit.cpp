@@ -45,25 +45,10 @@ bool StartsWith(const char* p, const char* end, const char* delim) {
   return n != 0 && (size_t)(end - p) >= n && std::memcmp(p, delim, n) == 0;
 }
 
-// Where byte c next occurs in [p, end), or end. Inline: lines are short, and a call to memchr
-// costs about as much as the search itself.
+// Where byte c next occurs in [p, end), or end.
 inline char* FindByte(char* p, char* end, char c) {
-#if defined(__SSE2__)
-  if (end - p >= 16) {
-    const __m128i k = _mm_set1_epi8(c);
-    auto match = [&](const char* at) {
-      return (unsigned)_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)), k));
-    };
-    for (; end - p > 16; p += 16)
-      if (const unsigned m = match(p)) return p + __builtin_ctz(m);
-    // The last 16 bytes, overlapping some already searched, rather than a byte at a time.
-    p = end - 16;
-    const unsigned m = match(p);
-    return m ? p + __builtin_ctz(m) : end;
-  }
-#endif
-  while (p < end && *p != c) ++p;
-  return p;
+  void* at = std::memchr(p, c, (size_t)(end - p));
+  return at ? static_cast<char*>(at) : end;
 }
 
 // Where delim next starts in [p, end), or end; its first byte is found by memchr.
