@@ -93,13 +93,23 @@ public:
   // other byte as it is (a letter of 0x80 and more matches only itself).
   static char FoldCase(char c) { return c >= 'a' && c <= 'z' ? (char)(c - ('a' - 'A')) : c; }
   // The next word at or after text (letters, digits, '_', '\'', bytes >= 0x80); null at the end
-  // of the line.
+  // of the line (its NUL).
   static char* GetNextWord(char* text, int* length);
-  // For each byte, what it is to GetNextWord: kWordChar or kWordQuote (the apostrophe) for a
-  // word character, so that a scan can note a word's apostrophes as it finds the word;
-  // kLineEnd for NUL, so that the search between words needs one test a byte; else 0.
-  enum : unsigned char { kWordChar = 1, kWordQuote = 2, kLineEnd = 4 };
-  static const unsigned char* WordClasses();
+  // The scan behind GetNextWord, inline for the keyword search, which meets every word of a
+  // text: the next word's start, with *end behind it and *quote (when asked for) at its first
+  // apostrophe, null when it has none; null at the end of the line.
+  static char* ScanWord(char* text, char** end, char** quote = nullptr) {
+    const unsigned char* const kind = s_words.kind;
+    char* p = text;
+    while (!kind[(unsigned char)*p]) ++p;
+    if (kind[(unsigned char)*p] == kLineEnd) return nullptr;
+    char* const word = p;
+    if (quote) *quote = nullptr;
+    for (; kind[(unsigned char)*p] == kWordByte; ++p)
+      if (quote && *p == '\'' && !*quote) *quote = p;
+    *end = p;
+    return word;
+  }
 
   // ---- text ----
   int GetLineCount() const { return (int)m_lines.size(); }
@@ -215,4 +225,14 @@ protected:
   // Colour cache of the lines, valid where m_runsValid is set.
   std::vector<std::vector<OEColorRun>> m_runs;
   std::vector<char> m_runsValid;
+
+private:
+  // What each byte is to ScanWord: a word's byte, the NUL that ends a line (so that the search
+  // between words needs one test a byte), or neither (0).
+  enum : unsigned char { kWordByte = 1, kLineEnd = 2 };
+  struct WordTable {
+    unsigned char kind[256];
+    WordTable();
+  };
+  static const WordTable s_words;
 };

@@ -12,20 +12,6 @@
 
 namespace {
 
-struct WordChars {
-  unsigned char is[256];
-  unsigned char classes[256];  // is, with the NUL that ends a line marked
-  WordChars() {
-    for (int c = 0; c < 256; ++c) {
-      is[c] = c == '\'' ? SECEdit::kWordQuote : std::isalnum(c) || c == '_' || c >= 0x80 ? SECEdit::kWordChar : 0;
-      classes[c] = c == 0 ? (unsigned char)SECEdit::kLineEnd : is[c];
-    }
-  }
-};
-const WordChars g_word;
-
-inline bool IsWordChar(unsigned char c) { return g_word.is[c] != 0; }
-
 // Splits text at "\r\n" or "\n" into at least one line.
 std::vector<std::string> SplitLines(const char* text, size_t length) {
   std::vector<std::string> lines;
@@ -128,16 +114,17 @@ void SECEdit::BuildNameTable(char* table, const char* words) {
   }
 }
 
-const unsigned char* SECEdit::WordClasses() { return g_word.classes; }
+SECEdit::WordTable::WordTable() : kind() {
+  for (int c = 1; c < 256; ++c) kind[c] = std::isalnum(c) || c == '_' || c == '\'' || c >= 0x80 ? kWordByte : 0;
+  kind[0] = kLineEnd;
+}
+const SECEdit::WordTable SECEdit::s_words;
 
 char* SECEdit::GetNextWord(char* text, int* length) {
-  unsigned char* p = reinterpret_cast<unsigned char*>(text);
-  while (*p && !IsWordChar(*p)) ++p;
-  if (!*p) return nullptr;
-  unsigned char* q = p;
-  while (IsWordChar(*q)) ++q;
-  *length = (int)(q - p);
-  return reinterpret_cast<char*>(p);
+  char* end = nullptr;
+  char* word = ScanWord(text, &end);
+  if (word) *length = (int)(end - word);
+  return word;
 }
 
 int SECEdit::GetKeyWords() { return m_pKeywordTable != nullptr; }
@@ -346,8 +333,8 @@ int SECEdit::Find(OEPos* start, OEPos* end, const OESearch& search) const {
     bool same = matchCase ? line.compare(i, what.size(), what) == 0
                           : strncasecmp(line.c_str() + i, what.c_str(), what.size()) == 0;
     if (!same || !(search.nFlags & OE_FIND_WHOLEWORD)) return same;
-    return (i == 0 || !IsWordChar((unsigned char)line[i - 1])) &&
-           (i + what.size() == line.size() || !IsWordChar((unsigned char)line[i + what.size()]));
+    auto wordByte = [](char c) { return s_words.kind[(unsigned char)c] == kWordByte; };
+    return (i == 0 || !wordByte(line[i - 1])) && (i + what.size() == line.size() || !wordByte(line[i + what.size()]));
   };
   int n = GetLineCount();
   for (int k = 0; k < n; ++k) {
