@@ -132,12 +132,14 @@ int MpAppUiEdit::KeyWord(char** text, int* start, int* end) {
   char* p = *text;
   char upper[260];  // a case-insensitive lookup compares the word upper-cased
   for (;;) {
-    char *wordEnd, *quote;
-    char* word = SECEdit::ScanWord(p, &wordEnd, &quote);
+    char* wordEnd;
+    int quotes;
+    char* word = SECEdit::ScanWord(p, &wordEnd, &quotes);
     if (!word) return 0;
     int len = (int)(wordEnd - word);
-    // Quoted text is one word, quotes included; it never runs past the line.
-    if (quote && quote < wordEnd - 1) {
+    // Quoted text is one word, quotes included; it never runs past the line. It opens with an
+    // apostrophe before the word's last character.
+    if (quotes > 1 || (quotes == 1 && wordEnd[-1] != '\'')) {
       for (const char* q = wordEnd - 1; *q && *q != '\r' && *q != '\n'; ++q)
         if (*q == '\'') {
           len = (int)(q - word) + 1;

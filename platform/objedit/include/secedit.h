@@ -96,17 +96,17 @@ public:
   // of the line (its NUL).
   static char* GetNextWord(char* text, int* length);
   // The scan behind GetNextWord, inline for the keyword search, which meets every word of a
-  // text: the next word's start, with *end behind it and *quote (when asked for) at its first
-  // apostrophe, null when it has none; null at the end of the line.
-  static char* ScanWord(char* text, char** end, char** quote = nullptr) {
+  // text: the next word's start, with *end behind it and *quotes (when asked for) the number of
+  // apostrophes in it; null at the end of the line.
+  static char* ScanWord(char* text, char** end, int* quotes = nullptr) {
     const unsigned char* const kind = s_words.kind;
     char* p = text;
     while (!kind[(unsigned char)*p]) ++p;
     if (kind[(unsigned char)*p] == kLineEnd) return nullptr;
     char* const word = p;
-    if (quote) *quote = nullptr;
-    for (; kind[(unsigned char)*p] == kWordByte; ++p)
-      if (quote && *p == '\'' && !*quote) *quote = p;
+    int n = 0;
+    for (unsigned k; (k = kind[(unsigned char)*p]) & kWordByte; ++p) n += k >> 1;
+    if (quotes) *quotes = n;
     *end = p;
     return word;
   }
@@ -227,9 +227,10 @@ protected:
   std::vector<char> m_runsValid;
 
 private:
-  // What each byte is to ScanWord: a word's byte, the NUL that ends a line (so that the search
-  // between words needs one test a byte), or neither (0).
-  enum : unsigned char { kWordByte = 1, kLineEnd = 2 };
+  // What each byte is to ScanWord: a word's byte (the apostrophe marked as such, so that the
+  // scan counts them as it goes), the NUL that ends a line (so that the search between words
+  // needs one test a byte), or neither (0).
+  enum : unsigned char { kWordByte = 1, kQuote = 2, kLineEnd = 4 };
   struct WordTable {
     unsigned char kind[256];
     WordTable();

@@ -115,7 +115,8 @@ void SECEdit::BuildNameTable(char* table, const char* words) {
 }
 
 SECEdit::WordTable::WordTable() : kind() {
-  for (int c = 1; c < 256; ++c) kind[c] = std::isalnum(c) || c == '_' || c == '\'' || c >= 0x80 ? kWordByte : 0;
+  for (int c = 1; c < 256; ++c) kind[c] = std::isalnum(c) || c == '_' || c >= 0x80 ? kWordByte : 0;
+  kind[(unsigned char)'\''] = kWordByte | kQuote;
   kind[0] = kLineEnd;
 }
 const SECEdit::WordTable SECEdit::s_words;
@@ -333,7 +334,7 @@ int SECEdit::Find(OEPos* start, OEPos* end, const OESearch& search) const {
     bool same = matchCase ? line.compare(i, what.size(), what) == 0
                           : strncasecmp(line.c_str() + i, what.c_str(), what.size()) == 0;
     if (!same || !(search.nFlags & OE_FIND_WHOLEWORD)) return same;
-    auto wordByte = [](char c) { return s_words.kind[(unsigned char)c] == kWordByte; };
+    auto wordByte = [](char c) { return (s_words.kind[(unsigned char)c] & kWordByte) != 0; };
     return (i == 0 || !wordByte(line[i - 1])) && (i + what.size() == line.size() || !wordByte(line[i + what.size()]));
   };
   int n = GetLineCount();
