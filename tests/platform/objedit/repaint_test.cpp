@@ -35,13 +35,24 @@ POINT Caret() {
   return p;
 }
 
-TEST(EditRepaint, ATypedCharacterRepaintsItsLineEveryTimeAndTheCaretFollows) {
-  // Painting needs a window that is shown.
-  const HWND frame = ::CreateWindowExA(0, "STATIC", "Repaint", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
-                                       ::GetModuleHandleA(nullptr), nullptr);
-  ::ShowWindow(frame, SW_SHOW);
+// An edit control in a frame that is shown: painting needs one.
+class EditRepaint : public ::testing::Test {
+protected:
+  void SetUp() override {
+    frame = ::CreateWindowExA(0, "STATIC", "Repaint", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                              ::GetModuleHandleA(nullptr), nullptr);
+    ::ShowWindow(frame, SW_SHOW);
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 120), CWnd::FromHandle(frame), 100));
+  }
+  void TearDown() override {
+    edit.DestroyWindow();
+    ::DestroyWindow(frame);
+  }
+  HWND frame = nullptr;
   Lines edit;
-  ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 120), CWnd::FromHandle(frame), 100));
+};
+
+TEST_F(EditRepaint, ATypedCharacterRepaintsItsLineEveryTimeAndTheCaretFollows) {
   std::string text;
   for (int i = 0; i < 20; ++i) text += "line " + std::to_string(i) + "\r\n";
   SECEdit* doc = edit.GetEdit();
@@ -96,8 +107,6 @@ TEST(EditRepaint, ATypedCharacterRepaintsItsLineEveryTimeAndTheCaretFollows) {
   edit.SetCaret(OEPos(0, 0));
   EXPECT_EQ(left, Caret().x);
   EXPECT_EQ(0, Caret().y);
-  edit.DestroyWindow();
-  ::DestroyWindow(frame);
 }
 
 // Whether a row of the window, as it stands on screen, shows text in the colour.
@@ -112,12 +121,7 @@ bool RowShows(SECEditCtrl& edit, int row, COLORREF colour) {
   return shown;
 }
 
-TEST(EditRepaint, OpeningOrClosingABlockCommentRepaintsTheLinesBelow) {
-  const HWND frame = ::CreateWindowExA(0, "STATIC", "Comment", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
-                                       ::GetModuleHandleA(nullptr), nullptr);
-  ::ShowWindow(frame, SW_SHOW);
-  SECEditCtrl edit;
-  ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 120), CWnd::FromHandle(frame), 100));
+TEST_F(EditRepaint, OpeningOrClosingABlockCommentRepaintsTheLinesBelow) {
   SECEdit* doc = edit.GetEdit();
   const std::string text = "first\r\nsecond\r\nthird\r\nfourth";
   doc->SetText(text.data(), text.size());
@@ -156,8 +160,6 @@ TEST(EditRepaint, OpeningOrClosingABlockCommentRepaintsTheLinesBelow) {
   for (int row = 1; row < 4; ++row) EXPECT_FALSE(RowShows(edit, row, comment)) << row;
   EXPECT_EQ("/first", doc->GetLine(0));
   EXPECT_EQ("second*", doc->GetLine(1));
-  edit.DestroyWindow();
-  ::DestroyWindow(frame);
 }
 
 }  // namespace
