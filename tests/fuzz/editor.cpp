@@ -97,8 +97,8 @@ std::string ReadBack(const SECEdit& doc) {
   return out;
 }
 
-// Loads the text wrapped at a column, as the editor control does: each of its lines broken into
-// pieces, the breaks between the pieces soft. One undo step.
+// Loads the text wrapped, as the editor control loads it: each of its lines broken into pieces
+// (here of the column's width), the breaks between the pieces soft. One undo step.
 void LoadWrapped(SECEdit& doc, const char* text, size_t length, size_t column) {
   doc.BeginGroup();
   OEPos end;
