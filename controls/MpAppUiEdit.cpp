@@ -129,26 +129,19 @@ int MpAppUiEdit::GetKeyWords() {
 
 int MpAppUiEdit::KeyWord(char** text, int* start, int* end) {
   if (!m_pKeywordTable && (GetKeyWords() == 0 || !m_pKeywordTable)) return 0;
-  const unsigned char* classes = SECEdit::WordClasses();
   char* p = *text;
   char upper[260];  // a case-insensitive lookup compares the word upper-cased
   for (;;) {
-    // The next word as SECEdit::GetNextWord finds it, in one pass that also notes an apostrophe.
-    while (!classes[(unsigned char)*p]) ++p;
-    if (!*p) return 0;
-    char* word = p;
-    unsigned seen = 0;
-    while (const unsigned k = classes[(unsigned char)*p] & (SECEdit::kWordChar | SECEdit::kWordQuote)) {
-      seen |= k;
-      ++p;
-    }
-    int len = (int)(p - word);
-    // Quoted text is one word, quotes included; it never runs past the line.
-    const char* quote = word;
-    while ((seen & SECEdit::kWordQuote) && quote < word + len - 1 && *quote != '\'') ++quote;
-    if ((seen & SECEdit::kWordQuote) && quote < word + len - 1) {
-      for (const char* q = word + len - 1; *q && *q != '\r' && *q != '\n'; ++q)
-        if (*q == '\'' && q != quote) {
+    char* wordEnd;
+    int quotes;
+    char* word = SECEdit::ScanWord(p, &wordEnd, &quotes);
+    if (!word) return 0;
+    int len = (int)(wordEnd - word);
+    // Quoted text is one word, quotes included; it never runs past the line. It opens with an
+    // apostrophe before the word's last character.
+    if (quotes > 1 || (quotes == 1 && wordEnd[-1] != '\'')) {
+      for (const char* q = wordEnd - 1; *q && *q != '\r' && *q != '\n'; ++q)
+        if (*q == '\'') {
           len = (int)(q - word) + 1;
           break;
         }
@@ -157,9 +150,9 @@ int MpAppUiEdit::KeyWord(char** text, int* start, int* end) {
     const int keyLen = (len < 0 || len > 258) ? 259 : len;
     const char* key = word;
     if (m_bCaseSensitive == 0) {
-      std::memcpy(upper, word, (size_t)keyLen);
+      // Folded as the hash folds, so that a keyword with letters of 0x80 and more is found.
+      for (int i = 0; i < keyLen; ++i) upper[i] = SECEdit::FoldCase(word[i]);
       upper[keyLen] = 0;
-      CharUpperA(upper);
       key = upper;
     }
     bool found = false;

@@ -36,9 +36,5 @@ inline char* lstrcpynA(char* to, const char* from, int size) {
   to[size - 1] = 0;
   return to;
 }
-inline char* CharUpperA(char* text) {
-  for (char* p = text; *p; ++p) *p = (char)std::toupper((unsigned char)*p);
-  return text;
-}
 inline int _stricmp(const char* a, const char* b) { return strcasecmp(a, b); }
 inline int _strnicmp(const char* a, const char* b, size_t n) { return strncasecmp(a, b, n); }

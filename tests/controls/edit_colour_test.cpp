@@ -143,6 +143,33 @@ TEST(EditColouring, KeywordTableRules) {
   EXPECT_EQ(0, doc.KeyWord(&p, &s, &e));
 }
 
+TEST(EditColouring, CaselessLookupFoldsAsciiLettersOnly) {
+  // Keywords with letters of 0x80 and more (code page 1252), one served by the table and one by
+  // the map: found as stored and with their ASCII letters in the other case; a letter of 0x80 and
+  // more matches only itself.
+  MpAppUiEdit doc;
+  doc.m_bCaseSensitive = 0;
+  const std::string longWord = "\xC4rger_mit_dem_langen_Schl\xFCssel";
+  std::vector<std::string> words{"gr\xFCn", "\xC4RGER_MIT_DEM_LANGEN_SCHL\xFCSSEL"};
+  doc.addKeyWords(words, 0x00AA00);
+  doc.initKeyWordMap();
+  const auto found = [&](std::string text) {
+    char* p = &text[0];
+    int s = 0, e = 0;
+    return doc.KeyWord(&p, &s, &e) == 1 && s == 0 && e == (int)text.size();
+  };
+  EXPECT_TRUE(found("gr\xFCn"));
+  EXPECT_TRUE(found("GR\xFCN"));
+  EXPECT_FALSE(found("GR\xDCN"));
+  EXPECT_TRUE(found(longWord));
+  EXPECT_FALSE(found("\xE4rger_mit_dem_langen_Schl\xFCssel"));
+  // Coloured where it stands in a line, as it is typed.
+  doc.SetText("x = gr\xFCn;", 9);
+  std::vector<OEColorRun> runs;
+  doc.ColorLine(0, runs);
+  EXPECT_EQ((std::vector<OEColorRun>{{2, 3, 0x0000FF}, {4, 8, 0x00AA00}}), runs);
+}
+
 TEST(EditColouring, CrowdedTableFallsBackToTheMap) {
   MpAppUiEdit doc;
   std::vector<std::string> words;

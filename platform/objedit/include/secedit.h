@@ -89,14 +89,27 @@ public:
   // ---- keyword table ----
   static void BuildNameTable(char* table, const char* words);
   static int GetHashValue(const char* word, int length);
+  // The case fold of the hash and of caseless keyword lookups: ASCII letters to upper case, every
+  // other byte as it is (a letter of 0x80 and more matches only itself).
+  static char FoldCase(char c) { return c >= 'a' && c <= 'z' ? (char)(c - ('a' - 'A')) : c; }
   // The next word at or after text (letters, digits, '_', '\'', bytes >= 0x80); null at the end
-  // of the line.
+  // of the line (its NUL).
   static char* GetNextWord(char* text, int* length);
-  // For each byte, what it is to GetNextWord: kWordChar or kWordQuote (the apostrophe) for a
-  // word character, so that a scan can note a word's apostrophes as it finds the word;
-  // kLineEnd for NUL, so that the search between words needs one test a byte; else 0.
-  enum : unsigned char { kWordChar = 1, kWordQuote = 2, kLineEnd = 4 };
-  static const unsigned char* WordClasses();
+  // The scan behind GetNextWord, inline for the keyword search, which meets every word of a
+  // text: the next word's start, with *end behind it and *quotes (when asked for) the number of
+  // apostrophes in it; null at the end of the line.
+  static char* ScanWord(char* text, char** end, int* quotes = nullptr) {
+    const unsigned char* const kind = s_words.kind;
+    char* p = text;
+    while (!kind[(unsigned char)*p]) ++p;
+    if (kind[(unsigned char)*p] == kLineEnd) return nullptr;
+    char* const word = p;
+    int n = 0;
+    for (unsigned k; (k = kind[(unsigned char)*p]) & kWordByte; ++p) n += k >> 1;
+    if (quotes) *quotes = n;
+    *end = p;
+    return word;
+  }
 
   // ---- text ----
   int GetLineCount() const { return (int)m_lines.size(); }
@@ -212,4 +225,15 @@ protected:
   // Colour cache of the lines, valid where m_runsValid is set.
   std::vector<std::vector<OEColorRun>> m_runs;
   std::vector<char> m_runsValid;
+
+private:
+  // What each byte is to ScanWord: a word's byte (the apostrophe marked as such, so that the
+  // scan counts them as it goes), the NUL that ends a line (so that the search between words
+  // needs one test a byte), or neither (0).
+  enum : unsigned char { kWordByte = 1, kQuote = 2, kLineEnd = 4 };
+  struct WordTable {
+    unsigned char kind[256];
+    WordTable();
+  };
+  static const WordTable s_words;
 };

@@ -12,29 +12,6 @@
 
 namespace {
 
-struct WordChars {
-  unsigned char is[256];
-  unsigned char classes[256];  // is, with the NUL that ends a line marked
-  WordChars() {
-    for (int c = 0; c < 256; ++c) {
-      is[c] = c == '\'' ? SECEdit::kWordQuote : std::isalnum(c) || c == '_' || c >= 0x80 ? SECEdit::kWordChar : 0;
-      classes[c] = c == 0 ? (unsigned char)SECEdit::kLineEnd : is[c];
-    }
-  }
-};
-const WordChars g_word;
-
-// ASCII upper case, as the C runtime's toupper in the "C" locale, without a call per byte.
-struct UpperCase {
-  unsigned char of[256];
-  UpperCase() {
-    for (int c = 0; c < 256; ++c) of[c] = (unsigned char)(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-  }
-};
-const UpperCase g_upper;
-
-inline bool IsWordChar(unsigned char c) { return g_word.is[c] != 0; }
-
 // Splits text at "\r\n" or "\n" into at least one line.
 std::vector<std::string> SplitLines(const char* text, size_t length) {
   std::vector<std::string> lines;
@@ -54,25 +31,10 @@ bool StartsWith(const char* p, const char* end, const char* delim) {
   return n != 0 && (size_t)(end - p) >= n && std::memcmp(p, delim, n) == 0;
 }
 
-// Where byte c next occurs in [p, end), or end. Inline: lines are short, and a call to memchr
-// costs about as much as the search itself.
+// Where byte c next occurs in [p, end), or end.
 inline char* FindByte(char* p, char* end, char c) {
-#if defined(__SSE2__)
-  if (end - p >= 16) {
-    const __m128i k = _mm_set1_epi8(c);
-    auto match = [&](const char* at) {
-      return (unsigned)_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)), k));
-    };
-    for (; end - p > 16; p += 16)
-      if (const unsigned m = match(p)) return p + __builtin_ctz(m);
-    // The last 16 bytes, overlapping some already searched, rather than a byte at a time.
-    p = end - 16;
-    const unsigned m = match(p);
-    return m ? p + __builtin_ctz(m) : end;
-  }
-#endif
-  while (p < end && *p != c) ++p;
-  return p;
+  void* at = std::memchr(p, c, (size_t)(end - p));
+  return at ? static_cast<char*>(at) : end;
 }
 
 // Where delim next starts in [p, end), or end; its first byte is found by memchr.
@@ -130,7 +92,7 @@ int SECEdit::GetHashValue(const char* word, int length) {
   // Case-folded, so that a table built from any spelling serves case-insensitive lookups.
   std::uint32_t h = 2166136261u;
   for (int i = 0; i < length && word[i]; ++i) {
-    h ^= g_upper.of[(unsigned char)word[i]];
+    h ^= (unsigned char)FoldCase(word[i]);
     h *= 16777619u;
   }
   return (int)((h ^ (h >> 11)) & (OE_NAMETABLE_SLOTS - 1));
@@ -152,16 +114,18 @@ void SECEdit::BuildNameTable(char* table, const char* words) {
   }
 }
 
-const unsigned char* SECEdit::WordClasses() { return g_word.classes; }
+SECEdit::WordTable::WordTable() : kind() {
+  for (int c = 1; c < 256; ++c) kind[c] = std::isalnum(c) || c == '_' || c >= 0x80 ? kWordByte : 0;
+  kind[(unsigned char)'\''] = kWordByte | kQuote;
+  kind[0] = kLineEnd;
+}
+const SECEdit::WordTable SECEdit::s_words;
 
 char* SECEdit::GetNextWord(char* text, int* length) {
-  unsigned char* p = reinterpret_cast<unsigned char*>(text);
-  while (*p && !IsWordChar(*p)) ++p;
-  if (!*p) return nullptr;
-  unsigned char* q = p;
-  while (IsWordChar(*q)) ++q;
-  *length = (int)(q - p);
-  return reinterpret_cast<char*>(p);
+  char* end = nullptr;
+  char* word = ScanWord(text, &end);
+  if (word) *length = (int)(end - word);
+  return word;
 }
 
 int SECEdit::GetKeyWords() { return m_pKeywordTable != nullptr; }
@@ -370,8 +334,8 @@ int SECEdit::Find(OEPos* start, OEPos* end, const OESearch& search) const {
     bool same = matchCase ? line.compare(i, what.size(), what) == 0
                           : strncasecmp(line.c_str() + i, what.c_str(), what.size()) == 0;
     if (!same || !(search.nFlags & OE_FIND_WHOLEWORD)) return same;
-    return (i == 0 || !IsWordChar((unsigned char)line[i - 1])) &&
-           (i + what.size() == line.size() || !IsWordChar((unsigned char)line[i + what.size()]));
+    auto wordByte = [](char c) { return (s_words.kind[(unsigned char)c] & kWordByte) != 0; };
+    return (i == 0 || !wordByte(line[i - 1])) && (i + what.size() == line.size() || !wordByte(line[i + what.size()]));
   };
   int n = GetLineCount();
   for (int k = 0; k < n; ++k) {

@@ -132,6 +132,8 @@ BOOL SECEditCore<CWnd>::ReplaceSelection(LPCSTR text, int bSelectNew, int bUpdat
   OEPos s, end;
   BOOL had = GetSelection(s, end);
   int firstLines = e->GetLineCount();
+  // An edit within one line may open or close a block comment for every line below it.
+  const bool blockBelow = bUpdate && s.nLine + 1 < firstLines && e->InComment(s.nLine + 1);
   e->BeginGroup();
   if (had) e->Delete(s, end);
   OEPos after;
@@ -142,7 +144,8 @@ BOOL SECEditCore<CWnd>::ReplaceSelection(LPCSTR text, int bSelectNew, int bUpdat
   else
     SetCaret(after);
   if (bUpdate) {
-    if (e->GetLineCount() != firstLines || s.nLine != after.nLine)
+    if (e->GetLineCount() != firstLines || s.nLine != after.nLine ||
+        (s.nLine + 1 < firstLines && (e->InComment(s.nLine + 1) != 0) != blockBelow))
       InvalidateLines(s.nLine, -1);
     else
       InvalidateLines(s.nLine, s.nLine);

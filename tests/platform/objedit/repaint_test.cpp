@@ -35,13 +35,24 @@ POINT Caret() {
   return p;
 }
 
-TEST(EditRepaint, ATypedCharacterRepaintsItsLineEveryTimeAndTheCaretFollows) {
-  // Painting needs a window that is shown.
-  const HWND frame = ::CreateWindowExA(0, "STATIC", "Repaint", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
-                                       ::GetModuleHandleA(nullptr), nullptr);
-  ::ShowWindow(frame, SW_SHOW);
+// An edit control in a frame that is shown: painting needs one.
+class EditRepaint : public ::testing::Test {
+protected:
+  void SetUp() override {
+    frame = ::CreateWindowExA(0, "STATIC", "Repaint", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                              ::GetModuleHandleA(nullptr), nullptr);
+    ::ShowWindow(frame, SW_SHOW);
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 120), CWnd::FromHandle(frame), 100));
+  }
+  void TearDown() override {
+    edit.DestroyWindow();
+    ::DestroyWindow(frame);
+  }
+  HWND frame = nullptr;
   Lines edit;
-  ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 120), CWnd::FromHandle(frame), 100));
+};
+
+TEST_F(EditRepaint, ATypedCharacterRepaintsItsLineEveryTimeAndTheCaretFollows) {
   std::string text;
   for (int i = 0; i < 20; ++i) text += "line " + std::to_string(i) + "\r\n";
   SECEdit* doc = edit.GetEdit();
@@ -96,8 +107,59 @@ TEST(EditRepaint, ATypedCharacterRepaintsItsLineEveryTimeAndTheCaretFollows) {
   edit.SetCaret(OEPos(0, 0));
   EXPECT_EQ(left, Caret().x);
   EXPECT_EQ(0, Caret().y);
-  edit.DestroyWindow();
-  ::DestroyWindow(frame);
+}
+
+// Whether a row of the window, as it stands on screen, shows text in the colour.
+bool RowShows(SECEditCtrl& edit, int row, COLORREF colour) {
+  CRect rc;
+  edit.GetClientRect(&rc);
+  HDC dc = ::GetDC(edit.m_hWnd);
+  bool shown = false;
+  for (int y = row * edit.m_nLineHeight; y < (row + 1) * edit.m_nLineHeight && !shown; ++y)
+    for (int x = edit.m_nLeftMargin; x < rc.right && !shown; ++x) shown = ::GetPixel(dc, x, y) == colour;
+  ::ReleaseDC(edit.m_hWnd, dc);
+  return shown;
+}
+
+TEST_F(EditRepaint, OpeningOrClosingABlockCommentRepaintsTheLinesBelow) {
+  SECEdit* doc = edit.GetEdit();
+  const std::string text = "first\r\nsecond\r\nthird\r\nfourth";
+  doc->SetText(text.data(), text.size());
+  const COLORREF plain = doc->m_crColors[4], comment = doc->m_crColors[3];
+  edit.Invalidate(FALSE);
+  edit.UpdateWindow();
+  ASSERT_TRUE(RowShows(edit, 2, plain));
+  ASSERT_FALSE(RowShows(edit, 2, comment));
+
+  // "/*" typed at the start of the first line: every line below turns into comment on screen.
+  edit.SetCaret(OEPos(0, 0));
+  edit.SendMessage(WM_CHAR, '/', 1);
+  edit.UpdateWindow();
+  EXPECT_TRUE(RowShows(edit, 2, plain));  // a plain slash opens nothing
+  edit.SendMessage(WM_CHAR, '*', 1);
+  edit.UpdateWindow();
+  for (int row = 1; row < 4; ++row) {
+    EXPECT_TRUE(RowShows(edit, row, comment)) << row;
+    EXPECT_FALSE(RowShows(edit, row, plain)) << row;
+  }
+  // "*/" typed at the end of the second line closes it again for the lines below.
+  edit.SetCaret(OEPos(1, 6));
+  edit.SendMessage(WM_CHAR, '*', 1);
+  edit.SendMessage(WM_CHAR, '/', 1);
+  edit.UpdateWindow();
+  EXPECT_TRUE(RowShows(edit, 1, comment));
+  EXPECT_TRUE(RowShows(edit, 2, plain));
+  EXPECT_FALSE(RowShows(edit, 3, comment));
+  // Deleted again, with Backspace: comment below once more; then the opening "/*" goes.
+  edit.SendMessage(WM_CHAR, '\b', 1);
+  edit.UpdateWindow();
+  EXPECT_TRUE(RowShows(edit, 3, comment));
+  edit.SetCaret(OEPos(0, 2));
+  edit.SendMessage(WM_CHAR, '\b', 1);
+  edit.UpdateWindow();
+  for (int row = 1; row < 4; ++row) EXPECT_FALSE(RowShows(edit, row, comment)) << row;
+  EXPECT_EQ("/first", doc->GetLine(0));
+  EXPECT_EQ("second*", doc->GetLine(1));
 }
 
 }  // namespace
