@@ -1,5 +1,6 @@
 // The set-field and grouping pages over the sample holes: field names offered once, the value
 // the selected objects share, the prototype box, and the grouping criteria moved between lists.
+#include "thread_locale.h"
 #include "wizard_test.h"
 
 using namespace AfxScript;
@@ -98,6 +99,27 @@ TEST_F(FieldPagesTest, SetFieldShowsTheFirstNumberOfADoubleArray) {
   });
   EXPECT_EQ(sheet.DoModal(), IDCANCEL);
   EXPECT_EQ(value, "2.500000");
+}
+
+// The value text is 8-bit text of the thread's code page: the host holds the euro sign (0x80 in
+// the system's code page 1252), which a Russian thread writes as 0x88.
+TEST_F(FieldPagesTest, SetFieldShowsTheValueInTheThreadsCodePage) {
+  ASSERT_TRUE(m_data->node(m_data->find("", "Hole 1"))->setField("Name", "Hole \x80"));
+  MpAppUiOptionsWizard sheet;
+  MpZulSmartList selection = Select(m_data, {"Hole \x80"});
+  std::string task = "SetField";
+  ASSERT_TRUE(sheet.init(task, selection, nullptr));
+  wdtest::RussianThread russian;
+  if (!russian.ready()) GTEST_SKIP() << "no Russian thread on a code-page-1252 system";
+  std::string value = "?";
+  script.Sheet(Caption(), [&](HWND h) {
+    HWND page = SheetPage(h);
+    ASSERT_TRUE(ChooseComboText(page, IDC_SET_FIELD_NAME, "Name"));
+    value = Text(page, IDC_SET_FIELD_VALUE);
+    SheetCancel(h);
+  });
+  EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+  EXPECT_EQ(value, "Hole \x88");
 }
 
 TEST_F(FieldPagesTest, GroupingOffersEachFieldOnceAndMovesTheCriteria) {
