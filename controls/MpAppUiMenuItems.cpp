@@ -182,11 +182,24 @@ BOOL MpAppUiMenu::IsWindowsClassicTheme() {
 // Adding items
 // ---------------------------------------------------------------------------------------
 namespace {
-MpAppUiMenuData* newRecord(const wchar_t* text, UINT flags, UINT_PTR id) {
+// Sets up a new item of the menu: its flags become the owner-drawn ones, a pop-up's sub-menu
+// handle is filed among the sub-menus (at `position` among the menu's own), and a new record with
+// the text, flags and id is filed at `at` among the menu's records. -1, or a place beyond the
+// end, files last. The caller hands the record to Windows with the flags.
+MpAppUiMenuData* setUpItem(MpAppUiMenu& menu, const wchar_t* text, UINT& flags, UINT_PTR id,
+                           INT_PTR position = -1, INT_PTR at = -1) {
+  auto clamped = [](INT_PTR i, INT_PTR size) { return i < 0 || i > size ? size : i; };
+  flags = ownerDrawFlags(flags, id);
+  if (flags & MF_POPUP) {
+    const HMENU sub = reinterpret_cast<HMENU>(id);
+    MpAppUiMenu::m_AllSubMenus.Add(sub);
+    menu.m_ownSubMenus.InsertAt(clamped(position, menu.m_ownSubMenus.GetSize()), sub);
+  }
   auto* rec = new MpAppUiMenuData;
   rec->SetText(text);
   rec->m_flags = flags;
   rec->m_commandId = id;
+  menu.m_itemRecords.InsertAt(clamped(at, menu.m_itemRecords.GetSize()), rec);
   return rec;
 }
 }  // namespace
@@ -206,13 +219,7 @@ BOOL MpAppUiMenu::AppendODMenuA(const char* text, UINT flags, UINT_PTR id, int i
   return AppendODMenuW(menuWideText(text).c_str(), flags, id, iconId);
 }
 BOOL MpAppUiMenu::AppendODMenuW(const wchar_t* text, UINT flags, UINT_PTR id, int iconId) {
-  flags = ownerDrawFlags(flags, id);
-  if (flags & MF_POPUP) {
-    m_AllSubMenus.Add(reinterpret_cast<HMENU>(id));
-    m_ownSubMenus.Add(reinterpret_cast<HMENU>(id));
-  }
-  MpAppUiMenuData* rec = newRecord(text, flags, id);
-  m_itemRecords.Add(rec);
+  MpAppUiMenuData* rec = setUpItem(*this, text, flags, id);
   if (filesSharedImage(flags)) rec->m_sharedImageIndex = sharedIconFor(this, id, iconId);
   const BOOL ok = ::AppendMenuW(m_hMenu, flags, id, reinterpret_cast<LPCWSTR>(rec));
   if (m_fromMenuResource) RemoveTopLevelOwnerDraw();
@@ -224,13 +231,7 @@ BOOL MpAppUiMenu::AppendODMenuA(const char* text, UINT flags, UINT_PTR id, CImag
 }
 BOOL MpAppUiMenu::AppendODMenuW(const wchar_t* text, UINT flags, UINT_PTR id, CImageList* il,
                                 int xoffset) {
-  flags = ownerDrawFlags(flags, id);
-  if (flags & MF_POPUP) {
-    m_AllSubMenus.Add(reinterpret_cast<HMENU>(id));
-    m_ownSubMenus.Add(reinterpret_cast<HMENU>(id));
-  }
-  MpAppUiMenuData* rec = newRecord(text, flags, id);
-  m_itemRecords.Add(rec);
+  MpAppUiMenuData* rec = setUpItem(*this, text, flags, id);
   if (il) {
     rec->m_imageList = new CImageList;
     if (ImageListDuplicate(il, xoffset, rec->m_imageList)) {
@@ -258,20 +259,13 @@ BOOL MpAppUiMenu::InsertODMenuW(UINT position, const wchar_t* text, UINT flags, 
   }
   const int count = GetMenuItemCount();
   if (position == (UINT)-1 || position > (UINT)count) position = (UINT)count;
-  flags = ownerDrawFlags(flags, id);
-  if (flags & MF_POPUP) {
-    m_AllSubMenus.Add(reinterpret_cast<HMENU>(id));
-    m_ownSubMenus.InsertAt(std::min<INT_PTR>(position, m_ownSubMenus.GetSize()),
-                           reinterpret_cast<HMENU>(id));
-  }
   int start = 0;
-  if (m_fromMenuResource && (flags & MF_POPUP)) {
+  if (m_fromMenuResource && (ownerDrawFlags(flags, id) & MF_POPUP)) {
     const int menuStart = GetMenuStart();
     if ((int)position >= menuStart) start = menuStart;
   }
-  const INT_PTR at = std::clamp<INT_PTR>((INT_PTR)position - start, 0, m_itemRecords.GetSize());
-  MpAppUiMenuData* rec = newRecord(text, flags, id);
-  m_itemRecords.InsertAt(at, rec);
+  const INT_PTR at = std::max<INT_PTR>((INT_PTR)position - start, 0);
+  MpAppUiMenuData* rec = setUpItem(*this, text, flags, id, position, at);
   if (filesSharedImage(flags)) rec->m_sharedImageIndex = sharedIconFor(this, id, iconId);
   const BOOL ok = ::InsertMenuW(m_hMenu, position, flags, id, reinterpret_cast<LPCWSTR>(rec));
   if (m_fromMenuResource) RemoveTopLevelOwnerDraw();
@@ -291,14 +285,7 @@ BOOL MpAppUiMenu::InsertODMenuW(UINT position, const wchar_t* text, UINT flags, 
   }
   const int count = GetMenuItemCount();
   if (position == (UINT)-1 || position > (UINT)count) position = (UINT)count;
-  flags = ownerDrawFlags(flags, id);
-  if (flags & MF_POPUP) {
-    m_AllSubMenus.Add(reinterpret_cast<HMENU>(id));
-    m_ownSubMenus.InsertAt(std::min<INT_PTR>(position, m_ownSubMenus.GetSize()),
-                           reinterpret_cast<HMENU>(id));
-  }
-  MpAppUiMenuData* rec = newRecord(text, flags, id);
-  m_itemRecords.InsertAt(std::min<INT_PTR>(position, m_itemRecords.GetSize()), rec);
+  MpAppUiMenuData* rec = setUpItem(*this, text, flags, id, position, position);
   if (il && filesSharedImage(flags)) rec->m_sharedImageIndex = AddToGlobalImageList(il, xoffset, (int)id);
   return ::InsertMenuW(m_hMenu, position, flags, id, reinterpret_cast<LPCWSTR>(rec));
 }
