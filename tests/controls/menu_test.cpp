@@ -80,6 +80,11 @@ void Draw(MpAppUiMenu& menu, Canvas& c, MpAppUiMenuData* rec, UINT state, UINT i
       }
   return ::testing::AssertionSuccess();
 }
+// A new pop-up menu of owner-drawn items, each a text and a command id.
+void MakePopup(MpAppUiMenu& menu, std::initializer_list<std::pair<const wchar_t*, UINT>> items) {
+  menu.CreatePopupMenu();
+  for (const auto& item : items) menu.AppendODMenuW(item.first, 0, item.second, -1);
+}
 // The record the item at the position carries as its item data.
 MpAppUiMenuData* ItemData(const CMenu& menu, int pos) {
   MENUITEMINFOW info{};
@@ -236,10 +241,7 @@ TEST_F(MenuTest, SharedImagesAndBorrowedSubMenusAreNotFreedByTheBorrower) {
 
 TEST_F(MenuTest, RemovingOneOfTwoItemsWithOneIdDropsThatItemsRecordOnly) {
   MpAppUiMenu menu;
-  menu.CreatePopupMenu();
-  menu.AppendODMenuW(L"First", 0, 50, -1);
-  menu.AppendODMenuW(L"Middle", 0, 51, -1);
-  menu.AppendODMenuW(L"Second", 0, 50, -1);
+  MakePopup(menu, {{L"First", 50}, {L"Middle", 51}, {L"Second", 50}});
   MpAppUiMenuData* first = menu.m_itemRecords[0];
   auto dataAt = [&](int pos) { return ItemData(menu, pos); };
   EXPECT_TRUE(menu.RemoveMenu(2, MF_BYPOSITION));
@@ -260,10 +262,7 @@ TEST_F(MenuTest, RemovingOneOfTwoItemsWithOneIdDropsThatItemsRecordOnly) {
 // keeps a record of its own menu, so removing one leaves the others' records alive.
 TEST_F(MenuTest, ChangingACommandOnSeveralItemsKeepsEachItemsOwnRecord) {
   MpAppUiMenu menu;
-  menu.CreatePopupMenu();
-  menu.AppendODMenuW(L"One", 0, 5, -1);
-  menu.AppendODMenuW(L"Two", 0, 6, -1);
-  menu.AppendODMenuW(L"Again", 0, 5, -1);
+  MakePopup(menu, {{L"One", 5}, {L"Two", 6}, {L"Again", 5}});
   MpAppUiMenu* sub = menu.AppendODPopupMenuW(L"More");
   sub->AppendODMenuW(L"Deep", 0, 5, -1);
 
@@ -289,11 +288,7 @@ TEST_F(MenuTest, ChangingACommandOnSeveralItemsKeepsEachItemsOwnRecord) {
   // An item the host removed itself leaves its record behind, out of step with the positions:
   // each item still keeps the record it carries.
   MpAppUiMenu other;
-  other.CreatePopupMenu();
-  other.AppendODMenuW(L"One", 0, 5, -1);
-  other.AppendODMenuW(L"Two", 0, 6, -1);
-  other.AppendODMenuW(L"Again", 0, 5, -1);
-  other.AppendODMenuW(L"Last", 0, 5, -1);
+  MakePopup(other, {{L"One", 5}, {L"Two", 6}, {L"Again", 5}, {L"Last", 5}});
   ::RemoveMenu(other.m_hMenu, 1, MF_BYPOSITION);
   EXPECT_TRUE(other.ModifyODMenuW(L"Y", 5, -1));
   EXPECT_EQ(other.m_itemRecords[0], ItemData(other, 0));
