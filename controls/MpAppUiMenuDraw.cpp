@@ -29,6 +29,29 @@ ItemImage imageOf(const MpAppUiMenuData* rec, bool flat) {
   }
   return img;
 }
+// How an item's icon column is drawn, one rule for both painters: a checked item without an
+// image shows the menu's check image when the menu has one for its state; an item with an image
+// shows it, as selected when the item is selected and not grayed, as disabled when grayed.
+struct ItemIcon {
+  ItemImage image;
+  bool checkImage = false, hasImage = false, selected = false, disabled = false;
+};
+ItemIcon iconOf(const MpAppUiMenu& menu, const MpAppUiMenuData* rec, UINT state, bool flat) {
+  ItemIcon icon;
+  icon.image = imageOf(rec, flat);
+  if (!rec) return icon;
+  const bool selected = state & ODS_SELECTED, grayed = state & ODS_GRAYED;
+  int checkId = selected ? menu.m_checkedBitmapId : menu.m_uncheckedBitmapId;
+  if (checkId <= 0) checkId = menu.m_uncheckedBitmapId;
+  if ((state & ODS_CHECKED) && !icon.image.list && checkId > 0 && menu.m_checkImages) {
+    icon.checkImage = true;
+  } else if (icon.image.list) {
+    icon.hasImage = true;
+    icon.selected = selected && !grayed;
+    icon.disabled = grayed;
+  }
+  return icon;
+}
 void fill(CDC* dc, const CRect& r, COLORREF c) { dc->FillSolidRect(&r, c); }
 void frame(CDC* dc, const CRect& r, COLORREF c) { dc->Draw3dRect(&r, c, c); }
 HBITMAP itemCheckBitmap(HMENU menu, UINT id) {
@@ -127,19 +150,10 @@ void MpAppUiMenu::DrawItem_Win9xNT2000(LPDRAWITEMSTRUCT dis) {
   const bool selected = dis->itemState & ODS_SELECTED, grayed = dis->itemState & ODS_GRAYED;
   const bool checked = dis->itemState & ODS_CHECKED;
   COLORREF text = ::GetSysColor(COLOR_MENUTEXT);
-  const ItemImage img = imageOf(rec, false);
-  bool checkImage = false, image = false, selFlag = false, disabled = false;
-  if (rec) {
-    int checkId = selected ? m_checkedBitmapId : m_uncheckedBitmapId;
-    if (checkId <= 0) checkId = m_uncheckedBitmapId;
-    if (checked && !img.list && checkId > 0 && m_checkImages) {
-      checkImage = true;
-    } else if (img.list) {
-      image = true;
-      selFlag = selected && !grayed;
-      disabled = grayed;
-    }
-  }
+  const ItemIcon icon = iconOf(*this, rec, dis->itemState, false);
+  const ItemImage& img = icon.image;
+  const bool checkImage = icon.checkImage, image = icon.hasImage, selFlag = icon.selected;
+  const bool disabled = icon.disabled;
   const bool anyFlag = checkImage || image;
   if (selected) {
     CRect hl = item;
@@ -249,27 +263,19 @@ void MpAppUiMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT dis) {
   const bool checked = dis->itemState & ODS_CHECKED;
   const COLORREF sel = ::GetSysColor(COLOR_HIGHLIGHT);
   const COLORREF selFill = LightenColor(sel, luna ? 0.7 : 0.85);
-  const ItemImage img = imageOf(rec, true);
-  bool checkImage = false, image = false, selFlag = false, disabled = false, threeD = false;
+  const ItemIcon icon = iconOf(*this, rec, dis->itemState, true);
+  const ItemImage& img = icon.image;
+  const bool checkImage = icon.checkImage, image = icon.hasImage, selFlag = icon.selected;
+  const bool disabled = icon.disabled;
+  bool threeD = false;
   int faded = -1, shadow = -1, disabledImage = -1;
-  if (rec) {
-    int checkId = selected ? m_checkedBitmapId : m_uncheckedBitmapId;
-    if (checkId <= 0) checkId = m_uncheckedBitmapId;
-    if (checked && !img.list && checkId > 0 && m_checkImages) {
-      checkImage = true;
-    } else if (img.list) {
-      image = true;
-      selFlag = selected && !grayed;
-      disabled = grayed;
-      if (img.own) {
-        threeD = img.index == 0 && xp_draw_3D_bitmaps && rec->m_effectImages && img.list->GetImageCount() > 3;
-        if (threeD) faded = 1, shadow = 2, disabledImage = 3;
-      } else if (xp_draw_3D_bitmaps && CanDraw3DImageList(img.index)) {
-        threeD = true;
-        faded = img.index + 1, shadow = img.index + 2, disabledImage = img.index + 3;
-        if (disabledImage >= img.list->GetImageCount()) threeD = false;
-      }
-    }
+  if (image && img.own) {
+    threeD = img.index == 0 && xp_draw_3D_bitmaps && rec->m_effectImages && img.list->GetImageCount() > 3;
+    if (threeD) faded = 1, shadow = 2, disabledImage = 3;
+  } else if (image && xp_draw_3D_bitmaps && CanDraw3DImageList(img.index)) {
+    threeD = true;
+    faded = img.index + 1, shadow = img.index + 2, disabledImage = img.index + 3;
+    if (disabledImage >= img.list->GetImageCount()) threeD = false;
   }
   if (selected) {
     fill(dc, item, selFill);

@@ -21,6 +21,9 @@ UINT ownerDrawFlags(UINT flags, UINT_PTR id) {
   if (id == 0) return (flags & MF_BYPOSITION) | MF_SEPARATOR | MF_OWNERDRAW;
   return flags | MF_OWNERDRAW;
 }
+// The shared list is filed by command id: a pop-up's id is its menu handle and a separator has
+// none, so neither gets an image there.
+bool filesSharedImage(UINT flags) { return !(flags & (MF_POPUP | MF_SEPARATOR)); }
 
 
 bool loadTemporaryToolBar(CToolBar& bar, UINT toolbarId) {
@@ -86,9 +89,11 @@ void MpAppUiMenuData::SetTextA(const char* text) {
     SetText(nullptr);
     return;
   }
-  SetText(AfxWideFromAnsi(text).c_str());
+  SetText(menuWideText(text).c_str());
 }
-CString MpAppUiMenuData::GetTextA() const { return CString(m_text); }
+CString MpAppUiMenuData::GetTextA() const {
+  return CString(AfxAnsiFromWide(m_text, -1, CP_THREAD_ACP).c_str());
+}
 
 // ---------------------------------------------------------------------------------------
 // Lifetime and switches
@@ -177,11 +182,24 @@ BOOL MpAppUiMenu::IsWindowsClassicTheme() {
 // Adding items
 // ---------------------------------------------------------------------------------------
 namespace {
-MpAppUiMenuData* newRecord(const wchar_t* text, UINT flags, UINT_PTR id) {
+// Sets up a new item of the menu: its flags become the owner-drawn ones, a pop-up's sub-menu
+// handle is filed among the sub-menus (at `position` among the menu's own), and a new record with
+// the text, flags and id is filed at `at` among the menu's records. -1, or a place beyond the
+// end, files last. The caller hands the record to Windows with the flags.
+MpAppUiMenuData* setUpItem(MpAppUiMenu& menu, const wchar_t* text, UINT& flags, UINT_PTR id,
+                           INT_PTR position = -1, INT_PTR at = -1) {
+  auto clamped = [](INT_PTR i, INT_PTR size) { return i < 0 || i > size ? size : i; };
+  flags = ownerDrawFlags(flags, id);
+  if (flags & MF_POPUP) {
+    const HMENU sub = reinterpret_cast<HMENU>(id);
+    MpAppUiMenu::m_AllSubMenus.Add(sub);
+    menu.m_ownSubMenus.InsertAt(clamped(position, menu.m_ownSubMenus.GetSize()), sub);
+  }
   auto* rec = new MpAppUiMenuData;
   rec->SetText(text);
   rec->m_flags = flags;
   rec->m_commandId = id;
+  menu.m_itemRecords.InsertAt(clamped(at, menu.m_itemRecords.GetSize()), rec);
   return rec;
 }
 }  // namespace
@@ -198,34 +216,22 @@ static int sharedIconFor(MpAppUiMenu* menu, UINT_PTR id, int iconId) {
 }
 
 BOOL MpAppUiMenu::AppendODMenuA(const char* text, UINT flags, UINT_PTR id, int iconId) {
-  return AppendODMenuW(AfxWideFromAnsi(text).c_str(), flags, id, iconId);
+  return AppendODMenuW(menuWideText(text).c_str(), flags, id, iconId);
 }
 BOOL MpAppUiMenu::AppendODMenuW(const wchar_t* text, UINT flags, UINT_PTR id, int iconId) {
-  flags = ownerDrawFlags(flags, id);
-  if (flags & MF_POPUP) {
-    m_AllSubMenus.Add(reinterpret_cast<HMENU>(id));
-    m_ownSubMenus.Add(reinterpret_cast<HMENU>(id));
-  }
-  MpAppUiMenuData* rec = newRecord(text, flags, id);
-  m_itemRecords.Add(rec);
-  if (!(flags & (MF_POPUP | MF_SEPARATOR))) rec->m_sharedImageIndex = sharedIconFor(this, id, iconId);
+  MpAppUiMenuData* rec = setUpItem(*this, text, flags, id);
+  if (filesSharedImage(flags)) rec->m_sharedImageIndex = sharedIconFor(this, id, iconId);
   const BOOL ok = ::AppendMenuW(m_hMenu, flags, id, reinterpret_cast<LPCWSTR>(rec));
   if (m_fromMenuResource) RemoveTopLevelOwnerDraw();
   return ok;
 }
 BOOL MpAppUiMenu::AppendODMenuA(const char* text, UINT flags, UINT_PTR id, CImageList* il,
                                 int xoffset) {
-  return AppendODMenuW(AfxWideFromAnsi(text).c_str(), flags, id, il, xoffset);
+  return AppendODMenuW(menuWideText(text).c_str(), flags, id, il, xoffset);
 }
 BOOL MpAppUiMenu::AppendODMenuW(const wchar_t* text, UINT flags, UINT_PTR id, CImageList* il,
                                 int xoffset) {
-  flags = ownerDrawFlags(flags, id);
-  if (flags & MF_POPUP) {
-    m_AllSubMenus.Add(reinterpret_cast<HMENU>(id));
-    m_ownSubMenus.Add(reinterpret_cast<HMENU>(id));
-  }
-  MpAppUiMenuData* rec = newRecord(text, flags, id);
-  m_itemRecords.Add(rec);
+  MpAppUiMenuData* rec = setUpItem(*this, text, flags, id);
   if (il) {
     rec->m_imageList = new CImageList;
     if (ImageListDuplicate(il, xoffset, rec->m_imageList)) {
@@ -242,7 +248,7 @@ BOOL MpAppUiMenu::AppendODMenuW(const wchar_t* text, UINT flags, UINT_PTR id, CI
 
 BOOL MpAppUiMenu::InsertODMenuA(UINT position, const char* text, UINT flags, UINT_PTR id,
                                 int iconId) {
-  return InsertODMenuW(position, AfxWideFromAnsi(text).c_str(), flags, id, iconId);
+  return InsertODMenuW(position, menuWideText(text).c_str(), flags, id, iconId);
 }
 BOOL MpAppUiMenu::InsertODMenuW(UINT position, const wchar_t* text, UINT flags, UINT_PTR id,
                                 int iconId) {
@@ -253,28 +259,21 @@ BOOL MpAppUiMenu::InsertODMenuW(UINT position, const wchar_t* text, UINT flags, 
   }
   const int count = GetMenuItemCount();
   if (position == (UINT)-1 || position > (UINT)count) position = (UINT)count;
-  flags = ownerDrawFlags(flags, id);
-  if (flags & MF_POPUP) {
-    m_AllSubMenus.Add(reinterpret_cast<HMENU>(id));
-    m_ownSubMenus.InsertAt(std::min<INT_PTR>(position, m_ownSubMenus.GetSize()),
-                           reinterpret_cast<HMENU>(id));
-  }
   int start = 0;
-  if (m_fromMenuResource && (flags & MF_POPUP)) {
+  if (m_fromMenuResource && (ownerDrawFlags(flags, id) & MF_POPUP)) {
     const int menuStart = GetMenuStart();
     if ((int)position >= menuStart) start = menuStart;
   }
-  const INT_PTR at = std::clamp<INT_PTR>((INT_PTR)position - start, 0, m_itemRecords.GetSize());
-  MpAppUiMenuData* rec = newRecord(text, flags, id);
-  m_itemRecords.InsertAt(at, rec);
-  if (!(flags & (MF_POPUP | MF_SEPARATOR))) rec->m_sharedImageIndex = sharedIconFor(this, id, iconId);
+  const INT_PTR at = std::max<INT_PTR>((INT_PTR)position - start, 0);
+  MpAppUiMenuData* rec = setUpItem(*this, text, flags, id, position, at);
+  if (filesSharedImage(flags)) rec->m_sharedImageIndex = sharedIconFor(this, id, iconId);
   const BOOL ok = ::InsertMenuW(m_hMenu, position, flags, id, reinterpret_cast<LPCWSTR>(rec));
   if (m_fromMenuResource) RemoveTopLevelOwnerDraw();
   return ok;
 }
 BOOL MpAppUiMenu::InsertODMenuA(UINT position, const char* text, UINT flags, UINT_PTR id,
                                 CImageList* il, int xoffset) {
-  return InsertODMenuW(position, AfxWideFromAnsi(text).c_str(), flags, id, il, xoffset);
+  return InsertODMenuW(position, menuWideText(text).c_str(), flags, id, il, xoffset);
 }
 BOOL MpAppUiMenu::InsertODMenuW(UINT position, const wchar_t* text, UINT flags, UINT_PTR id,
                                 CImageList* il, int xoffset) {
@@ -286,15 +285,8 @@ BOOL MpAppUiMenu::InsertODMenuW(UINT position, const wchar_t* text, UINT flags, 
   }
   const int count = GetMenuItemCount();
   if (position == (UINT)-1 || position > (UINT)count) position = (UINT)count;
-  flags = ownerDrawFlags(flags, id);
-  if (flags & MF_POPUP) {
-    m_AllSubMenus.Add(reinterpret_cast<HMENU>(id));
-    m_ownSubMenus.InsertAt(std::min<INT_PTR>(position, m_ownSubMenus.GetSize()),
-                           reinterpret_cast<HMENU>(id));
-  }
-  MpAppUiMenuData* rec = newRecord(text, flags, id);
-  m_itemRecords.InsertAt(std::min<INT_PTR>(position, m_itemRecords.GetSize()), rec);
-  if (il) rec->m_sharedImageIndex = AddToGlobalImageList(il, xoffset, (int)id);
+  MpAppUiMenuData* rec = setUpItem(*this, text, flags, id, position, position);
+  if (il && filesSharedImage(flags)) rec->m_sharedImageIndex = AddToGlobalImageList(il, xoffset, (int)id);
   return ::InsertMenuW(m_hMenu, position, flags, id, reinterpret_cast<LPCWSTR>(rec));
 }
 
@@ -312,7 +304,7 @@ BOOL MpAppUiMenu::AppendMenuW(UINT flags, UINT_PTR id, const wchar_t* text, CIma
   return AppendODMenuW(text, flags, id, il, xoffset);
 }
 BOOL MpAppUiMenu::AppendMenuA(UINT flags, UINT_PTR id, const char* text, CBitmap* bmp) {
-  return AppendMenuW(flags, id, AfxWideFromAnsi(text).c_str(), bmp);
+  return AppendMenuW(flags, id, menuWideText(text).c_str(), bmp);
 }
 BOOL MpAppUiMenu::AppendMenuW(UINT flags, UINT_PTR id, const wchar_t* text, CBitmap* bmp) {
   if (!bmp) return AppendODMenuW(text, flags, id, nullptr, 0);
@@ -330,7 +322,7 @@ BOOL MpAppUiMenu::InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wcha
 }
 BOOL MpAppUiMenu::InsertMenuA(UINT position, UINT flags, UINT_PTR id, const char* text,
                               CImageList* il, int xoffset) {
-  return InsertMenuW(position, flags, id, AfxWideFromAnsi(text).c_str(), il, xoffset);
+  return InsertMenuW(position, flags, id, menuWideText(text).c_str(), il, xoffset);
 }
 BOOL MpAppUiMenu::InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wchar_t* text,
                               CImageList* il, int xoffset) {
@@ -338,7 +330,7 @@ BOOL MpAppUiMenu::InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wcha
 }
 BOOL MpAppUiMenu::InsertMenuA(UINT position, UINT flags, UINT_PTR id, const char* text,
                               CBitmap* bmp) {
-  return InsertMenuW(position, flags, id, AfxWideFromAnsi(text).c_str(), bmp);
+  return InsertMenuW(position, flags, id, menuWideText(text).c_str(), bmp);
 }
 BOOL MpAppUiMenu::InsertMenuW(UINT position, UINT flags, UINT_PTR id, const wchar_t* text,
                               CBitmap* bmp) {
@@ -361,7 +353,7 @@ MpAppUiMenu* MpAppUiMenu::NewOwnedPopup() {
   return sub;
 }
 MpAppUiMenu* MpAppUiMenu::AppendODPopupMenuA(const char* text) {
-  return AppendODPopupMenuW(AfxWideFromAnsi(text).c_str());
+  return AppendODPopupMenuW(menuWideText(text).c_str());
 }
 MpAppUiMenu* MpAppUiMenu::AppendODPopupMenuW(const wchar_t* text) {
   MpAppUiMenu* sub = NewOwnedPopup();
@@ -384,20 +376,24 @@ MpAppUiMenuData* MpAppUiMenu::NewODMenu(UINT position, UINT flags, UINT_PTR id, 
 // ---------------------------------------------------------------------------------------
 // Changing items
 // ---------------------------------------------------------------------------------------
-BOOL MpAppUiMenu::ModifyWalk(const wchar_t* text, UINT id,
-                             CArray<MpAppUiMenuData*, MpAppUiMenuData*>& hits) {
-  CArray<MpAppUiMenu*, MpAppUiMenu*> menus;
-  CArray<int, int&> locs;
+BOOL MpAppUiMenu::ModifyWalk(const wchar_t* text, UINT id, ModifyHits& hits) {
   int loc = -1;
   for (MpAppUiMenu* m = FindMenuOption((int)id, loc); m;
-       m = FindAnotherMenuOption((int)id, loc, menus, locs)) {
-    menus.Add(m);
-    locs.Add(loc);
+       m = FindAnotherMenuOption((int)id, loc, hits.menus, hits.locs)) {
+    // The record the item carries, else one with the id that no other item found here takes:
+    // two items never share a record, which goes when either item is removed.
+    auto unclaimed = [&](MpAppUiMenuData* candidate) {
+      if (candidate->m_commandId != id) return false;
+      for (INT_PTR k = 0; k < hits.records.GetSize(); ++k)
+        if (hits.records[k] == candidate) return false;
+      return true;
+    };
     MpAppUiMenuData* rec = nullptr;
-    if (loc < m->m_itemRecords.GetSize() && m->m_itemRecords[loc]->m_commandId == id)
-      rec = m->m_itemRecords[loc];
+    const INT_PTR carried = m->recordIndexAt(loc);
+    if (carried >= 0) rec = m->m_itemRecords[carried];
+    if (!rec && loc < m->m_itemRecords.GetSize() && unclaimed(m->m_itemRecords[loc])) rec = m->m_itemRecords[loc];
     for (INT_PTR i = 0; !rec && i < m->m_itemRecords.GetSize(); ++i)
-      if (m->m_itemRecords[i]->m_commandId == id) rec = m->m_itemRecords[i];
+      if (unclaimed(m->m_itemRecords[i])) rec = m->m_itemRecords[i];
     if (!rec) {
       rec = new MpAppUiMenuData;
       m->m_itemRecords.Add(rec);
@@ -406,42 +402,55 @@ BOOL MpAppUiMenu::ModifyWalk(const wchar_t* text, UINT id,
     rec->m_imageSource = rec->m_imageIndex = -1;
     rec->m_flags = (rec->m_flags & ~MF_BYPOSITION) | MF_OWNERDRAW;
     rec->m_commandId = id;
-    hits.Add(rec);
+    hits.menus.Add(m);
+    hits.locs.Add(loc);
+    hits.records.Add(rec);
   }
-  return hits.GetSize() > 0;
+  return hits.records.GetSize() > 0;
+}
+
+// Each item gets its own record by position in its own menu: a change by command would reach
+// only the first item with the id, which would then carry another item's record.
+BOOL MpAppUiMenu::ModifyFoundItems(ModifyHits& hits, UINT id) {
+  BOOL result = FALSE;
+  for (INT_PTR i = 0; i < hits.records.GetSize(); ++i) {
+    MpAppUiMenuData* rec = hits.records[i];
+    result = ::ModifyMenuW(hits.menus[i]->m_hMenu, (UINT)hits.locs[i], rec->m_flags | MF_BYPOSITION, id,
+                           reinterpret_cast<LPCWSTR>(rec));
+  }
+  return result;
 }
 
 BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, int iconId) {
-  return ModifyODMenuW(text ? AfxWideFromAnsi(text).c_str() : nullptr, id, iconId);
+  return ModifyODMenuW(text ? menuWideText(text).c_str() : nullptr, id, iconId);
 }
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, int iconId) {
-  CArray<MpAppUiMenuData*, MpAppUiMenuData*> hits;
+  ModifyHits hits;
   if (!ModifyWalk(text, id, hits)) return FALSE;
   const int shared = sharedIconFor(this, id, iconId);
-  for (INT_PTR i = 0; i < hits.GetSize(); ++i) hits[i]->m_sharedImageIndex = shared;
-  MpAppUiMenuData* last = hits[hits.GetSize() - 1];
-  return ::ModifyMenuW(m_hMenu, id, last->m_flags, id, reinterpret_cast<LPCWSTR>(last));
+  for (INT_PTR i = 0; i < hits.records.GetSize(); ++i) hits.records[i]->m_sharedImageIndex = shared;
+  return ModifyFoundItems(hits, id);
 }
 BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, CImageList* il, int xoffset) {
-  return ModifyODMenuW(text ? AfxWideFromAnsi(text).c_str() : nullptr, id, il, xoffset);
+  return ModifyODMenuW(text ? menuWideText(text).c_str() : nullptr, id, il, xoffset);
 }
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CImageList* il, int xoffset) {
-  CArray<MpAppUiMenuData*, MpAppUiMenuData*> hits;
+  ModifyHits hits;
   if (!ModifyWalk(text, id, hits)) return FALSE;
   if (il) {
     const int shared = AddToGlobalImageList(il, xoffset, (int)id);
-    for (INT_PTR i = 0; i < hits.GetSize(); ++i) {
-      delete hits[i]->m_imageList;
-      hits[i]->m_imageList = nullptr;
-      hits[i]->m_effectImages = FALSE;
-      hits[i]->m_sharedImageIndex = shared;
+    for (INT_PTR i = 0; i < hits.records.GetSize(); ++i) {
+      MpAppUiMenuData* rec = hits.records[i];
+      delete rec->m_imageList;
+      rec->m_imageList = nullptr;
+      rec->m_effectImages = FALSE;
+      rec->m_sharedImageIndex = shared;
     }
   }
-  MpAppUiMenuData* last = hits[hits.GetSize() - 1];
-  return ::ModifyMenuW(m_hMenu, id, last->m_flags, id, reinterpret_cast<LPCWSTR>(last));
+  return ModifyFoundItems(hits, id);
 }
 BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, CBitmap* bmp) {
-  return ModifyODMenuW(text ? AfxWideFromAnsi(text).c_str() : nullptr, id, bmp);
+  return ModifyODMenuW(text ? menuWideText(text).c_str() : nullptr, id, bmp);
 }
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CBitmap* bmp) {
   if (!bmp) return ModifyODMenuW(text, id, static_cast<CImageList*>(nullptr), 0);
@@ -453,7 +462,7 @@ BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CBitmap* bmp) {
 }
 BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, COLORREF fill, COLORREF border,
                                 int hatchStyle, CSize* size) {
-  return ModifyODMenuW(text ? AfxWideFromAnsi(text).c_str() : nullptr, id, fill, border, hatchStyle, size);
+  return ModifyODMenuW(text ? menuWideText(text).c_str() : nullptr, id, fill, border, hatchStyle, size);
 }
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, COLORREF fill, COLORREF border,
                                 int hatchStyle, CSize* size) {
@@ -464,7 +473,7 @@ BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, COLORREF fill, COL
   return ModifyODMenuW(text, id, &bmp);
 }
 BOOL MpAppUiMenu::ModifyODMenuA(const char* text, const char* optionText, int iconId) {
-  return ModifyODMenuW(text ? AfxWideFromAnsi(text).c_str() : nullptr, AfxWideFromAnsi(optionText).c_str(), iconId);
+  return ModifyODMenuW(text ? menuWideText(text).c_str() : nullptr, menuWideText(optionText).c_str(), iconId);
 }
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, const wchar_t* optionText, int iconId) {
   MpAppUiMenuData* rec = FindMenuOption(optionText);

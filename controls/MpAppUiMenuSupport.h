@@ -1,6 +1,10 @@
 // Helpers shared by the owner-drawn menu and the toolbar.
 #pragma once
 #include <afxwin.h>
+#include <string>
+
+// The menu's 8-bit text follows the thread's locale, not the system's.
+inline std::wstring menuWideText(const char* text) { return AfxWideFromAnsi(text, -1, CP_THREAD_ACP); }
 
 // The menu font of the system, or the default GUI font when the system does not give one.
 class MenuFont {

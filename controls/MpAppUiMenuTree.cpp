@@ -210,7 +210,7 @@ CMenu* MpAppUiMenu::GetSubMenu(const char* name) const {
   return nullptr;
 }
 MpAppUiMenu* MpAppUiMenu::GetSubMpAppUiMenu(const char* text) {
-  return GetSubMpAppUiMenu(AfxWideFromAnsi(text).c_str());
+  return GetSubMpAppUiMenu(menuWideText(text).c_str());
 }
 MpAppUiMenu* MpAppUiMenu::GetSubMpAppUiMenu(const wchar_t* text) {
   MpAppUiMenuData* rec = FindMenuOption(text);
@@ -218,7 +218,7 @@ MpAppUiMenu* MpAppUiMenu::GetSubMpAppUiMenu(const wchar_t* text) {
   return asMenu(reinterpret_cast<HMENU>(rec->m_commandId));
 }
 
-int MpAppUiMenu::GetMenuPosition(const char* text) { return GetMenuPosition(AfxWideFromAnsi(text).c_str()); }
+int MpAppUiMenu::GetMenuPosition(const char* text) { return GetMenuPosition(menuWideText(text).c_str()); }
 int MpAppUiMenu::GetMenuPosition(const wchar_t* text) {
   if (!text) return -1;
   const int count = GetMenuItemCount();
@@ -321,13 +321,13 @@ BOOL MpAppUiMenu::RemoveOrDelete(UINT id, UINT flags, BOOL isDelete) {
 }
 
 int MpAppUiMenu::RemoveMenu(const char* text, MPAPPUI_Seperator sep) {
-  return RemoveOrDeleteByText(AfxWideFromAnsi(text).c_str(), sep, FALSE);
+  return RemoveOrDeleteByText(menuWideText(text).c_str(), sep, FALSE);
 }
 int MpAppUiMenu::RemoveMenu(const wchar_t* text, MPAPPUI_Seperator sep) {
   return RemoveOrDeleteByText(text, sep, FALSE);
 }
 int MpAppUiMenu::DeleteMenu(const char* text, MPAPPUI_Seperator sep) {
-  return RemoveOrDeleteByText(AfxWideFromAnsi(text).c_str(), sep, TRUE);
+  return RemoveOrDeleteByText(menuWideText(text).c_str(), sep, TRUE);
 }
 int MpAppUiMenu::DeleteMenu(const wchar_t* text, MPAPPUI_Seperator sep) {
   return RemoveOrDeleteByText(text, sep, TRUE);

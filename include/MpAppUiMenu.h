@@ -223,7 +223,14 @@ class WIDGETDECK_API MpAppUiMenu : public CMenu {
   INT_PTR recordIndexAt(int pos) const;
   bool carriedByAnotherItem(const MpAppUiMenuData* rec, int pos) const;
   int RemoveOrDeleteByText(const wchar_t* text, MPAPPUI_Seperator sep, BOOL isDelete);
-  BOOL ModifyWalk(const wchar_t* text, UINT id, CArray<MpAppUiMenuData*, MpAppUiMenuData*>& hits);
+  // The items a change by command id reaches: each by its menu and position, with its record.
+  struct ModifyHits {
+    CArray<MpAppUiMenu*, MpAppUiMenu*> menus;
+    CArray<int, int&> locs;
+    CArray<MpAppUiMenuData*, MpAppUiMenuData*> records;
+  };
+  BOOL ModifyWalk(const wchar_t* text, UINT id, ModifyHits& hits);
+  static BOOL ModifyFoundItems(ModifyHits& hits, UINT id);
   // Sub-menu objects this menu created itself (loading, AppendODPopupMenu): only these it deletes.
   CTypedPtrArray<CPtrArray, MpAppUiMenu*> m_createdSubMenus;
 };

@@ -58,7 +58,7 @@ bool variantText(VARIANT& value, std::string& text) {
     return true;
   }
   if (FAILED(::VariantChangeType(&value, &value, 0, VT_BSTR))) return false;
-  text = AfxAnsiFromWide(value.bstrVal, static_cast<int>(::SysStringLen(value.bstrVal)));
+  text = AfxAnsiFromWide(value.bstrVal, static_cast<int>(::SysStringLen(value.bstrVal)), CP_THREAD_ACP);
   return true;
 }
 }  // namespace

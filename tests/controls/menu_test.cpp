@@ -5,6 +5,7 @@
 #include "MpAppUiMenu.h"
 #include "controls_test.h"
 #include "test_ids.h"
+#include "thread_locale.h"
 
 using ctltest::Canvas;
 using ctltest::Pixel;
@@ -78,6 +79,19 @@ void Draw(MpAppUiMenu& menu, Canvas& c, MpAppUiMenuData* rec, UINT state, UINT i
         return ::testing::AssertionFailure() << "image " << index << " differs at " << x << "," << y;
       }
   return ::testing::AssertionSuccess();
+}
+// A new pop-up menu of owner-drawn items, each a text and a command id.
+void MakePopup(MpAppUiMenu& menu, std::initializer_list<std::pair<const wchar_t*, UINT>> items) {
+  menu.CreatePopupMenu();
+  for (const auto& item : items) menu.AppendODMenuW(item.first, 0, item.second, -1);
+}
+// The record the item at the position carries as its item data.
+MpAppUiMenuData* ItemData(const CMenu& menu, int pos) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_DATA;
+  if (!::GetMenuItemInfoW(menu.m_hMenu, pos, TRUE, &info)) return nullptr;
+  return reinterpret_cast<MpAppUiMenuData*>(info.dwItemData);
 }
 }  // namespace
 
@@ -227,18 +241,9 @@ TEST_F(MenuTest, SharedImagesAndBorrowedSubMenusAreNotFreedByTheBorrower) {
 
 TEST_F(MenuTest, RemovingOneOfTwoItemsWithOneIdDropsThatItemsRecordOnly) {
   MpAppUiMenu menu;
-  menu.CreatePopupMenu();
-  menu.AppendODMenuW(L"First", 0, 50, -1);
-  menu.AppendODMenuW(L"Middle", 0, 51, -1);
-  menu.AppendODMenuW(L"Second", 0, 50, -1);
+  MakePopup(menu, {{L"First", 50}, {L"Middle", 51}, {L"Second", 50}});
   MpAppUiMenuData* first = menu.m_itemRecords[0];
-  auto dataAt = [&](int pos) {
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_DATA;
-    ::GetMenuItemInfoW(menu.m_hMenu, pos, TRUE, &info);
-    return reinterpret_cast<MpAppUiMenuData*>(info.dwItemData);
-  };
+  auto dataAt = [&](int pos) { return ItemData(menu, pos); };
   EXPECT_TRUE(menu.RemoveMenu(2, MF_BYPOSITION));
   ASSERT_EQ(2, menu.m_itemRecords.GetSize());
   EXPECT_EQ(first, menu.m_itemRecords[0]);
@@ -251,6 +256,95 @@ TEST_F(MenuTest, RemovingOneOfTwoItemsWithOneIdDropsThatItemsRecordOnly) {
   EXPECT_EQ(menu.m_itemRecords[0], dataAt(0));
   Canvas c(160, 24);
   Draw(menu, c, dataAt(0), 0, 51);
+}
+
+// One command on several items, one of them in a sub-menu: a change reaches each item, and each
+// keeps a record of its own menu, so removing one leaves the others' records alive.
+TEST_F(MenuTest, ChangingACommandOnSeveralItemsKeepsEachItemsOwnRecord) {
+  MpAppUiMenu menu;
+  MakePopup(menu, {{L"One", 5}, {L"Two", 6}, {L"Again", 5}});
+  MpAppUiMenu* sub = menu.AppendODPopupMenuW(L"More");
+  sub->AppendODMenuW(L"Deep", 0, 5, -1);
+
+  EXPECT_TRUE(menu.ModifyODMenuW(L"X", 5, -1));
+  EXPECT_EQ(menu.m_itemRecords[0], ItemData(menu, 0));
+  EXPECT_EQ(menu.m_itemRecords[2], ItemData(menu, 2));
+  EXPECT_EQ(sub->m_itemRecords[0], ItemData(*sub, 0));
+  EXPECT_NE(ItemData(menu, 0), ItemData(menu, 2));
+  for (MpAppUiMenuData* rec : {menu.m_itemRecords[0], menu.m_itemRecords[2], sub->m_itemRecords[0]})
+    EXPECT_STREQ(L"X", rec->GetText());
+  EXPECT_STREQ(L"Two", ItemData(menu, 1)->GetText());
+  EXPECT_EQ(5u, menu.GetMenuItemID(2));
+  EXPECT_NE(0u, menu.GetMenuState(2, MF_BYPOSITION) & MF_OWNERDRAW);
+  EXPECT_FALSE(menu.ModifyODMenuW(L"None", 4711, -1));
+
+  EXPECT_TRUE(menu.RemoveMenu(2, MF_BYPOSITION));
+  ASSERT_EQ(3, menu.m_itemRecords.GetSize());
+  EXPECT_EQ(menu.m_itemRecords[0], ItemData(menu, 0));
+  EXPECT_STREQ(L"X", ItemData(menu, 0)->GetText());
+  Canvas c(160, 24);
+  Draw(menu, c, ItemData(menu, 0), 0, 5);
+
+  // An item the host removed itself leaves its record behind, out of step with the positions:
+  // each item still keeps the record it carries.
+  MpAppUiMenu other;
+  MakePopup(other, {{L"One", 5}, {L"Two", 6}, {L"Again", 5}, {L"Last", 5}});
+  ::RemoveMenu(other.m_hMenu, 1, MF_BYPOSITION);
+  EXPECT_TRUE(other.ModifyODMenuW(L"Y", 5, -1));
+  EXPECT_EQ(other.m_itemRecords[0], ItemData(other, 0));
+  EXPECT_EQ(other.m_itemRecords[2], ItemData(other, 1));
+  EXPECT_EQ(other.m_itemRecords[3], ItemData(other, 2));
+  EXPECT_STREQ(L"Y", ItemData(other, 2)->GetText());
+}
+
+// A pop-up's id is its menu's handle, no command: an image given with it is not filed in the
+// shared list by command, nor is a separator's.
+TEST_F(MenuTest, APopupOrSeparatorInsertedWithAnImageFilesNothingInTheSharedList) {
+  CImageList icon;
+  RedSquare(icon);
+  CMenu hostMenu;
+  hostMenu.CreatePopupMenu();
+  const UINT_PTR handle = reinterpret_cast<UINT_PTR>(hostMenu.m_hMenu);
+  MpAppUiMenu menu;
+  menu.CreatePopupMenu();
+  const INT_PTR ids = MpAppUiMenu::m_AllImagesID.GetSize();
+  EXPECT_TRUE(menu.InsertODMenuW(0, L"Sub", MF_BYPOSITION | MF_POPUP, handle, &icon, 0));
+  EXPECT_TRUE(menu.InsertMenuW(1, MF_BYPOSITION, 0, L"", &icon, 0));
+  EXPECT_EQ(ids, MpAppUiMenu::m_AllImagesID.GetSize());
+  EXPECT_EQ(-1, MpAppUiMenu::GlobalImageListOffset((int)handle));
+  EXPECT_EQ(-1, menu.m_itemRecords[0]->m_sharedImageIndex);
+  EXPECT_EQ(-1, menu.m_itemRecords[1]->m_sharedImageIndex);
+  EXPECT_TRUE(MpAppUiMenu::IsMenu(hostMenu.m_hMenu));
+  // A command inserted the same way gets its image there.
+  EXPECT_TRUE(menu.InsertODMenuW(2, L"Red", MF_BYPOSITION, 801, &icon, 0));
+  EXPECT_EQ(MpAppUiMenu::GlobalImageListOffset(801), menu.m_itemRecords[2]->m_sharedImageIndex);
+  EXPECT_GE(menu.m_itemRecords[2]->m_sharedImageIndex, 0);
+  ::RemoveMenu(menu.m_hMenu, 0, MF_BYPOSITION);  // the host takes its menu back
+}
+
+// The 8-bit forms read and give text in the thread's code page, also where the system's differs.
+TEST_F(MenuTest, EightBitTextFollowsTheThreadsCodePage) {
+  wdtest::RussianThread russian;
+  if (!russian.ready()) GTEST_SKIP() << "no Russian thread on a code-page-1252 system";
+  MpAppUiMenuData rec;
+  rec.SetTextA("\xC0");
+  EXPECT_STREQ(L"\u0410", rec.GetText());
+  EXPECT_EQ("\xC0", std::string(rec.GetTextA()));
+
+  MpAppUiMenu menu;
+  menu.CreatePopupMenu();
+  EXPECT_TRUE(menu.AppendODMenuA("\xC0\xC1", 0, 90, -1));
+  EXPECT_TRUE(menu.InsertODMenuA(0, "\xC2", MF_BYPOSITION, 91, -1));
+  EXPECT_STREQ(L"\u0410\u0411", menu.m_itemRecords[1]->GetText());
+  EXPECT_STREQ(L"\u0412", menu.m_itemRecords[0]->GetText());
+  EXPECT_TRUE(menu.ModifyODMenuA("\xC3", 90));
+  EXPECT_STREQ(L"\u0413", menu.m_itemRecords[1]->GetText());
+  EXPECT_TRUE(menu.SetMenuText(91, "\xC4", MF_BYCOMMAND));
+  EXPECT_STREQ(L"\u0414", menu.m_itemRecords[0]->GetText());
+  CString text;
+  EXPECT_TRUE(menu.GetMenuText(90, text, MF_BYCOMMAND));
+  EXPECT_EQ("\xC3", std::string(text));
+  EXPECT_EQ(1, menu.GetMenuPosition("\xC3"));
 }
 
 TEST_F(MenuTest, AFailedCheckMarkReloadKeepsTheListItsSubMenusHold) {

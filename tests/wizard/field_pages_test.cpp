@@ -1,5 +1,6 @@
 // The set-field and grouping pages over the sample holes: field names offered once, the value
 // the selected objects share, the prototype box, and the grouping criteria moved between lists.
+#include "thread_locale.h"
 #include "wizard_test.h"
 
 using namespace AfxScript;
@@ -22,6 +23,22 @@ class FieldPagesTest : public WizardTest {
         (int)::SendDlgItemMessageA(page, listId, LB_FINDSTRINGEXACT, (WPARAM)-1, reinterpret_cast<LPARAM>(text));
     ASSERT_GE(index, 0) << text;
     ::SendDlgItemMessageA(page, listId, LB_SETCURSEL, index, 0);
+  }
+  // The value the set-field page shows for the field of the one object; the sheet is cancelled.
+  std::string ShownValue(const char* object, const char* field) {
+    MpAppUiOptionsWizard sheet;
+    MpZulSmartList selection = Select(m_data, {object});
+    std::string task = "SetField";
+    EXPECT_TRUE(sheet.init(task, selection, nullptr));
+    std::string value = "?";
+    script.Sheet(Caption(), [&](HWND h) {
+      HWND page = SheetPage(h);
+      EXPECT_TRUE(ChooseComboText(page, IDC_SET_FIELD_NAME, field));
+      value = Text(page, IDC_SET_FIELD_VALUE);
+      SheetCancel(h);
+    });
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+    return value;
   }
   MpHostData* m_data = nullptr;
 };
@@ -85,19 +102,16 @@ TEST_F(FieldPagesTest, SetFieldShowsTheSharedValueAndKeepsItsChoiceOnlyWhileOffe
 
 // A value the host hands out as an array of doubles shows its first number, as "%lf" writes it.
 TEST_F(FieldPagesTest, SetFieldShowsTheFirstNumberOfADoubleArray) {
-  MpAppUiOptionsWizard sheet;
-  MpZulSmartList selection = Select(m_data, {"Top face"});
-  std::string task = "SetField";
-  ASSERT_TRUE(sheet.init(task, selection, nullptr));
-  std::string value = "?";
-  script.Sheet(Caption(), [&](HWND h) {
-    HWND page = SheetPage(h);
-    ASSERT_TRUE(ChooseComboText(page, IDC_SET_FIELD_NAME, "Allowances"));
-    value = Text(page, IDC_SET_FIELD_VALUE);
-    SheetCancel(h);
-  });
-  EXPECT_EQ(sheet.DoModal(), IDCANCEL);
-  EXPECT_EQ(value, "2.500000");
+  EXPECT_EQ(ShownValue("Top face", "Allowances"), "2.500000");
+}
+
+// The value text is 8-bit text of the thread's code page: the host holds the euro sign (0x80 in
+// the system's code page 1252), which a Russian thread writes as 0x88.
+TEST_F(FieldPagesTest, SetFieldShowsTheValueInTheThreadsCodePage) {
+  ASSERT_TRUE(m_data->node(m_data->find("", "Hole 1"))->setField("Name", "Hole \x80"));
+  wdtest::RussianThread russian;
+  if (!russian.ready()) GTEST_SKIP() << "no Russian thread on a code-page-1252 system";
+  EXPECT_EQ(ShownValue("Hole \x80", "Name"), "Hole \x88");
 }
 
 TEST_F(FieldPagesTest, GroupingOffersEachFieldOnceAndMovesTheCriteria) {

@@ -23,12 +23,13 @@
 #define AFX_PRINTF_LIKE(fmt, first)
 #endif
 
-// 8-bit text to UTF-16 and back, in the ANSI code page (CP_ACP) that the 8-bit `A` entry points
-// use, so that text converted here reads as the system's own 8-bit calls would read it. nLength
-// counts characters; -1 reads to the terminating NUL. The result holds no terminating NUL; a null
+// 8-bit text to UTF-16 and back, by default in the ANSI code page (CP_ACP) that the 8-bit `A`
+// entry points use, so that text converted here reads as the system's own 8-bit calls would read
+// it; a caller whose 8-bit text follows the thread's locale passes CP_THREAD_ACP. nLength counts
+// characters; -1 reads to the terminating NUL. The result holds no terminating NUL; a null
 // pointer gives an empty string.
-AFX_API std::wstring AFXAPI AfxWideFromAnsi(LPCSTR lpsz, int nLength = -1);
-AFX_API std::string AFXAPI AfxAnsiFromWide(LPCWSTR lpsz, int nLength = -1);
+AFX_API std::wstring AFXAPI AfxWideFromAnsi(LPCSTR lpsz, int nLength = -1, UINT nCodePage = CP_ACP);
+AFX_API std::string AFXAPI AfxAnsiFromWide(LPCWSTR lpsz, int nLength = -1, UINT nCodePage = CP_ACP);
 
 // The module whose string table holds string nID (searched along the resource chain), or NULL.
 AFX_API HINSTANCE AFXAPI AfxFindStringResourceHandle(UINT nID);

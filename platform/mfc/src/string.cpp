@@ -67,22 +67,22 @@ CString::CString(LPCSTR lpch, int nLength) : m_pchData(NilChars()) {
   if (lpch != NULL && nLength > 0) Assign(lpch, nLength);
 }
 
-std::wstring AFXAPI AfxWideFromAnsi(LPCSTR lpsz, int nLength) {
+std::wstring AFXAPI AfxWideFromAnsi(LPCSTR lpsz, int nLength, UINT nCodePage) {
   if (lpsz == NULL || nLength == 0) return std::wstring();
-  const int n = ::MultiByteToWideChar(CP_ACP, 0, lpsz, nLength, NULL, 0);
+  const int n = ::MultiByteToWideChar(nCodePage, 0, lpsz, nLength, NULL, 0);
   if (n <= 0) return std::wstring();
   std::wstring text(static_cast<size_t>(n), L'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, lpsz, nLength, &text[0], n);
+  ::MultiByteToWideChar(nCodePage, 0, lpsz, nLength, &text[0], n);
   if (nLength < 0) text.pop_back();  // the terminating NUL, converted with the rest
   return text;
 }
 
-std::string AFXAPI AfxAnsiFromWide(LPCWSTR lpsz, int nLength) {
+std::string AFXAPI AfxAnsiFromWide(LPCWSTR lpsz, int nLength, UINT nCodePage) {
   if (lpsz == NULL || nLength == 0) return std::string();
-  const int n = ::WideCharToMultiByte(CP_ACP, 0, lpsz, nLength, NULL, 0, NULL, NULL);
+  const int n = ::WideCharToMultiByte(nCodePage, 0, lpsz, nLength, NULL, 0, NULL, NULL);
   if (n <= 0) return std::string();
   std::string text(static_cast<size_t>(n), '\0');
-  ::WideCharToMultiByte(CP_ACP, 0, lpsz, nLength, &text[0], n, NULL, NULL);
+  ::WideCharToMultiByte(nCodePage, 0, lpsz, nLength, &text[0], n, NULL, NULL);
   if (nLength < 0) text.pop_back();
   return text;
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include "thread_locale.h"
 
 namespace {
 
@@ -38,6 +39,19 @@ TEST(AnsiWideConversion, UsesTheAnsiCodePageWhateverTheThreadLocale) {
   EXPECT_EQ(L"", AfxWideFromAnsi("", -1));
   // A character the code page lacks becomes its default character.
   EXPECT_EQ("?", AfxAnsiFromWide(L"\u0439"));
+}
+
+// 8-bit text that follows the thread's locale converts in the thread's code page when the caller
+// names it; the default stays the system's.
+TEST(AnsiWideConversion, TakesTheThreadsCodePageWhenNamed) {
+  wdtest::RussianThread russian;
+  if (!russian.ready()) GTEST_SKIP() << "no Russian thread on a code-page-1252 system";
+  EXPECT_EQ(L"\u0410 \u044F", AfxWideFromAnsi("\xC0 \xFF", -1, CP_THREAD_ACP));
+  EXPECT_EQ("\xC0 \xFF", AfxAnsiFromWide(L"\u0410 \u044F", -1, CP_THREAD_ACP));
+  EXPECT_EQ(L"\u0410", AfxWideFromAnsi("\xC0\xC1", 1, CP_THREAD_ACP));
+  EXPECT_EQ("\xC0", AfxAnsiFromWide(L"\u0410\u0411", 1, CP_THREAD_ACP));
+  EXPECT_EQ(L"\u00C0", AfxWideFromAnsi("\xC0"));
+  EXPECT_EQ("?", AfxAnsiFromWide(L"\u0410"));
 }
 
 }  // namespace
