@@ -70,6 +70,26 @@ int addOverlayImage(HIMAGELIST images) {
   return ::ImageList_Add(images, drawn, nullptr);
 }
 
+// For each key, the text of the first of the named attributes that has one: from the store's
+// quick way of reading them when it has one, else from the parameter sets of one queryKeys call.
+bool displayTexts(IMpData* data, const std::vector<ZulObjectKey>& keys, const std::vector<std::string>& names,
+                  std::vector<std::string>& texts) {
+  MpSmartPointer<IMpDataTexts, &IID_IMpDataTexts> quick(data, true);
+  if (quick.isValid()) return quick->queryTexts(keys, names, texts);
+  texts.assign(keys.size(), std::string());
+  std::map<int, IMpDataParameterSetPtr> sets;
+  if (!data->queryKeys(keys, names, sets)) return false;
+  for (size_t i = 0; i < keys.size(); ++i) {
+    const auto set = sets.find(keys[i].id());
+    if (set == sets.end() || set->second.isNull()) continue;
+    for (const std::string& name : names) {
+      set->second->getValueText(name, texts[i]);
+      if (!texts[i].empty()) break;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 bool MpUiCNodeDlg::matchesFilter(const std::string& name, const std::string& filter) {
@@ -123,6 +143,7 @@ BEGIN_MESSAGE_MAP(MpUiCNodeDlg, MpAppUiResizableDialog)
   ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipNotify)
   ON_NOTIFY(LVN_INSERTITEM, IDC_CHOOSER_LIST, OnRowsChanged)
   ON_NOTIFY(LVN_DELETEALLITEMS, IDC_CHOOSER_LIST, OnRowsChanged)
+  ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 MpUiCNodeDlg::MpUiCNodeDlg(std::string& title, IMpData* data, MpZulSmartList& input, bool classMode,
@@ -301,7 +322,7 @@ void MpUiCNodeDlg::fillNodeList(std::string filter) {
   IMpData* data = m_input.getData() ? m_input.getData() : m_data.get();
   // Every display name in one call, in the order of the input's nodes.
   std::vector<std::string> texts;
-  if (!data || !data->queryTexts(m_input.getKeys(), names, texts)) return;
+  if (!data || !displayTexts(data, m_input.getKeys(), names, texts)) return;
   if (m_nodeRows.size() < texts.size()) m_nodeRows.resize(texts.size());
   std::vector<Row> rows;
   size_t place = 0;
@@ -619,6 +640,9 @@ IUnknown* MpUiCNodeDlg::resolveRow(int row) {
 
 void MpUiCNodeDlg::OnOK() {
   if (m_amounts) {
+    // The chosen objects and their amounts are always the pair of this OK: appended to an
+    // earlier run's objects, the amounts would belong to the wrong ones.
+    m_selection.clear();
     m_amountList.clear();
     for (int row = 0; row < m_nodeList.GetItemCount(); ++row) {
       if (!isTicked(row)) continue;
@@ -697,6 +721,19 @@ void MpUiCNodeDlg::OnResourceBrowser() {
   }
   SetWindowText(m_title.c_str());
   m_browserLock.Unlock();
+}
+
+void MpUiCNodeDlg::OnDestroy() {
+  // The check boxes' images are the list's own, but a list that shares its image lists leaves
+  // them all behind.
+  if (m_amounts) {
+    const LPARAM ticks = m_nodeList.SendMessage(LVM_GETIMAGELIST, LVSIL_STATE, 0);
+    if (ticks) {
+      m_nodeList.SendMessage(LVM_SETIMAGELIST, LVSIL_STATE, 0);
+      ::ImageList_Destroy(reinterpret_cast<HIMAGELIST>(ticks));
+    }
+  }
+  MpAppUiResizableDialog::OnDestroy();
 }
 
 BOOL MpUiCNodeDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {

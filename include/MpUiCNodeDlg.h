@@ -108,6 +108,7 @@ class WIDGETDECK_API MpUiCNodeDlg : public MpAppUiResizableDialog {
   afx_msg BOOL OnHeaderClicked(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg void OnCustomdrawList(NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg BOOL OnToolTipNotify(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
+  afx_msg void OnDestroy();
   // Answers the list's notices of rows added and of all rows deleted.
   afx_msg void OnRowsChanged(NMHDR* pNMHDR, LRESULT* pResult);
 
