@@ -103,19 +103,19 @@ bool MpUiCNodeDlg::matchesFilter(const std::string& name, const std::string& fil
 
 ItemData::~ItemData() = default;
 
-NodeItemData::NodeItemData(IMpZulNode* node, const std::string& name) : m_node(node, true), m_name(name) {}
+NodeItemData::NodeItemData(IMpZulNode* node, const std::string& name)
+    : ItemData(NODE_ITEM), m_node(node, true), m_name(name) {}
 
 int NodeItemData::compare(ItemData* other) {
-  NodeItemData* node = dynamic_cast<NodeItemData*>(other);
-  return node ? m_name.compare(node->m_name) : 0;
+  return other->kind() == NODE_ITEM ? m_name.compare(static_cast<NodeItemData*>(other)->m_name) : 0;
 }
 
 int NodeItemData::getObjectId() { return m_node.isValid() ? m_node->getObjectKey().id() : 0; }
 
-ClassItemData::ClassItemData(IMpZulClass* zulClass) : m_class(zulClass, true) {}
+ClassItemData::ClassItemData(IMpZulClass* zulClass) : ItemData(CLASS_ITEM), m_class(zulClass, true) {}
 
 int ClassItemData::compare(ItemData* other) {
-  ClassItemData* item = dynamic_cast<ClassItemData*>(other);
+  ClassItemData* item = other->kind() == CLASS_ITEM ? static_cast<ClassItemData*>(other) : nullptr;
   std::string mine, theirs;
   if (!item || m_class.isNull() || item->m_class.isNull() || !m_class->getNiceName(mine) ||
       !item->m_class->getNiceName(theirs))
@@ -334,7 +334,7 @@ void MpUiCNodeDlg::fillNodeList(std::string filter) {
     if (name.empty() || !matchesFilter(name, filter)) continue;
     rows.push_back(nodeRow(place - 1, node.get(), name));
   }
-  insertRows(rows, true);
+  insertRows(rows);
 }
 
 MpUiCNodeDlg::Row MpUiCNodeDlg::nodeRow(size_t place, IMpZulNode* node, const std::string& name) {
@@ -351,7 +351,7 @@ MpUiCNodeDlg::Row MpUiCNodeDlg::nodeRow(size_t place, IMpZulNode* node, const st
   return {&row.item->name(), row.item, row.image, row.overlay};
 }
 
-void MpUiCNodeDlg::insertRows(std::vector<Row>& rows, bool nodes) {
+void MpUiCNodeDlg::insertRows(std::vector<Row>& rows) {
   // Inserted in their final order, the rows leave the list's own sort nothing to do; stable, as
   // that sort is, so that equal names keep the order of the input.
   if (m_sort)
@@ -360,12 +360,8 @@ void MpUiCNodeDlg::insertRows(std::vector<Row>& rows, bool nodes) {
     const int index = insertRow(*row.name, row.image, row.item, row.overlay);
     if (m_amounts) m_nodeList.SetItemText(index, 1, "0");
   }
-  m_filled.rows = static_cast<int>(rows.size());
-  m_filled.nodes = nodes;
-  m_filled.sorted = m_sort;
+  m_presorted = m_sort ? static_cast<int>(rows.size()) : -1;
 }
-
-bool MpUiCNodeDlg::ownNodeRows() { return m_filled.nodes && m_filled.rows == m_nodeList.GetItemCount(); }
 
 namespace {
 
@@ -403,11 +399,11 @@ void MpUiCNodeDlg::fillClassList(std::string filter) {
     names.push_back(name);
     rows.push_back({&names.back(), item, getIconIndex(zulClass.get()), overlay});
   }
-  insertRows(rows, false);
+  insertRows(rows);
 }
 
 void MpUiCNodeDlg::fillList(const std::string& filter) {
-  m_filled = Filled();
+  m_presorted = -1;
   if (m_classMode == 1)
     fillClassList(filter);
   else
@@ -473,14 +469,12 @@ void MpUiCNodeDlg::SortItems() {
   m_sortInfo.list = &m_nodeList;
   m_sortInfo.column = 0;
   m_sortInfo.ascending = true;
-  const bool sorted = m_filled.sorted && m_filled.rows == m_nodeList.GetItemCount();
-  m_filled.sorted = false;
+  const bool sorted = m_presorted == m_nodeList.GetItemCount();
+  m_presorted = -1;
   if (!sorted) sortRows();
 }
 
-void MpUiCNodeDlg::sortRows() {
-  m_nodeList.SortItems(ownNodeRows() ? &compareNames : &compareRows, reinterpret_cast<DWORD_PTR>(&m_sortInfo));
-}
+void MpUiCNodeDlg::sortRows() { m_nodeList.SortItems(&compareRows, reinterpret_cast<DWORD_PTR>(&m_sortInfo)); }
 
 int CALLBACK MpUiCNodeDlg::compareRows(LPARAM first, LPARAM second, LPARAM info) {
   const SortInfo* sort = reinterpret_cast<const SortInfo*>(info);
@@ -488,15 +482,6 @@ int CALLBACK MpUiCNodeDlg::compareRows(LPARAM first, LPARAM second, LPARAM info)
   ItemData* b = reinterpret_cast<ItemData*>(second);
   if (!sort || !sort->list || !a || !b || sort->column != 0) return 0;
   const int result = a->compare(b);
-  return sort->ascending ? result : -result;
-}
-
-int CALLBACK MpUiCNodeDlg::compareNames(LPARAM first, LPARAM second, LPARAM info) {
-  const SortInfo* sort = reinterpret_cast<const SortInfo*>(info);
-  if (!sort || !sort->list || !first || !second || sort->column != 0) return 0;
-  const NodeItemData* a = static_cast<NodeItemData*>(reinterpret_cast<ItemData*>(first));
-  const NodeItemData* b = static_cast<NodeItemData*>(reinterpret_cast<ItemData*>(second));
-  const int result = a->name().compare(b->name());
   return sort->ascending ? result : -result;
 }
 
