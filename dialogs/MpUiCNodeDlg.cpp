@@ -481,7 +481,8 @@ int CALLBACK MpUiCNodeDlg::compareRows(LPARAM first, LPARAM second, LPARAM info)
   ItemData* a = reinterpret_cast<ItemData*>(first);
   ItemData* b = reinterpret_cast<ItemData*>(second);
   if (!sort || !sort->list || !a || !b || sort->column != 0) return 0;
-  const int result = a->compare(b);
+  // Node rows, the usual case, are compared without a virtual call: their comparison is final.
+  const int result = a->kind() == ItemData::NODE_ITEM ? static_cast<NodeItemData*>(a)->compare(b) : a->compare(b);
   return sort->ascending ? result : -result;
 }
 

@@ -37,7 +37,8 @@ class ItemData {
 class NodeItemData : public ItemData {
  public:
   NodeItemData(IMpZulNode* node, const std::string& name);
-  int compare(ItemData* other) override;
+  // By name, in byte order; other row data compares equal.
+  int compare(ItemData* other) final;
   // The node's object identifier; 0 without a node.
   int getObjectId();
   const std::string& name() const { return m_name; }
