@@ -365,7 +365,9 @@ class MPHOST_API MpHostData final : public MpUnknown<IMpData> {
   // inherited, a second IUnknown would make every conversion of the store to IUnknown ambiguous.
   struct Texts final : IMpDataTexts {
     explicit Texts(MpHostData* store) : m_store(store) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override { return m_store->QueryInterface(iid, out); }
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+      return m_store->QueryInterface(iid, out);
+    }
     ULONG STDMETHODCALLTYPE AddRef() override { return m_store->AddRef(); }
     ULONG STDMETHODCALLTYPE Release() override { return m_store->Release(); }
     bool queryTexts(const std::vector<ZulObjectKey>& keys, const std::vector<std::string>& names,
