@@ -70,6 +70,26 @@ int addOverlayImage(HIMAGELIST images) {
   return ::ImageList_Add(images, drawn, nullptr);
 }
 
+// For each key, the text of the first of the named attributes that has one: from the store's
+// quick way of reading them when it has one, else from the parameter sets of one queryKeys call.
+bool displayTexts(IMpData* data, const std::vector<ZulObjectKey>& keys, const std::vector<std::string>& names,
+                  std::vector<std::string>& texts) {
+  MpSmartPointer<IMpDataTexts, &IID_IMpDataTexts> quick(data, true);
+  if (quick.isValid()) return quick->queryTexts(keys, names, texts);
+  texts.assign(keys.size(), std::string());
+  std::map<int, IMpDataParameterSetPtr> sets;
+  if (!data->queryKeys(keys, names, sets)) return false;
+  for (size_t i = 0; i < keys.size(); ++i) {
+    const auto set = sets.find(keys[i].id());
+    if (set == sets.end() || set->second.isNull()) continue;
+    for (const std::string& name : names) {
+      set->second->getValueText(name, texts[i]);
+      if (!texts[i].empty()) break;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 bool MpUiCNodeDlg::matchesFilter(const std::string& name, const std::string& filter) {
@@ -83,19 +103,19 @@ bool MpUiCNodeDlg::matchesFilter(const std::string& name, const std::string& fil
 
 ItemData::~ItemData() = default;
 
-NodeItemData::NodeItemData(IMpZulNode* node, const std::string& name) : m_node(node, true), m_name(name) {}
+NodeItemData::NodeItemData(IMpZulNode* node, const std::string& name)
+    : ItemData(NODE_ITEM), m_node(node, true), m_name(name) {}
 
 int NodeItemData::compare(ItemData* other) {
-  NodeItemData* node = dynamic_cast<NodeItemData*>(other);
-  return node ? m_name.compare(node->m_name) : 0;
+  return other->kind() == NODE_ITEM ? m_name.compare(static_cast<NodeItemData*>(other)->m_name) : 0;
 }
 
 int NodeItemData::getObjectId() { return m_node.isValid() ? m_node->getObjectKey().id() : 0; }
 
-ClassItemData::ClassItemData(IMpZulClass* zulClass) : m_class(zulClass, true) {}
+ClassItemData::ClassItemData(IMpZulClass* zulClass) : ItemData(CLASS_ITEM), m_class(zulClass, true) {}
 
 int ClassItemData::compare(ItemData* other) {
-  ClassItemData* item = dynamic_cast<ClassItemData*>(other);
+  ClassItemData* item = other->kind() == CLASS_ITEM ? static_cast<ClassItemData*>(other) : nullptr;
   std::string mine, theirs;
   if (!item || m_class.isNull() || item->m_class.isNull() || !m_class->getNiceName(mine) ||
       !item->m_class->getNiceName(theirs))
@@ -123,6 +143,7 @@ BEGIN_MESSAGE_MAP(MpUiCNodeDlg, MpAppUiResizableDialog)
   ON_NOTIFY_EX(TTN_NEEDTEXTA, 0, OnToolTipNotify)
   ON_NOTIFY(LVN_INSERTITEM, IDC_CHOOSER_LIST, OnRowsChanged)
   ON_NOTIFY(LVN_DELETEALLITEMS, IDC_CHOOSER_LIST, OnRowsChanged)
+  ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 MpUiCNodeDlg::MpUiCNodeDlg(std::string& title, IMpData* data, MpZulSmartList& input, bool classMode,
@@ -301,7 +322,7 @@ void MpUiCNodeDlg::fillNodeList(std::string filter) {
   IMpData* data = m_input.getData() ? m_input.getData() : m_data.get();
   // Every display name in one call, in the order of the input's nodes.
   std::vector<std::string> texts;
-  if (!data || !data->queryTexts(m_input.getKeys(), names, texts)) return;
+  if (!data || !displayTexts(data, m_input.getKeys(), names, texts)) return;
   if (m_nodeRows.size() < texts.size()) m_nodeRows.resize(texts.size());
   std::vector<Row> rows;
   size_t place = 0;
@@ -313,7 +334,7 @@ void MpUiCNodeDlg::fillNodeList(std::string filter) {
     if (name.empty() || !matchesFilter(name, filter)) continue;
     rows.push_back(nodeRow(place - 1, node.get(), name));
   }
-  insertRows(rows, true);
+  insertRows(rows);
 }
 
 MpUiCNodeDlg::Row MpUiCNodeDlg::nodeRow(size_t place, IMpZulNode* node, const std::string& name) {
@@ -330,7 +351,7 @@ MpUiCNodeDlg::Row MpUiCNodeDlg::nodeRow(size_t place, IMpZulNode* node, const st
   return {&row.item->name(), row.item, row.image, row.overlay};
 }
 
-void MpUiCNodeDlg::insertRows(std::vector<Row>& rows, bool nodes) {
+void MpUiCNodeDlg::insertRows(std::vector<Row>& rows) {
   // Inserted in their final order, the rows leave the list's own sort nothing to do; stable, as
   // that sort is, so that equal names keep the order of the input.
   if (m_sort)
@@ -339,12 +360,8 @@ void MpUiCNodeDlg::insertRows(std::vector<Row>& rows, bool nodes) {
     const int index = insertRow(*row.name, row.image, row.item, row.overlay);
     if (m_amounts) m_nodeList.SetItemText(index, 1, "0");
   }
-  m_filled.rows = static_cast<int>(rows.size());
-  m_filled.nodes = nodes;
-  m_filled.sorted = m_sort;
+  m_presorted = m_sort ? static_cast<int>(rows.size()) : -1;
 }
-
-bool MpUiCNodeDlg::ownNodeRows() { return m_filled.nodes && m_filled.rows == m_nodeList.GetItemCount(); }
 
 namespace {
 
@@ -382,11 +399,11 @@ void MpUiCNodeDlg::fillClassList(std::string filter) {
     names.push_back(name);
     rows.push_back({&names.back(), item, getIconIndex(zulClass.get()), overlay});
   }
-  insertRows(rows, false);
+  insertRows(rows);
 }
 
 void MpUiCNodeDlg::fillList(const std::string& filter) {
-  m_filled = Filled();
+  m_presorted = -1;
   if (m_classMode == 1)
     fillClassList(filter);
   else
@@ -452,30 +469,20 @@ void MpUiCNodeDlg::SortItems() {
   m_sortInfo.list = &m_nodeList;
   m_sortInfo.column = 0;
   m_sortInfo.ascending = true;
-  const bool sorted = m_filled.sorted && m_filled.rows == m_nodeList.GetItemCount();
-  m_filled.sorted = false;
+  const bool sorted = m_presorted == m_nodeList.GetItemCount();
+  m_presorted = -1;
   if (!sorted) sortRows();
 }
 
-void MpUiCNodeDlg::sortRows() {
-  m_nodeList.SortItems(ownNodeRows() ? &compareNames : &compareRows, reinterpret_cast<DWORD_PTR>(&m_sortInfo));
-}
+void MpUiCNodeDlg::sortRows() { m_nodeList.SortItems(&compareRows, reinterpret_cast<DWORD_PTR>(&m_sortInfo)); }
 
 int CALLBACK MpUiCNodeDlg::compareRows(LPARAM first, LPARAM second, LPARAM info) {
   const SortInfo* sort = reinterpret_cast<const SortInfo*>(info);
   ItemData* a = reinterpret_cast<ItemData*>(first);
   ItemData* b = reinterpret_cast<ItemData*>(second);
   if (!sort || !sort->list || !a || !b || sort->column != 0) return 0;
-  const int result = a->compare(b);
-  return sort->ascending ? result : -result;
-}
-
-int CALLBACK MpUiCNodeDlg::compareNames(LPARAM first, LPARAM second, LPARAM info) {
-  const SortInfo* sort = reinterpret_cast<const SortInfo*>(info);
-  if (!sort || !sort->list || !first || !second || sort->column != 0) return 0;
-  const NodeItemData* a = static_cast<NodeItemData*>(reinterpret_cast<ItemData*>(first));
-  const NodeItemData* b = static_cast<NodeItemData*>(reinterpret_cast<ItemData*>(second));
-  const int result = a->name().compare(b->name());
+  // Node rows, the usual case, are compared without a virtual call: their comparison is final.
+  const int result = a->kind() == ItemData::NODE_ITEM ? static_cast<NodeItemData*>(a)->compare(b) : a->compare(b);
   return sort->ascending ? result : -result;
 }
 
@@ -619,6 +626,9 @@ IUnknown* MpUiCNodeDlg::resolveRow(int row) {
 
 void MpUiCNodeDlg::OnOK() {
   if (m_amounts) {
+    // The chosen objects and their amounts are always the pair of this OK: appended to an
+    // earlier run's objects, the amounts would belong to the wrong ones.
+    m_selection.clear();
     m_amountList.clear();
     for (int row = 0; row < m_nodeList.GetItemCount(); ++row) {
       if (!isTicked(row)) continue;
@@ -697,6 +707,19 @@ void MpUiCNodeDlg::OnResourceBrowser() {
   }
   SetWindowText(m_title.c_str());
   m_browserLock.Unlock();
+}
+
+void MpUiCNodeDlg::OnDestroy() {
+  // The check boxes' images are the list's own, but a list that shares its image lists leaves
+  // them all behind.
+  if (m_amounts) {
+    const LPARAM ticks = m_nodeList.SendMessage(LVM_GETIMAGELIST, LVSIL_STATE, 0);
+    if (ticks) {
+      m_nodeList.SendMessage(LVM_SETIMAGELIST, LVSIL_STATE, 0);
+      ::ImageList_Destroy(reinterpret_cast<HIMAGELIST>(ticks));
+    }
+  }
+  MpAppUiResizableDialog::OnDestroy();
 }
 
 BOOL MpUiCNodeDlg::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {

@@ -17,15 +17,28 @@ class MpUiResourceBrowser;
 // The data of one list row, owned by the chooser.
 class ItemData {
  public:
+  // Which of the chooser's own kinds of row data this is, told without a type check: a sort asks
+  // it of every comparison. Only those kinds set it; any other row data is OTHER_ITEM.
+  enum Kind { OTHER_ITEM, NODE_ITEM, CLASS_ITEM };
+
+  ItemData() : m_kind(OTHER_ITEM) {}
   // Negative, 0 or positive as this row sorts before, with or after the other.
   virtual int compare(ItemData* other) = 0;
   virtual ~ItemData();
+  Kind kind() const { return m_kind; }
+
+ private:
+  friend class NodeItemData;
+  friend class ClassItemData;
+  explicit ItemData(Kind kind) : m_kind(kind) {}
+  Kind m_kind;
 };
 
 class NodeItemData : public ItemData {
  public:
   NodeItemData(IMpZulNode* node, const std::string& name);
-  int compare(ItemData* other) override;
+  // By name, in byte order; other row data compares equal.
+  int compare(ItemData* other) final;
   // The node's object identifier; 0 without a node.
   int getObjectId();
   const std::string& name() const { return m_name; }
@@ -108,6 +121,7 @@ class WIDGETDECK_API MpUiCNodeDlg : public MpAppUiResizableDialog {
   afx_msg BOOL OnHeaderClicked(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg void OnCustomdrawList(NMHDR* pNMHDR, LRESULT* pResult);
   afx_msg BOOL OnToolTipNotify(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
+  afx_msg void OnDestroy();
   // Answers the list's notices of rows added and of all rows deleted.
   afx_msg void OnRowsChanged(NMHDR* pNMHDR, LRESULT* pResult);
 
@@ -126,8 +140,6 @@ class WIDGETDECK_API MpUiCNodeDlg : public MpAppUiResizableDialog {
     bool ascending;
   };
   static int CALLBACK compareRows(LPARAM first, LPARAM second, LPARAM info);
-  // compareRows for rows that all hold NodeItemData: their names compared directly.
-  static int CALLBACK compareNames(LPARAM first, LPARAM second, LPARAM info);
 
   CListCtrl m_nodeList;
   CEdit m_filter;
@@ -184,9 +196,7 @@ class WIDGETDECK_API MpUiCNodeDlg : public MpAppUiResizableDialog {
   // A node's row: its data made on the first fill that lists the node and kept for later ones.
   Row nodeRow(size_t place, IMpZulNode* node, const std::string& name);
   // Inserts the rows, sorted by name first when the dialog sorts.
-  void insertRows(std::vector<Row>& rows, bool nodes);
-  // Whether the rows are those of the dialog's own node fill.
-  bool ownNodeRows();
+  void insertRows(std::vector<Row>& rows);
   // The list's own sort by the sort information.
   void sortRows();
 
@@ -198,11 +208,7 @@ class WIDGETDECK_API MpUiCNodeDlg : public MpAppUiResizableDialog {
     bool overlay = false;
   };
   std::vector<NodeRow> m_nodeRows;
-  // What the dialog's own fill left in the list: its number of rows (-1 when an override filled
-  // it), whether they hold nodes, and whether they are in name order and await no sort.
-  struct Filled {
-    int rows = -1;
-    bool nodes = false;
-    bool sorted = false;
-  } m_filled;
+  // The number of rows the dialog's own fill left in the list in name order, so that the sort
+  // after it has nothing to do; -1 when an override filled the list or the rows await a sort.
+  int m_presorted = -1;
 };

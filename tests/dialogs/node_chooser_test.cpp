@@ -158,6 +158,13 @@ TEST_F(NodeChooserTest, NodesAreSortedFilteredHighlightedAndChosen) {
   std::map<std::string, int> classes{{"x", 1}};
   EXPECT_FALSE(dlg.getClassNames(classes));
   EXPECT_TRUE(classes.empty());
+  // Without amounts a second run adds to the choice.
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    Select(h, 0);
+    Click(h, IDOK);
+  });
+  ASSERT_EQ(IDOK, dlg.DoModal());
+  EXPECT_EQ((std::vector<std::string>{"Housing", "Pocket proto", "Axle"}), Names(dlg.getSelection()));
 }
 
 TEST_F(NodeChooserTest, ClassAmountsAreTypedInPlaceAndReadBack) {
@@ -205,6 +212,20 @@ TEST_F(NodeChooserTest, ClassAmountsAreTypedInPlaceAndReadBack) {
   std::map<std::string, int> classes;
   EXPECT_TRUE(dlg.getClassNames(classes));
   EXPECT_EQ((std::map<std::string, int>{{"Attachment", 7}, {"Model", 1}, {"VariantSet", 0}}), classes);
+
+  // Run again, the chosen objects and their amounts are those of the new OK only.
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    SetCheck(h, IDC_CHOOSER_CHILD_CLASSES, false);
+    Tick(h, 2, true);
+    ::SetWindowTextA(::GetFocus(), "9");
+    PressEnter();
+  });
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) { Click(h, IDOK); });
+  ASSERT_EQ(IDOK, dlg.DoModal());
+  EXPECT_EQ((std::vector<std::string>{"Model"}), Names(dlg.getSelection()));
+  EXPECT_EQ((std::vector<int>{9}), dlg.getAmounts());
+  EXPECT_TRUE(dlg.getClassNames(classes));
+  EXPECT_EQ((std::map<std::string, int>{{"Model", 9}}), classes);
 }
 
 TEST_F(NodeChooserTest, VariantFilterIsChosenInANestedChooser) {
@@ -273,13 +294,22 @@ TEST_F(NodeChooserTest, EmptyInputAndTheBrowserButton) {
 
   MpUiCNodeDlg stays(m_title, m_store, empty, false, false, false, false, false, nullptr, m_ok, none);
   stays.setResourceBrowser(MpUiCNodeDlg::BUTTON_UNAVAILABLE, nullptr);
-  script.Dialog(IDD_NODE_CHOOSER, [](HWND h) {
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
     EXPECT_FALSE(wdtest::Enabled(h, IDC_CHOOSER_BROWSER));
     TOOLTIPTEXTA tip{};
     tip.hdr = {h, (UINT_PTR)Item(h, IDC_CHOOSER_BROWSER), (UINT)TTN_NEEDTEXTA};
     tip.uFlags = TTF_IDISHWND;
     Notify(h, tip.hdr);
     EXPECT_EQ(Message(IDS_CHOOSER_BROWSER_OFF), tip.lpszText ? tip.lpszText : "");
+    // The mouse over the disabled button shows the same text.
+    wdtest::MoveMouseOver(h, Item(h, IDC_CHOOSER_BROWSER));
+  });
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    HWND tip = stays.GetToolTipHandle();
+    ASSERT_NE(nullptr, tip);
+    wdtest::FireShowTimer(tip);
+    EXPECT_TRUE(::IsWindowVisible(tip));
+    EXPECT_EQ(Message(IDS_CHOOSER_BROWSER_OFF), Caption(tip));
     Click(h, IDCANCEL);
   });
   EXPECT_EQ(IDCANCEL, stays.DoModal());
@@ -614,4 +644,127 @@ TEST_F(NodeChooserTest, EqualNamesKeepTheirOrderAndNodesTheirRowData) {
   });
   ASSERT_EQ(IDOK, dlg.DoModal());
   EXPECT_EQ((std::vector<std::string>{"c"}), Names(dlg.getSelection()));
+}
+
+namespace {
+
+// The GDI objects the process holds, found by probing every entry of its GDI table (Wine keeps
+// no count that GetGuiResources would give).
+int GdiObjects() {
+  int count = 0;
+  for (UINT_PTR entry = 1; entry < 0x10000; ++entry)
+    if (::GetObjectType(reinterpret_cast<HGDIOBJ>(entry))) ++count;
+  return count;
+}
+
+}  // namespace
+
+// However often a chooser of any kind runs, it leaves no GDI object behind: in amounts mode the
+// list makes the check boxes' images itself and leaves them to its dialog.
+TEST_F(NodeChooserTest, RunsLeaveNoGdiObjectsBehind) {
+  MpZulSmartList nodes = Objects({"Axle", "Housing"}), parent = Objects({"Housing"}), none;
+  std::list<std::string> strings{"beta", "Alpha"};
+  const char* kinds[] = {"nodes", "node amounts", "classes", "class amounts", "attachments", "strings"};
+  auto run = [&](int kind) {
+    const bool classes = kind == 2 || kind == 3, amounts = kind == 1 || kind == 3;
+    script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+      if (amounts) Tick(h, 0, true);
+      Click(h, IDCANCEL);
+    });
+    if (kind == 4) {
+      MpUiCSelAttachDlg dlg(m_title, m_store, nodes, true);
+      dlg.DoModal();
+    } else if (kind == 5) {
+      MpUiCStringSelDlg dlg(m_title, strings);
+      dlg.DoModal();
+    } else {
+      MpUiCNodeDlg dlg(m_title, m_store, classes ? parent : nodes, classes, false, true, true, amounts, nullptr, m_ok,
+                       none);
+      dlg.DoModal();
+    }
+  };
+  for (int kind = 0; kind < 6; ++kind) {
+    run(kind);  // what is made once for the process
+    const int before = GdiObjects();
+    for (int time = 0; time < 3; ++time) run(kind);
+    EXPECT_EQ(before, GdiObjects()) << kinds[kind];
+  }
+}
+
+namespace {
+
+// A store that offers its data interface alone, as one built before the quicker way of reading
+// texts existed: each call goes on to a host store; the bulk queries are counted.
+class DataOnlyStore final : public MpUnknown<IMpData> {
+ public:
+  explicit DataOnlyStore(MpHostData* store) : m_store(store) { m_store->AddRef(); }
+  int queries = 0;
+
+  bool getCurrentUserId(long& id) override { return m_store->getCurrentUserId(id); }
+  bool getIdentityNumber(long& number) override { return m_store->getIdentityNumber(number); }
+  bool getIdentityPair(long& first, long& second) override { return m_store->getIdentityPair(first, second); }
+  bool getProductVariantSets(std::vector<ZulObjectKey>& keys) override { return m_store->getProductVariantSets(keys); }
+  bool fillClassIcons(HIMAGELIST images, std::map<int, int>& classes, std::map<int, int>& icons) override {
+    return m_store->fillClassIcons(images, classes, icons);
+  }
+  bool queryKeys(const std::vector<ZulObjectKey>& keys, const std::vector<std::string>& names,
+                 std::map<int, IMpDataParameterSetPtr>& sets) override {
+    ++queries;
+    return m_store->queryKeys(keys, names, sets);
+  }
+  bool getVariantFilters(std::list<ZulObjectKey>& keys) override { return m_store->getVariantFilters(keys); }
+  bool setVariantFilter(const ZulObjectKey& key) override { return m_store->setVariantFilter(key); }
+  bool getProjects(std::map<long, std::string>& projects) override { return m_store->getProjects(projects); }
+  bool getProjectComment(long id, std::string& comment) override { return m_store->getProjectComment(id, comment); }
+  bool getUserName(long id, std::string& name) override { return m_store->getUserName(id, name); }
+  bool checkOut(const std::vector<ZulObjectKey>& keys, void* a, void* b, const std::string& comment) override {
+    return m_store->checkOut(keys, a, b, comment);
+  }
+  bool checkIn(const std::vector<ZulObjectKey>& keys, void* a, void* b, const std::string& comment, bool keep,
+               int mode) override {
+    return m_store->checkIn(keys, a, b, comment, keep, mode);
+  }
+  bool cancelCheckOut(const std::vector<ZulObjectKey>& keys, void* a, void* b, const std::string& comment,
+                      int mode) override {
+    return m_store->cancelCheckOut(keys, a, b, comment, mode);
+  }
+
+ protected:
+  void* findInterface(REFIID iid) override {
+    return IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpData) ? static_cast<IMpData*>(this) : nullptr;
+  }
+
+ private:
+  ~DataOnlyStore() override { m_store->Release(); }
+  MpHostData* m_store;
+};
+
+}  // namespace
+
+// The nodes' display names come from the store's quick way of reading texts where it offers one,
+// and otherwise from one bulk query of parameter sets per fill: the same names either way, the
+// display-name attribute before the name.
+TEST_F(NodeChooserTest, DisplayNamesFromAStoreWithOrWithoutTheQuickWay) {
+  MpHostFieldDef display;
+  display.name = "DisplayName";
+  ASSERT_TRUE(m_store->customization()->addField("Node", display));
+  m_store->addNode("Product", "P-7", ZulObjectKey(), {{"DisplayName", "Seven"}});
+  MpZulSmartList none;
+  DataOnlyStore* plain = new DataOnlyStore(m_store);
+  for (IMpData* data : {static_cast<IMpData*>(m_store), static_cast<IMpData*>(plain)}) {
+    SCOPED_TRACE(data == plain ? "data interface only" : "host store");
+    MpZulSmartList input(data);
+    for (const char* name : {"Housing", "P-7", "bracket", "Axle"})
+      input.push_back(static_cast<IMpZulNode*>(m_store->node(m_store->find("", name))), true);
+    MpUiCNodeDlg dlg(m_title, data, input, false, false, true, true, false, nullptr, m_ok, none);
+    script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+      EXPECT_EQ((std::vector<std::string>{"Axle", "Housing", "Seven", "bracket"}), Column(h));
+      Filter(h, "S");
+      EXPECT_EQ((std::vector<std::string>{"Housing", "Seven"}), Column(h));
+      Click(h, IDCANCEL);
+    });
+    dlg.DoModal();
+  }
+  EXPECT_EQ(2, plain->queries) << "one for each fill";
+  plain->Release();
 }

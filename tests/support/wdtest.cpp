@@ -12,6 +12,15 @@ HINSTANCE ResourceModule() {
   return h;
 }
 
+void MoveMouseOver(HWND dlg, HWND child) {
+  RECT r;
+  ::GetWindowRect(child, &r);
+  POINT screen = {(r.left + r.right) / 2, (r.top + r.bottom) / 2}, pt = screen;
+  ::ScreenToClient(dlg, &pt);
+  ::SetCursorPos(screen.x, screen.y);
+  ::PostMessageA(dlg, WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+}
+
 HWND HostWindow() {
   static HWND h = ::CreateWindowExA(0, "STATIC", "Test host", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480,
                                     nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);

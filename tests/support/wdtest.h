@@ -14,6 +14,13 @@ HINSTANCE ResourceModule();
 // A plain top-level window to own dialogs and to parent controls.
 HWND HostWindow();
 
+// The mouse comes to rest on a child of a dialog: the cursor is put on the child's centre and the
+// move posted as the system posts it over a disabled child, to the dialog in its own client
+// coordinates, for the modal loop to pass on.
+void MoveMouseOver(HWND dlg, HWND child);
+// Fires a tooltip control's show timer (identifier 1 in the system's control).
+inline void FireShowTimer(HWND tip) { ::SendMessageA(tip, WM_TIMER, 1, 0); }
+
 }  // namespace wdtest
 
 // A test with a script player installed: whatever comes up without a queued step fails the

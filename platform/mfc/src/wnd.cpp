@@ -534,9 +534,53 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
   return TRUE;
 }
 
+namespace {
+
+// A disabled child gets no mouse messages: the window under it gets them. The tips treat them as
+// the child's: the child of the window under a point of its client area, disabled ones included;
+// null for none.
+HWND ToolChildAt(HWND window, POINT pt) {
+  HWND child = ::ChildWindowFromPointEx(window, pt, CWP_SKIPINVISIBLE);
+  return child == window ? nullptr : child;
+}
+
+// A mouse message of the window, relayed as the child's under its point so that it finds the
+// child's tool. The wheel's messages carry screen coordinates and show no tip.
+MSG AsToolMessage(const MSG& msg, HWND window) {
+  MSG relayed = msg;
+  if (msg.hwnd != window || msg.message == WM_MOUSEWHEEL || msg.message == WM_MOUSEHWHEEL) return relayed;
+  POINT pt = {static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))};
+  HWND child = ToolChildAt(window, pt);
+  if (!child) return relayed;
+  ::MapWindowPoints(window, child, &pt, 1);
+  relayed.hwnd = child;
+  relayed.lParam = MAKELPARAM(pt.x, pt.y);
+  return relayed;
+}
+
+// Before it shows a tip the control asks which window is under the mouse, and the system names
+// the window of a disabled child: the child is named instead, as the relay has it.
+LRESULT CALLBACK ToolTipProc(HWND tip, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR window) {
+  if (message == TTM_WINDOWFROMPOINT && lParam) {
+    HWND under = reinterpret_cast<HWND>(::DefSubclassProc(tip, message, wParam, lParam));
+    HWND owner = reinterpret_cast<HWND>(window);
+    POINT pt = *reinterpret_cast<const POINT*>(lParam);
+    if (under != owner || !::ScreenToClient(owner, &pt)) return reinterpret_cast<LRESULT>(under);
+    HWND child = ToolChildAt(owner, pt);
+    return reinterpret_cast<LRESULT>(child ? child : under);
+  }
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(tip, &ToolTipProc, 0);
+  return ::DefSubclassProc(tip, message, wParam, lParam);
+}
+
+}  // namespace
+
 BOOL CWnd::PreTranslateMessage(MSG* pMsg) {
   if (m_bToolTips && pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST) {
-    if (HWND tip = GetToolTipHandle()) ::SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(pMsg));
+    if (HWND tip = GetToolTipHandle()) {
+      MSG relayed = AsToolMessage(*pMsg, m_hWnd);
+      ::SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    }
   }
   return FALSE;
 }
@@ -786,7 +830,10 @@ HWND CWnd::GetToolTipHandle() {
   m_hWndToolTip = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, nullptr,
                                     AfxGetInstanceHandle(), nullptr);
-  if (m_hWndToolTip) AddToolTipTools();
+  if (m_hWndToolTip) {
+    ::SetWindowSubclass(m_hWndToolTip, &ToolTipProc, 0, reinterpret_cast<DWORD_PTR>(m_hWnd));
+    AddToolTipTools();
+  }
   return m_hWndToolTip;
 }
 

@@ -127,8 +127,8 @@ TEST_F(HostTest, RelatedObjectsAndTheSetUpOfAModel) {
 }
 
 // The texts of a whole key list come back at the keys' places, each the first named field that
-// has one, exactly as the parameter sets of queryKeys give them (numbers formatted); what any
-// store answers through queryKeys alone is the same.
+// has one, exactly as the parameter sets of queryKeys give them (numbers formatted). The store
+// offers them through an interface of their own, beside its data interface.
 TEST_F(HostTest, TextsOfAKeyListAreThoseOfItsParameterSets) {
   MpHostData* data = MpHostData::create();
   MpHostFieldDef label;
@@ -138,9 +138,14 @@ TEST_F(HostTest, TextsOfAKeyListAreThoseOfItsParameterSets) {
   const ZulObjectKey bare = data->addNode("ToolAssembly", "Drill");
   const ZulObjectKey labelled = data->addNode("Product", "P-1", ZulObjectKey(), {{"Label", "Gr\xfc\xdf \xe9t\xe9"}});
   const std::vector<ZulObjectKey> keys = {labelled, tool, ZulObjectKey(), bare, tool};
+  IMpDataPtr store(static_cast<IMpData*>(data), true);
+  MpSmartPointer<IMpDataTexts, &IID_IMpDataTexts> quick(store.get(), true);
+  ASSERT_TRUE(quick.isValid());
+  IMpDataPtr back(quick.get(), true);
+  EXPECT_EQ(store.get(), back.get()) << "one object";
   auto viaSets = [&](const std::vector<std::string>& names) {
     std::map<int, IMpDataParameterSetPtr> sets;
-    EXPECT_TRUE(data->queryKeys(keys, names, sets));
+    EXPECT_TRUE(store->queryKeys(keys, names, sets));
     std::vector<std::string> texts;
     for (const ZulObjectKey& key : keys) {
       std::string text;
@@ -152,17 +157,16 @@ TEST_F(HostTest, TextsOfAKeyListAreThoseOfItsParameterSets) {
   };
   for (const std::vector<std::string>& names :
        {std::vector<std::string>{"Diameter", "Label", "Name"}, {"Label"}, {"Name", "Diameter"}, {"NoSuchField"}}) {
-    std::vector<std::string> texts = {"stale"}, byDefault;
-    EXPECT_TRUE(data->queryTexts(keys, names, texts));
+    std::vector<std::string> texts = {"stale"};
+    EXPECT_TRUE(quick->queryTexts(keys, names, texts));
     EXPECT_EQ(viaSets(names), texts) << names[0];
-    EXPECT_TRUE(data->IMpData::queryTexts(keys, names, byDefault));
-    EXPECT_EQ(texts, byDefault) << names[0];
   }
   std::vector<std::string> texts;
-  EXPECT_TRUE(data->queryTexts(keys, {"Diameter", "Label", "Name"}, texts));
+  EXPECT_TRUE(quick->queryTexts(keys, {"Diameter", "Label", "Name"}, texts));
   EXPECT_EQ((std::vector<std::string>{"Gr\xfc\xdf \xe9t\xe9", "6.5", "", "Drill", "6.5"}), texts);
-  EXPECT_FALSE(data->queryTexts(keys, {"Name", ""}, texts));
-  EXPECT_FALSE(data->IMpData::queryTexts(keys, {"Name", ""}, texts));
+  EXPECT_FALSE(quick->queryTexts(keys, {"Name", ""}, texts));
+  std::map<int, IMpDataParameterSetPtr> sets;
+  EXPECT_FALSE(store->queryKeys(keys, {"Name", ""}, sets));
   data->Release();
 }
 
