@@ -64,11 +64,7 @@ _wd_server_start_locked() {
       echo "wd_server_start: the Wine server of $WINEPREFIX did not start (wineserver -p)" >&2
       return 1
     fi
-    for _ in $(seq 50); do
-      server=$(wd_server_pid)
-      [ -n "$server" ] && break
-      sleep 0.1
-    done
+    server=$(wd_server_wait)
     if [ -z "$server" ]; then
       echo "wd_server_start: wineserver -p ended, but no server of $WINEPREFIX runs" >&2
       return 1
@@ -146,6 +142,15 @@ wd_server_pid() {
     [[ $(readlink "$p/cwd" 2>/dev/null) == */"$dir" ]] || continue
     echo "${p#/proc/}"
     return
+  done
+}
+# The same once a server runs: one just started takes a moment. Nothing after ten seconds.
+wd_server_wait() {
+  local _ pid
+  for _ in $(seq 100); do
+    pid=$(wd_server_pid)
+    [ -z "$pid" ] || { echo "$pid"; return; }
+    sleep 0.1
   done
 }
 # The process id of a Wine program of this prefix whose command line names NAME (read from
