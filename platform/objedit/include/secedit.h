@@ -91,7 +91,11 @@ public:
   static int GetHashValue(const char* word, int length);
   // The case fold of the hash and of caseless keyword lookups: ASCII letters to upper case, every
   // other byte as it is (a letter of 0x80 and more matches only itself).
-  static char FoldCase(char c) { return c >= 'a' && c <= 'z' ? (char)(c - ('a' - 'A')) : c; }
+  static char FoldCase(char c) {
+    // Without a branch: the keyword scan folds every byte of every word it looks up.
+    const unsigned char u = (unsigned char)c;
+    return (char)(u - ((unsigned)(u - 'a') < 26u ? 'a' - 'A' : 0));
+  }
   // The next word at or after text (letters, digits, '_', '\'', bytes >= 0x80); null at the end
   // of the line (its NUL).
   static char* GetNextWord(char* text, int* length);
