@@ -222,6 +222,31 @@ void CheckCaptions(HWND top, const std::string& where, std::vector<std::string>&
   }
 }
 
+// The active window's title bar is drawn in the active caption colours, as a person tells the
+// window the keyboard reaches: along the bar's middle row, more of its pixels in the active
+// caption colour (or the end colour of its gradient) than in the inactive ones.
+void CheckCaptionActive(HWND h, std::vector<std::string>& faults) {
+  TITLEBARINFO bar{};
+  bar.cbSize = sizeof(bar);
+  if (!(::GetWindowLongA(h, GWL_STYLE) & WS_CAPTION) || !::GetTitleBarInfo(h, &bar)) return;
+  const RECT& r = bar.rcTitleBar;
+  const int y = (r.top + r.bottom) / 2;
+  const Picture p = Capture(RECT{r.left, y, r.right, y + 1});
+  if (p.px.empty()) return;
+  const uint32_t active[] = {Rgb(::GetSysColor(COLOR_ACTIVECAPTION)), Rgb(::GetSysColor(COLOR_GRADIENTACTIVECAPTION))};
+  const uint32_t inactive[] = {Rgb(::GetSysColor(COLOR_INACTIVECAPTION)),
+                               Rgb(::GetSysColor(COLOR_GRADIENTINACTIVECAPTION))};
+  size_t on = 0, off = 0;
+  for (uint32_t v : p.px) {
+    on += v == active[0] || v == active[1];
+    off += v == inactive[0] || v == inactive[1];
+  }
+  if (off > on)
+    faults.push_back("title bar drawn as inactive (" + std::to_string(off) + " pixels of its middle row in the inactive "
+                     "caption colours " + Hex(inactive[0]) + "/" + Hex(inactive[1]) + ", " + std::to_string(on) +
+                     " in the active ones)");
+}
+
 std::string FileName(const std::string& command, int n, const std::string& what) {
   std::string name = command + "-" + (n < 10 ? "0" : "") + std::to_string(n) + "-";
   bool gap = false;
@@ -279,6 +304,7 @@ class RunWrapper : public AfxScript::Wrapper {
       faults.push_back("not the active window (active: " +
                        (active ? ClassOf(active) + " \"" + WindowText(active) + "\"" : std::string("none")) + ")");
     }
+    if (modal) CheckCaptionActive(h, faults);
     RECT wr;
     ::GetWindowRect(h, &wr);
     if (wr.right - wr.left > 800 || wr.bottom - wr.top > 600)

@@ -85,11 +85,16 @@ void CloseModalWindow(AfxThreadState& st, HWND hModal) {
 
 }  // namespace
 
+void AfxShowCaptionActive(HWND h) {
+  if (h && ::GetActiveWindow() == h && ::GetForegroundWindow() == h) ::SendMessageA(h, WM_NCACTIVATE, TRUE, 0);
+}
+
 bool AfxRunModalLoop(const std::function<AfxScript::ModalInfo()>& describe,
                      const std::function<bool()>& finished) {
   AfxThreadState& st = AfxGetThreadState();
   ModalScope scope(st);
   const HWND hModal = describe().hwnd;
+  AfxShowCaptionActive(hModal);
   try {
     return Pump(hModal, describe, finished);
   } catch (...) {
