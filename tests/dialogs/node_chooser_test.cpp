@@ -11,6 +11,7 @@
 #include "MpUiCStringSelDlg.h"
 #include "hosted.h"
 #include "image_list_owner.h"
+#include "show_watched.h"
 
 using namespace AfxScript;
 
@@ -75,25 +76,7 @@ std::vector<std::string> Names(MpSmartList& list) {
   return names;
 }
 
-// Records what a person would see of the chooser: whether it marked itself visible before it
-// was shown (showing it then neither maps nor paints it), and whether showing it showed it.
-class WatchedChooser : public MpUiCNodeDlg {
- public:
-  using MpUiCNodeDlg::MpUiCNodeDlg;
-  bool visibleBeforeShown = true;
-  int shown = 0;
-
- protected:
-  BOOL OnInitDialog() override {
-    const BOOL result = MpUiCNodeDlg::OnInitDialog();
-    visibleBeforeShown = (GetStyle() & WS_VISIBLE) != 0;
-    return result;
-  }
-  BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override {
-    if (message == WM_SHOWWINDOW && wParam) ++shown;
-    return MpUiCNodeDlg::OnWndMsg(message, wParam, lParam, pResult);
-  }
-};
+using WatchedChooser = wdtest::ShowWatched<MpUiCNodeDlg>;
 
 }  // namespace
 
@@ -440,7 +423,7 @@ TEST_F(NodeChooserTest, EveryModeIsShownWhenItOpensAndOwnsItsImages) {
           Click(h, IDCANCEL);
         });
         EXPECT_EQ(IDCANCEL, dlg.DoModal());
-        EXPECT_FALSE(dlg.visibleBeforeShown);
+        EXPECT_FALSE(dlg.visibleAfterInit);
         EXPECT_EQ(1, dlg.shown);
         EXPECT_TRUE(wdtest::ImagesAlive(images)) << "the list view must not destroy the dialog's images";
       }

@@ -8,6 +8,7 @@
 #include "MpUiCPropertiesDlg.h"
 #include "hosted.h"
 #include "resource.h"
+#include "show_watched.h"
 
 using namespace AfxScript;
 
@@ -32,28 +33,7 @@ bool Has(const std::vector<std::string>& rows, const std::string& row) {
   return std::find(rows.begin(), rows.end(), row) != rows.end();
 }
 
-// The dialog with what a person would notice of its coming up: whether it was on the screen when
-// its initialisation ended, and how often it was told it is being shown.
-class WatchedPropertiesDlg : public MpUiCPropertiesDlg {
- public:
-  using MpUiCPropertiesDlg::MpUiCPropertiesDlg;
-  bool visibleAfterInit = true;
-  int shown = 0;
-
- protected:
-  BOOL OnInitDialog() override {
-    const BOOL result = MpUiCPropertiesDlg::OnInitDialog();
-    visibleAfterInit = (GetStyle() & WS_VISIBLE) != 0;
-    ::SetWindowSubclass(m_hWnd, &CountShows, 1, reinterpret_cast<DWORD_PTR>(&shown));
-    return result;
-  }
-
- private:
-  static LRESULT CALLBACK CountShows(HWND h, UINT msg, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR ref) {
-    if (msg == WM_SHOWWINDOW && w) ++*reinterpret_cast<int*>(ref);
-    return ::DefSubclassProc(h, msg, w, l);
-  }
-};
+using WatchedPropertiesDlg = wdtest::ShowWatched<MpUiCPropertiesDlg>;
 
 }  // namespace
 
