@@ -5,6 +5,7 @@
 #include "MpHostData.h"
 #include "MpUiCCheckOutDlg.h"
 #include "../platform/maker/test_objects.h"
+#include "canvas.h"
 #include "hosted.h"
 #include "image_list_owner.h"
 #include <commctrl.h>
@@ -165,104 +166,41 @@ TEST_F(CheckOutTest, ArrowKeysPassRowsThatCannotBeChosen) {
   EXPECT_EQ(std::vector<std::string>{"checkIn " + Id(3)}, Calls());
 }
 
-namespace {
-
-// A list view's client area as it paints it, read back from a DIB section.
-class Painted {
- public:
-  explicit Painted(HWND window) {
-    RECT client{};
-    ::GetClientRect(window, &client);
-    m_width = client.right;
-    m_height = client.bottom;
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), m_width, -m_height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    m_dc = ::CreateCompatibleDC(nullptr);
-    m_bitmap = ::CreateDIBSection(m_dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_bits), nullptr, 0);
-    m_old = ::SelectObject(m_dc, m_bitmap);
-    ::SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc), PRF_CLIENT | PRF_ERASEBKGND);
-    ::GdiFlush();
-  }
-  ~Painted() {
-    ::SelectObject(m_dc, m_old);
-    ::DeleteObject(m_bitmap);
-    ::DeleteDC(m_dc);
-  }
-  bool Holds(int left, int top, int size) const {
-    return m_bits && left >= 0 && top >= 0 && left + size <= m_width && top + size <= m_height;
-  }
-  std::vector<DWORD> Block(int left, int top, int size) const {
-    std::vector<DWORD> block;
-    for (int y = top; y < top + size; ++y) {
-      const DWORD* line = m_bits + y * m_width + left;
-      block.insert(block.end(), line, line + size);
-    }
-    return block;
-  }
-  void Save(const std::string& path) const {
-    AfxScript::SavePng(path, m_width, m_height, [this](int x, int y) {
-      const DWORD v = m_bits[y * m_width + x];
-      return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-    });
-  }
-
- private:
-  int m_width = 0, m_height = 0;
-  HDC m_dc = nullptr;
-  HBITMAP m_bitmap = nullptr;
-  HGDIOBJ m_old = nullptr;
-  DWORD* m_bits = nullptr;
-};
-
-// One image of a list drawn over a background colour, with the given overlay style.
-std::vector<DWORD> Image(HIMAGELIST images, int index, COLORREF background, UINT overlay) {
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  DWORD* bits = nullptr;
-  HDC dc = ::CreateCompatibleDC(nullptr);
-  HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0);
-  HGDIOBJ old = ::SelectObject(dc, bitmap);
-  HBRUSH brush = ::CreateSolidBrush(background);
-  const RECT all{0, 0, 16, 16};
-  ::FillRect(dc, &all, brush);
-  ::DeleteObject(brush);
-  ::ImageList_Draw(images, index, dc, 0, 0, ILD_TRANSPARENT | overlay);
-  ::GdiFlush();
-  std::vector<DWORD> pixels(bits, bits + 16 * 16);
-  ::SelectObject(dc, old);
-  ::DeleteObject(bitmap);
-  ::DeleteDC(dc);
-  return pixels;
-}
-
-}  // namespace
-
 TEST_F(CheckOutTest, PrototypeRowShowsTheOverlayOnItsNameIcon) {
   Run({0, 3}, true, [&](HWND h, HWND list) {
-    const Painted painted(list);
+    RECT client;
+    ::GetClientRect(list, &client);
+    const wdtest::Canvas painted(client.right, client.bottom);
+    ::SendMessageA(list, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(painted.dc()), PRF_CLIENT | PRF_ERASEBKGND);
     HIMAGELIST images = wdtest::SmallImages(list);
-    bool differs = false;
     for (int row = 0; row < 2; ++row) {
       RECT icon{LVIR_ICON, 1, 0, 0};
       ASSERT_TRUE(::SendMessageA(list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&icon)));
+      ASSERT_TRUE(icon.left >= 0 && icon.top >= 0 && icon.left + 16 <= client.right && icon.top + 16 <= client.bottom);
       LVITEMA item{};
       item.mask = LVIF_IMAGE;
       item.iItem = row;
       item.iSubItem = 1;
       ListView_GetItem(list, &item);
-      const COLORREF background = ListView_GetBkColor(list);
-      const std::vector<DWORD> plain = Image(images, item.iImage, background, 0);
-      const std::vector<DWORD> overlaid = Image(images, item.iImage, background, INDEXTOOVERLAYMASK(3));
-      ASSERT_NE(plain, overlaid) << "the overlay shows over the class icon";
-      const bool prototype = row == 1;
-      ASSERT_TRUE(painted.Holds(icon.left, icon.top, 16));
-      const std::vector<DWORD> shown = painted.Block(icon.left, icon.top, 16);
-      EXPECT_EQ(prototype ? overlaid : plain, shown) << (prototype ? "the prototype row" : "the plain row");
+      // The class icon as the list would draw it, with and without the overlay.
+      wdtest::Canvas plain(16, 16), overlaid(16, 16);
+      for (wdtest::Canvas* c : {&plain, &overlaid}) {
+        c->fill(ListView_GetBkColor(list));
+        ::ImageList_Draw(images, item.iImage, c->dc(), 0, 0, ILD_TRANSPARENT | (c == &overlaid ? INDEXTOOVERLAYMASK(3) : 0));
+      }
+      const wdtest::Canvas& expected = row == 1 ? overlaid : plain;  // row 1 is the prototype's
+      int overlayPixels = 0, wrong = 0;
+      for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+          overlayPixels += plain.at(x, y) != overlaid.at(x, y);
+          wrong += !wdtest::Pixel(painted, icon.left + x, icon.top + y, expected.at(x, y));
+        }
+      ASSERT_GT(overlayPixels, 0) << "the overlay shows over the class icon";
+      EXPECT_EQ(0, wrong) << "pixels of row " << row << "'s name icon unlike the "
+                          << (row == 1 ? "overlaid" : "plain") << " class icon";
       // The overlay covers a corner only: the class icon shows around it.
-      EXPECT_EQ(plain[8 * 16 + 8], shown[8 * 16 + 8]);
-      differs = differs || shown != (prototype ? overlaid : plain) || plain[8 * 16 + 8] != shown[8 * 16 + 8];
+      EXPECT_EQ(plain.at(8, 8), overlaid.at(8, 8));
     }
-    if (differs) painted.Save("CheckOutTest.PrototypeOverlay.png");
     Click(h, IDCANCEL);
   });
 }

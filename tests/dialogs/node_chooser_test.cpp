@@ -9,6 +9,7 @@
 #include "MpUiCNodeDlg.h"
 #include "MpUiCSelAttachDlg.h"
 #include "MpUiCStringSelDlg.h"
+#include "canvas.h"
 #include "hosted.h"
 #include "image_list_owner.h"
 #include "show_watched.h"
@@ -629,19 +630,6 @@ TEST_F(NodeChooserTest, EqualNamesKeepTheirOrderAndNodesTheirRowData) {
   EXPECT_EQ((std::vector<std::string>{"c"}), Names(dlg.getSelection()));
 }
 
-namespace {
-
-// The GDI objects the process holds, found by probing every entry of its GDI table (Wine keeps
-// no count that GetGuiResources would give).
-int GdiObjects() {
-  int count = 0;
-  for (UINT_PTR entry = 1; entry < 0x10000; ++entry)
-    if (::GetObjectType(reinterpret_cast<HGDIOBJ>(entry))) ++count;
-  return count;
-}
-
-}  // namespace
-
 // However often a chooser of any kind runs, it leaves no GDI object behind: in amounts mode the
 // list makes the check boxes' images itself and leaves them to its dialog.
 TEST_F(NodeChooserTest, RunsLeaveNoGdiObjectsBehind) {
@@ -668,9 +656,9 @@ TEST_F(NodeChooserTest, RunsLeaveNoGdiObjectsBehind) {
   };
   for (int kind = 0; kind < 6; ++kind) {
     run(kind);  // what is made once for the process
-    const int before = GdiObjects();
+    const DWORD before = wdtest::GdiCount();
     for (int time = 0; time < 3; ++time) run(kind);
-    EXPECT_EQ(before, GdiObjects()) << kinds[kind];
+    EXPECT_EQ(before, wdtest::GdiCount()) << kinds[kind];
   }
 }
 
