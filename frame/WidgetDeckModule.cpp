@@ -60,8 +60,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpRes
     ::OutputDebugStringA("WIDGETDECK.DLL Terminating!\n");
     // The reporter the library replaced comes back only while the library's own is set: one the
     // host has set since stays, and a load that failed before setting ours changes nothing.
-    const AfxDroppedExceptionReporter pfnCurrent = AfxSetDroppedExceptionReporter(g_pfnPreviousReporter);
-    if (pfnCurrent != &WidgetDeck::reportDroppedException) AfxSetDroppedExceptionReporter(pfnCurrent);
+    AfxReplaceDroppedExceptionReporter(&WidgetDeck::reportDroppedException, g_pfnPreviousReporter);
     AfxTermExtensionModule(WidgetDeckDLL, FALSE);
   }
   return TRUE;

@@ -4,6 +4,7 @@
 #include "MpCipher.h"
 #include "MpLogging.h"
 #include "MpUiResourceString.h"
+#include "MpUiWipe.h"
 #include "resource.h"
 
 namespace {
@@ -63,7 +64,7 @@ void MpAppUiExchangeAdpaterJQINPage::fillControls() {
   if (!password.empty()) {
     MpDecrypt(kPasswordKey, password);
     SetDlgItemText(IDC_JQ_PASSWORD, password.c_str());
-    wipe(password);
+    WidgetDeck::wipe(password);
   }
   const std::string mode = pGroup->getString(kModeKey);
   if (!mode.empty()) {
@@ -110,7 +111,7 @@ void MpAppUiExchangeAdpaterJQINPage::OnPasswordKillFocus() {
   std::string stored = pGroup->getString(kPasswordKey);
   MpDecrypt(kPasswordKey, stored);
   const bool bChanged = stored != static_cast<LPCSTR>(text);
-  wipe(stored);
+  WidgetDeck::wipe(stored);
   if (bChanged) {
     std::string cipher = static_cast<LPCSTR>(text);
     encipherPassword(cipher);
@@ -120,15 +121,10 @@ void MpAppUiExchangeAdpaterJQINPage::OnPasswordKillFocus() {
                       "MpAppUiExchangeAdpaterJQINPage - the password could not be enciphered and was not stored",
                       "MpAppUiExchangeAdpaterJQINPage", __LINE__);
   }
-  if (!text.IsEmpty()) ::SecureZeroMemory(text.GetBuffer(0), text.GetLength());
+  WidgetDeck::wipe(text);
 }
 
 void MpAppUiExchangeAdpaterJQINPage::encipherPassword(std::string& text) { MpEncrypt(kPasswordKey, text); }
-
-void MpAppUiExchangeAdpaterJQINPage::wipe(std::string& text) {
-  if (!text.empty()) ::SecureZeroMemory(&text[0], text.size());
-  text.clear();
-}
 
 // A password confirmed with Enter still has the focus: it is written as if it had been left.
 BOOL MpAppUiExchangeAdpaterJQINPage::OnKillActive() {

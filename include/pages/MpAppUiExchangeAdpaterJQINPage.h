@@ -25,7 +25,6 @@ class MpAppUiExchangeAdpaterJQINPage : public MpAppUiSettingsPage {
 
   // Enciphers the password text in place; an empty result means it could not be enciphered.
   virtual void encipherPassword(std::string& text);
-  static void wipe(std::string& text);
 
   afx_msg void OnUseClicked();
   afx_msg void OnModeClicked(UINT id);

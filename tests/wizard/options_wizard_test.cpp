@@ -74,8 +74,8 @@ TEST_F(OptionsWizardTest, WithoutAPresetEachPageMakesAndSeedsItsOwnBag) {
 }
 
 TEST_F(OptionsWizardTest, ASecondInitInEitherFormAddsNothingTakesNothingAndIsLogged) {
-  MpHostData* data = MpHostData::create();
-  MpHostData* otherData = MpHostData::create();
+  IMpData* data = MpHostData::create();
+  IMpData* otherData = MpHostData::create();
   IMpOptions* first = Bag();
   IMpOptions* second = Bag();
   {

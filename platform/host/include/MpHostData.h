@@ -274,7 +274,7 @@ class MPHOST_API MpHostNode final : public MpUnknown<IMpZulNode,
 
 // A data object: one store of nodes over a customization; it also reads the texts of many nodes at
 // once (IMpDataTexts).
-class MPHOST_API MpHostData final : public MpUnknown<IMpData> {
+class MPHOST_API MpHostData final : public MpUnknown<IMpData, IMpDataTexts> {
  public:
   // A new, empty store with one reference, owned by the caller, over the customization (the store
   // takes its own reference), or over a new standard customization when it is null.
@@ -291,7 +291,7 @@ class MPHOST_API MpHostData final : public MpUnknown<IMpData> {
   // IMpDataTexts: the first of the named fields that has a text (as queryKeys's sets give it), for
   // each key in order; "" for a key of no node. False when a name is empty.
   bool queryTexts(const std::vector<ZulObjectKey>& keys, const std::vector<std::string>& names,
-                  std::vector<std::string>& texts);
+                  std::vector<std::string>& texts) override;
   // The same nodes as getProductVariantSets.
   bool getVariantFilters(std::list<ZulObjectKey>& keys) override;
   // Sets the variant filter of the session's context (MpContextData).
@@ -360,22 +360,6 @@ class MPHOST_API MpHostData final : public MpUnknown<IMpData> {
   MpHostData(MpHostCustomization* customization);
   ~MpHostData() override;
   void* findInterface(REFIID iid) override;
-
-  // IMpDataTexts, answered by a part of the store that shares its identity and its references:
-  // inherited, a second IUnknown would make every conversion of the store to IUnknown ambiguous.
-  struct Texts final : IMpDataTexts {
-    explicit Texts(MpHostData* store) : m_store(store) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-      return m_store->QueryInterface(iid, out);
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return m_store->AddRef(); }
-    ULONG STDMETHODCALLTYPE Release() override { return m_store->Release(); }
-    bool queryTexts(const std::vector<ZulObjectKey>& keys, const std::vector<std::string>& names,
-                    std::vector<std::string>& texts) override {
-      return m_store->queryTexts(keys, names, texts);
-    }
-    MpHostData* m_store;
-  } m_texts{this};
 
   MpHostCustomization* m_customization;  // one reference
   uint32_t m_storeNumber;

@@ -278,7 +278,7 @@ MpHostData::~MpHostData() {
 
 void* MpHostData::findInterface(REFIID iid) {
   if (IsEqualGUID(iid, IID_IUnknown) || IsEqualGUID(iid, IID_IMpData)) return static_cast<IMpData*>(this);
-  if (IsEqualGUID(iid, IID_IMpDataTexts)) return &m_texts;
+  if (IsEqualGUID(iid, IID_IMpDataTexts)) return static_cast<IMpDataTexts*>(this);
   if (IsEqualGUID(iid, IID_MpHostDataImpl)) return this;
   return nullptr;
 }

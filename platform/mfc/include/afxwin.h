@@ -254,6 +254,10 @@ AFX_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM 
 // Told the text of each handler's exception that is dropped; returns the reporter it replaces.
 typedef void (*AfxDroppedExceptionReporter)(LPCSTR lpszText);
 AFX_API AfxDroppedExceptionReporter AFXAPI AfxSetDroppedExceptionReporter(AfxDroppedExceptionReporter pfnReporter);
+// Sets pfnReporter only while pfnExpected is the one set, in one step (a module that goes puts
+// back the reporter it replaced only while its own is still set); whether it did.
+AFX_API BOOL AFXAPI AfxReplaceDroppedExceptionReporter(AfxDroppedExceptionReporter pfnExpected,
+                                                       AfxDroppedExceptionReporter pfnReporter);
 // Attach the next window created on this thread to pWnd (set before CreateWindowEx,
 // CreateDialog..., removed once used or by AfxUnhookWindowCreate).
 AFX_API void AFXAPI AfxHookWindowCreate(CWnd* pWnd);

@@ -360,6 +360,11 @@ AfxDroppedExceptionReporter AFXAPI AfxSetDroppedExceptionReporter(AfxDroppedExce
   return g_pfnDroppedExceptionReporter.exchange(pfnReporter);
 }
 
+BOOL AFXAPI AfxReplaceDroppedExceptionReporter(AfxDroppedExceptionReporter pfnExpected,
+                                               AfxDroppedExceptionReporter pfnReporter) {
+  return g_pfnDroppedExceptionReporter.compare_exchange_strong(pfnExpected, pfnReporter);
+}
+
 void AfxReportDroppedException(const std::exception_ptr& e) {
   std::string text = "Exception in a message handler, not rethrown: ";
   try {

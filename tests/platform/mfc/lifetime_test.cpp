@@ -182,3 +182,16 @@ TEST_F(LifetimeScriptedTest, HandlerExceptionsNeverUnwindThroughTheSystem) {
   script.Dialog(IDD_WD_SAMPLE, [](HWND h) { Click(h, IDCANCEL); });
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
 }
+
+namespace {
+void FirstReporter(LPCSTR) {}
+void SecondReporter(LPCSTR) {}
+}  // namespace
+
+// A module that goes puts back the reporter it replaced only while its own is still the one set.
+TEST(DroppedExceptionReporterTest, ReplacedOnlyWhileTheExpectedOneIsSet) {
+  const AfxDroppedExceptionReporter before = AfxSetDroppedExceptionReporter(&FirstReporter);
+  EXPECT_FALSE(AfxReplaceDroppedExceptionReporter(&SecondReporter, nullptr));
+  EXPECT_TRUE(AfxReplaceDroppedExceptionReporter(&FirstReporter, &SecondReporter));
+  EXPECT_EQ(AfxSetDroppedExceptionReporter(before), &SecondReporter);
+}
