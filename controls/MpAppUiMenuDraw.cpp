@@ -52,6 +52,19 @@ ItemIcon iconOf(const MpAppUiMenu& menu, const MpAppUiMenuData* rec, UINT state,
   }
   return icon;
 }
+// An item's text as the painters draw it, wide: the part before the first tab left-aligned, and
+// the part after the last tab, if any, right-aligned `m_iconX` short of the right edge.
+void drawItemText(CDC* dc, const MpAppUiMenuData* rec, CRect r, COLORREF colour) {
+  const std::wstring all = rec && rec->GetText() ? rec->GetText() : L"";
+  const size_t firstTab = all.find(L'\t'), lastTab = all.rfind(L'\t');
+  const std::wstring left = all.substr(0, firstTab);
+  dc->SetTextColor(colour);
+  ::DrawTextW(dc->GetSafeHdc(), left.c_str(), (int)left.size(), &r, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+  if (lastTab == std::wstring::npos) return;
+  const std::wstring right = all.substr(lastTab + 1);
+  r.right -= MpAppUiMenu::m_iconX;
+  ::DrawTextW(dc->GetSafeHdc(), right.c_str(), (int)right.size(), &r, DT_RIGHT | DT_SINGLELINE | DT_VCENTER);
+}
 void fill(CDC* dc, const CRect& r, COLORREF c) { dc->FillSolidRect(&r, c); }
 void frame(CDC* dc, const CRect& r, COLORREF c) { dc->Draw3dRect(&r, c, c); }
 HBITMAP itemCheckBitmap(HMENU menu, UINT id) {
@@ -152,9 +165,7 @@ void MpAppUiMenu::DrawItem_Win9xNT2000(LPDRAWITEMSTRUCT dis) {
   COLORREF text = ::GetSysColor(COLOR_MENUTEXT);
   const ItemIcon icon = iconOf(*this, rec, dis->itemState, false);
   const ItemImage& img = icon.image;
-  const bool checkImage = icon.checkImage, image = icon.hasImage, selFlag = icon.selected;
-  const bool disabled = icon.disabled;
-  const bool anyFlag = checkImage || image;
+  const bool anyFlag = icon.checkImage || icon.hasImage;
   if (selected) {
     CRect hl = item;
     if (anyFlag || checked) hl.left += m_iconX + 5;
@@ -172,11 +183,11 @@ void MpAppUiMenu::DrawItem_Win9xNT2000(LPDRAWITEMSTRUCT dis) {
     const CRect outer(item.left, item.top + dy, item.left + m_iconX + 4, item.top + m_iconY + dy + 4);
     const CPoint pt(item.left + 2, item.top + dy + 2);
     const COLORREF shadow = ::GetSysColor(COLOR_3DSHADOW), light = ::GetSysColor(COLOR_3DHILIGHT);
-    if (checkImage) {
+    if (icon.checkImage) {
       fill(dc, box, bg);
       frame(dc, outer, bg);
       m_checkImages->Draw(dc, selected ? 1 : 0, pt, ILD_TRANSPARENT);
-    } else if (disabled) {
+    } else if (icon.disabled) {
       CBitmap bmp;
       frame(dc, outer, bg);
       if (GetBitmapFromImageList(dc, img.list, img.index, bmp)) {
@@ -187,7 +198,7 @@ void MpAppUiMenu::DrawItem_Win9xNT2000(LPDRAWITEMSTRUCT dis) {
         else
           DitherBlt2(dc, pt.x, pt.y, m_iconX, m_iconY, bmp, 0, 0, bg);
       }
-    } else if (selFlag) {
+    } else if (icon.selected) {
       fill(dc, box, bg);
       if (IsNewShell()) {
         if (checked) dc->Draw3dRect(&outer, shadow, light);
@@ -205,32 +216,22 @@ void MpAppUiMenu::DrawItem_Win9xNT2000(LPDRAWITEMSTRUCT dis) {
       img.list->Draw(dc, img.index, pt, ILD_TRANSPARENT);
     }
   }
-  if (checked && !img.list && !checkImage) {
+  if (checked && !img.list && !icon.checkImage) {
     const CRect rc(item.left + 1, item.top + dy + 2, item.left + m_iconX + 1, item.top + m_iconY + dy + 2);
     Draw3DCheckmark(dc, rc, selected, itemCheckBitmap(m_hMenu, dis->itemID),
                     m_indeterminateCheck != 0);
   }
-  CRect tr(item.left + m_iconX + 9, item.top - 1, item.right, item.bottom - 1);
-  const CString all = rec ? rec->GetTextA() : CString();
-  const int firstTab = all.Find('\t'), lastTab = all.ReverseFind('\t');
-  const CString left = firstTab >= 0 ? all.Left(firstTab) : all;
-  const CString right = lastTab >= 0 ? all.Mid(lastTab + 1) : CString();
+  const CRect tr(item.left + m_iconX + 9, item.top - 1, item.right, item.bottom - 1);
   const int oldMode = dc->SetBkMode(TRANSPARENT);
-  auto draw = [&](CRect r, COLORREF c) {
-    dc->SetTextColor(c);
-    dc->DrawText(left, &r, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
-    r.right -= m_iconX;
-    if (lastTab >= 0) dc->DrawText(right, &r, DT_RIGHT | DT_SINGLELINE | DT_VCENTER);
-  };
   if (grayed && selected) {
-    draw(tr, bg);
+    drawItemText(dc, rec, tr, bg);
   } else if (grayed) {
     CRect off = tr;
     off.OffsetRect(1, 1);
-    draw(off, ::GetSysColor(COLOR_3DHILIGHT));
-    draw(tr, ::GetSysColor(COLOR_GRAYTEXT));
+    drawItemText(dc, rec, off, ::GetSysColor(COLOR_3DHILIGHT));
+    drawItemText(dc, rec, tr, ::GetSysColor(COLOR_GRAYTEXT));
   } else {
-    draw(tr, text);
+    drawItemText(dc, rec, tr, text);
   }
   dc->SetBkMode(oldMode);
 }
@@ -265,14 +266,12 @@ void MpAppUiMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT dis) {
   const COLORREF selFill = LightenColor(sel, luna ? 0.7 : 0.85);
   const ItemIcon icon = iconOf(*this, rec, dis->itemState, true);
   const ItemImage& img = icon.image;
-  const bool checkImage = icon.checkImage, image = icon.hasImage, selFlag = icon.selected;
-  const bool disabled = icon.disabled;
   bool threeD = false;
   int faded = -1, shadow = -1, disabledImage = -1;
-  if (image && img.own) {
+  if (icon.hasImage && img.own) {
     threeD = img.index == 0 && xp_draw_3D_bitmaps && rec->m_effectImages && img.list->GetImageCount() > 3;
     if (threeD) faded = 1, shadow = 2, disabledImage = 3;
-  } else if (image && xp_draw_3D_bitmaps && CanDraw3DImageList(img.index)) {
+  } else if (icon.hasImage && xp_draw_3D_bitmaps && CanDraw3DImageList(img.index)) {
     threeD = true;
     faded = img.index + 1, shadow = img.index + 2, disabledImage = img.index + 3;
     if (disabledImage >= img.list->GetImageCount()) threeD = false;
@@ -290,10 +289,10 @@ void MpAppUiMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT dis) {
   const int dx = std::max(0, (int)(0.5 + (barWidth - m_iconX) / 2.0));
   CPoint pt(item.left + dx, item.top + dy);
   const CRect box(item.left + 1, item.top + 1, item.left + barWidth - 2, item.bottom - 1);
-  if (checkImage) {
+  if (icon.checkImage) {
     fill(dc, box, col);
     m_checkImages->Draw(dc, selected ? 1 : 0, pt, ILD_TRANSPARENT);
-  } else if (disabled) {
+  } else if (icon.disabled) {
     if (threeD) {
       img.list->Draw(dc, disabledImage, pt, ILD_TRANSPARENT);
     } else {
@@ -305,7 +304,7 @@ void MpAppUiMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT dis) {
       }
       if (selected) frame(dc, item, sel);
     }
-  } else if (selFlag) {
+  } else if (icon.selected) {
     if (checked) {
       fill(dc, box, LightenColor(sel, 0.55));
       frame(dc, box, sel);
@@ -319,34 +318,29 @@ void MpAppUiMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT dis) {
     } else {
       img.list->Draw(dc, img.index, pt, ILD_TRANSPARENT);
     }
-  } else if (image && checked) {
+  } else if (icon.hasImage && checked) {
     fill(dc, box, LightenColor(sel, 0.85));
     frame(dc, box, sel);
     img.list->Draw(dc, img.index, CPoint(pt.x - 1, pt.y - 1), ILD_TRANSPARENT);
-  } else if (image) {
+  } else if (icon.hasImage) {
     fill(dc, box, col);
     frame(dc, box, col);
     img.list->Draw(dc, threeD ? faded : img.index, pt, ILD_TRANSPARENT);
   }
-  if (checked && !img.list && !checkImage) {
+  if (checked && !img.list && !icon.checkImage) {
     // The grey tick belongs to the grayed item alone; the menu-wide switch stays the host's.
     COLORREF c = sel;
     DrawXPCheckmark(dc, box, itemCheckBitmap(m_hMenu, dis->itemID), c, selected,
                     grayed || m_indeterminateCheck != 0);
   }
-  CRect tr(item.left + barWidth + 8, item.top - 1, item.right, item.bottom - 1);
-  const CString all = rec ? rec->GetTextA() : CString();
-  const int firstTab = all.Find('\t'), lastTab = all.ReverseFind('\t');
+  const CRect tr(item.left + barWidth + 8, item.top - 1, item.right, item.bottom - 1);
   const int oldMode = dc->SetBkMode(TRANSPARENT);
   COLORREF textColour = ::GetSysColor(COLOR_MENUTEXT);
   if (grayed) {
     textColour = ::GetSysColor(COLOR_GRAYTEXT);
     if (!luna && !selected) textColour = LightenColor(textColour, 0.4);
   }
-  dc->SetTextColor(textColour);
-  dc->DrawText(firstTab >= 0 ? all.Left(firstTab) : all, &tr, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
-  tr.right -= m_iconX;
-  if (lastTab >= 0) dc->DrawText(all.Mid(lastTab + 1), &tr, DT_RIGHT | DT_SINGLELINE | DT_VCENTER);
+  drawItemText(dc, rec, tr, textColour);
   dc->SetBkMode(oldMode);
 }
 

@@ -91,9 +91,7 @@ void MpAppUiMenuData::SetTextA(const char* text) {
   }
   SetText(menuWideText(text).c_str());
 }
-CString MpAppUiMenuData::GetTextA() const {
-  return CString(AfxAnsiFromWide(m_text, -1, CP_THREAD_ACP).c_str());
-}
+CString MpAppUiMenuData::GetTextA() const { return menuAnsiText(m_text); }
 
 // ---------------------------------------------------------------------------------------
 // Lifetime and switches
@@ -362,8 +360,11 @@ MpAppUiMenu* MpAppUiMenu::AppendODPopupMenuW(const wchar_t* text) {
 }
 
 MpAppUiMenuData* MpAppUiMenu::NewODMenu(UINT position, UINT flags, UINT_PTR id, CString text) {
+  return NewODMenu(position, flags, id, menuWideText(text).c_str());
+}
+MpAppUiMenuData* MpAppUiMenu::NewODMenu(UINT position, UINT flags, UINT_PTR id, const wchar_t* text) {
   auto* rec = new MpAppUiMenuData;
-  rec->SetTextA(text);
+  rec->SetText(text);
   rec->m_flags = flags;
   rec->m_commandId = id;
   if (flags & MF_OWNERDRAW)
@@ -376,78 +377,104 @@ MpAppUiMenuData* MpAppUiMenu::NewODMenu(UINT position, UINT flags, UINT_PTR id, 
 // ---------------------------------------------------------------------------------------
 // Changing items
 // ---------------------------------------------------------------------------------------
-BOOL MpAppUiMenu::ModifyWalk(const wchar_t* text, UINT id, ModifyHits& hits) {
+namespace {
+// The items of a menu tree with one command id, each by its menu and position, with the record
+// it is to carry.
+struct CommandItems {
+  CArray<MpAppUiMenu*, MpAppUiMenu*> menus;
+  CArray<int, int&> locs;
+  std::vector<MpAppUiMenuData*> records;
+};
+
+// Finds every item with the command and gives each a record of its own menu: the one it carries,
+// else one with the command that no item carries, else a new one. A record another item carries
+// is never taken, as it goes when either item is removed. An item that had no record keeps its
+// own text in the record it gets.
+void findCommandItems(MpAppUiMenu& menu, UINT id, CommandItems& items) {
   int loc = -1;
-  for (MpAppUiMenu* m = FindMenuOption((int)id, loc); m;
-       m = FindAnotherMenuOption((int)id, loc, hits.menus, hits.locs)) {
-    // The record the item carries, else one with the id that no other item found here takes:
-    // two items never share a record, which goes when either item is removed.
-    auto unclaimed = [&](MpAppUiMenuData* candidate) {
-      if (candidate->m_commandId != id) return false;
-      for (INT_PTR k = 0; k < hits.records.GetSize(); ++k)
-        if (hits.records[k] == candidate) return false;
-      return true;
-    };
-    MpAppUiMenuData* rec = nullptr;
-    const INT_PTR carried = m->recordIndexAt(loc);
-    if (carried >= 0) rec = m->m_itemRecords[carried];
-    if (!rec && loc < m->m_itemRecords.GetSize() && unclaimed(m->m_itemRecords[loc])) rec = m->m_itemRecords[loc];
-    for (INT_PTR i = 0; !rec && i < m->m_itemRecords.GetSize(); ++i)
-      if (unclaimed(m->m_itemRecords[i])) rec = m->m_itemRecords[i];
+  for (MpAppUiMenu* m = menu.FindMenuOption((int)id, loc); m;
+       m = menu.FindAnotherMenuOption((int)id, loc, items.menus, items.locs)) {
+    items.menus.Add(m);
+    items.locs.Add(loc);
+  }
+  auto taken = [&](const MpAppUiMenuData* rec) {
+    return std::find(items.records.begin(), items.records.end(), rec) != items.records.end();
+  };
+  for (INT_PTR i = 0; i < items.menus.GetSize(); ++i) {
+    const INT_PTR k = carriedRecordIndex(*items.menus[i], items.locs[i]);
+    MpAppUiMenuData* rec = k >= 0 ? items.menus[i]->m_itemRecords[k] : nullptr;
+    items.records.push_back(rec && !taken(rec) ? rec : nullptr);
+  }
+  for (INT_PTR i = 0; i < items.menus.GetSize(); ++i) {
+    MpAppUiMenuData*& rec = items.records[(size_t)i];
+    if (rec) continue;
+    MpAppUiMenu& m = *items.menus[i];
+    for (INT_PTR k = 0; !rec && k < m.m_itemRecords.GetSize(); ++k) {
+      MpAppUiMenuData* r = m.m_itemRecords[k];
+      if (r->m_commandId == id && !(r->m_flags & MF_POPUP) && !taken(r) && !carriedByAnotherItem(m, r, -1)) rec = r;
+    }
     if (!rec) {
       rec = new MpAppUiMenuData;
-      m->m_itemRecords.Add(rec);
+      m.m_itemRecords.Add(rec);
     }
+    const std::wstring text = menuItemText(m.m_hMenu, items.locs[i]);
+    if (!text.empty()) rec->SetText(text.c_str());
+  }
+}
+
+// Hands each item its record, by position in its own menu: a change by command would reach only
+// the first item with the id. TRUE when every item was changed.
+BOOL setCommandItems(const CommandItems& items, UINT id) {
+  BOOL all = !items.records.empty();
+  for (INT_PTR i = 0; i < items.menus.GetSize(); ++i) {
+    MpAppUiMenuData* rec = items.records[(size_t)i];
+    if (!::ModifyMenuW(items.menus[i]->m_hMenu, (UINT)items.locs[i], rec->m_flags | MF_BYPOSITION, id,
+                       reinterpret_cast<LPCWSTR>(rec)))
+      all = FALSE;
+  }
+  return all;
+}
+
+// The walk of the ModifyODMenu forms: every item with the command, its record updated; FALSE when
+// the command is on no item.
+bool modifyWalk(MpAppUiMenu& menu, const wchar_t* text, UINT id, CommandItems& items) {
+  findCommandItems(menu, id, items);
+  for (MpAppUiMenuData* rec : items.records) {
     if (text) rec->SetText(text);
     rec->m_imageSource = rec->m_imageIndex = -1;
     rec->m_flags = (rec->m_flags & ~MF_BYPOSITION) | MF_OWNERDRAW;
     rec->m_commandId = id;
-    hits.menus.Add(m);
-    hits.locs.Add(loc);
-    hits.records.Add(rec);
   }
-  return hits.records.GetSize() > 0;
+  return !items.records.empty();
 }
-
-// Each item gets its own record by position in its own menu: a change by command would reach
-// only the first item with the id, which would then carry another item's record.
-BOOL MpAppUiMenu::ModifyFoundItems(ModifyHits& hits, UINT id) {
-  BOOL result = FALSE;
-  for (INT_PTR i = 0; i < hits.records.GetSize(); ++i) {
-    MpAppUiMenuData* rec = hits.records[i];
-    result = ::ModifyMenuW(hits.menus[i]->m_hMenu, (UINT)hits.locs[i], rec->m_flags | MF_BYPOSITION, id,
-                           reinterpret_cast<LPCWSTR>(rec));
-  }
-  return result;
-}
+}  // namespace
 
 BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, int iconId) {
   return ModifyODMenuW(text ? menuWideText(text).c_str() : nullptr, id, iconId);
 }
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, int iconId) {
-  ModifyHits hits;
-  if (!ModifyWalk(text, id, hits)) return FALSE;
+  CommandItems items;
+  if (!modifyWalk(*this, text, id, items)) return FALSE;
   const int shared = sharedIconFor(this, id, iconId);
-  for (INT_PTR i = 0; i < hits.records.GetSize(); ++i) hits.records[i]->m_sharedImageIndex = shared;
-  return ModifyFoundItems(hits, id);
+  for (MpAppUiMenuData* rec : items.records) rec->m_sharedImageIndex = shared;
+  return setCommandItems(items, id);
 }
 BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, CImageList* il, int xoffset) {
   return ModifyODMenuW(text ? menuWideText(text).c_str() : nullptr, id, il, xoffset);
 }
 BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, UINT id, CImageList* il, int xoffset) {
-  ModifyHits hits;
-  if (!ModifyWalk(text, id, hits)) return FALSE;
+  CommandItems items;
+  if (!modifyWalk(*this, text, id, items)) return FALSE;
   if (il) {
     const int shared = AddToGlobalImageList(il, xoffset, (int)id);
-    for (INT_PTR i = 0; i < hits.records.GetSize(); ++i) {
-      MpAppUiMenuData* rec = hits.records[i];
+    for (MpAppUiMenuData* rec : items.records) {
       delete rec->m_imageList;
       rec->m_imageList = nullptr;
       rec->m_effectImages = FALSE;
       rec->m_sharedImageIndex = shared;
     }
   }
-  return ModifyFoundItems(hits, id);
+  return setCommandItems(items, id);
 }
 BOOL MpAppUiMenu::ModifyODMenuA(const char* text, UINT id, CBitmap* bmp) {
   return ModifyODMenuW(text ? menuWideText(text).c_str() : nullptr, id, bmp);
@@ -497,8 +524,9 @@ BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, const wchar_t* optionText, 
 
 BOOL MpAppUiMenu::SetMenuText(UINT id, CString text, UINT flags) {
   if (flags & MF_BYPOSITION) {
-    if (id >= (UINT)m_itemRecords.GetSize()) return FALSE;
-    m_itemRecords[id]->SetTextA(text);
+    MpAppUiMenuData* rec = recordAtPosition(*this, (int)id);
+    if (!rec) return FALSE;
+    rec->SetTextA(text);
     return TRUE;
   }
   int loc = -1;
@@ -507,8 +535,9 @@ BOOL MpAppUiMenu::SetMenuText(UINT id, CString text, UINT flags) {
 }
 BOOL MpAppUiMenu::GetMenuText(UINT id, CString& text, UINT flags) {
   if (flags & MF_BYPOSITION) {
-    if (id >= (UINT)m_itemRecords.GetSize()) return FALSE;
-    text = m_itemRecords[id]->GetTextA();
+    const MpAppUiMenuData* rec = recordAtPosition(*this, (int)id);
+    if (!rec) return FALSE;
+    text = rec->GetTextA();
     return TRUE;
   }
   int loc = -1;
@@ -567,26 +596,34 @@ BOOL MpAppUiMenu::AddFromToolBar(CToolBar* bar, int bitmapId) {
     int image = 0;
     bar->GetButtonInfo(i, id, style, image);
     if (id == 0 || (style & TBSTYLE_SEP) || GetMenuState(id, MF_BYCOMMAND) == (UINT)-1) continue;
-    int loc = -1;
-    MpAppUiMenu* owner = FindMenuOption((int)id, loc);
-    MpAppUiMenuData* rec = owner ? owner->FindMenuItem(id) : nullptr;
-    if (!rec) {
-      rec = new MpAppUiMenuData;
-      m_itemRecords.Add(rec);
+    CommandItems items;
+    findCommandItems(*this, id, items);
+    MpAppUiMenuData* outside = nullptr;  // the command stands only in a sub-menu that is not ours
+    if (items.records.empty()) {
+      outside = new MpAppUiMenuData;
+      m_itemRecords.Add(outside);
     }
-    rec->m_imageSource = bitmapId;
-    rec->m_commandId = id;
-    rec->m_flags = MF_OWNERDRAW;
-    rec->m_imageIndex = image;
-    if (!rec->m_imageList) rec->m_imageList = new CImageList;
-    rec->m_imageList->DeleteImageList();
-    rec->m_imageList->Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
-    if (!AddBitmapToImageList(rec->m_imageList, (UINT)bitmapId, TRUE, &rec->m_effectImages)) {
-      delete rec->m_imageList;
-      rec->m_imageList = nullptr;
-      rec->m_imageIndex = rec->m_imageSource = -1;
+    auto takeImage = [&](MpAppUiMenuData* rec) {
+      rec->m_imageSource = bitmapId;
+      rec->m_commandId = id;
+      rec->m_flags = MF_OWNERDRAW;
+      rec->m_imageIndex = image;
+      if (!rec->m_imageList) rec->m_imageList = new CImageList;
+      rec->m_imageList->DeleteImageList();
+      rec->m_imageList->Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
+      if (!AddBitmapToImageList(rec->m_imageList, (UINT)bitmapId, TRUE, &rec->m_effectImages)) {
+        delete rec->m_imageList;
+        rec->m_imageList = nullptr;
+        rec->m_imageIndex = rec->m_imageSource = -1;
+      }
+    };
+    for (MpAppUiMenuData* rec : items.records) takeImage(rec);
+    if (outside) {
+      takeImage(outside);
+      ::ModifyMenuW(m_hMenu, id, MF_OWNERDRAW, id, reinterpret_cast<LPCWSTR>(outside));
+    } else {
+      setCommandItems(items, id);
     }
-    ::ModifyMenuW(m_hMenu, id, MF_OWNERDRAW, id, reinterpret_cast<LPCWSTR>(rec));
   }
   return TRUE;
 }

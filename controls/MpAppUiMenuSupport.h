@@ -3,8 +3,27 @@
 #include <afxwin.h>
 #include <string>
 
-// The menu's 8-bit text follows the thread's locale, not the system's.
+class MpAppUiMenu;
+class MpAppUiMenuData;
+
+// The menu's 8-bit text follows the thread's locale, not the system's. Inside the menu text stays
+// wide: only the 8-bit forms of the interface convert, with these two.
 inline std::wstring menuWideText(const char* text) { return AfxWideFromAnsi(text, -1, CP_THREAD_ACP); }
+inline CString menuAnsiText(const wchar_t* text) {
+  return CString(AfxAnsiFromWide(text, -1, CP_THREAD_ACP).c_str());
+}
+
+// The text Windows holds for the item at the position: empty for an owner-drawn item.
+std::wstring menuItemText(HMENU menu, int pos);
+
+// Every item carries a record of its own. These find which record of the menu an item carries.
+// The index in m_itemRecords of the record the item at the position carries, or -1.
+INT_PTR carriedRecordIndex(const MpAppUiMenu& menu, int pos);
+// Whether an item of the menu other than the one at `pos` carries the record (pos -1: any item).
+bool carriedByAnotherItem(const MpAppUiMenu& menu, const MpAppUiMenuData* rec, int pos);
+// The record of the item at the position: the one it carries, else the record at that index of
+// the menu's records unless another item carries it; null for none.
+MpAppUiMenuData* recordAtPosition(const MpAppUiMenu& menu, int pos);
 
 // The menu font of the system, or the default GUI font when the system does not give one.
 class MenuFont {

@@ -14,12 +14,40 @@ void removeHandle(CTypedPtrArray<CPtrArray, HMENU>& list, HMENU h) {
   for (INT_PTR i = list.GetSize() - 1; i >= 0; --i)
     if (list[i] == h) list.RemoveAt(i);
 }
-CString menuStringByPosition(HMENU h, int pos) {
-  char buf[1025] = {};
-  ::GetMenuStringA(h, pos, buf, 1024, MF_BYPOSITION);
-  return CString(buf);
-}
 }  // namespace
+
+std::wstring menuItemText(HMENU menu, int pos) {
+  wchar_t buf[1025] = {};
+  ::GetMenuStringW(menu, pos, buf, 1024, MF_BYPOSITION);
+  return buf;
+}
+
+INT_PTR carriedRecordIndex(const MpAppUiMenu& menu, int pos) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_DATA;
+  if (!::GetMenuItemInfoW(menu.m_hMenu, pos, TRUE, &info) || !info.dwItemData) return -1;
+  for (INT_PTR i = 0; i < menu.m_itemRecords.GetSize(); ++i)
+    if (reinterpret_cast<ULONG_PTR>(menu.m_itemRecords[i]) == info.dwItemData) return i;
+  return -1;
+}
+
+bool carriedByAnotherItem(const MpAppUiMenu& menu, const MpAppUiMenuData* rec, int pos) {
+  const int count = menu.GetMenuItemCount();
+  for (int i = 0; i < count; ++i) {
+    const INT_PTR k = i == pos ? -1 : carriedRecordIndex(menu, i);
+    if (k >= 0 && menu.m_itemRecords[k] == rec) return true;
+  }
+  return false;
+}
+
+MpAppUiMenuData* recordAtPosition(const MpAppUiMenu& menu, int pos) {
+  const INT_PTR carried = carriedRecordIndex(menu, pos);
+  if (carried >= 0) return menu.m_itemRecords[carried];
+  if (pos < 0 || pos >= menu.m_itemRecords.GetSize()) return nullptr;
+  MpAppUiMenuData* rec = menu.m_itemRecords[pos];
+  return carriedByAnotherItem(menu, rec, pos) ? nullptr : rec;
+}
 
 // ---------------------------------------------------------------------------------------
 // Loading
@@ -72,13 +100,12 @@ BOOL MpAppUiMenu::LoadMenuA(const char* name) {
   // A menu bar shows plain text items; their pop-ups stay owner-drawn.
   for (int i = 0; i < GetMenuItemCount() && i < m_itemRecords.GetSize(); ++i) {
     MpAppUiMenuData* rec = m_itemRecords[i];
-    const CString text = rec->GetTextA();
     if (HMENU sub = ::GetSubMenu(m_hMenu, i)) {
       rec->m_flags = MF_POPUP | MF_BYPOSITION;
-      ::ModifyMenuA(m_hMenu, i, rec->m_flags, reinterpret_cast<UINT_PTR>(sub), text);
+      ::ModifyMenuW(m_hMenu, i, rec->m_flags, reinterpret_cast<UINT_PTR>(sub), rec->GetText());
     } else {
       rec->m_flags = MF_STRING | MF_BYPOSITION;
-      ::ModifyMenuA(m_hMenu, i, rec->m_flags, rec->m_commandId, text);
+      ::ModifyMenuW(m_hMenu, i, rec->m_flags, rec->m_commandId, rec->GetText());
     }
   }
   m_fromMenuResource = TRUE;
@@ -89,24 +116,27 @@ int MpAppUiMenu::GetMenuStart() {
   if (!m_fromMenuResource) return 0;
   const int count = GetMenuItemCount();
   for (int i = 0; i < count; ++i) {
-    const CString text = menuStringByPosition(m_hMenu, i);
-    if (text.IsEmpty()) continue;
+    const std::wstring text = menuItemText(m_hMenu, i);
+    if (text.empty()) continue;
     for (int j = 0; j < m_itemRecords.GetSize(); ++j) {
-      if (m_itemRecords[j]->GetTextA() == text) return i >= j ? i - j : 0;
+      const wchar_t* t = m_itemRecords[j]->GetText();
+      if (t && text == t) return i >= j ? i - j : 0;
     }
   }
   return 0;
 }
 
+// A pop-up made owner-drawn is made plain again with its record's text. Each item is paired with
+// the record it carries: a host's own pop-up among the bar's items keeps its own caption.
 void MpAppUiMenu::RemoveTopLevelOwnerDraw() {
   const int count = GetMenuItemCount();
-  int j = 0;
-  for (int i = GetMenuStart(); i < count && j < m_itemRecords.GetSize(); ++i, ++j) {
+  for (int i = GetMenuStart(); i < count; ++i) {
     HMENU sub = ::GetSubMenu(m_hMenu, i);
-    if (!sub) continue;
-    MpAppUiMenuData* rec = m_itemRecords[j];
+    const INT_PTR k = sub ? carriedRecordIndex(*this, i) : -1;
+    if (k < 0) continue;
+    MpAppUiMenuData* rec = m_itemRecords[k];
     rec->m_flags = MF_POPUP | MF_BYPOSITION;
-    ::ModifyMenuA(m_hMenu, i, rec->m_flags, reinterpret_cast<UINT_PTR>(sub), rec->GetTextA());
+    ::ModifyMenuW(m_hMenu, i, rec->m_flags, reinterpret_cast<UINT_PTR>(sub), rec->GetText());
   }
 }
 
@@ -204,9 +234,10 @@ MpAppUiMenuData* MpAppUiMenu::FindMenuItem(UINT id) {
 
 CMenu* MpAppUiMenu::GetSubMenu(const char* name) const {
   if (!name) return nullptr;
+  const std::wstring wanted = menuWideText(name);
   const int count = GetMenuItemCount();
   for (int i = 0; i < count; ++i)
-    if (menuStringByPosition(m_hMenu, i) == name) return CMenu::GetSubMenu(i);
+    if (menuItemText(m_hMenu, i) == wanted) return CMenu::GetSubMenu(i);
   return nullptr;
 }
 MpAppUiMenu* MpAppUiMenu::GetSubMpAppUiMenu(const char* text) {
@@ -247,24 +278,6 @@ BOOL MpAppUiMenu::IsMenu(HMENU menu) {
 // ---------------------------------------------------------------------------------------
 // Removing
 // ---------------------------------------------------------------------------------------
-INT_PTR MpAppUiMenu::recordIndexAt(int pos) const {
-  MENUITEMINFOW info{};
-  info.cbSize = sizeof(info);
-  info.fMask = MIIM_DATA;
-  if (!::GetMenuItemInfoW(m_hMenu, pos, TRUE, &info) || !info.dwItemData) return -1;
-  for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i)
-    if (reinterpret_cast<ULONG_PTR>(m_itemRecords[i]) == info.dwItemData) return i;
-  return -1;
-}
-bool MpAppUiMenu::carriedByAnotherItem(const MpAppUiMenuData* rec, int pos) const {
-  const int count = GetMenuItemCount();
-  for (int i = 0; i < count; ++i) {
-    const INT_PTR k = i == pos ? -1 : recordIndexAt(i);
-    if (k >= 0 && m_itemRecords[k] == rec) return true;
-  }
-  return false;
-}
-
 BOOL MpAppUiMenu::RemoveMenu(UINT id, UINT flags) { return RemoveOrDelete(id, flags, FALSE); }
 BOOL MpAppUiMenu::DeleteMenu(UINT id, UINT flags) { return RemoveOrDelete(id, flags, TRUE); }
 
@@ -277,18 +290,26 @@ BOOL MpAppUiMenu::RemoveOrDelete(UINT id, UINT flags, BOOL isDelete) {
   }
   const int pos = (int)id;
   const UINT state = GetMenuState(pos, MF_BYPOSITION);
+  // The record that goes with the item: the one it carries, else one that matches it and that no
+  // item carries. A record another item carries stays with that item.
+  auto recordOfItem = [&](auto matches) -> INT_PTR {
+    const INT_PTR carried = carriedRecordIndex(*this, pos);
+    if (carried >= 0) return carriedByAnotherItem(*this, m_itemRecords[carried], pos) ? -1 : carried;
+    for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i)
+      if (matches(i) && !carriedByAnotherItem(*this, m_itemRecords[i], pos)) return i;
+    return -1;
+  };
   auto dropRecord = [&](INT_PTR i) {
+    if (i < 0) return;
     delete m_itemRecords[i];
     m_itemRecords.RemoveAt(i);
   };
   if (HMENU h = ::GetSubMenu(m_hMenu, pos)) {
     removeHandle(m_ownSubMenus, h);
     removeHandle(m_AllSubMenus, h);
-    for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i)
-      if ((m_itemRecords[i]->m_flags & MF_POPUP) && m_itemRecords[i]->m_commandId == (UINT_PTR)h) {
-        dropRecord(i);
-        break;
-      }
+    dropRecord(recordOfItem([&](INT_PTR i) {
+      return (m_itemRecords[i]->m_flags & MF_POPUP) && m_itemRecords[i]->m_commandId == (UINT_PTR)h;
+    }));
     // Only a sub-menu this menu made is deleted (with its items); another stays its owner's.
     for (INT_PTR k = 0; k < m_createdSubMenus.GetSize(); ++k) {
       if (m_createdSubMenus[k]->m_hMenu != h) continue;
@@ -299,23 +320,19 @@ BOOL MpAppUiMenu::RemoveOrDelete(UINT id, UINT flags, BOOL isDelete) {
       return TRUE;
     }
   } else if (state != (UINT)-1) {
-    // The record the item carries goes with it: another item with the same command id keeps
-    // its own. An item without one of our records falls back to the search by position or id.
-    INT_PTR own = recordIndexAt(pos);
-    if (own < 0 && (state & MF_SEPARATOR)) {
-      if (pos < m_itemRecords.GetSize()) own = pos;
-    } else if (own < 0) {
+    INT_PTR own = -1;
+    if (state & MF_SEPARATOR) {
+      own = recordOfItem([&](INT_PTR i) { return i == pos; });
+      // Deleting keeps a separator's record that holds a text.
+      const wchar_t* t = own >= 0 ? m_itemRecords[own]->GetText() : nullptr;
+      if (isDelete && t && *t) own = -1;
+    } else {
       const UINT cmd = ::GetMenuItemID(m_hMenu, pos);
-      for (INT_PTR i = 0; own < 0 && i < m_itemRecords.GetSize(); ++i)
-        if (!(m_itemRecords[i]->m_flags & MF_POPUP) && m_itemRecords[i]->m_commandId == cmd &&
-            !carriedByAnotherItem(m_itemRecords[i], pos))
-          own = i;
+      own = recordOfItem([&](INT_PTR i) {
+        return !(m_itemRecords[i]->m_flags & MF_POPUP) && m_itemRecords[i]->m_commandId == cmd;
+      });
     }
-    if (own >= 0 && (state & MF_SEPARATOR) && isDelete) {
-      const wchar_t* t = m_itemRecords[own]->GetText();
-      if (t && *t) own = -1;
-    }
-    if (own >= 0) dropRecord(own);
+    dropRecord(own);
   }
   return isDelete ? CMenu::DeleteMenu(pos, MF_BYPOSITION) : CMenu::RemoveMenu(pos, MF_BYPOSITION);
 }
@@ -350,7 +367,17 @@ int MpAppUiMenu::RemoveOrDeleteByText(const wchar_t* text, MPAPPUI_Seperator sep
 // ---------------------------------------------------------------------------------------
 void MpAppUiMenu::SynchronizeMenu() {
   for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i) m_itemRecords[i]->m_syncMark = 0;
-  CTypedPtrArray<CPtrArray, MpAppUiMenuData*> taken;
+  const int count = GetMenuItemCount();
+  // An item keeps the record it carries (of two items carrying one, the first); the others take
+  // records no item carries, so a host's item never takes the record an owner-drawn item shows.
+  std::vector<MpAppUiMenuData*> byPosition((size_t)std::max(count, 0), nullptr);
+  for (int i = 0; i < count; ++i) {
+    const INT_PTR k = carriedRecordIndex(*this, i);
+    if (k >= 0 && !m_itemRecords[k]->m_syncMark) {
+      byPosition[i] = m_itemRecords[k];
+      byPosition[i]->m_syncMark = 1;
+    }
+  }
   auto take = [&](auto match) -> MpAppUiMenuData* {
     for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i) {
       MpAppUiMenuData* rec = m_itemRecords[i];
@@ -361,42 +388,40 @@ void MpAppUiMenu::SynchronizeMenu() {
     }
     return nullptr;
   };
-  const int count = GetMenuItemCount();
   for (int i = 0; i < count; ++i) {
     const UINT state = GetMenuState(i, MF_BYPOSITION);
-    const CString text = menuStringByPosition(m_hMenu, i);
-    MpAppUiMenuData* rec = nullptr;
+    const std::wstring text = menuItemText(m_hMenu, i);  // empty for an owner-drawn item
+    MpAppUiMenuData*& rec = byPosition[i];
     if (HMENU h = ::GetSubMenu(m_hMenu, i)) {
-      rec = take([&](MpAppUiMenuData* r) { return (r->m_flags & MF_POPUP) && r->m_commandId == (UINT_PTR)h; });
+      if (!rec) rec = take([&](MpAppUiMenuData* r) { return (r->m_flags & MF_POPUP) && r->m_commandId == (UINT_PTR)h; });
       if (rec) {
-        if (!text.IsEmpty()) rec->SetTextA(text);
+        if (!text.empty()) rec->SetText(text.c_str());
       } else {
-        rec = NewODMenu(i, (state & 0xFF) | MF_POPUP | MF_BYPOSITION | MF_OWNERDRAW, (UINT_PTR)h, text);
+        rec = NewODMenu(i, (state & 0xFF) | MF_POPUP | MF_BYPOSITION | MF_OWNERDRAW, (UINT_PTR)h, text.c_str());
       }
     } else if (state & MF_SEPARATOR) {
-      rec = take([](MpAppUiMenuData* r) { return r->m_commandId == 0; });
+      if (!rec) rec = take([](MpAppUiMenuData* r) { return r->m_commandId == 0; });
       if (rec)
         ::ModifyMenuW(m_hMenu, i, rec->m_flags | MF_BYPOSITION, 0, reinterpret_cast<LPCWSTR>(rec));
       else
-        rec = NewODMenu(i, state | MF_SEPARATOR | MF_BYPOSITION | MF_OWNERDRAW, 0, CString());
+        rec = NewODMenu(i, state | MF_SEPARATOR | MF_BYPOSITION | MF_OWNERDRAW, 0, L"");
     } else {
       const UINT cmd = ::GetMenuItemID(m_hMenu, i);
-      rec = take([&](MpAppUiMenuData* r) { return !(r->m_flags & MF_POPUP) && r->m_commandId == cmd; });
+      if (!rec) rec = take([&](MpAppUiMenuData* r) { return !(r->m_flags & MF_POPUP) && r->m_commandId == cmd; });
       if (rec) {
         rec->m_flags = state | MF_BYPOSITION | MF_OWNERDRAW;
-        if (!text.IsEmpty()) rec->SetTextA(text);
+        if (!text.empty()) rec->SetText(text.c_str());
         ::ModifyMenuW(m_hMenu, i, rec->m_flags, cmd, reinterpret_cast<LPCWSTR>(rec));
       } else {
-        rec = NewODMenu(i, state | MF_BYPOSITION | MF_OWNERDRAW, cmd, text);
+        rec = NewODMenu(i, state | MF_BYPOSITION | MF_OWNERDRAW, cmd, text.c_str());
       }
     }
     rec->m_syncMark = 1;
-    taken.Add(rec);
   }
   for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i)
     if (!m_itemRecords[i]->m_syncMark) delete m_itemRecords[i];
   m_itemRecords.RemoveAll();
-  for (INT_PTR i = 0; i < taken.GetSize(); ++i) m_itemRecords.Add(taken[i]);
+  for (MpAppUiMenuData* rec : byPosition) m_itemRecords.Add(rec);
 }
 
 void MpAppUiMenu::UpdateMenu(CMenu* menu) {
@@ -404,18 +429,21 @@ void MpAppUiMenu::UpdateMenu(CMenu* menu) {
 }
 
 LRESULT MpAppUiMenu::FindKeyboardShortcut(UINT ch, UINT flags, CMenu* menu) {
-  if (!menu || !menu->IsKindOf(RUNTIME_CLASS(MpAppUiMenu)) || !(flags & MF_POPUP)) return 0;
+  if (!menu || !menu->IsKindOf(RUNTIME_CLASS(MpAppUiMenu)) || !(flags & MF_POPUP) || ch == 0) return 0;
   auto* m = static_cast<MpAppUiMenu*>(menu);
-  CString key;
-  key.Format("&%c", (char)ch);
-  key.MakeLower();
+  // The key comes as 8-bit text from an 8-bit window; the items' texts are compared wide.
+  const char narrow[2] = {static_cast<char>(ch), '\0'};
+  std::wstring key = L"&" + (ch <= 0xFF ? menuWideText(narrow) : std::wstring(1, static_cast<wchar_t>(ch)));
+  auto lower = [](std::wstring& s) { if (!s.empty()) ::CharLowerBuffW(&s[0], (DWORD)s.size()); };
+  lower(key);
   const int count = m->GetMenuItemCount();
   if (count != m->m_itemRecords.GetSize()) m->SynchronizeMenu();
   for (int i = 0; i < count; ++i) {
-    CString text;
-    if (!m->GetMenuText((UINT)i, text, MF_BYPOSITION)) continue;
-    text.MakeLower();
-    if (text.Find(key) >= 0) return MAKELRESULT(i, MNC_EXECUTE);
+    const MpAppUiMenuData* rec = recordAtPosition(*m, i);
+    if (!rec || !rec->GetText()) continue;
+    std::wstring text = rec->GetText();
+    lower(text);
+    if (text.find(key) != std::wstring::npos) return MAKELRESULT(i, MNC_EXECUTE);
   }
   return 0;
 }

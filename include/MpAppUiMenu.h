@@ -214,23 +214,13 @@ class WIDGETDECK_API MpAppUiMenu : public CMenu {
 
  protected:
   MpAppUiMenuData* NewODMenu(UINT position, UINT flags, UINT_PTR id, CString text);
+  MpAppUiMenuData* NewODMenu(UINT position, UINT flags, UINT_PTR id, const wchar_t* text);
   void RemoveTopLevelOwnerDraw();
   MpAppUiMenu* NewOwnedPopup();
   COLORREF MaskColour() const;
   BOOL AddEffectImages(CImageList* il, int index);
   BOOL RemoveOrDelete(UINT id, UINT flags, BOOL isDelete);
-  // The index in m_itemRecords of the record the item at the position carries, or -1.
-  INT_PTR recordIndexAt(int pos) const;
-  bool carriedByAnotherItem(const MpAppUiMenuData* rec, int pos) const;
   int RemoveOrDeleteByText(const wchar_t* text, MPAPPUI_Seperator sep, BOOL isDelete);
-  // The items a change by command id reaches: each by its menu and position, with its record.
-  struct ModifyHits {
-    CArray<MpAppUiMenu*, MpAppUiMenu*> menus;
-    CArray<int, int&> locs;
-    CArray<MpAppUiMenuData*, MpAppUiMenuData*> records;
-  };
-  BOOL ModifyWalk(const wchar_t* text, UINT id, ModifyHits& hits);
-  static BOOL ModifyFoundItems(ModifyHits& hits, UINT id);
   // Sub-menu objects this menu created itself (loading, AppendODPopupMenu): only these it deletes.
   CTypedPtrArray<CPtrArray, MpAppUiMenu*> m_createdSubMenus;
 };

@@ -1,5 +1,7 @@
 // Owner-drawn menu: loading, changing, searching and drawing items, and a real pop-up.
 #include <gtest/gtest.h>
+#include <optional>
+#include <set>
 #include <vector>
 #include "MenuTemplateReader.h"
 #include "MpAppUiMenu.h"
@@ -92,6 +94,21 @@ MpAppUiMenuData* ItemData(const CMenu& menu, int pos) {
   info.fMask = MIIM_DATA;
   if (!::GetMenuItemInfoW(menu.m_hMenu, pos, TRUE, &info)) return nullptr;
   return reinterpret_cast<MpAppUiMenuData*>(info.dwItemData);
+}
+bool Holds(const MpAppUiMenu& menu, const MpAppUiMenuData* rec) {
+  for (INT_PTR k = 0; k < menu.m_itemRecords.GetSize(); ++k)
+    if (menu.m_itemRecords[k] == rec) return true;
+  return false;
+}
+// Whether every item of the menu carries a record the menu holds, none shared with another item.
+::testing::AssertionResult OwnRecords(const MpAppUiMenu& menu) {
+  std::set<const MpAppUiMenuData*> seen;
+  for (int i = 0; i < menu.GetMenuItemCount(); ++i) {
+    const MpAppUiMenuData* rec = ItemData(menu, i);
+    if (!rec || !Holds(menu, rec)) return ::testing::AssertionFailure() << "item " << i << " carries no record";
+    if (!seen.insert(rec).second) return ::testing::AssertionFailure() << "item " << i << " shares a record";
+  }
+  return ::testing::AssertionSuccess();
 }
 }  // namespace
 
@@ -345,6 +362,155 @@ TEST_F(MenuTest, EightBitTextFollowsTheThreadsCodePage) {
   EXPECT_TRUE(menu.GetMenuText(90, text, MF_BYCOMMAND));
   EXPECT_EQ("\xC3", std::string(text));
   EXPECT_EQ(1, menu.GetMenuPosition("\xC3"));
+}
+
+// A host's own plain item stands before an owner-drawn item with the same command: changing the
+// command, icons from a toolbar and synchronising each leave every item a record of its own, so
+// removing the owner-drawn item leaves the host's item measured and drawn from live memory.
+TEST_F(MenuTest, AHostsOwnItemBesideAnOwnerDrawnOneGetsARecordOfItsOwn) {
+  auto hostThenDrawn = [](MpAppUiMenu& menu, UINT id) {
+    menu.CreatePopupMenu();
+    ::AppendMenuW(menu.m_hMenu, MF_STRING, id, L"Host");
+    menu.AppendODMenuW(L"Drawn", MF_OWNERDRAW, id, -1);
+    return ItemData(menu, 1);
+  };
+  Canvas c(160, 24);
+  auto removeDrawnAndDraw = [&](MpAppUiMenu& menu, UINT id, const wchar_t* hostText) {
+    ASSERT_TRUE(menu.RemoveMenu(1, MF_BYPOSITION));
+    MpAppUiMenuData* rec = ItemData(menu, 0);
+    ASSERT_EQ(1, menu.m_itemRecords.GetSize());
+    ASSERT_EQ(rec, menu.m_itemRecords[0]);
+    EXPECT_STREQ(hostText, rec->GetText());
+    MEASUREITEMSTRUCT mis{};
+    mis.CtlType = ODT_MENU;
+    mis.itemID = id;
+    mis.itemData = reinterpret_cast<ULONG_PTR>(rec);
+    menu.MeasureItem(&mis);
+    EXPECT_GT(mis.itemWidth, (UINT)MpAppUiMenu::m_iconX * 2);
+    Draw(menu, c, rec, 0, id);
+  };
+  {
+    MpAppUiMenu menu;
+    MpAppUiMenuData* drawn = hostThenDrawn(menu, 5);
+    EXPECT_TRUE(menu.ModifyODMenuW(L"Renamed", 5, -1));
+    EXPECT_EQ(drawn, ItemData(menu, 1));
+    EXPECT_TRUE(OwnRecords(menu));
+    removeDrawnAndDraw(menu, 5, L"Renamed");
+  }
+  {
+    MpAppUiMenu menu;  // without a text each item keeps its own
+    hostThenDrawn(menu, 5);
+    EXPECT_TRUE(menu.ModifyODMenuW(nullptr, 5, -1));
+    EXPECT_TRUE(OwnRecords(menu));
+    EXPECT_STREQ(L"Host", ItemData(menu, 0)->GetText());
+    EXPECT_STREQ(L"Drawn", ItemData(menu, 1)->GetText());
+  }
+  {
+    ctltest::MenuOwner parent;
+    CToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(&parent, TBSTYLE_FLAT, WS_CHILD | CBRS_ALIGN_TOP, CRect(0, 0, 0, 0)));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_WD_TEST_TOOLBAR));
+    MpAppUiMenu menu;
+    MpAppUiMenuData* drawn = hostThenDrawn(menu, ID_WD_COPY);
+    EXPECT_TRUE(menu.AddFromToolBar(&bar, IDR_WD_TEST_TOOLBAR));
+    EXPECT_EQ(drawn, ItemData(menu, 1));
+    EXPECT_TRUE(OwnRecords(menu));
+    EXPECT_EQ(IDR_WD_TEST_TOOLBAR, ItemData(menu, 0)->m_imageSource);
+    EXPECT_EQ(IDR_WD_TEST_TOOLBAR, drawn->m_imageSource);
+    EXPECT_NE(0u, menu.GetMenuState(0, MF_BYPOSITION) & MF_OWNERDRAW);
+    removeDrawnAndDraw(menu, ID_WD_COPY, L"Host");
+  }
+  {
+    MpAppUiMenu menu;  // the host puts its item in front, then the menu is synchronised
+    menu.CreatePopupMenu();
+    menu.AppendODMenuW(L"Drawn", MF_OWNERDRAW, 5, -1);
+    MpAppUiMenuData* drawn = ItemData(menu, 0);
+    ::InsertMenuW(menu.m_hMenu, 0, MF_BYPOSITION | MF_STRING, 5, L"Host");
+    MpAppUiMenu::UpdateMenu(&menu);
+    EXPECT_EQ(drawn, ItemData(menu, 1));
+    EXPECT_STREQ(L"Drawn", drawn->GetText());
+    EXPECT_TRUE(OwnRecords(menu));
+    // By position, the text of each item is its own record's.
+    CString text;
+    EXPECT_TRUE(menu.GetMenuText(1, text, MF_BYPOSITION));
+    EXPECT_EQ("Drawn", std::string(text));
+    removeDrawnAndDraw(menu, 5, L"Host");
+  }
+  {
+    MpAppUiMenu menu;  // the host gave one item's record to another: it stays while one carries it
+    MakePopup(menu, {{L"One", 6}, {L"Two", 6}});
+    MpAppUiMenuData* two = ItemData(menu, 1);
+    ::ModifyMenuW(menu.m_hMenu, 0, MF_BYPOSITION | MF_OWNERDRAW, 6, reinterpret_cast<LPCWSTR>(two));
+    ASSERT_TRUE(menu.RemoveMenu(1, MF_BYPOSITION));
+    EXPECT_TRUE(Holds(menu, two));
+    EXPECT_EQ(two, ItemData(menu, 0));
+    MpAppUiMenu::UpdateMenu(&menu);
+    EXPECT_TRUE(OwnRecords(menu));
+    EXPECT_EQ(1, menu.m_itemRecords.GetSize());
+  }
+}
+
+// Inside the menu text stays wide: a host's items are read, a loaded bar's captions set, items
+// drawn and keys matched the same under a thread whose code page is not the system's.
+TEST_F(MenuTest, TextStaysWideWhateverTheThreadsCodePage) {
+  Canvas drawn(160, 24), expected(160, 24), other(160, 24);
+  for (const bool russianThread : {false, true}) {
+    SCOPED_TRACE(russianThread ? "Russian thread" : "system locale");
+    std::optional<wdtest::RussianThread> russian;
+    if (russianThread) {
+      russian.emplace();
+      if (!russian->ready()) GTEST_SKIP() << "no Russian thread on a code-page-1252 system";
+    }
+    MpAppUiMenu host;
+    host.CreatePopupMenu();
+    ::AppendMenuW(host.m_hMenu, MF_STRING, 1, L"\u00C4ndern");
+    ::AppendMenuW(host.m_hMenu, MF_STRING, 2, L"\u0416\u0430\u0440");
+    MpAppUiMenu::UpdateMenu(&host);
+    ASSERT_TRUE(OwnRecords(host));
+    EXPECT_STREQ(L"\u00C4ndern", ItemData(host, 0)->GetText());
+    EXPECT_STREQ(L"\u0416\u0430\u0440", ItemData(host, 1)->GetText());
+
+    MpAppUiMenu bar;
+    ASSERT_TRUE(bar.LoadMenuA(IDR_WD_TEST_WIDEMENU));
+    wchar_t caption[32] = {};
+    ::GetMenuStringW(bar.m_hMenu, 0, caption, 32, MF_BYPOSITION);
+    EXPECT_STREQ(L"&\u0424\u0430\u0439\u043B", caption);
+    CMenu* file = bar.GetSubMenu(0);
+    if (russianThread) {  // the 8-bit name in the thread's code page
+      EXPECT_EQ(file, bar.GetSubMenu("&\xD4\xE0\xE9\xEB"));
+    }
+    // A host item put in front of the bar is skipped by the loaded items.
+    ::InsertMenuW(bar.m_hMenu, 0, MF_BYPOSITION | MF_STRING, 77, L"\u0416");
+    EXPECT_EQ(1, bar.GetMenuStart());
+    // Keys match whatever the case of the letter: Cyrillic "o" (1251: 0xEE) and Latin-1 "a" (0xE4).
+    const UINT key = russianThread ? 0xEE : 0xE4;
+    EXPECT_EQ(MAKELRESULT(russianThread ? 0 : 1, MNC_EXECUTE), MpAppUiMenu::FindKeyboardShortcut(key, MF_POPUP, file));
+
+    // Each letter is drawn as the system draws it from wide text.
+    auto drawText = [](Canvas& c, const wchar_t* text) {
+      c.fill(::GetSysColor(COLOR_MENU));
+      ::SetBkMode(c.dc(), TRANSPARENT);
+      ::SetTextColor(c.dc(), ::GetSysColor(COLOR_MENUTEXT));
+      RECT r{MpAppUiMenu::m_iconX + 9, -1, 160, 23};
+      ::DrawTextW(c.dc(), text, -1, &r, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+    };
+    auto same = [](const Canvas& a, const Canvas& b) {
+      for (int x = 0; x < 160; ++x)
+        for (int y = 0; y < 24; ++y)
+          if (a.at(x, y) != b.at(x, y)) return false;
+      return true;
+    };
+    for (const wchar_t* letter : {L"\u0416", L"\u00C6"}) {
+      MpAppUiMenuData rec;
+      rec.SetText(letter);
+      Draw(host, drawn, &rec, 0, 1);
+      drawText(expected, letter);
+      if (!same(drawn, expected)) drawn.differs();
+      EXPECT_TRUE(same(drawn, expected)) << "item drawn other than its text";
+    }
+    drawText(other, L"\u0416");
+    EXPECT_FALSE(same(expected, other)) << "the two letters look alike";
+  }
 }
 
 TEST_F(MenuTest, AFailedCheckMarkReloadKeepsTheListItsSubMenusHold) {

@@ -42,6 +42,7 @@
 #define ID_WD_PASTE             9305
 #define IDR_WD_TEST_TOOLBAR     9310   // 16 x 16: Open, separator, Copy, Paste; 16-colour bitmap
 #define IDB_WD_TEST_TRUECOLOR   9311   // 24-bit strip of ten 16 x 16 images, magenta mask
+#define IDR_WD_TEST_WIDEMENU    9312   // bar: one Cyrillic pop-up; a Cyrillic item (Open) and a Latin-1 one (Copy)
 
 // ---- Drop-menu button (9340-9349) ----
 #define IDR_WD_TEST_FLATMENU    9340   // items only, no pop-up
