@@ -7,21 +7,11 @@ namespace {
 const char kPlacementEntry[] = "WindowPlacement";
 const char kPlacementFormat[] = "%d,%d,%d,%d,%d,%d";
 
-// A show command that leaves the window on screen: hidden, minimised and unknown ones become
-// the normal one, so a modal dialog never comes up out of sight with its owner disabled.
-UINT VisibleShowCommand(int showCmd) {
-  switch (showCmd) {
-    case SW_SHOWNORMAL:
-    case SW_SHOWMAXIMIZED:
-    case SW_SHOWNOACTIVATE:
-    case SW_SHOW:
-    case SW_SHOWNA:
-    case SW_RESTORE:
-    case SW_SHOWDEFAULT:
-      return (UINT)showCmd;
-    default:
-      return SW_SHOWNORMAL;
-  }
+// The show command a saved placement is applied with: maximized stays, every other one is the
+// normal one. A hidden or minimised dialog would be out of sight with its owner disabled, and
+// one shown without activation would hold the input while staying behind other windows.
+UINT RestoredShowCommand(int showCmd) {
+  return showCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
 }
 
 // A rectangle on no monitor (a screen since removed, a corrupted entry) is moved into the work
@@ -85,7 +75,7 @@ BOOL MpAppUiResizableState::LoadPlacement(LPCSTR pszSection, BOOL bRectOnly) {
   RECT rc{left, top, right, bottom};
   KeepOnMonitor(&rc);
   wp.rcNormalPosition = rc;
-  wp.showCmd = VisibleShowCommand(showCmd);
+  wp.showCmd = RestoredShowCommand(showCmd);
   wp.flags = (UINT)flags;
 
   if (bRectOnly) {

@@ -358,22 +358,32 @@ TEST_F(ResizableDialogTest, PlacementSavedAndRestoredThroughTheProfile) {
 
 // A dialog closed maximized comes back maximized and active, and closing it again keeps it so: the
 // modal loop does not show again, in its normal state, a dialog that restoring already showed.
-TEST_F(ResizableDialogTest, ModalDialogSavedMaximizedComesUpMaximized) {
+// Every other saved show command (hidden, minimised, shown without activation, from a hand-edited
+// profile) brings it up normal, active and in front.
+TEST_F(ResizableDialogTest, ModalDialogComesUpMaximizedOrNormalInFront) {
   CWinApp* app = ProfileApp();
   const char* section = "WidgetDeckTests\\ResizableMaximized";
-  app->WriteProfileString(section, "WindowPlacement", "50,60,450,360,3,0");
-  TestDialog modal;
-  modal.onInit = [&](TestDialog& d) { d.EnableSaveRestore(section, FALSE); };
-  script.Dialog(IDD_WD_RESIZABLE_TEST, [&](HWND h) {
-    EXPECT_TRUE(::IsZoomed(h));
-    EXPECT_EQ(h, ::GetActiveWindow());
-    ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
-  });
-  modal.DoModal();
-  int left = 0, top = 0, right = 0, bottom = 0, showCmd = 0, flags = 0;
-  const CString saved = app->GetProfileString(section, "WindowPlacement");
-  ASSERT_EQ(std::sscanf(saved, "%d,%d,%d,%d,%d,%d", &left, &top, &right, &bottom, &showCmd, &flags), 6) << saved;
-  EXPECT_EQ(CRect(left, top, right, bottom), CRect(50, 60, 450, 360));
-  EXPECT_EQ(showCmd, SW_SHOWMAXIMIZED);
+  for (int savedCmd : {SW_SHOWMAXIMIZED, SW_HIDE, SW_SHOWMINIMIZED, SW_SHOWNOACTIVATE, SW_SHOWNA}) {
+    SCOPED_TRACE(savedCmd);
+    const int expected = savedCmd == SW_SHOWMAXIMIZED ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+    CString text;
+    text.Format("50,60,450,360,%d,0", savedCmd);
+    app->WriteProfileString(section, "WindowPlacement", text);
+    TestDialog modal;
+    modal.onInit = [&](TestDialog& d) { d.EnableSaveRestore(section, FALSE); };
+    script.Dialog(IDD_WD_RESIZABLE_TEST, [&](HWND h) {
+      EXPECT_TRUE(::IsWindowVisible(h) && !::IsIconic(h));
+      EXPECT_EQ(expected == SW_SHOWMAXIMIZED, !!::IsZoomed(h));
+      EXPECT_EQ(h, ::GetActiveWindow());
+      EXPECT_EQ(h, ::GetForegroundWindow());
+      ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+    });
+    modal.DoModal();
+    int left = 0, top = 0, right = 0, bottom = 0, showCmd = 0, flags = 0;
+    const CString saved = app->GetProfileString(section, "WindowPlacement");
+    ASSERT_EQ(std::sscanf(saved, "%d,%d,%d,%d,%d,%d", &left, &top, &right, &bottom, &showCmd, &flags), 6) << saved;
+    EXPECT_EQ(CRect(left, top, right, bottom), CRect(50, 60, 450, 360));
+    EXPECT_EQ(showCmd, expected);
+  }
   app->WriteProfileString(section, nullptr, nullptr);
 }

@@ -16,11 +16,11 @@ struct AFX_NOTIFY {
 // (LB_GETTEXTLEN, LB_GETTEXT) of any length, as the control holds it; empty when there is none.
 void AfxEntryText(HWND h, UINT lengthMsg, UINT textMsg, int nIndex, CString& rString);
 
-// A window activated while still hidden is told it is inactive, not being the foreground window
-// yet; becoming the foreground window as it is shown tells it nothing more under Wine, and its
-// title bar would stay drawn inactive. Called once the window is shown: when it is both the
-// active and the foreground window, it is told it is active.
-void AfxShowCaptionActive(HWND h);
+// Sends a shown window that is both the active and the foreground window an extra
+// WM_NCACTIVATE(TRUE), so that its title bar is drawn active. Why: a window activated while still
+// hidden is told it is inactive, not being the foreground window yet, and becoming the foreground
+// window as it is shown tells it nothing more under Wine; its title bar would stay grey.
+void AfxRedrawCaptionActive(HWND h);
 
 // Message box owned by a window: answered by the script player when one is installed.
 int AfxMessageBoxOwned(HWND hOwner, LPCSTR text, LPCSTR caption, UINT type);

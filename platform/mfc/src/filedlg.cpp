@@ -42,12 +42,12 @@ CString ExtensionOf(const char* name) {
 // Controls that the program adds to the dialog window are its children, so their notifications
 // go to the dialog window, which knows nothing of them: they are passed to the control's object.
 // The system's loop shows the dialog: a message posted as it is shown arrives once it is on the
-// screen, when its title bar is put right (AfxShowCaptionActive).
+// screen, when its title bar is put right (AfxRedrawCaptionActive).
 static LRESULT CALLBACK ForwardAddedControlCommands(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                                     UINT_PTR id, DWORD_PTR) {
   static const UINT shown = ::RegisterWindowMessageA("AfxFileDialogShown");
   if (message == shown) {
-    AfxShowCaptionActive(hwnd);
+    AfxRedrawCaptionActive(hwnd);
     return 0;
   }
   if (message == WM_SHOWWINDOW && wParam) ::PostMessageA(hwnd, shown, 0, 0);

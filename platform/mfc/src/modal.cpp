@@ -85,7 +85,8 @@ void CloseModalWindow(AfxThreadState& st, HWND hModal) {
 
 }  // namespace
 
-void AfxShowCaptionActive(HWND h) {
+// Makes up for the activation Wine does not report as the window is shown (afxpriv_.h).
+void AfxRedrawCaptionActive(HWND h) {
   if (h && ::GetActiveWindow() == h && ::GetForegroundWindow() == h) ::SendMessageA(h, WM_NCACTIVATE, TRUE, 0);
 }
 
@@ -94,7 +95,7 @@ bool AfxRunModalLoop(const std::function<AfxScript::ModalInfo()>& describe,
   AfxThreadState& st = AfxGetThreadState();
   ModalScope scope(st);
   const HWND hModal = describe().hwnd;
-  AfxShowCaptionActive(hModal);
+  AfxRedrawCaptionActive(hModal);
   try {
     return Pump(hModal, describe, finished);
   } catch (...) {

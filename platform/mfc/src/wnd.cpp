@@ -542,11 +542,18 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
 namespace {
 
 // A disabled child gets no mouse messages: the window under it gets them. The tips treat them as
-// the child's: the child of the window under a point of its client area, disabled ones included;
-// null for none.
+// the child's: the first visible child of the window, in z-order, whose rectangle holds a point of
+// the window's client area, disabled ones included; null for none. Children without an id (-1, or
+// 0xFFFF from a 16-bit template: group boxes, labels) are passed over, so that a group box lying
+// over its controls does not take their tips.
 HWND ToolChildAt(HWND window, POINT pt) {
-  HWND child = ::ChildWindowFromPointEx(window, pt, CWP_SKIPINVISIBLE);
-  return child == window ? nullptr : child;
+  ::ClientToScreen(window, &pt);
+  for (HWND h = ::GetWindow(window, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT)) {
+    if (LOWORD(::GetDlgCtrlID(h)) == 0xFFFF || !::IsWindowVisible(h)) continue;
+    RECT rc;
+    if (::GetWindowRect(h, &rc) && ::PtInRect(&rc, pt)) return h;
+  }
+  return nullptr;
 }
 
 // A mouse message of the window, relayed as the child's under its point so that it finds the
