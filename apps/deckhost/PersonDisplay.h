@@ -1,5 +1,5 @@
-// Commands of DeckHost that leave a window to a person: they say so, and refuse to start where
-// nobody could see the window.
+// Commands of DeckHost that leave a window to a person, and options that read the screen: they
+// refuse to start where nobody could see the window.
 #pragma once
 #include <windows.h>
 #include <cstdio>
@@ -43,20 +43,28 @@ inline bool NoDisplay() {
   return ::lstrcmpiA(value, "null") == 0;
 }
 
+// Why nothing can be seen here, for the refusals below.
+constexpr const char* kNothingShown = "nothing can be shown here (null display driver or no X server): not started; "
+                                      "run it under X with a prefix whose driver is not null";
+
 // Says that what follows waits for a person; false, with the reason on stderr, where no person
 // can see it.
 inline bool WaitForPerson(const char* what) {
   if (NoDisplay()) {
-    std::fprintf(stderr,
-                 "DeckHost: %s waits for a person, but nothing can be shown here (null display driver or "
-                 "no X server): not started; run it under X with a prefix whose driver is not null, or "
-                 "script it\n",
-                 what);
+    std::fprintf(stderr, "DeckHost: %s waits for a person, but %s, or script it\n", what, kNothingShown);
     return false;
   }
   std::printf("%s waits for a person: close it to go on\n", what);
   std::fflush(stdout);
   return true;
+}
+
+// False, with the reason on stderr, where the option would read the screen and nothing is shown
+// there: every picture would be black, and every window would pass or fail unseen.
+inline bool ScreenShows(const char* option) {
+  if (!NoDisplay()) return true;
+  std::fprintf(stderr, "DeckHost: %s reads the screen, but %s\n", option, kNothingShown);
+  return false;
 }
 
 }  // namespace deckhost

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -263,17 +264,27 @@ class RunWrapper : public AfxScript::Wrapper {
  public:
   std::string command;
   int windows = 0, failed = 0;
+  // The pictures written, and the windows of which one was lost: closed before they were shown,
+  // or a picture of theirs not written.
+  int pictures = 0, lost = 0;
 
   bool RunStep(const AfxScript::ModalInfo& info) override {
-    if (info.hwnd && (g_check || !g_shotsDir.empty()) && m_seen.insert(info.hwnd).second) {
-      const bool sheet = std::string(info.kind) == "sheet";
-      // The folder browser asks for its first step while it is set up, before it shows itself:
-      // such a window is looked at as it is shown.
-      if (::IsWindowVisible(info.hwnd)) {
-        Look(info.hwnd, info.Describe(), sheet, true);
-      } else {
-        m_pending[info.hwnd] = {info.Describe(), sheet};
-        ::SetWindowSubclass(info.hwnd, &WhenShown, 1, reinterpret_cast<DWORD_PTR>(this));
+    if (info.hwnd && (g_check || !g_shotsDir.empty())) {
+      if (m_seen.insert(info.hwnd).second) {
+        const bool sheet = std::string(info.kind) == "sheet";
+        if (::IsWindowVisible(info.hwnd)) {
+          Look(info.hwnd, info.Describe(), sheet, true);
+        } else {
+          // The folder browser asks for its first step while it is set up, before it shows itself:
+          // taken then, the step would close it unseen. Such a window is looked at once it is shown,
+          // and its step taken after that.
+          m_pending[info.hwnd] = Pending{info.Describe(), sheet, info};
+          ::SetWindowSubclass(info.hwnd, &WhenShown, 1, reinterpret_cast<DWORD_PTR>(this));
+          return true;
+        }
+      } else if (auto it = m_pending.find(info.hwnd); it != m_pending.end()) {
+        // Asked again while still hidden: its step waits no longer.
+        it->second.step.reset();
       }
     }
     return Wrapper::RunStep(info);
@@ -314,6 +325,7 @@ class RunWrapper : public AfxScript::Wrapper {
                                   reinterpret_cast<HWND>(::SendMessageA(h, PSM_GETTABCONTROL, 0, 0)), TCM_GETITEMCOUNT, 0, 0)
                             : 0;
     const int current = sheet ? (int)::SendMessageA(h, PSM_HWNDTOINDEX, (WPARAM)AfxScript::SheetPage(h), 0) : 0;
+    bool unwritten = false;
     for (int page = 0; page < std::max(pages, 1); ++page) {
       std::string where;
       if (pages > 1) {
@@ -326,8 +338,9 @@ class RunWrapper : public AfxScript::Wrapper {
         if (sheet) CheckFace(AfxScript::SheetPage(h), where, faults, true);
         CheckCaptions(h, where, faults);
       }
-      if (!g_shotsDir.empty()) Save(wr, what + (pages > 1 ? " page " + std::to_string(page + 1) : ""));
+      if (!g_shotsDir.empty() && !Save(wr, what + (pages > 1 ? " page " + std::to_string(page + 1) : ""))) unwritten = true;
     }
+    if (unwritten) ++lost;
     if (pages > 1) ::SendMessageA(h, PSM_SETCURSEL, (WPARAM)current, 0);
     if (!g_check) return;
     if (!faults.empty()) ++failed;
@@ -336,36 +349,57 @@ class RunWrapper : public AfxScript::Wrapper {
   }
 
  private:
-  void Save(const RECT& r, const std::string& what) {
+  // A window hidden at its first step: what it is, and the step held back until it is shown.
+  struct Pending {
+    std::string what;
+    bool sheet = false;
+    std::optional<AfxScript::ModalInfo> step;
+  };
+
+  bool Save(const RECT& r, const std::string& what) {
     const Picture p = Capture(r);
     const std::string path = g_shotsDir + "\\" + FileName(command, ++m_shots, what);
-    if (p.px.empty() || !AfxScript::SavePng(path, p.width, p.height, [&p](int x, int y) {
+    if (!p.px.empty() && AfxScript::SavePng(path, p.width, p.height, [&p](int x, int y) {
           const uint32_t v = p.At(x, y);
           return RGB(v >> 16, (v >> 8) & 255, v & 255);
-        }))
-      std::printf("render check: %s: %s: no picture written to %s\n", command.c_str(), what.c_str(), path.c_str());
+        })) {
+      ++pictures;
+      return true;
+    }
+    std::printf("shots: %s: %s: no picture written to %s\n", command.c_str(), what.c_str(), path.c_str());
+    return false;
   }
 
+  // Told when a hidden window is shown, it posts itself a message: by the time that arrives the
+  // window is up, active and ready to paint. Then it is looked at and its step taken.
   static LRESULT CALLBACK WhenShown(HWND h, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    static const UINT kShown = ::RegisterWindowMessageA("DeckHostWindowShown");
     auto* self = reinterpret_cast<RunWrapper*>(data);
-    const bool shown = msg == WM_WINDOWPOSCHANGED && (reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW);
-    if (!shown && msg != WM_NCDESTROY) return ::DefSubclassProc(h, msg, wParam, lParam);
-    const LRESULT result = ::DefSubclassProc(h, msg, wParam, lParam);
+    if (msg == WM_WINDOWPOSCHANGED && (reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW))
+      ::PostMessageA(h, kShown, 0, 0);
+    if (msg != kShown && msg != WM_NCDESTROY) return ::DefSubclassProc(h, msg, wParam, lParam);
+    const LRESULT result = msg == kShown ? 0 : ::DefSubclassProc(h, msg, wParam, lParam);
     ::RemoveWindowSubclass(h, &WhenShown, 1);
-    const auto pending = self->m_pending[h];
+    const Pending pending = self->m_pending[h];
     self->m_pending.erase(h);
-    if (shown) {
-      self->Look(h, pending.first, pending.second, true);
-    } else if (g_check) {
-      // Its step closed it before the system showed it: there was nothing on the screen to see.
-      std::printf("render check: %s: %s: closed before it was shown, not checked\n", self->command.c_str(),
-                  pending.first.c_str());
+    if (msg == kShown) {
+      self->Look(h, pending.what, pending.sheet, true);
+      // Nothing waits for a person: with no step for it, the window is cancelled.
+      if (pending.step && !self->Wrapper::RunStep(*pending.step)) ::PostMessageA(h, WM_COMMAND, IDCANCEL, 0);
+      return result;
     }
+    // Closed before the system showed it: there was nothing on the screen to see.
+    ++self->lost;
+    if (g_check)
+      std::printf("render check: %s: %s: closed before it was shown, not checked\n", self->command.c_str(),
+                  pending.what.c_str());
+    if (!g_shotsDir.empty())
+      std::printf("shots: %s: %s: closed before it was shown, no picture\n", self->command.c_str(), pending.what.c_str());
     return result;
   }
 
   std::set<HWND> m_seen;
-  std::map<HWND, std::pair<std::string, bool>> m_pending;  // waiting to be shown
+  std::map<HWND, Pending> m_pending;  // waiting to be shown
   int m_shots = 0;
 };
 
@@ -396,7 +430,15 @@ extern "C" int EndScriptedRun(int exitCode) {
     else
       std::printf("render check: %s: passed, %d window(s)\n", g_run->command.c_str(), g_run->windows);
   }
-  if (g_run->failed && !exitCode) exitCode = 1;
+  // The pictures' own closing line: the desktop a picture run shows in gives no exit code.
+  if (!g_shotsDir.empty()) {
+    std::printf("shots: %s: %d picture(s) written, %d window(s) closed before shown or not written", g_run->command.c_str(),
+                g_run->pictures, g_run->lost);
+    if (exitCode) std::printf(", the command failed (exit code %d)", exitCode);
+    std::printf("\n");
+  }
+  std::fflush(stdout);
+  if ((g_run->failed || (!g_shotsDir.empty() && g_run->lost)) && !exitCode) exitCode = 1;
   delete g_run;
   g_run = nullptr;
   return exitCode;

@@ -8,7 +8,8 @@
 // (nullptr: none). Set before the command runs.
 extern "C" __declspec(dllexport) void SetRenderOptions(bool check, const char* shotsDir);
 // Starts the run of the command named (it names the pictures); ends it, printing the render
-// check's verdict when it is on, and gives the exit code (1 when a window failed the check).
+// check's verdict when it is on and a line counting the pictures written and the windows lost
+// when they are taken, and gives the exit code (1 when a window failed the check or was lost).
 extern "C" __declspec(dllexport) void BeginScriptedRun(const char* command);
 extern "C" __declspec(dllexport) int EndScriptedRun(int exitCode);
 

@@ -126,9 +126,11 @@ void Usage(FILE* out) {
                "          every caption drawn, fits an 800x600 screen), prints each fault and ends\n"
                "          with exit code 1 for one\n"
                "  --shots DIR  saves a PNG picture of each window of a scripted run in DIR (an existing\n"
-               "          folder; both read the screen: run them under X, with a driver that is not null)\n"
-               "What waits for a person does not start under the null display driver. Exit code 2\n"
-               "for a usage error or a command that cannot start.\n");
+               "          folder) and ends with a line counting the pictures written and the windows\n"
+               "          closed before they were shown or whose picture was not written (exit code 1\n"
+               "          for one); both read the screen: run them under X, with a driver that is not null\n"
+               "What waits for a person or reads the screen does not start under the null display\n"
+               "driver. Exit code 2 for a usage error or a command that cannot start.\n");
 }
 
 // A wrong command line: what is wrong, on one line, then the usage.
@@ -236,6 +238,7 @@ int Run(int argc, char** argv) {
       return 2;
     }
   }
+  if ((check && !deckhost::ScreenShows("--render-check")) || (shots && !deckhost::ScreenShows("--shots"))) return 2;
   if (check || shots) {
     auto set = CommandsFunction<void(bool, const char*)>("SetRenderOptions");
     if (!set) return 2;

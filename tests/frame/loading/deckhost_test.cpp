@@ -59,6 +59,9 @@ Outcome RunDeckHost(const std::string& args) {
 TEST(DeckHostTest, WrongCommandLinesAndWindowsNobodySeesAreRefusedAndLongInputIsRead) {
   // The tests' prefix has the null display driver: nobody could answer a window there.
   const std::string longType(600, 'T');
+  char temp[MAX_PATH] = "";
+  ::GetTempPathA(MAX_PATH, temp);
+  const std::string existingFolder(temp, std::strlen(temp) - 1);  // without its closing backslash
   const struct {
     std::string args;
     DWORD exitCode;
@@ -72,6 +75,11 @@ TEST(DeckHostTest, WrongCommandLinesAndWindowsNobodySeesAreRefusedAndLongInputIs
        "DeckHost: --shots: the folder \"Z:\\wd-no-such-folder\\shots\" does not exist", ""},
       {"--shots C:\\windows\\win.ini sample --scripted", 2,
        "DeckHost: --shots: \"C:\\windows\\win.ini\" is a file, not a folder", ""},
+      // Both read the screen, which shows nothing here: every picture would be black.
+      {"--render-check sample --scripted", 2, "DeckHost: --render-check reads the screen, but nothing can be shown here",
+       ""},
+      {"--shots \"" + existingFolder + "\" sample --scripted", 2,
+       "DeckHost: --shots reads the screen, but nothing can be shown here", ""},
       {"move --scripted", 0, "", "  move absolute position 150 40 0 rotation 0 0 90"},
       {"task RuleConstant --sample", 2, "DeckHost: the task sheet for RuleConstant waits for a person", ""},
       {"files", 2, "DeckHost: the CAD file dialog waits for a person", ""},
