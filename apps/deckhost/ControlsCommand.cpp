@@ -22,6 +22,8 @@ class ControlsWindow : public CWnd {
     switch (message) {
       case WM_ENTERIDLE:
         if (wParam == MSGF_MENU && !keys.empty()) {
+          // The owner-drawn items as a person sees them, before the keys choose one.
+          deckhost::WindowOpened(reinterpret_cast<HWND>(lParam), "pop-up menu");
           for (UINT key : keys) ::PostMessageA(reinterpret_cast<HWND>(lParam), WM_KEYDOWN, key, 0);
           keys.clear();
           return 0;
