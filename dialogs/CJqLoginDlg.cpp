@@ -1,7 +1,7 @@
 // The data-management login dialog.
 #include "CJqLoginDlg.h"
 #include "MpSmartPointers.h"
-#include "MpUiWipe.h"
+#include "MpWipe.h"
 #include "resource.h"
 
 namespace {
@@ -24,7 +24,7 @@ CJqLoginDlg::CJqLoginDlg(CWnd* pParent) : CDialog(IDD_JQLOGIN, pParent) {
   if (group != kNotSet) m_group = group.c_str();
 }
 
-CJqLoginDlg::~CJqLoginDlg() { WidgetDeck::wipe(m_password); }
+CJqLoginDlg::~CJqLoginDlg() { MpWipe(m_password); }
 
 void CJqLoginDlg::setLoginCallBackFunction(LoginCallBack callback) { m_loginCallback = callback; }
 
@@ -47,14 +47,14 @@ HBRUSH CJqLoginDlg::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
 }
 
 void CJqLoginDlg::OnOK() {
-  WidgetDeck::wipe(m_password);  // before the field is read in, which may give the text a new block
+  MpWipe(m_password);  // before the field is read in, which may give the text a new block
   if (!UpdateData(TRUE)) return;
   BeginWaitCursor();
   if (m_loginCallback) {
     std::string reason;
     const bool ok = m_loginCallback(std::string(m_user), std::string(m_password), std::string(m_group), reason);
     // Handed on: the field still holds it for another attempt.
-    WidgetDeck::wipe(m_password);
+    MpWipe(m_password);
     if (!ok) {
       EndWaitCursor();
       AfxMessageBox(("Login failed.\r\nReason: " + reason).c_str(), MB_OK);
@@ -69,7 +69,7 @@ void CJqLoginDlg::OnOK() {
   EndWaitCursor();
   // The base reads the fields back once more, into a new block: the one given back is cleared
   // first (without a login function it still holds the password), and so is the one it reads.
-  WidgetDeck::wipe(m_password);
+  MpWipe(m_password);
   CDialog::OnOK();
-  WidgetDeck::wipe(m_password);
+  MpWipe(m_password);
 }

@@ -3,10 +3,8 @@
 #include "MpCipher.h"
 #include "MpDataLib.h"
 #include "MpSmartPointers.h"
-#include "MpUiWipe.h"
+#include "MpWipe.h"
 #include "resource.h"
-
-using WidgetDeck::wipe;
 
 namespace {
 
@@ -42,27 +40,27 @@ CLoginDlg::CLoginDlg(CWnd* parent)
         m_password = password;
         m_passwordEdited = false;
       }
-      wipe(password);
+      MpWipe(password);
     }
   }
   m_autoLogin = !m_passwordEdited;
 }
 
-CLoginDlg::~CLoginDlg() { wipe(m_password); }
+CLoginDlg::~CLoginDlg() { MpWipe(m_password); }
 
 void CLoginDlg::Encrypt(CString& text) {
   std::string copy(text);
   MpEncrypt(kCipherKey, copy);
-  wipe(text);  // the longer cipher text would otherwise be given a new block, the old one freed as is
+  MpWipe(text);  // the longer cipher text would otherwise be given a new block, the old one freed as is
   text = copy.c_str();
-  wipe(copy);
+  MpWipe(copy);
 }
 
 void CLoginDlg::Decrypt(CString& text) {
   std::string copy(text);
   MpDecrypt(kCipherKey, copy);
   text = copy.c_str();
-  wipe(copy);
+  MpWipe(copy);
 }
 
 void CLoginDlg::DoDataExchange(CDataExchange* pDX) {
@@ -163,7 +161,7 @@ void CLoginDlg::ForgetPassword() {
 }
 
 void CLoginDlg::OnOK() {
-  wipe(m_password);  // before the field is read in, which may give the text a new block
+  MpWipe(m_password);  // before the field is read in, which may give the text a new block
   if (!UpdateData(TRUE)) return;
   BeginWaitCursor();
   if (m_passwordEdited) ShowRemember(false);
@@ -187,9 +185,9 @@ void CLoginDlg::OnOK() {
     EndWaitCursor();
     // The base reads the fields back once more, into a new block: the one given back is cleared
     // first, and so is the one it reads.
-    wipe(m_password);
+    MpWipe(m_password);
     CDialog::OnOK();
-    wipe(m_password);
+    MpWipe(m_password);
     return;
   }
   m_animation.Stop();

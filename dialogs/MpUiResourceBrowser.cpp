@@ -10,7 +10,7 @@
 #include "MpStrings.h"
 #include "MpUiResourceBrowserConfig.h"
 #include "MpUiResourceString.h"
-#include "MpUiWipe.h"
+#include "MpWipe.h"
 #include "WidgetDeckResults.h"
 #include "resource.h"
 
@@ -177,7 +177,7 @@ MpStatus MpUiResourceBrowser::login() {
 
 bool MpUiResourceBrowser::loginCallback(std::string user, std::string password, std::string group,
                                         std::string& reason) {
-  const WidgetDeck::WipeOnExit wipePassword(password);  // this copy is the callback's own
+  const MpWipeOnExit wipePassword(password);  // this copy is the callback's own
   reason.clear();
   MpUiResourceBrowser* browser = MpResourceBrowser::getResourceBrowser();
   if (!browser) {

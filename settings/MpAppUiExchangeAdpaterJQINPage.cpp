@@ -4,7 +4,7 @@
 #include "MpCipher.h"
 #include "MpLogging.h"
 #include "MpUiResourceString.h"
-#include "MpUiWipe.h"
+#include "MpWipe.h"
 #include "resource.h"
 
 namespace {
@@ -64,7 +64,7 @@ void MpAppUiExchangeAdpaterJQINPage::fillControls() {
   if (!password.empty()) {
     MpDecrypt(kPasswordKey, password);
     SetDlgItemText(IDC_JQ_PASSWORD, password.c_str());
-    WidgetDeck::wipe(password);
+    MpWipe(password);
   }
   const std::string mode = pGroup->getString(kModeKey);
   if (!mode.empty()) {
@@ -111,7 +111,7 @@ void MpAppUiExchangeAdpaterJQINPage::OnPasswordKillFocus() {
   std::string stored = pGroup->getString(kPasswordKey);
   MpDecrypt(kPasswordKey, stored);
   const bool bChanged = stored != static_cast<LPCSTR>(text);
-  WidgetDeck::wipe(stored);
+  MpWipe(stored);
   if (bChanged) {
     std::string cipher = static_cast<LPCSTR>(text);
     encipherPassword(cipher);
@@ -121,7 +121,7 @@ void MpAppUiExchangeAdpaterJQINPage::OnPasswordKillFocus() {
                       "MpAppUiExchangeAdpaterJQINPage - the password could not be enciphered and was not stored",
                       "MpAppUiExchangeAdpaterJQINPage", __LINE__);
   }
-  WidgetDeck::wipe(text);
+  MpWipe(text);
 }
 
 void MpAppUiExchangeAdpaterJQINPage::encipherPassword(std::string& text) { MpEncrypt(kPasswordKey, text); }

@@ -63,7 +63,8 @@ void MpAppUiCustomClassPage::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL MpAppUiCustomClassPage::OnInitDialog() {
-  return MpAppUiTaskPage::initGridPage(*this, m_staticPlaceholder, m_pGrid, m_spOptions.get(), m_keyMap);
+  return MpAppUiTaskPage::initGridPage(*this, m_staticPlaceholder, m_pGrid, m_spOptions.get(), m_keyMap,
+                                       [this](IMpOptions* bag) { fillGrid(bag); });
 }
 
 void MpAppUiCustomClassPage::fillGrid(IMpOptions* bag) {

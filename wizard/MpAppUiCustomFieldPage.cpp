@@ -103,7 +103,8 @@ void MpAppUiCustomFieldPage::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL MpAppUiCustomFieldPage::OnInitDialog() {
-  return MpAppUiTaskPage::initGridPage(*this, m_staticPlaceholder, m_pGrid, m_spOptions.get(), m_keyMap);
+  return MpAppUiTaskPage::initGridPage(*this, m_staticPlaceholder, m_pGrid, m_spOptions.get(), m_keyMap,
+                                       [this](IMpOptions* bag) { fillGrid(bag); });
 }
 
 void MpAppUiCustomFieldPage::fillGrid(IMpOptions* bag) {

@@ -54,16 +54,16 @@ bool profileOnOff(const char* section, const char* entry);
 BOOL answerToolTip(NMHDR* header, std::string& keep);
 
 // OnInitDialog of a page that shows its bag in the option grid: the page's own set-up, then the
-// grid over the placeholder's area. When the grid was made, page.fillGrid(bag) builds its
-// properties if the page holds a bag, and the grid learns from keyMap which property shows which
-// key; grid stays null when it cannot be made. Returns the page's own set-up's result.
-template <class Page>
-BOOL initGridPage(Page& page, CStatic& placeholder, MpAppOptionGridCtrl*& grid, IMpOptions* bag,
-                  const std::map<std::string, int>& keyMap) {
+// grid over the placeholder's area. When the grid was made, fill(bag) builds its properties if
+// the page holds a bag, and the grid learns from keyMap which property shows which key; grid
+// stays null when it cannot be made. Returns the page's own set-up's result.
+template <class Fill>
+BOOL initGridPage(CPropertyPage& page, CStatic& placeholder, MpAppOptionGridCtrl*& grid, IMpOptions* bag,
+                  const std::map<std::string, int>& keyMap, Fill fill) {
   const BOOL result = page.CPropertyPage::OnInitDialog();
   grid = MpAppOptionGridCtrl::createOver(page, placeholder);
   if (grid == nullptr) return result;
-  if (bag != nullptr) page.fillGrid(bag);
+  if (bag != nullptr) fill(bag);
   grid->setKeyMap(keyMap);
   return result;
 }

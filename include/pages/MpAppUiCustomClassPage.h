@@ -19,8 +19,6 @@ class MpAppUiCustomClassPage : public CPropertyPage {
   // edit mode, copies the selection's first class into them. Always true.
   bool init(MpZulSmartList& selection, IMpOptions* preset);
   IMpOptions* getOptions() { return m_spOptions.addRefGet(); }
-  // Builds the grid's properties from the bag, once the page holds both.
-  void fillGrid(IMpOptions* bag);
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
@@ -37,4 +35,8 @@ class MpAppUiCustomClassPage : public CPropertyPage {
   std::string m_featureDepthStored;
 
   DECLARE_MESSAGE_MAP()
+
+ private:
+  // Builds the grid's properties from the bag, once the page holds both.
+  void fillGrid(IMpOptions* bag);
 };

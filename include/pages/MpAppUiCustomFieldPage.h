@@ -22,8 +22,6 @@ class MpAppUiCustomFieldPage : public CPropertyPage {
   // (edit mode). Always true.
   bool init(MpZulSmartList& selection, IMpOptions* preset);
   IMpOptions* getOptions() { return m_spOptions.addRefGet(); }
-  // Builds the grid's properties from the bag, once the page holds both.
-  void fillGrid(IMpOptions* bag);
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
@@ -40,4 +38,8 @@ class MpAppUiCustomFieldPage : public CPropertyPage {
   std::vector<std::string> m_enumTypes;
 
   DECLARE_MESSAGE_MAP()
+
+ private:
+  // Builds the grid's properties from the bag, once the page holds both.
+  void fillGrid(IMpOptions* bag);
 };

@@ -432,24 +432,28 @@ TEST_F(EditorTest, CompletionFindsWordsBeyondAsciiInBothCaseModes) {
     EXPECT_EQ(count, m.GetSize()) << word;
     return std::string((LPCSTR)rest);
   };
-  ed.CaseSensitive(0);
-  EXPECT_EQ((std::vector<std::string>{"alpha", "Beta", "\xC4rger", "\xD6l", "\xDC" "ber", "\xE4hnlich", "\xF6" "de"}),
-            ed.getKeywords());
-  EXPECT_EQ("pha", complete("AL", 1));
-  EXPECT_EQ("eta", complete("b", 1));
-  EXPECT_EQ("ber", complete("\xDC", 1));
-  EXPECT_EQ("hnlich", complete("\xE4", 1));  // only ASCII letters have cases
-  Type("al");
-  Key(VK_F8);
-  EXPECT_EQ("alpha", Text());
-  Key(VK_TAB);
-
-  ed.CaseSensitive(1);
-  EXPECT_EQ((std::vector<std::string>{"Beta", "alpha", "\xC4rger", "\xD6l", "\xDC" "ber", "\xE4hnlich", "\xF6" "de"}),
-            ed.getKeywords());
-  EXPECT_EQ("pha", complete("al", 1));
-  EXPECT_EQ("", complete("b", 0));
-  EXPECT_EQ("de", complete("\xF6", 1));
+  struct Completion { const char* word; int count; const char* rest; };
+  const struct {
+    int caseSensitive;
+    std::vector<std::string> sorted;
+    std::vector<Completion> completions;
+  } modes[] = {
+      {0, {"alpha", "Beta", "\xC4rger", "\xD6l", "\xDC" "ber", "\xE4hnlich", "\xF6" "de"},
+       {{"AL", 1, "pha"}, {"b", 1, "eta"}, {"\xDC", 1, "ber"}, {"\xE4", 1, "hnlich"}}},  // only ASCII letters have cases
+      {1, {"Beta", "alpha", "\xC4rger", "\xD6l", "\xDC" "ber", "\xE4hnlich", "\xF6" "de"},
+       {{"al", 1, "pha"}, {"b", 0, ""}, {"\xF6", 1, "de"}}},
+  };
+  for (const auto& mode : modes) {
+    ed.CaseSensitive(mode.caseSensitive);
+    EXPECT_EQ(mode.sorted, ed.getKeywords()) << "case sensitive: " << mode.caseSensitive;
+    for (const Completion& c : mode.completions)
+      EXPECT_EQ(c.rest, complete(c.word, c.count)) << "case sensitive: " << mode.caseSensitive;
+    ed.SetWindowTextA("");
+    Type("al");
+    Key(VK_F8);
+    EXPECT_EQ("alpha", Text()) << "case sensitive: " << mode.caseSensitive;
+    Key(VK_TAB);
+  }
 
   // The working lists that a trigger takes are sorted for the lookup as well, in either mode:
   // one prefix's list, and all of them with the host's words.

@@ -42,7 +42,7 @@ TEST(ResourceBrowserConfig, LinesAreCutSplitAndLimited) {
 
 namespace {
 
-// A first line, then one line of 8 MB, then the last text.
+// The first text, then 8 MB more of the line it leaves open, then the last text.
 class LongLine : public std::streambuf {
  public:
   LongLine(std::string first, std::string last) : m_first(std::move(first)), m_last(std::move(last)) {
@@ -71,8 +71,9 @@ class LongLine : public std::streambuf {
 }  // namespace
 
 TEST(ResourceBrowserConfig, AnOverlongLineIsNotHeld) {
-  // The rest of a long line is read past, never gathered: the line after it is read.
-  LongLine source("RB_HOME=C:\\rb;\n", "\nRB_SERVERURL=http://after;\n");
+  // The rest of a long line is read past, never gathered: no value of it is kept, not even the
+  // part up to the limit, and the line after it is read.
+  LongLine source("RB_HOME=C:\\rb;\nLONG=", "\nRB_SERVERURL=http://after;\n");
   std::istream in(&source);
   std::map<std::string, std::string> config;
   MpResourceBrowser::readConfigStream(in, config);

@@ -10,3 +10,4 @@
 #include "MpResourceString.h"
 #include "MpCipher.h"
 #include "MpDataLib.h"
+#include "MpWipe.h"

@@ -2,6 +2,7 @@
 // The hashes and the nonce come from the system's cryptography (CNG); the stored form is
 // cipher_text.cpp's.
 #include "MpCipher.h"
+#include "MpWipe.h"
 #include "cipher_text.h"
 #include <windows.h>
 #include <bcrypt.h>
@@ -37,7 +38,7 @@ void MpEncrypt(const std::string& key, std::string& text) {
                            ? seal(hashParts, key, nonce, text)
                            : std::string();
   // The caller's block of plain text is given back by the assignment: cleared first.
-  wipe(text);
+  MpWipe(text);
   text = std::move(sealed);
 }
 

@@ -1,14 +1,8 @@
 // The stored form of enciphered text (see cipher_text.h).
 #include "cipher_text.h"
+#include "MpWipe.h"
 
 namespace MpCipherText {
-
-void wipe(std::string& text) {
-  // Through a volatile pointer: stores into memory about to be freed may otherwise be dropped.
-  volatile char* bytes = &text[0];
-  for (size_t i = 0; i < text.size(); ++i) bytes[i] = 0;
-  text.clear();
-}
 
 std::string toHex(const void* data, size_t size) {
   static const char digits[] = "0123456789abcdef";
@@ -59,7 +53,7 @@ std::string seal(HashFunction hash, const std::string& key, const std::string& n
   std::string cipher = text;  // the plain text until the key stream has gone over all of it
   Digest tag{};
   if (!applyKeyStream(hash, key, nonce, cipher) || !hash(&key, {nonce, cipher}, tag)) {
-    wipe(cipher);
+    MpWipe(cipher);
     return std::string();
   }
   return toHex(nonce.data(), nonce.size()) + toHex(cipher.data(), cipher.size()) + toHex(tag.data(), TagSize);
@@ -78,7 +72,7 @@ std::string open(HashFunction hash, const std::string& key, const std::string& s
   for (size_t i = 0; i < TagSize; ++i) difference |= static_cast<uint8_t>(tag[i]) ^ expected[i];
   if (difference) return std::string();
   if (!applyKeyStream(hash, key, nonce, cipher)) {
-    wipe(cipher);  // partly deciphered
+    MpWipe(cipher);  // partly deciphered
     return std::string();
   }
   return cipher;  // moved out: the plain text is not copied

@@ -1,7 +1,7 @@
 // The stored form of enciphered text and the steps that do not need the system's cryptography:
 // hexadecimal text, the nonce | cipher text | tag layout, the key stream and the tag check.
-// The hashes come in through a function, so that this part has no Windows header and also
-// builds natively (fuzzing). See MpCipher.h for the format.
+// The hashes come in through a function, so that this part needs none of the system's
+// cryptography and also builds natively (fuzzing). See MpCipher.h for the format.
 #pragma once
 #include <array>
 #include <cstddef>
@@ -26,10 +26,6 @@ typedef bool (*HashFunction)(const std::string* key, std::initializer_list<Bytes
 
 const size_t NonceSize = 8;
 const size_t TagSize = 8;
-
-// Overwrites the text with zeros before emptying it, so that a secret does not stay in memory
-// that is given back.
-void wipe(std::string& text);
 
 std::string toHex(const void* data, size_t size);
 // False for an odd length or a character that is no hexadecimal digit.

@@ -1,5 +1,6 @@
 // The data library's session functions.
 #include "MpDataLib.h"
+#include "MpWipe.h"
 #include <mutex>
 #include <utility>
 #include <windows.h>
@@ -39,7 +40,7 @@ bool MpDataLogin(std::string user, std::string password) {
   }
   const bool ok = hook ? hook(user, password) : false;
   // The copy is the library's own, but the caller frees it: cleared here, the caller cannot.
-  if (!password.empty()) SecureZeroMemory(&password[0], password.size());
+  MpWipe(password);
   return ok;
 }
 
