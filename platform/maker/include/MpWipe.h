@@ -1,19 +1,24 @@
-// Overwriting secrets (passwords) before their memory is let go. SecureZeroMemory's stores are
-// kept even into memory about to be freed, where the compiler may drop a plain fill.
+// Overwriting secrets (passwords) before their memory is let go. The stores go through a volatile
+// pointer: into memory about to be freed the compiler may otherwise drop them. No Windows header:
+// the cipher's stored form, which wipes too, also builds natively.
 #pragma once
+#include <cstddef>
 #include <string>
-#include <windows.h>
+
+inline void MpWipe(volatile char* bytes, std::size_t size) {
+  while (size--) *bytes++ = 0;
+}
 
 // Overwrites the text with zeros, then empties it.
 inline void MpWipe(std::string& text) {
-  if (!text.empty()) ::SecureZeroMemory(&text[0], text.size());
+  if (!text.empty()) MpWipe(&text[0], text.size());
   text.clear();
 }
 
 // The same for the class library's CString (a template: this library does not stand on it).
 template <class String>
 void MpWipe(String& text) {
-  if (!text.IsEmpty()) ::SecureZeroMemory(text.GetBuffer(0), text.GetLength());
+  if (!text.IsEmpty()) MpWipe(text.GetBuffer(0), (std::size_t)text.GetLength());
   text.Empty();
 }
 
