@@ -714,6 +714,10 @@ TEST_F(NodeChooserTest, RowsSortByTheirOwnDataOfAnyKind) {
     Click(h, IDCANCEL);
   });
   caseless.DoModal();
+  // A host's node rows are node rows to the chooser's own: compared by name, in byte order.
+  NodeItemData lower(nullptr, "a");
+  CaselessRow upper(nullptr, "B");
+  EXPECT_GT(lower.compare(&upper), 0);
 
   HostRowsChooser mixed(m_title, m_store, input, m_ok, none, true);
   script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
