@@ -6,8 +6,8 @@
 // creation and painting wait on the server, whose answers come late now and then, so each figure
 // is the median of several runs, the two sides taking turns. Prints one line per size and step
 // with both medians in milliseconds, their ratio with the spread of the runs' own ratios (lowest
-// to highest), whether the ratio meets its size's goal, and each side's time per node. Sizes named on the command
-// line (1000, 10000, 100000) limit the run to them.
+// to highest), whether the ratio meets its size's goal, and each side's time per node. Sizes named
+// on the command line (1000, 10000, 100000) limit the run to them.
 #include <afxwin.h>
 #include <afxscript.h>
 #include <commctrl.h>
