@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <climits>
+#include <typeinfo>
 #include "CMpUiCInPlaceEdit.h"
 #include "MpDataLib.h"
 #include "MpLogging.h"
@@ -103,19 +104,22 @@ bool MpUiCNodeDlg::matchesFilter(const std::string& name, const std::string& fil
 
 ItemData::~ItemData() = default;
 
-NodeItemData::NodeItemData(IMpZulNode* node, const std::string& name)
-    : ItemData(NODE_ITEM), m_node(node, true), m_name(name) {}
+NodeItemData::NodeItemData(IMpZulNode* node, const std::string& name) : m_node(node, true), m_name(name) {}
 
 int NodeItemData::compare(ItemData* other) {
-  return other->kind() == NODE_ITEM ? m_name.compare(static_cast<NodeItemData*>(other)->m_name) : 0;
+  // The exact type is asked first: a cast walks the class hierarchy, which a sort of many rows
+  // feels, and nearly every row is of this very class.
+  NodeItemData* node = other && typeid(*other) == typeid(NodeItemData) ? static_cast<NodeItemData*>(other)
+                                                                        : dynamic_cast<NodeItemData*>(other);
+  return node ? m_name.compare(node->m_name) : 0;
 }
 
 int NodeItemData::getObjectId() { return m_node.isValid() ? m_node->getObjectKey().id() : 0; }
 
-ClassItemData::ClassItemData(IMpZulClass* zulClass) : ItemData(CLASS_ITEM), m_class(zulClass, true) {}
+ClassItemData::ClassItemData(IMpZulClass* zulClass) : m_class(zulClass, true) {}
 
 int ClassItemData::compare(ItemData* other) {
-  ClassItemData* item = other->kind() == CLASS_ITEM ? static_cast<ClassItemData*>(other) : nullptr;
+  ClassItemData* item = dynamic_cast<ClassItemData*>(other);
   std::string mine, theirs;
   if (!item || m_class.isNull() || item->m_class.isNull() || !m_class->getNiceName(mine) ||
       !item->m_class->getNiceName(theirs))
@@ -481,8 +485,7 @@ int CALLBACK MpUiCNodeDlg::compareRows(LPARAM first, LPARAM second, LPARAM info)
   ItemData* a = reinterpret_cast<ItemData*>(first);
   ItemData* b = reinterpret_cast<ItemData*>(second);
   if (!sort || !sort->list || !a || !b || sort->column != 0) return 0;
-  // Node rows, the usual case, are compared without a virtual call: their comparison is final.
-  const int result = a->kind() == ItemData::NODE_ITEM ? static_cast<NodeItemData*>(a)->compare(b) : a->compare(b);
+  const int result = a->compare(b);
   return sort->ascending ? result : -result;
 }
 

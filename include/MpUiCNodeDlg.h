@@ -17,28 +17,16 @@ class MpUiResourceBrowser;
 // The data of one list row, owned by the chooser.
 class ItemData {
  public:
-  // Which of the chooser's own kinds of row data this is, told without a type check: a sort asks
-  // it of every comparison. Only those kinds set it; any other row data is OTHER_ITEM.
-  enum Kind { OTHER_ITEM, NODE_ITEM, CLASS_ITEM };
-
-  ItemData() : m_kind(OTHER_ITEM) {}
   // Negative, 0 or positive as this row sorts before, with or after the other.
   virtual int compare(ItemData* other) = 0;
   virtual ~ItemData();
-  Kind kind() const { return m_kind; }
-
- private:
-  friend class NodeItemData;
-  friend class ClassItemData;
-  explicit ItemData(Kind kind) : m_kind(kind) {}
-  Kind m_kind;
 };
 
 class NodeItemData : public ItemData {
  public:
   NodeItemData(IMpZulNode* node, const std::string& name);
   // By name, in byte order; other row data compares equal.
-  int compare(ItemData* other) final;
+  int compare(ItemData* other) override;
   // The node's object identifier; 0 without a node.
   int getObjectId();
   const std::string& name() const { return m_name; }
@@ -52,6 +40,7 @@ class NodeItemData : public ItemData {
 class ClassItemData : public ItemData {
  public:
   explicit ClassItemData(IMpZulClass* zulClass);
+  // By the classes' display names; other row data, or a name the class cannot give, compares equal.
   int compare(ItemData* other) override;
   IMpZulClass* getClass() const { return m_class.get(); }
 

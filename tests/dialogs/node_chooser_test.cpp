@@ -1,4 +1,5 @@
 // The node chooser and its variants over a host store, driven as a user would.
+#include <algorithm>
 #include <list>
 #include "../frame/viewer_rows.h"
 #include "CJqLoginDlg.h"
@@ -628,6 +629,118 @@ TEST_F(NodeChooserTest, EqualNamesKeepTheirOrderAndNodesTheirRowData) {
   });
   ASSERT_EQ(IDOK, dlg.DoModal());
   EXPECT_EQ((std::vector<std::string>{"c"}), Names(dlg.getSelection()));
+}
+
+namespace {
+
+// Row data of a host's own: names compared without regard to case.
+class CaselessRow : public NodeItemData {
+ public:
+  using NodeItemData::NodeItemData;
+  int compare(ItemData* other) override {
+    NodeItemData* row = dynamic_cast<NodeItemData*>(other);
+    return row ? ::lstrcmpiA(name().c_str(), row->name().c_str()) : 0;
+  }
+};
+
+// Row data of no kind the chooser knows, counting the comparisons asked of it.
+class ForeignRow : public ItemData {
+ public:
+  explicit ForeignRow(int& calls) : m_calls(calls) {}
+  int compare(ItemData*) override { return ++m_calls, 0; }
+
+ private:
+  int& m_calls;
+};
+
+// A chooser whose rows carry the host's own row data: caseless node rows only, or the chooser's
+// own node rows followed by two foreign rows.
+class HostRowsChooser : public MpUiCNodeDlg {
+ public:
+  HostRowsChooser(std::string& title, IMpData* data, MpZulSmartList& input, std::string& ok, MpZulSmartList& none,
+                  bool foreign)
+      : MpUiCNodeDlg(title, data, input, false, false, true, true, false, nullptr, ok, none), m_foreign(foreign) {}
+  int foreignCalls = 0;
+
+ protected:
+  void fillNodeList(std::string filter) override {
+    if (m_foreign) {
+      MpUiCNodeDlg::fillNodeList(filter);
+      for (const char* name : {"zz", "AA"}) add(name, new ForeignRow(foreignCalls));
+      return;
+    }
+    for (IUnknown* object : getInput()) {
+      IMpZulNodePtr node(object, true);
+      std::string name;
+      if (node.isValid() && node->getName(name)) add(name, new CaselessRow(node.get(), name));
+    }
+  }
+
+ private:
+  void add(const std::string& name, ItemData* item) {
+    addItemData(item);
+    insertRow(name, 0, item, false);
+  }
+  bool m_foreign;
+};
+
+}  // namespace
+
+// Every row sorts by its own data's comparison, both ways: class rows by their display names, a
+// host's node rows by its own rule; data of another kind compares equal and is sorted unharmed.
+TEST_F(NodeChooserTest, RowsSortByTheirOwnDataOfAnyKind) {
+  // The row data's base holds nothing but its virtual functions, as a host's own row data expects.
+  EXPECT_EQ(sizeof(void*), sizeof(ItemData));
+  MpZulSmartList parent = Objects({"Housing"}), none;
+  const std::vector<std::string> classes{"Attachment", "Machining process", "Model", "Operation set-up",
+                                         "Product variant set"};
+  MpUiCNodeDlg classDlg(m_title, m_store, parent, true, false, true, true, false, nullptr, m_ok, none);
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    SetCheck(h, IDC_CHOOSER_CHILD_CLASSES, false);
+    ClickHeader(h, 0);
+    EXPECT_EQ(std::vector<std::string>(classes.rbegin(), classes.rend()), Column(h));
+    ClickHeader(h, 0);
+    EXPECT_EQ(classes, Column(h));
+    Click(h, IDCANCEL);
+  });
+  classDlg.DoModal();
+
+  MpZulSmartList input = Objects({"Housing", "bracket", "Axle"});
+  HostRowsChooser caseless(m_title, m_store, input, m_ok, none, false);
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    EXPECT_EQ((std::vector<std::string>{"Axle", "bracket", "Housing"}), Column(h));
+    ClickHeader(h, 0);
+    EXPECT_EQ((std::vector<std::string>{"Housing", "bracket", "Axle"}), Column(h));
+    Click(h, IDCANCEL);
+  });
+  caseless.DoModal();
+  // A host's node rows are node rows to the chooser's own: compared by name, in byte order.
+  NodeItemData lower(nullptr, "a");
+  CaselessRow upper(nullptr, "B");
+  EXPECT_GT(lower.compare(&upper), 0);
+
+  HostRowsChooser mixed(m_title, m_store, input, m_ok, none, true);
+  script.Dialog(IDD_NODE_CHOOSER, [&](HWND h) {
+    ClickHeader(h, 0);
+    std::vector<std::string> rows = Column(h);
+    std::sort(rows.begin(), rows.end());
+    EXPECT_EQ((std::vector<std::string>{"AA", "Axle", "Housing", "bracket", "zz"}), rows);
+    ForeignRow foreign(mixed.foreignCalls);
+    ClassItemData classRow(nullptr);
+    int nodes = 0;
+    for (int row = 0; row < Count(h); ++row) {
+      NodeItemData* item = RowData(h, row);
+      if (!item) continue;
+      ++nodes;
+      EXPECT_EQ(0, item->compare(&foreign));
+      EXPECT_EQ(0, item->compare(&classRow));
+      EXPECT_EQ(0, classRow.compare(item));
+    }
+    EXPECT_EQ(3, nodes);
+    Click(h, IDCANCEL);
+  });
+  mixed.DoModal();
+  EXPECT_GT(mixed.foreignCalls, 0) << "the foreign rows were asked by their own comparison";
 }
 
 // However often a chooser of any kind runs, it leaves no GDI object behind: in amounts mode the
