@@ -422,6 +422,19 @@ void findCommandItems(MpAppUiMenu& menu, UINT id, CommandItems& items) {
   }
 }
 
+// Fills the record's own image list (created or emptied) from the bitmap resource; when that fails
+// the list goes and the record has no image of its own.
+BOOL loadOwnImages(MpAppUiMenu& menu, MpAppUiMenuData* rec, int bitmapId) {
+  if (!rec->m_imageList) rec->m_imageList = new CImageList;
+  rec->m_imageList->DeleteImageList();
+  rec->m_imageList->Create(MpAppUiMenu::m_iconX, MpAppUiMenu::m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
+  if (menu.AddBitmapToImageList(rec->m_imageList, (UINT)bitmapId, TRUE, &rec->m_effectImages)) return TRUE;
+  delete rec->m_imageList;
+  rec->m_imageList = nullptr;
+  rec->m_imageIndex = rec->m_imageSource = -1;
+  return FALSE;
+}
+
 // Hands each item its record, by position in its own menu: a change by command would reach only
 // the first item with the id. TRUE when every item was changed.
 BOOL setCommandItems(const CommandItems& items, UINT id) {
@@ -510,16 +523,7 @@ BOOL MpAppUiMenu::ModifyODMenuW(const wchar_t* text, const wchar_t* optionText, 
   rec->m_imageIndex = -1;
   if (iconId < 0) return TRUE;
   rec->m_imageIndex = 0;
-  if (!rec->m_imageList) rec->m_imageList = new CImageList;
-  rec->m_imageList->DeleteImageList();
-  rec->m_imageList->Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
-  if (!AddBitmapToImageList(rec->m_imageList, (UINT)iconId, TRUE, &rec->m_effectImages)) {
-    delete rec->m_imageList;
-    rec->m_imageList = nullptr;
-    rec->m_imageIndex = rec->m_imageSource = -1;
-    return FALSE;
-  }
-  return TRUE;
+  return loadOwnImages(*this, rec, iconId);
 }
 
 BOOL MpAppUiMenu::SetMenuText(UINT id, CString text, UINT flags) {
@@ -608,14 +612,7 @@ BOOL MpAppUiMenu::AddFromToolBar(CToolBar* bar, int bitmapId) {
       rec->m_commandId = id;
       rec->m_flags = MF_OWNERDRAW;
       rec->m_imageIndex = image;
-      if (!rec->m_imageList) rec->m_imageList = new CImageList;
-      rec->m_imageList->DeleteImageList();
-      rec->m_imageList->Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
-      if (!AddBitmapToImageList(rec->m_imageList, (UINT)bitmapId, TRUE, &rec->m_effectImages)) {
-        delete rec->m_imageList;
-        rec->m_imageList = nullptr;
-        rec->m_imageIndex = rec->m_imageSource = -1;
-      }
+      loadOwnImages(*this, rec, bitmapId);
     };
     for (MpAppUiMenuData* rec : items.records) takeImage(rec);
     if (outside) {
