@@ -12,11 +12,6 @@ namespace {
 // The temporary toolbar that icons are read from stays hidden and takes an id no host bar uses.
 const UINT kTemporaryToolBarId = 0xE8FE;
 
-void removeHandle(CTypedPtrArray<CPtrArray, HMENU>& list, HMENU h) {
-  for (INT_PTR i = list.GetSize() - 1; i >= 0; --i)
-    if (list[i] == h) list.RemoveAt(i);
-}
-
 UINT ownerDrawFlags(UINT flags, UINT_PTR id) {
   if (id == 0) return (flags & MF_BYPOSITION) | MF_SEPARATOR | MF_OWNERDRAW;
   return flags | MF_OWNERDRAW;

@@ -1,6 +1,7 @@
 // Helpers shared by the owner-drawn menu and the toolbar.
 #pragma once
 #include <afxwin.h>
+#include <afxtempl.h>
 #include <string>
 
 class MpAppUiMenu;
@@ -11,6 +12,12 @@ class MpAppUiMenuData;
 inline std::wstring menuWideText(const char* text) { return AfxWideFromAnsi(text, -1, CP_THREAD_ACP); }
 inline CString menuAnsiText(const wchar_t* text) {
   return CString(AfxAnsiFromWide(text, -1, CP_THREAD_ACP).c_str());
+}
+
+// Takes every occurrence of the menu handle out of the list.
+inline void removeHandle(CTypedPtrArray<CPtrArray, HMENU>& list, HMENU h) {
+  for (INT_PTR i = list.GetSize() - 1; i >= 0; --i)
+    if (list[i] == h) list.RemoveAt(i);
 }
 
 // The text Windows holds for the item at the position: empty for an owner-drawn item.

@@ -10,10 +10,6 @@ MpAppUiMenu* asMenu(HMENU h) {
   CMenu* m = CMenu::FromHandlePermanent(h);
   return m && m->IsKindOf(RUNTIME_CLASS(MpAppUiMenu)) ? static_cast<MpAppUiMenu*>(m) : nullptr;
 }
-void removeHandle(CTypedPtrArray<CPtrArray, HMENU>& list, HMENU h) {
-  for (INT_PTR i = list.GetSize() - 1; i >= 0; --i)
-    if (list[i] == h) list.RemoveAt(i);
-}
 }  // namespace
 
 std::wstring menuItemText(HMENU menu, int pos) {
