@@ -67,12 +67,19 @@ void drawItemText(CDC* dc, const MpAppUiMenuData* rec, CRect r, COLORREF colour)
 }
 void fill(CDC* dc, const CRect& r, COLORREF c) { dc->FillSolidRect(&r, c); }
 void frame(CDC* dc, const CRect& r, COLORREF c) { dc->Draw3dRect(&r, c, c); }
-HBITMAP itemCheckBitmap(HMENU menu, UINT id) {
-  MENUITEMINFOA info{};
-  info.cbSize = sizeof(info);
-  info.fMask = MIIM_CHECKMARKS;
-  if (!::GetMenuItemInfoA(menu, id, FALSE, &info)) return nullptr;
-  return info.hbmpChecked;
+// The checked-state bitmap of the item drawn, read by its position in the menu that holds it (the
+// one Windows names, else this one): by command, the first item with the id anywhere below would
+// answer, a host's too.
+HBITMAP itemCheckBitmap(HMENU own, const DRAWITEMSTRUCT* dis) {
+  HMENU menu = ::IsMenu(reinterpret_cast<HMENU>(dis->hwndItem)) ? reinterpret_cast<HMENU>(dis->hwndItem) : own;
+  const int count = ::GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_DATA | MIIM_CHECKMARKS;
+    if (::GetMenuItemInfoA(menu, i, TRUE, &info) && info.dwItemData == dis->itemData) return info.hbmpChecked;
+  }
+  return nullptr;
 }
 // The reference colour: what the bitmap selected into the context makes of a colour (tried
 // on its first pixel, which is put back), so that it compares with the bitmap's own pixels.
@@ -218,7 +225,7 @@ void MpAppUiMenu::DrawItem_Win9xNT2000(LPDRAWITEMSTRUCT dis) {
   }
   if (checked && !img.list && !icon.checkImage) {
     const CRect rc(item.left + 1, item.top + dy + 2, item.left + m_iconX + 1, item.top + m_iconY + dy + 2);
-    Draw3DCheckmark(dc, rc, selected, itemCheckBitmap(m_hMenu, dis->itemID),
+    Draw3DCheckmark(dc, rc, selected, itemCheckBitmap(m_hMenu, dis),
                     m_indeterminateCheck != 0);
   }
   const CRect tr(item.left + m_iconX + 9, item.top - 1, item.right, item.bottom - 1);
@@ -330,7 +337,7 @@ void MpAppUiMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT dis) {
   if (checked && !img.list && !icon.checkImage) {
     // The grey tick belongs to the grayed item alone; the menu-wide switch stays the host's.
     COLORREF c = sel;
-    DrawXPCheckmark(dc, box, itemCheckBitmap(m_hMenu, dis->itemID), c, selected,
+    DrawXPCheckmark(dc, box, itemCheckBitmap(m_hMenu, dis), c, selected,
                     grayed || m_indeterminateCheck != 0);
   }
   const CRect tr(item.left + barWidth + 8, item.top - 1, item.right, item.bottom - 1);

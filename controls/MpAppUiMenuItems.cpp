@@ -27,13 +27,14 @@ bool loadTemporaryToolBar(CToolBar& bar, UINT toolbarId) {
   return bar.Create(parent, WS_CHILD | CBRS_TOP, kTemporaryToolBarId) && bar.LoadToolBar(toolbarId);
 }
 
-// Gives each command of the bar that the menu holds the bar's image of it.
+// Gives each command of the bar that the menu's own tree holds the bar's image of it. The change
+// walks the tree itself: a command that stands only in a host's sub-menu is left alone.
 void takeButtonImages(MpAppUiMenu& menu, CToolBar& bar, CImageList& list) {
   for (int i = 0; i < bar.GetCount(); ++i) {
     UINT id = 0, style = 0;
     int image = 0;
     bar.GetButtonInfo(i, id, style, image);
-    if (id == 0 || (style & TBSTYLE_SEP) || menu.GetMenuState(id, MF_BYCOMMAND) == (UINT)-1) continue;
+    if (id == 0 || (style & TBSTYLE_SEP)) continue;
     menu.ModifyODMenuW(nullptr, id, &list, image >= 0 ? image : i);
   }
 }
@@ -594,28 +595,20 @@ BOOL MpAppUiMenu::AddFromToolBar(CToolBar* bar, int bitmapId) {
     UINT id = 0, style = 0;
     int image = 0;
     bar->GetButtonInfo(i, id, style, image);
-    if (id == 0 || (style & TBSTYLE_SEP) || GetMenuState(id, MF_BYCOMMAND) == (UINT)-1) continue;
+    if (id == 0 || (style & TBSTYLE_SEP)) continue;
+    // Only the items of this menu's own tree change, each by position in its own menu: a change by
+    // command would reach a host's sub-menu too and leave it carrying a record it does not own.
     CommandItems items;
     findCommandItems(*this, id, items);
-    MpAppUiMenuData* outside = nullptr;  // the command stands only in a sub-menu that is not ours
-    if (items.records.empty()) {
-      outside = new MpAppUiMenuData;
-      m_itemRecords.Add(outside);
-    }
-    auto takeImage = [&](MpAppUiMenuData* rec) {
+    if (items.records.empty()) continue;
+    for (MpAppUiMenuData* rec : items.records) {
       rec->m_imageSource = bitmapId;
       rec->m_commandId = id;
       rec->m_flags = MF_OWNERDRAW;
       rec->m_imageIndex = image;
       loadOwnImages(*this, rec, bitmapId);
-    };
-    for (MpAppUiMenuData* rec : items.records) takeImage(rec);
-    if (outside) {
-      takeImage(outside);
-      ::ModifyMenuW(m_hMenu, id, MF_OWNERDRAW, id, reinterpret_cast<LPCWSTR>(outside));
-    } else {
-      setCommandItems(items, id);
     }
+    setCommandItems(items, id);
   }
   return TRUE;
 }

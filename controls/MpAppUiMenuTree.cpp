@@ -10,6 +10,22 @@ MpAppUiMenu* asMenu(HMENU h) {
   CMenu* m = CMenu::FromHandlePermanent(h);
   return m && m->IsKindOf(RUNTIME_CLASS(MpAppUiMenu)) ? static_cast<MpAppUiMenu*>(m) : nullptr;
 }
+// The pop-up item of the menu's own tree whose id (its sub-menu's handle) is the id, as Windows
+// finds one by command; loc is its position.
+MpAppUiMenu* findPopupItem(MpAppUiMenu& menu, UINT id, int& loc) {
+  const int count = menu.GetMenuItemCount();
+  for (int i = 0; i < count; ++i) {
+    HMENU h = ::GetSubMenu(menu.m_hMenu, i);
+    if (!h) continue;
+    if ((UINT)(UINT_PTR)h == id) {
+      loc = i;
+      return &menu;
+    }
+    if (MpAppUiMenu* sub = asMenu(h))
+      if (MpAppUiMenu* hit = findPopupItem(*sub, id, loc)) return hit;
+  }
+  return nullptr;
+}
 }  // namespace
 
 std::wstring menuItemText(HMENU menu, int pos) {
@@ -279,10 +295,12 @@ BOOL MpAppUiMenu::DeleteMenu(UINT id, UINT flags) { return RemoveOrDelete(id, fl
 
 BOOL MpAppUiMenu::RemoveOrDelete(UINT id, UINT flags, BOOL isDelete) {
   if (!(flags & MF_BYPOSITION)) {
+    // Only an item of this menu's own tree goes: a command that stands only in a host's sub-menu
+    // stays as the host made it.
     int loc = -1;
-    if (MpAppUiMenu* owner = FindMenuOption((int)id, loc))
-      return owner->RemoveOrDelete((UINT)loc, flags | MF_BYPOSITION, isDelete);
-    return isDelete ? CMenu::DeleteMenu(id, flags) : CMenu::RemoveMenu(id, flags);
+    MpAppUiMenu* owner = FindMenuOption((int)id, loc);
+    if (!owner) owner = findPopupItem(*this, id, loc);
+    return owner ? owner->RemoveOrDelete((UINT)loc, flags | MF_BYPOSITION, isDelete) : FALSE;
   }
   const int pos = (int)id;
   const UINT state = GetMenuState(pos, MF_BYPOSITION);

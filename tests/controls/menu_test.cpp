@@ -67,6 +67,13 @@ void Draw(MpAppUiMenu& menu, Canvas& c, MpAppUiMenuData* rec, UINT state, UINT i
   dis.itemData = reinterpret_cast<ULONG_PTR>(rec);
   menu.DrawItem(&dis);
 }
+// Whether two canvases of the item's size (160 x 24, as Draw paints) hold the same pixels.
+bool Same(const Canvas& a, const Canvas& b) {
+  for (int x = 0; x < 160; ++x)
+    for (int y = 0; y < 24; ++y)
+      if (a.at(x, y) != b.at(x, y)) return false;
+  return true;
+}
 // Whether the 16 x 16 square at (x0, y0) of the canvas shows the list's image as it draws
 // over the background colour.
 ::testing::AssertionResult ShowsImage(const Canvas& c, int x0, int y0, CImageList* list, int index,
@@ -88,13 +95,14 @@ void MakePopup(MpAppUiMenu& menu, std::initializer_list<std::pair<const wchar_t*
   for (const auto& item : items) menu.AppendODMenuW(item.first, 0, item.second, -1);
 }
 // The record the item at the position carries as its item data.
-MpAppUiMenuData* ItemData(const CMenu& menu, int pos) {
+MpAppUiMenuData* ItemData(HMENU menu, int pos) {
   MENUITEMINFOW info{};
   info.cbSize = sizeof(info);
   info.fMask = MIIM_DATA;
-  if (!::GetMenuItemInfoW(menu.m_hMenu, pos, TRUE, &info)) return nullptr;
+  if (!::GetMenuItemInfoW(menu, pos, TRUE, &info)) return nullptr;
   return reinterpret_cast<MpAppUiMenuData*>(info.dwItemData);
 }
+MpAppUiMenuData* ItemData(const CMenu& menu, int pos) { return ItemData(menu.m_hMenu, pos); }
 bool Holds(const MpAppUiMenu& menu, const MpAppUiMenuData* rec) {
   for (INT_PTR k = 0; k < menu.m_itemRecords.GetSize(); ++k)
     if (menu.m_itemRecords[k] == rec) return true;
@@ -450,6 +458,96 @@ TEST_F(MenuTest, AHostsOwnItemBesideAnOwnerDrawnOneGetsARecordOfItsOwn) {
   }
 }
 
+// A host's own plain sub-menu in an owner-drawn menu is not the menu's: nothing the menu does by
+// command reaches its items, and none of them carries a record of the menu's.
+TEST_F(MenuTest, AHostsOwnSubMenuIsLeftAsTheHostMadeIt) {
+  ctltest::MenuOwner parent;
+  CToolBar bar;
+  ASSERT_TRUE(bar.CreateEx(&parent, TBSTYLE_FLAT, WS_CHILD | CBRS_ALIGN_TOP, CRect(0, 0, 0, 0)));
+  ASSERT_TRUE(bar.LoadToolBar(IDR_WD_TEST_TOOLBAR));
+  // An owner-drawn item, then the host's sub-menu holding the toolbar's Copy command only.
+  auto build = [](MpAppUiMenu& menu) {
+    MakePopup(menu, {{L"&Drawn", 5}});
+    HMENU host = ::CreatePopupMenu();
+    ::AppendMenuW(host, MF_STRING, ID_WD_COPY, L"Host copy");
+    ::AppendMenuW(menu.m_hMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(host), L"&Host sub");
+    return host;
+  };
+  auto asTheHostMadeIt = [](HMENU host) -> ::testing::AssertionResult {
+    wchar_t text[32] = {};
+    ::GetMenuStringW(host, 0, text, 32, MF_BYPOSITION);
+    if (::GetMenuItemCount(host) != 1 || ::GetMenuItemID(host, 0) != ID_WD_COPY)
+      return ::testing::AssertionFailure() << "the host's item is gone";
+    if (::GetMenuState(host, 0, MF_BYPOSITION) & MF_OWNERDRAW)
+      return ::testing::AssertionFailure() << "the host's item was made owner-drawn";
+    if (wcscmp(text, L"Host copy") != 0) return ::testing::AssertionFailure() << "the host's text is lost";
+    if (ItemData(host, 0)) return ::testing::AssertionFailure() << "the host's item carries a record";
+    return ::testing::AssertionSuccess();
+  };
+  for (const bool byKey : {false, true}) {
+    SCOPED_TRACE(byKey ? "menu-character search" : "UpdateMenu");
+    MpAppUiMenu menu;
+    HMENU host = build(menu);
+    EXPECT_TRUE(menu.AddFromToolBar(&bar, IDR_WD_TEST_TOOLBAR));
+    EXPECT_TRUE(asTheHostMadeIt(host));
+    EXPECT_EQ(1, menu.m_itemRecords.GetSize()) << "a record was made for an item that is not the menu's";
+    // Synchronising gives the menu's own items records; the host's sub-menu keeps none.
+    if (byKey)
+      EXPECT_EQ(MAKELRESULT(1, MNC_EXECUTE), MpAppUiMenu::FindKeyboardShortcut('h', MF_POPUP, &menu));
+    else
+      MpAppUiMenu::UpdateMenu(&menu);
+    EXPECT_TRUE(OwnRecords(menu));
+    EXPECT_TRUE(asTheHostMadeIt(host));
+  }
+  {
+    MpAppUiMenu menu;  // the same command in the menu's own sub-menu gets the image; the host's not
+    HMENU host = build(menu);
+    menu.AppendODPopupMenuW(L"Own")->AppendODMenuW(L"Own copy", 0, ID_WD_COPY, -1);
+    MpAppUiMenu* own = static_cast<MpAppUiMenu*>(menu.GetSubMenu(2));
+    EXPECT_TRUE(menu.AddFromToolBar(&bar, IDR_WD_TEST_TOOLBAR));
+    EXPECT_EQ(IDR_WD_TEST_TOOLBAR, ItemData(*own, 0)->m_imageSource);
+    EXPECT_TRUE(OwnRecords(*own));
+    EXPECT_TRUE(menu.LoadToolbar(IDR_WD_TEST_TOOLBAR));
+    EXPECT_TRUE(asTheHostMadeIt(host));
+    // Removing by command: the menu's own item goes, the host's stays; the host's pop-up item,
+    // which stands in the menu, goes by its handle.
+    EXPECT_TRUE(menu.DeleteMenu(ID_WD_COPY, MF_BYCOMMAND));
+    EXPECT_EQ(0, own->GetMenuItemCount());
+    EXPECT_FALSE(menu.DeleteMenu(ID_WD_COPY, MF_BYCOMMAND));
+    EXPECT_FALSE(menu.RemoveMenu(ID_WD_COPY, MF_BYCOMMAND));
+    EXPECT_TRUE(asTheHostMadeIt(host));
+    EXPECT_TRUE(menu.RemoveMenu((UINT)(UINT_PTR)host, MF_BYCOMMAND));
+    EXPECT_EQ(2, menu.GetMenuItemCount());
+    EXPECT_EQ(2, menu.m_itemRecords.GetSize());
+    EXPECT_TRUE(asTheHostMadeIt(host));
+    ::DestroyMenu(host);
+  }
+  {
+    // A checked item is drawn with its own check bitmaps, not those of a host's item of the same
+    // command that stands before it.
+    const UINT kChecked = 4712;  // a command without a shared image, so a Windows tick is drawn
+    HBITMAP dot = ::CreateBitmap(13, 13, 1, 1, nullptr);
+    Canvas alone(160, 24), behindHost(160, 24), ownBitmap(160, 24);
+    {
+      MpAppUiMenu menu;
+      MakePopup(menu, {{L"Copy", kChecked}});
+      MpAppUiMenuData* rec = ItemData(menu, 0);
+      Draw(menu, alone, rec, ODS_CHECKED, kChecked);
+      HMENU host = ::CreatePopupMenu();
+      ::AppendMenuW(host, MF_STRING | MF_CHECKED, kChecked, L"Host copy");
+      ::SetMenuItemBitmaps(host, 0, MF_BYPOSITION, nullptr, dot);
+      ::InsertMenuW(menu.m_hMenu, 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(host), L"Host sub");
+      Draw(menu, behindHost, rec, ODS_CHECKED, kChecked);
+      ::SetMenuItemBitmaps(menu.m_hMenu, 1, MF_BYPOSITION, nullptr, dot);
+      Draw(menu, ownBitmap, rec, ODS_CHECKED, kChecked);
+    }
+    if (!Same(alone, behindHost)) behindHost.differs();
+    EXPECT_TRUE(Same(alone, behindHost)) << "the host's check bitmap was drawn";
+    EXPECT_FALSE(Same(alone, ownBitmap)) << "the item's own check bitmap was not drawn";
+    ::DeleteObject(dot);
+  }
+}
+
 // Inside the menu text stays wide: a host's items are read, a loaded bar's captions set, items
 // drawn and keys matched the same under a thread whose code page is not the system's.
 TEST_F(MenuTest, TextStaysWideWhateverTheThreadsCodePage) {
@@ -494,22 +592,16 @@ TEST_F(MenuTest, TextStaysWideWhateverTheThreadsCodePage) {
       RECT r{MpAppUiMenu::m_iconX + 9, -1, 160, 23};
       ::DrawTextW(c.dc(), text, -1, &r, DT_LEFT | DT_SINGLELINE | DT_VCENTER);
     };
-    auto same = [](const Canvas& a, const Canvas& b) {
-      for (int x = 0; x < 160; ++x)
-        for (int y = 0; y < 24; ++y)
-          if (a.at(x, y) != b.at(x, y)) return false;
-      return true;
-    };
     for (const wchar_t* letter : {L"\u0416", L"\u00C6"}) {
       MpAppUiMenuData rec;
       rec.SetText(letter);
       Draw(host, drawn, &rec, 0, 1);
       drawText(expected, letter);
-      if (!same(drawn, expected)) drawn.differs();
-      EXPECT_TRUE(same(drawn, expected)) << "item drawn other than its text";
+      if (!Same(drawn, expected)) drawn.differs();
+      EXPECT_TRUE(Same(drawn, expected)) << "item drawn other than its text";
     }
     drawText(other, L"\u0416");
-    EXPECT_FALSE(same(expected, other)) << "the two letters look alike";
+    EXPECT_FALSE(Same(expected, other)) << "the two letters look alike";
   }
 }
 
