@@ -502,8 +502,8 @@ TEST_F(MenuTest, AHostsOwnSubMenuIsLeftAsTheHostMadeIt) {
   {
     MpAppUiMenu menu;  // the same command in the menu's own sub-menu gets the image; the host's not
     HMENU host = build(menu);
-    menu.AppendODPopupMenuW(L"Own")->AppendODMenuW(L"Own copy", 0, ID_WD_COPY, -1);
-    MpAppUiMenu* own = static_cast<MpAppUiMenu*>(menu.GetSubMenu(2));
+    MpAppUiMenu* own = menu.AppendODPopupMenuW(L"Own");
+    own->AppendODMenuW(L"Own copy", 0, ID_WD_COPY, -1);
     EXPECT_TRUE(menu.AddFromToolBar(&bar, IDR_WD_TEST_TOOLBAR));
     EXPECT_EQ(IDR_WD_TEST_TOOLBAR, ItemData(*own, 0)->m_imageSource);
     EXPECT_TRUE(OwnRecords(*own));
