@@ -432,12 +432,15 @@ BOOL loadOwnImages(MpAppUiMenu& menu, MpAppUiMenuData* rec, int bitmapId) {
 }
 
 // Hands each item its record, by position in its own menu: a change by command would reach only
-// the first item with the id. TRUE when every item was changed.
+// the first item with the id. Each item keeps its check and grey state. TRUE when every item was
+// changed.
 BOOL setCommandItems(const CommandItems& items, UINT id) {
   BOOL all = !items.records.empty();
   for (INT_PTR i = 0; i < items.menus.GetSize(); ++i) {
     MpAppUiMenuData* rec = items.records[(size_t)i];
-    if (!::ModifyMenuW(items.menus[i]->m_hMenu, (UINT)items.locs[i], rec->m_flags | MF_BYPOSITION, id,
+    const HMENU menu = items.menus[i]->m_hMenu;
+    rec->m_flags = withItemState(menu, items.locs[i], rec->m_flags);
+    if (!::ModifyMenuW(menu, (UINT)items.locs[i], rec->m_flags | MF_BYPOSITION, id,
                        reinterpret_cast<LPCWSTR>(rec)))
       all = FALSE;
   }

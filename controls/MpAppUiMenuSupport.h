@@ -20,10 +20,19 @@ inline void removeHandle(CTypedPtrArray<CPtrArray, HMENU>& list, HMENU h) {
     if (list[i] == h) list.RemoveAt(i);
 }
 
-// The text Windows holds for the item at the position: empty for an owner-drawn item.
+// Whether the item at the position is owner-drawn: drawn by the menu from the record it carries.
+bool isOwnerDrawn(HMENU menu, int pos);
+// The text Windows holds for the item at the position; empty for an owner-drawn item, whose
+// caption is its record's (Windows may still hold the caption the item had before it was drawn).
 std::wstring menuItemText(HMENU menu, int pos);
+// The flags to put on the item at the position: those given, with the check and grey state the
+// item has, which is its own (a host sets it through Windows) and outlasts any change of record.
+UINT withItemState(HMENU menu, int pos, UINT flags);
 
 // Every item carries a record of its own. These find which record of the menu an item carries.
+// The index in m_itemRecords of the record the item data stands for, or -1: data the menu does not
+// hold (a host's own owner-drawn item's) is never read as a record.
+INT_PTR heldRecordIndex(const MpAppUiMenu& menu, ULONG_PTR data);
 // The index in m_itemRecords of the record the item at the position carries, or -1.
 INT_PTR carriedRecordIndex(const MpAppUiMenu& menu, int pos);
 // Whether an item of the menu other than the one at `pos` carries the record (pos -1: any item).

@@ -26,21 +26,56 @@ MpAppUiMenu* findPopupItem(MpAppUiMenu& menu, UINT id, int& loc) {
   }
   return nullptr;
 }
+// Makes the bar's item at the position a plain text item with its record's caption, as a bar
+// shows it; the item keeps its check and grey state.
+void showPlainOnBar(MpAppUiMenu& bar, int pos, MpAppUiMenuData* rec) {
+  const HMENU sub = ::GetSubMenu(bar.m_hMenu, pos);
+  rec->m_flags = withItemState(bar.m_hMenu, pos, (sub ? MF_POPUP : MF_STRING) | MF_BYPOSITION);
+  ::ModifyMenuW(bar.m_hMenu, pos, rec->m_flags, sub ? reinterpret_cast<UINT_PTR>(sub) : rec->m_commandId,
+                rec->GetText());
+}
+// An item's caption: its record's when the menu draws it, else the text Windows holds.
+std::wstring itemCaption(const MpAppUiMenu& menu, int pos) {
+  if (!isOwnerDrawn(menu.m_hMenu, pos)) return menuItemText(menu.m_hMenu, pos);
+  const INT_PTR k = carriedRecordIndex(menu, pos);
+  const wchar_t* text = k >= 0 ? menu.m_itemRecords[k]->GetText() : nullptr;
+  return text ? text : L"";
+}
 }  // namespace
 
+bool isOwnerDrawn(HMENU menu, int pos) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_FTYPE;
+  return ::GetMenuItemInfoW(menu, pos, TRUE, &info) && (info.fType & MFT_OWNERDRAW);
+}
+
 std::wstring menuItemText(HMENU menu, int pos) {
+  if (isOwnerDrawn(menu, pos)) return {};
   wchar_t buf[1025] = {};
   ::GetMenuStringW(menu, pos, buf, 1024, MF_BYPOSITION);
   return buf;
+}
+
+UINT withItemState(HMENU menu, int pos, UINT flags) {
+  const UINT state = MF_CHECKED | MF_GRAYED | MF_DISABLED;
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_STATE;
+  if (!::GetMenuItemInfoW(menu, pos, TRUE, &info)) return flags;
+  return (flags & ~state) | (info.fState & state);
 }
 
 INT_PTR carriedRecordIndex(const MpAppUiMenu& menu, int pos) {
   MENUITEMINFOW info{};
   info.cbSize = sizeof(info);
   info.fMask = MIIM_DATA;
-  if (!::GetMenuItemInfoW(menu.m_hMenu, pos, TRUE, &info) || !info.dwItemData) return -1;
-  for (INT_PTR i = 0; i < menu.m_itemRecords.GetSize(); ++i)
-    if (reinterpret_cast<ULONG_PTR>(menu.m_itemRecords[i]) == info.dwItemData) return i;
+  return ::GetMenuItemInfoW(menu.m_hMenu, pos, TRUE, &info) ? heldRecordIndex(menu, info.dwItemData) : -1;
+}
+
+INT_PTR heldRecordIndex(const MpAppUiMenu& menu, ULONG_PTR data) {
+  for (INT_PTR i = 0; data && i < menu.m_itemRecords.GetSize(); ++i)
+    if (reinterpret_cast<ULONG_PTR>(menu.m_itemRecords[i]) == data) return i;
   return -1;
 }
 
@@ -110,16 +145,8 @@ BOOL MpAppUiMenu::LoadMenuA(const char* name) {
     }
   }
   // A menu bar shows plain text items; their pop-ups stay owner-drawn.
-  for (int i = 0; i < GetMenuItemCount() && i < m_itemRecords.GetSize(); ++i) {
-    MpAppUiMenuData* rec = m_itemRecords[i];
-    if (HMENU sub = ::GetSubMenu(m_hMenu, i)) {
-      rec->m_flags = MF_POPUP | MF_BYPOSITION;
-      ::ModifyMenuW(m_hMenu, i, rec->m_flags, reinterpret_cast<UINT_PTR>(sub), rec->GetText());
-    } else {
-      rec->m_flags = MF_STRING | MF_BYPOSITION;
-      ::ModifyMenuW(m_hMenu, i, rec->m_flags, rec->m_commandId, rec->GetText());
-    }
-  }
+  for (int i = 0; i < GetMenuItemCount() && i < m_itemRecords.GetSize(); ++i)
+    showPlainOnBar(*this, i, m_itemRecords[i]);
   m_fromMenuResource = TRUE;
   return TRUE;
 }
@@ -143,12 +170,8 @@ int MpAppUiMenu::GetMenuStart() {
 void MpAppUiMenu::RemoveTopLevelOwnerDraw() {
   const int count = GetMenuItemCount();
   for (int i = GetMenuStart(); i < count; ++i) {
-    HMENU sub = ::GetSubMenu(m_hMenu, i);
-    const INT_PTR k = sub ? carriedRecordIndex(*this, i) : -1;
-    if (k < 0) continue;
-    MpAppUiMenuData* rec = m_itemRecords[k];
-    rec->m_flags = MF_POPUP | MF_BYPOSITION;
-    ::ModifyMenuW(m_hMenu, i, rec->m_flags, reinterpret_cast<UINT_PTR>(sub), rec->GetText());
+    const INT_PTR k = ::GetSubMenu(m_hMenu, i) ? carriedRecordIndex(*this, i) : -1;
+    if (k >= 0) showPlainOnBar(*this, i, m_itemRecords[k]);
   }
 }
 
@@ -249,7 +272,7 @@ CMenu* MpAppUiMenu::GetSubMenu(const char* name) const {
   const std::wstring wanted = menuWideText(name);
   const int count = GetMenuItemCount();
   for (int i = 0; i < count; ++i)
-    if (menuItemText(m_hMenu, i) == wanted) return CMenu::GetSubMenu(i);
+    if (itemCaption(*this, i) == wanted) return CMenu::GetSubMenu(i);
   return nullptr;
 }
 MpAppUiMenu* MpAppUiMenu::GetSubMpAppUiMenu(const char* text) {
@@ -329,6 +352,9 @@ BOOL MpAppUiMenu::RemoveOrDelete(UINT id, UINT flags, BOOL isDelete) {
       if (m_createdSubMenus[k]->m_hMenu != h) continue;
       MpAppUiMenu* sub = m_createdSubMenus[k];
       m_createdSubMenus.RemoveAt(k);
+      // Its items go first, last to first, each as this item goes: a menu the host made and put in
+      // it outlives a removal, as Windows' RemoveMenu leaves it, and goes with a deletion.
+      for (int i = sub->GetMenuItemCount() - 1; i >= 0; --i) sub->RemoveOrDelete((UINT)i, MF_BYPOSITION, isDelete);
       ::RemoveMenu(m_hMenu, pos, MF_BYPOSITION);  // the handle goes with the object
       delete sub;
       return TRUE;
@@ -404,7 +430,7 @@ void MpAppUiMenu::SynchronizeMenu() {
   };
   for (int i = 0; i < count; ++i) {
     const UINT state = GetMenuState(i, MF_BYPOSITION);
-    const std::wstring text = menuItemText(m_hMenu, i);  // empty for an owner-drawn item
+    const std::wstring text = menuItemText(m_hMenu, i);  // an owner-drawn item's is its record's
     MpAppUiMenuData*& rec = byPosition[i];
     if (HMENU h = ::GetSubMenu(m_hMenu, i)) {
       if (!rec) rec = take([&](MpAppUiMenuData* r) { return (r->m_flags & MF_POPUP) && r->m_commandId == (UINT_PTR)h; });
@@ -415,10 +441,12 @@ void MpAppUiMenu::SynchronizeMenu() {
       }
     } else if (state & MF_SEPARATOR) {
       if (!rec) rec = take([](MpAppUiMenuData* r) { return r->m_commandId == 0; });
-      if (rec)
+      if (rec) {
+        rec->m_flags = withItemState(m_hMenu, i, rec->m_flags);
         ::ModifyMenuW(m_hMenu, i, rec->m_flags | MF_BYPOSITION, 0, reinterpret_cast<LPCWSTR>(rec));
-      else
+      } else {
         rec = NewODMenu(i, state | MF_SEPARATOR | MF_BYPOSITION | MF_OWNERDRAW, 0, L"");
+      }
     } else {
       const UINT cmd = ::GetMenuItemID(m_hMenu, i);
       if (!rec) rec = take([&](MpAppUiMenuData* r) { return !(r->m_flags & MF_POPUP) && r->m_commandId == cmd; });
