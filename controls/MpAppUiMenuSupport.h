@@ -25,8 +25,9 @@ bool isOwnerDrawn(HMENU menu, int pos);
 // The text Windows holds for the item at the position; empty for an owner-drawn item, whose
 // caption is its record's (Windows may still hold the caption the item had before it was drawn).
 std::wstring menuItemText(HMENU menu, int pos);
-// The flags to put on the item at the position: those given, with the check and grey state the
-// item has, which is its own (a host sets it through Windows) and outlasts any change of record.
+// The flags to put on the item at the position: those given, with the check, grey and highlight
+// state the item has, which is its own (a host sets it through Windows) and outlasts any change
+// of its record.
 UINT withItemState(HMENU menu, int pos, UINT flags);
 
 // Every item carries a record of its own. These find which record of the menu an item carries.

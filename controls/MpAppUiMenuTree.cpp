@@ -58,7 +58,7 @@ std::wstring menuItemText(HMENU menu, int pos) {
 }
 
 UINT withItemState(HMENU menu, int pos, UINT flags) {
-  const UINT state = MF_CHECKED | MF_GRAYED | MF_DISABLED;
+  const UINT state = MF_CHECKED | MF_GRAYED | MF_DISABLED | MF_HILITE;
   MENUITEMINFOW info{};
   info.cbSize = sizeof(info);
   info.fMask = MIIM_STATE;
