@@ -432,8 +432,8 @@ BOOL loadOwnImages(MpAppUiMenu& menu, MpAppUiMenuData* rec, int bitmapId) {
 }
 
 // Hands each item its record, by position in its own menu: a change by command would reach only
-// the first item with the id. Each item keeps its check and grey state. TRUE when every item was
-// changed.
+// the first item with the id. Each item keeps its own state: the check and grey its host gave it.
+// TRUE when every item was changed.
 BOOL setCommandItems(const CommandItems& items, UINT id) {
   BOOL all = !items.records.empty();
   for (INT_PTR i = 0; i < items.menus.GetSize(); ++i) {

@@ -27,7 +27,7 @@ MpAppUiMenu* findPopupItem(MpAppUiMenu& menu, UINT id, int& loc) {
   return nullptr;
 }
 // Makes the bar's item at the position a plain text item with its record's caption, as a bar
-// shows it; the item keeps its check and grey state.
+// shows it; the item keeps its own state (a pop-up the host greyed stays grey).
 void showPlainOnBar(MpAppUiMenu& bar, int pos, MpAppUiMenuData* rec) {
   const HMENU sub = ::GetSubMenu(bar.m_hMenu, pos);
   rec->m_flags = withItemState(bar.m_hMenu, pos, (sub ? MF_POPUP : MF_STRING) | MF_BYPOSITION);
@@ -354,7 +354,8 @@ BOOL MpAppUiMenu::RemoveOrDelete(UINT id, UINT flags, BOOL isDelete) {
       m_createdSubMenus.RemoveAt(k);
       // Its items go first, last to first, each as this item goes: a menu the host made and put in
       // it outlives a removal, as Windows' RemoveMenu leaves it, and goes with a deletion.
-      for (int i = sub->GetMenuItemCount() - 1; i >= 0; --i) sub->RemoveOrDelete((UINT)i, MF_BYPOSITION, isDelete);
+      for (int i = sub->GetMenuItemCount() - 1; i >= 0; --i)
+        sub->RemoveOrDelete((UINT)i, MF_BYPOSITION, isDelete);
       ::RemoveMenu(m_hMenu, pos, MF_BYPOSITION);  // the handle goes with the object
       delete sub;
       return TRUE;

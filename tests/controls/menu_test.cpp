@@ -552,95 +552,79 @@ TEST_F(MenuTest, AHostsOwnSubMenuIsLeftAsTheHostMadeIt) {
 // An owner-drawn item's caption is its record's: a rename through the menu outlasts the next
 // synchronisation, though Windows may still hold the caption the host gave the item.
 TEST_F(MenuTest, ARenameThroughTheMenuOutlastsTheNextSynchronisation) {
-  const std::pair<const char*, std::function<BOOL(MpAppUiMenu&, MpAppUiMenu&)>> renames[] = {
-      {"SetMenuText by position", [](MpAppUiMenu&, MpAppUiMenu& sub) { return sub.SetMenuText(0, "&Renamed", MF_BYPOSITION); }},
-      {"SetMenuText by command", [](MpAppUiMenu& top, MpAppUiMenu&) { return top.SetMenuText(5, "&Renamed", MF_BYCOMMAND); }},
-      {"ModifyODMenuW", [](MpAppUiMenu&, MpAppUiMenu& sub) { return sub.ModifyODMenuW(L"&Renamed", 5, -1); }},
-      {"ModifyODMenuW from the parent", [](MpAppUiMenu& top, MpAppUiMenu&) { return top.ModifyODMenuW(L"&Renamed", 5, -1); }},
+  using Rename = BOOL (*)(MpAppUiMenu& top, MpAppUiMenu& sub);
+  const Rename renames[] = {
+      [](MpAppUiMenu&, MpAppUiMenu& sub) { return sub.SetMenuText(0, "&Renamed", MF_BYPOSITION); },
+      [](MpAppUiMenu& top, MpAppUiMenu&) { return top.SetMenuText(5, "&Renamed", MF_BYCOMMAND); },
+      [](MpAppUiMenu&, MpAppUiMenu& sub) { return sub.ModifyODMenuW(L"&Renamed", 5, -1); },
+      [](MpAppUiMenu& top, MpAppUiMenu&) { return top.ModifyODMenuW(L"&Renamed", 5, -1); },
   };
-  for (const auto& [way, rename] : renames) {
-    SCOPED_TRACE(way);
+  for (const Rename rename : renames) {
+    SCOPED_TRACE(&rename - renames);
     MpAppUiMenu top;
     MakePopup(top, {{L"&Top", 4}});
     MpAppUiMenu* sub = top.AppendODPopupMenuW(L"&Sub");
     ::AppendMenuW(sub->m_hMenu, MF_STRING, 5, L"&Host");
     MpAppUiMenu::UpdateMenu(sub);  // the menu takes the host's item over
-    ASSERT_TRUE(ItemData(*sub, 0));
-    EXPECT_STREQ(L"&Host", ItemData(*sub, 0)->GetText());
     EXPECT_TRUE(rename(top, *sub));
     MpAppUiMenu::UpdateMenu(sub);
-    EXPECT_STREQ(L"&Renamed", ItemData(*sub, 0)->GetText());
-    ::AppendMenuW(sub->m_hMenu, MF_STRING, 6, L"Other");  // the search synchronises first
+    ::AppendMenuW(sub->m_hMenu, MF_STRING, 6, L"Other");  // the search synchronises once more
     EXPECT_EQ(MAKELRESULT(0, MNC_EXECUTE), MpAppUiMenu::FindKeyboardShortcut('r', MF_POPUP, sub));
     EXPECT_EQ(0, MpAppUiMenu::FindKeyboardShortcut('h', MF_POPUP, sub));
     EXPECT_STREQ(L"&Renamed", ItemData(*sub, 0)->GetText());
-    EXPECT_TRUE(OwnRecords(*sub));
   }
-  {
-    MpAppUiMenu menu;  // a host's pop-up taken over and renamed is found by its new name only
-    MakePopup(menu, {{L"&Drawn", 5}});
-    HMENU recent = ::CreatePopupMenu();
-    ::AppendMenuW(menu.m_hMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(recent), L"&Recent");
-    MpAppUiMenu::UpdateMenu(&menu);
-    EXPECT_TRUE(menu.SetMenuText(1, "&Files", MF_BYPOSITION));
-    MpAppUiMenu::UpdateMenu(&menu);
-    EXPECT_STREQ(L"&Files", ItemData(menu, 1)->GetText());
-    CMenu* found = menu.GetSubMenu("&Files");
-    EXPECT_EQ(recent, found ? found->m_hMenu : nullptr);
-    EXPECT_EQ(nullptr, menu.GetSubMenu("&Recent"));
-  }
+  MpAppUiMenu menu;  // a host's pop-up taken over and renamed is found by its new name only
+  MakePopup(menu, {{L"&Drawn", 5}});
+  HMENU recent = ::CreatePopupMenu();
+  ::AppendMenuW(menu.m_hMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(recent), L"&Recent");
+  MpAppUiMenu::UpdateMenu(&menu);
+  EXPECT_TRUE(menu.SetMenuText(1, "&Files", MF_BYPOSITION));
+  MpAppUiMenu::UpdateMenu(&menu);
+  CMenu* found = menu.GetSubMenu("&Files");
+  EXPECT_EQ(recent, found ? found->m_hMenu : nullptr);
+  EXPECT_EQ(nullptr, menu.GetSubMenu("&Recent"));
 }
 
-// Removing an own pop-up leaves a menu the host made and put in it alive, as Windows' RemoveMenu
-// does; deleting it takes that menu too, as Windows' DeleteMenu does.
+// Removing an own pop-up leaves the menus the host put in it alive, as Windows' RemoveMenu does;
+// deleting it destroys them, as Windows' DeleteMenu does.
 TEST_F(MenuTest, RemovingAnOwnPopupLeavesTheHostsSubMenusInItAlive) {
-  for (const int how : {0, 1, 2}) {
-    SCOPED_TRACE(how == 0 ? "RemoveMenu by position" : how == 1 ? "RemoveMenu by command" : "DeleteMenu");
+  for (const int how : {0, 1, 2}) {  // removed by position, by command, deleted
+    SCOPED_TRACE(how);
     const INT_PTR listed = MpAppUiMenu::m_AllSubMenus.GetSize();
     MpAppUiMenu menu;
     MakePopup(menu, {{L"&Drawn", 5}});
     MpAppUiMenu* own = menu.AppendODPopupMenuW(L"&Own");
-    own->AppendODMenuW(L"Own item", 0, 6, -1);
     MpAppUiMenu* nested = own->AppendODPopupMenuW(L"&Nested");
     const HMENU ownHandle = own->m_hMenu, nestedHandle = nested->m_hMenu;
-    // The host's menus: one put in with Windows, one through the menu.
-    HMENU recent = ::CreatePopupMenu(), kept = ::CreatePopupMenu();
-    ::AppendMenuW(recent, MF_STRING, 8, L"one.txt");
-    ::AppendMenuW(kept, MF_STRING, 9, L"two.txt");
-    ::AppendMenuW(ownHandle, MF_POPUP, reinterpret_cast<UINT_PTR>(recent), L"&Recent");
-    nested->AppendODMenuW(L"&Kept", MF_POPUP, reinterpret_cast<UINT_PTR>(kept), -1);
-    const BOOL gone = how == 0   ? menu.RemoveMenu(1, MF_BYPOSITION)
-                      : how == 1 ? menu.RemoveMenu((UINT)(UINT_PTR)ownHandle, MF_BYCOMMAND)
-                                 : menu.DeleteMenu(1, MF_BYPOSITION);
-    EXPECT_TRUE(gone);
-    EXPECT_FALSE(::IsMenu(ownHandle));
-    EXPECT_FALSE(::IsMenu(nestedHandle));
+    HMENU hostMenus[] = {::CreatePopupMenu(), ::CreatePopupMenu()};
+    for (HMENU h : hostMenus) ::AppendMenuW(h, MF_STRING, 8, L"one.txt");
+    ::AppendMenuW(ownHandle, MF_POPUP, reinterpret_cast<UINT_PTR>(hostMenus[0]), L"&Recent");
+    nested->AppendODMenuW(L"&Kept", MF_POPUP, reinterpret_cast<UINT_PTR>(hostMenus[1]), -1);
+    EXPECT_TRUE(how == 0   ? menu.RemoveMenu(1, MF_BYPOSITION)
+                : how == 1 ? menu.RemoveMenu((UINT)(UINT_PTR)ownHandle, MF_BYCOMMAND)
+                           : menu.DeleteMenu(1, MF_BYPOSITION));
+    EXPECT_FALSE(::IsMenu(ownHandle) || ::IsMenu(nestedHandle));
     EXPECT_EQ(listed, MpAppUiMenu::m_AllSubMenus.GetSize());
-    EXPECT_EQ(1, menu.GetMenuItemCount());
     EXPECT_EQ(1, menu.m_itemRecords.GetSize());
-    EXPECT_TRUE(OwnRecords(menu));
-    for (HMENU host : {recent, kept}) {
-      if (how == 2) {
-        EXPECT_FALSE(::IsMenu(host));
-        continue;
-      }
-      ASSERT_TRUE(::IsMenu(host));
-      EXPECT_EQ(1, ::GetMenuItemCount(host));
-      EXPECT_TRUE(::AppendMenuW(host, MF_STRING, 10, L"new.txt"));
-      EXPECT_EQ(2, ::GetMenuItemCount(host));
-      ::DestroyMenu(host);
+    for (HMENU h : hostMenus) {
+      EXPECT_EQ(how != 2, !!::IsMenu(h));
+      if (how == 2) continue;
+      EXPECT_TRUE(::AppendMenuW(h, MF_STRING, 10, L"new.txt"));
+      EXPECT_EQ(2, ::GetMenuItemCount(h));
+      ::DestroyMenu(h);
     }
   }
 }
 
-// Drawing reads only the item drawn: an owner-drawn item that has no record of the menu's yet, with
-// no data or with the host's own, is not taken for another item, and the host's data is not read.
+// Drawing reads only the item drawn: an owner-drawn item without a record of the menu's, with no
+// data or with the host's own, is not taken for another item, and the host's data is not read.
 TEST_F(MenuTest, AnItemWithoutARecordOfTheMenusIsDrawnWithItsOwnCheckMark) {
   const UINT kChecked = 4713;  // no shared image: a Windows tick is drawn
   HBITMAP dot = ::CreateBitmap(13, 13, 1, 1, nullptr);
-  std::vector<unsigned char> hostData(256, 0xCD);  // what a record's fields would be read from
+  std::vector<unsigned char> hostData(256, 0xCD);
+  const auto data = reinterpret_cast<ULONG_PTR>(hostData.data());
   for (const UINT look : {0u, 1u}) {
-    SCOPED_TRACE(look ? "flat look" : "classic look");
+    SCOPED_TRACE(look);
     MpAppUiMenu::SetMenuDrawMode(look);
     Canvas alone(160, 24), afterOther(160, 24), withHostData(160, 24);
     MpAppUiMenu menu;
@@ -650,14 +634,12 @@ TEST_F(MenuTest, AnItemWithoutARecordOfTheMenusIsDrawnWithItsOwnCheckMark) {
     ::InsertMenuW(menu.m_hMenu, 0, MF_BYPOSITION | MF_STRING, kChecked + 1, L"Other");
     ::SetMenuItemBitmaps(menu.m_hMenu, 0, MF_BYPOSITION, nullptr, dot);
     Draw(menu, afterOther, nullptr, ODS_CHECKED, kChecked);
-    if (!Same(alone, afterOther)) afterOther.differs();
     EXPECT_TRUE(Same(alone, afterOther)) << "another item's check bitmap was drawn";
-    // The tick's first stroke, left of where a radio dot would stand.
-    if (!look) {
+    if (!look) {  // the tick's first stroke, left of where a radio dot would stand
       EXPECT_TRUE(Pixel(alone, 1 + 4, 2 + 2 + 4 + 2, ::GetSysColor(COLOR_MENUTEXT)));
     }
-    const auto data = reinterpret_cast<ULONG_PTR>(hostData.data());
-    ::ModifyMenuW(menu.m_hMenu, 1, MF_BYPOSITION | MF_OWNERDRAW | MF_CHECKED, kChecked, reinterpret_cast<LPCWSTR>(data));
+    ::ModifyMenuW(menu.m_hMenu, 1, MF_BYPOSITION | MF_OWNERDRAW | MF_CHECKED, kChecked,
+                  reinterpret_cast<LPCWSTR>(data));  // the host's own data
     MEASUREITEMSTRUCT mis{ODT_MENU, 0, kChecked, 0, 0, data};
     menu.MeasureItem(&mis);
     EXPECT_EQ((UINT)std::max(::GetSystemMetrics(SM_CYMENU), 16 + (look ? 7 : 4)), mis.itemHeight);
@@ -674,48 +656,38 @@ TEST_F(MenuTest, AChangeOfCaptionOrImageKeepsTheItemsCheckAndGrey) {
   CToolBar bar;
   ASSERT_TRUE(bar.CreateEx(&parent, TBSTYLE_FLAT, WS_CHILD | CBRS_ALIGN_TOP, CRect(0, 0, 0, 0)));
   ASSERT_TRUE(bar.LoadToolBar(IDR_WD_TEST_TOOLBAR));
-  const UINT toolbars[] = {IDR_WD_TEST_TOOLBAR};
-  const std::pair<const char*, std::function<BOOL(MpAppUiMenu&)>> changes[] = {
-      {"ModifyODMenuW", [](MpAppUiMenu& m) {
-         return m.ModifyODMenuW(L"One", ID_WD_OPEN, -1) && m.ModifyODMenuW(L"Two", ID_WD_COPY, -1) &&
-                m.ModifyODMenuW(L"Three", ID_WD_PASTE, -1);
-       }},
-      {"AddFromToolBar", [&](MpAppUiMenu& m) { return m.AddFromToolBar(&bar, IDR_WD_TEST_TOOLBAR); }},
-      {"LoadToolbar", [](MpAppUiMenu& m) { return m.LoadToolbar(IDR_WD_TEST_TOOLBAR); }},
-      {"LoadToolbars", [&](MpAppUiMenu& m) { return m.LoadToolbars(toolbars, 1); }},
+  const UINT ids[] = {ID_WD_OPEN, ID_WD_COPY, ID_WD_PASTE}, toolbar = IDR_WD_TEST_TOOLBAR;
+  const std::function<BOOL(MpAppUiMenu&)> changes[] = {
+      [&](MpAppUiMenu& m) {
+        return m.ModifyODMenuW(L"A", ids[0], -1) && m.ModifyODMenuW(L"B", ids[1], -1) &&
+               m.ModifyODMenuW(L"C", ids[2], -1);
+      },
+      [&](MpAppUiMenu& m) { return m.AddFromToolBar(&bar, toolbar); },
+      [&](MpAppUiMenu& m) { return m.LoadToolbar(toolbar); },
+      [&](MpAppUiMenu& m) { return m.LoadToolbars(&toolbar, 1); },
   };
-  const UINT kState = MF_CHECKED | MF_GRAYED | MF_DISABLED;
-  for (const auto& [way, change] : changes) {
-    SCOPED_TRACE(way);
+  const UINT kState = MF_CHECKED | MF_GRAYED | MF_DISABLED, expected[] = {0, MF_GRAYED, MF_CHECKED};
+  for (const auto& change : changes) {
+    SCOPED_TRACE(&change - changes);
     MpAppUiMenu menu;
     menu.CreatePopupMenu();
-    menu.AppendODMenuW(L"&Open", MF_CHECKED, ID_WD_OPEN, -1);
-    menu.AppendODMenuW(L"&Copy", 0, ID_WD_COPY, -1);
-    menu.AppendODMenuW(L"&Paste", 0, ID_WD_PASTE, -1);
+    for (UINT id : ids) menu.AppendODMenuW(L"Item", id == ids[0] ? MF_CHECKED : 0, id, -1);
     // The host's command-UI update, through Windows.
-    ::CheckMenuItem(menu.m_hMenu, ID_WD_OPEN, MF_BYCOMMAND | MF_UNCHECKED);
-    ::EnableMenuItem(menu.m_hMenu, ID_WD_COPY, MF_BYCOMMAND | MF_GRAYED);
-    ::CheckMenuItem(menu.m_hMenu, ID_WD_PASTE, MF_BYCOMMAND | MF_CHECKED);
+    ::CheckMenuItem(menu.m_hMenu, ids[0], MF_BYCOMMAND | MF_UNCHECKED);
+    ::EnableMenuItem(menu.m_hMenu, ids[1], MF_BYCOMMAND | MF_GRAYED);
+    ::CheckMenuItem(menu.m_hMenu, ids[2], MF_BYCOMMAND | MF_CHECKED);
     EXPECT_TRUE(change(menu));
-    const UINT expected[] = {0, MF_GRAYED, MF_CHECKED};
     for (int i = 0; i < 3; ++i) {
-      const UINT state = menu.GetMenuState(i, MF_BYPOSITION);
-      EXPECT_EQ(expected[i], state & kState) << "item " << i;
-      EXPECT_NE(0u, state & MF_OWNERDRAW) << "item " << i;
+      EXPECT_EQ(expected[i] | MF_OWNERDRAW, menu.GetMenuState(i, MF_BYPOSITION) & (kState | MF_OWNERDRAW)) << i;
     }
     EXPECT_TRUE(OwnRecords(menu));
   }
-  {
-    MpAppUiMenu menuBar;  // a pop-up greyed on a bar stays grey as the bar grows
-    ASSERT_TRUE(menuBar.LoadMenuA(IDR_WD_TEST_MENU));
-    ::EnableMenuItem(menuBar.m_hMenu, 1, MF_BYPOSITION | MF_GRAYED);
-    menuBar.AppendODPopupMenuW(L"&Extra");
-    EXPECT_EQ((UINT)MF_GRAYED, menuBar.GetMenuState(1, MF_BYPOSITION) & kState);
-    EXPECT_EQ(0u, menuBar.GetMenuState(2, MF_BYPOSITION) & kState);
-    CString caption;
-    menuBar.GetMenuString(1, caption, MF_BYPOSITION);
-    EXPECT_EQ("&Edit", std::string(caption));
-  }
+  MpAppUiMenu menuBar;  // a pop-up greyed on a bar stays grey as the bar grows
+  ASSERT_TRUE(menuBar.LoadMenuA(IDR_WD_TEST_MENU));
+  ::EnableMenuItem(menuBar.m_hMenu, 1, MF_BYPOSITION | MF_GRAYED);
+  menuBar.AppendODPopupMenuW(L"&Extra");
+  EXPECT_EQ((UINT)MF_GRAYED, menuBar.GetMenuState(1, MF_BYPOSITION) & kState);
+  EXPECT_EQ(0u, menuBar.GetMenuState(2, MF_BYPOSITION) & kState);
 }
 
 // Inside the menu text stays wide: a host's items are read, a loaded bar's captions set, items
