@@ -438,11 +438,8 @@ BOOL setCommandItems(const CommandItems& items, UINT id) {
   BOOL all = !items.records.empty();
   for (INT_PTR i = 0; i < items.menus.GetSize(); ++i) {
     MpAppUiMenuData* rec = items.records[(size_t)i];
-    const HMENU menu = items.menus[i]->m_hMenu;
-    rec->m_flags = withItemState(menu, items.locs[i], rec->m_flags);
-    if (!::ModifyMenuW(menu, (UINT)items.locs[i], rec->m_flags | MF_BYPOSITION, id,
-                       reinterpret_cast<LPCWSTR>(rec)))
-      all = FALSE;
+    const LPCWSTR data = reinterpret_cast<LPCWSTR>(rec);
+    if (!putOnItem(items.menus[i]->m_hMenu, items.locs[i], rec, rec->m_flags, id, data)) all = FALSE;
   }
   return all;
 }

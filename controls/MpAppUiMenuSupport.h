@@ -20,15 +20,13 @@ inline void removeHandle(CTypedPtrArray<CPtrArray, HMENU>& list, HMENU h) {
     if (list[i] == h) list.RemoveAt(i);
 }
 
-// Whether the item at the position is owner-drawn: drawn by the menu from the record it carries.
-bool isOwnerDrawn(HMENU menu, int pos);
 // The text Windows holds for the item at the position; empty for an owner-drawn item, whose
 // caption is its record's (Windows may still hold the caption the item had before it was drawn).
 std::wstring menuItemText(HMENU menu, int pos);
-// The flags to put on the item at the position: those given, with the check, grey and highlight
-// state the item has, which is its own (a host sets it through Windows) and outlasts any change
-// of its record.
-UINT withItemState(HMENU menu, int pos, UINT flags);
+// Puts the flags, the id and the item (the record, or a plain item's text) on the item at the
+// position, by position. The item keeps its check, grey and highlight state, which is its own (a
+// host sets it through Windows); the record's flags become the flags given, with that state.
+BOOL putOnItem(HMENU menu, int pos, MpAppUiMenuData* rec, UINT flags, UINT_PTR id, LPCWSTR item);
 
 // Every item carries a record of its own. These find which record of the menu an item carries.
 // The index in m_itemRecords of the record the item data stands for, or -1: data the menu does not

@@ -30,40 +30,43 @@ MpAppUiMenu* findPopupItem(MpAppUiMenu& menu, UINT id, int& loc) {
 // shows it; the item keeps its own state (a pop-up the host greyed stays grey).
 void showPlainOnBar(MpAppUiMenu& bar, int pos, MpAppUiMenuData* rec) {
   const HMENU sub = ::GetSubMenu(bar.m_hMenu, pos);
-  rec->m_flags = withItemState(bar.m_hMenu, pos, (sub ? MF_POPUP : MF_STRING) | MF_BYPOSITION);
-  ::ModifyMenuW(bar.m_hMenu, pos, rec->m_flags, sub ? reinterpret_cast<UINT_PTR>(sub) : rec->m_commandId,
-                rec->GetText());
+  putOnItem(bar.m_hMenu, pos, rec, (sub ? MF_POPUP : MF_STRING) | MF_BYPOSITION,
+            sub ? reinterpret_cast<UINT_PTR>(sub) : rec->m_commandId, rec->GetText());
 }
-// An item's caption: its record's when the menu draws it, else the text Windows holds.
-std::wstring itemCaption(const MpAppUiMenu& menu, int pos) {
-  if (!isOwnerDrawn(menu.m_hMenu, pos)) return menuItemText(menu.m_hMenu, pos);
-  const INT_PTR k = carriedRecordIndex(menu, pos);
-  const wchar_t* text = k >= 0 ? menu.m_itemRecords[k]->GetText() : nullptr;
-  return text ? text : L"";
-}
-}  // namespace
-
+// Whether the item at the position is owner-drawn: drawn by the menu from the record it carries.
 bool isOwnerDrawn(HMENU menu, int pos) {
   MENUITEMINFOW info{};
   info.cbSize = sizeof(info);
   info.fMask = MIIM_FTYPE;
   return ::GetMenuItemInfoW(menu, pos, TRUE, &info) && (info.fType & MFT_OWNERDRAW);
 }
-
-std::wstring menuItemText(HMENU menu, int pos) {
-  if (isOwnerDrawn(menu, pos)) return {};
+// The text Windows holds for the item, whoever draws it.
+std::wstring windowsText(HMENU menu, int pos) {
   wchar_t buf[1025] = {};
   ::GetMenuStringW(menu, pos, buf, 1024, MF_BYPOSITION);
   return buf;
 }
+// An item's caption: its record's when the menu draws it, else the text Windows holds.
+std::wstring itemCaption(const MpAppUiMenu& menu, int pos) {
+  if (!isOwnerDrawn(menu.m_hMenu, pos)) return windowsText(menu.m_hMenu, pos);
+  const INT_PTR k = carriedRecordIndex(menu, pos);
+  const wchar_t* text = k >= 0 ? menu.m_itemRecords[k]->GetText() : nullptr;
+  return text ? text : L"";
+}
+}  // namespace
 
-UINT withItemState(HMENU menu, int pos, UINT flags) {
+std::wstring menuItemText(HMENU menu, int pos) {
+  return isOwnerDrawn(menu, pos) ? std::wstring() : windowsText(menu, pos);
+}
+
+BOOL putOnItem(HMENU menu, int pos, MpAppUiMenuData* rec, UINT flags, UINT_PTR id, LPCWSTR item) {
   const UINT state = MF_CHECKED | MF_GRAYED | MF_DISABLED | MF_HILITE;
   MENUITEMINFOW info{};
   info.cbSize = sizeof(info);
   info.fMask = MIIM_STATE;
-  if (!::GetMenuItemInfoW(menu, pos, TRUE, &info)) return flags;
-  return (flags & ~state) | (info.fState & state);
+  if (::GetMenuItemInfoW(menu, pos, TRUE, &info)) flags = (flags & ~state) | (info.fState & state);
+  rec->m_flags = flags;
+  return ::ModifyMenuW(menu, pos, rec->m_flags | MF_BYPOSITION, id, item);
 }
 
 INT_PTR carriedRecordIndex(const MpAppUiMenu& menu, int pos) {
@@ -442,12 +445,10 @@ void MpAppUiMenu::SynchronizeMenu() {
       }
     } else if (state & MF_SEPARATOR) {
       if (!rec) rec = take([](MpAppUiMenuData* r) { return r->m_commandId == 0; });
-      if (rec) {
-        rec->m_flags = withItemState(m_hMenu, i, rec->m_flags);
-        ::ModifyMenuW(m_hMenu, i, rec->m_flags | MF_BYPOSITION, 0, reinterpret_cast<LPCWSTR>(rec));
-      } else {
+      if (rec)
+        putOnItem(m_hMenu, i, rec, rec->m_flags, 0, reinterpret_cast<LPCWSTR>(rec));
+      else
         rec = NewODMenu(i, state | MF_SEPARATOR | MF_BYPOSITION | MF_OWNERDRAW, 0, L"");
-      }
     } else {
       const UINT cmd = ::GetMenuItemID(m_hMenu, i);
       if (!rec) rec = take([&](MpAppUiMenuData* r) { return !(r->m_flags & MF_POPUP) && r->m_commandId == cmd; });
