@@ -65,25 +65,26 @@ void drawItemText(CDC* dc, const MpAppUiMenuData* rec, CRect r, COLORREF colour)
   r.right -= MpAppUiMenu::m_iconX;
   ::DrawTextW(dc->GetSafeHdc(), right.c_str(), (int)right.size(), &r, DT_RIGHT | DT_SINGLELINE | DT_VCENTER);
 }
-// The record an item is drawn from: its data when the menu holds it, else none.
-MpAppUiMenuData* drawnRecord(const MpAppUiMenu& menu, ULONG_PTR data) {
-  const INT_PTR k = heldRecordIndex(menu, data);
-  return k >= 0 ? menu.m_itemRecords[k] : nullptr;
+// The record an item is drawn from: its data when that is a record, whichever menu object is
+// called (a host may hand a sub-menu's items to its top menu), else none.
+MpAppUiMenuData* drawnRecord(ULONG_PTR data) {
+  return isLiveMenuRecord(data) ? reinterpret_cast<MpAppUiMenuData*>(data) : nullptr;
 }
 void fill(CDC* dc, const CRect& r, COLORREF c) { dc->FillSolidRect(&r, c); }
 void frame(CDC* dc, const CRect& r, COLORREF c) { dc->Draw3dRect(&r, c, c); }
 // The checked-state bitmap of the item drawn, read by its position in the menu that holds it (the
 // one Windows names, else this one): by command, the first item with the id anywhere below would
-// answer, a host's too. The item is the one with its data and its command: an item without data
-// yet is not taken for another item without data.
+// answer, a host's too. The item is the owner-drawn one (Windows draws the others) with its data
+// and its command: an item without data yet is not taken for another item without data.
 HBITMAP itemCheckBitmap(HMENU own, const DRAWITEMSTRUCT* dis) {
   HMENU menu = ::IsMenu(reinterpret_cast<HMENU>(dis->hwndItem)) ? reinterpret_cast<HMENU>(dis->hwndItem) : own;
   const int count = ::GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
     MENUITEMINFOA info{};
     info.cbSize = sizeof(info);
-    info.fMask = MIIM_DATA | MIIM_CHECKMARKS | MIIM_ID;
-    if (::GetMenuItemInfoA(menu, i, TRUE, &info) && info.dwItemData == dis->itemData && info.wID == dis->itemID)
+    info.fMask = MIIM_FTYPE | MIIM_DATA | MIIM_CHECKMARKS | MIIM_ID;
+    if (::GetMenuItemInfoA(menu, i, TRUE, &info) && (info.fType & MFT_OWNERDRAW) &&
+        info.dwItemData == dis->itemData && info.wID == dis->itemID)
       return info.hbmpChecked;
   }
   return nullptr;
@@ -132,7 +133,7 @@ COLORREF MpAppUiMenu::DarkenColor(COLORREF c, double f) {
 void MpAppUiMenu::MeasureItem(LPMEASUREITEMSTRUCT mis) {
   const bool flat = IsLunaMenuStyle();
   const int pad = (flat && xp_draw_3D_bitmaps) ? 7 : 4;
-  MpAppUiMenuData* rec = drawnRecord(*this, mis->itemData);
+  MpAppUiMenuData* rec = drawnRecord(mis->itemData);
   if (rec && (rec->m_flags & MF_SEPARATOR)) {
     mis->itemWidth = 0;
     mis->itemHeight = flat ? 3 : std::max(::GetSystemMetrics(SM_CYMENU) / 2, (m_iconY + pad) / 2);
@@ -166,7 +167,7 @@ void MpAppUiMenu::DrawItem_Win9xNT2000(LPDRAWITEMSTRUCT dis) {
   if ((dis->itemState & ODS_GRAYED) && !original_select_disabled) dis->itemState &= ~ODS_SELECTED;
   CDC* dc = CDC::FromHandle(dis->hDC);
   const COLORREF bg = ::GetSysColor(IsWinXPLuna() ? COLOR_3DFACE : COLOR_MENU);
-  MpAppUiMenuData* rec = drawnRecord(*this, dis->itemData);
+  MpAppUiMenuData* rec = drawnRecord(dis->itemData);
   CRect item(dis->rcItem);
   if (rec && (rec->m_flags & MF_SEPARATOR)) {
     fill(dc, item, bg);
@@ -261,7 +262,7 @@ void MpAppUiMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT dis) {
   if (!luna) col = LightenColor(col, 0.25);
   const COLORREF back = DarkenColor(::GetSysColor(COLOR_WINDOW), 0.02);
   const int pad = xp_draw_3D_bitmaps ? 7 : 4, barWidth = m_iconX + pad;
-  MpAppUiMenuData* rec = drawnRecord(*this, dis->itemData);
+  MpAppUiMenuData* rec = drawnRecord(dis->itemData);
   CRect item(dis->rcItem);
   const CRect bar(item.left, item.top, item.left + barWidth, item.bottom);
   if (rec && (rec->m_flags & MF_SEPARATOR)) {

@@ -1,6 +1,8 @@
 // Owner-drawn menu: items, loading, searching, removing and the keyboard search.
 #include <algorithm>
 #include <map>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 #include "MenuTemplateReader.h"
 #include "MpAppUiMenu.h"
@@ -68,7 +70,46 @@ void releaseCheckImages(CImageList* list, BOOL borrowed) {
 // ---------------------------------------------------------------------------------------
 // Records
 // ---------------------------------------------------------------------------------------
+namespace {
+// The records alive. Made on first use and never freed: a menu the host keeps in a static may
+// free its records after the library's own statics are gone. Guarded, as a host may build menus
+// on more than one thread.
+struct LiveRecords {
+  SRWLOCK lock = SRWLOCK_INIT;
+  std::unordered_set<ULONG_PTR> records;
+};
+LiveRecords& liveRecords() {
+  static LiveRecords* live = new LiveRecords;
+  return *live;
+}
+}  // namespace
+
+bool isLiveMenuRecord(ULONG_PTR data) {
+  LiveRecords& live = liveRecords();
+  ::AcquireSRWLockShared(&live.lock);
+  const bool alive = data && live.records.count(data) != 0;
+  ::ReleaseSRWLockShared(&live.lock);
+  return alive;
+}
+size_t liveMenuRecordCount() {
+  LiveRecords& live = liveRecords();
+  ::AcquireSRWLockShared(&live.lock);
+  const size_t n = live.records.size();
+  ::ReleaseSRWLockShared(&live.lock);
+  return n;
+}
+
+MpAppUiMenuData::MpAppUiMenuData() {
+  LiveRecords& live = liveRecords();
+  ::AcquireSRWLockExclusive(&live.lock);
+  live.records.insert(reinterpret_cast<ULONG_PTR>(this));
+  ::ReleaseSRWLockExclusive(&live.lock);
+}
 MpAppUiMenuData::~MpAppUiMenuData() {
+  LiveRecords& live = liveRecords();
+  ::AcquireSRWLockExclusive(&live.lock);
+  live.records.erase(reinterpret_cast<ULONG_PTR>(this));
+  ::ReleaseSRWLockExclusive(&live.lock);
   delete m_imageList;
   delete[] m_text;
 }
@@ -99,20 +140,21 @@ MpAppUiMenu::MpAppUiMenu()
 
 MpAppUiMenu::~MpAppUiMenu() { DestroyMenu(); }
 
+// One pass over the shared handle list and one look-up a sub-menu, however many the menu holds.
 BOOL MpAppUiMenu::DestroyMenu() {
-  removeHandle(m_AllSubMenus, m_hMenu);
+  std::unordered_set<HMENU> handles{m_hMenu};
+  for (INT_PTR i = 0; i < m_ownSubMenus.GetSize(); ++i) handles.insert(m_ownSubMenus[i]);
+  removeHandles(m_AllSubMenus, handles);
+  // Only sub-menu objects made here are ours to delete; the host's stay with the host. Those in
+  // the menu go last to first, then the others.
+  std::unordered_map<HMENU, INT_PTR> created;
+  for (INT_PTR k = 0; k < m_createdSubMenus.GetSize(); ++k) created.emplace(m_createdSubMenus[k]->m_hMenu, k);
   for (INT_PTR i = m_ownSubMenus.GetSize() - 1; i >= 0; --i) {
-    HMENU h = m_ownSubMenus[i];
-    removeHandle(m_AllSubMenus, h);
-    // Only sub-menu objects made here are ours to delete; the host's stay with the host.
-    for (INT_PTR k = 0; k < m_createdSubMenus.GetSize(); ++k) {
-      if (m_createdSubMenus[k]->m_hMenu == h) {
-        MpAppUiMenu* sub = m_createdSubMenus[k];
-        m_createdSubMenus.RemoveAt(k);
-        delete sub;
-        break;
-      }
-    }
+    const auto it = created.find(m_ownSubMenus[i]);
+    if (it == created.end()) continue;
+    delete m_createdSubMenus[it->second];
+    m_createdSubMenus[it->second] = nullptr;
+    created.erase(it);
   }
   m_ownSubMenus.RemoveAll();
   for (INT_PTR k = 0; k < m_createdSubMenus.GetSize(); ++k) delete m_createdSubMenus[k];

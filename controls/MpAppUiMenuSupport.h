@@ -3,6 +3,7 @@
 #include <afxwin.h>
 #include <afxtempl.h>
 #include <string>
+#include <unordered_set>
 
 class MpAppUiMenu;
 class MpAppUiMenuData;
@@ -20,6 +21,14 @@ inline void removeHandle(CTypedPtrArray<CPtrArray, HMENU>& list, HMENU h) {
     if (list[i] == h) list.RemoveAt(i);
 }
 
+// Takes every occurrence of the menu handles out of the list, in one pass.
+inline void removeHandles(CTypedPtrArray<CPtrArray, HMENU>& list, const std::unordered_set<HMENU>& handles) {
+  INT_PTR kept = 0;
+  for (INT_PTR i = 0; i < list.GetSize(); ++i)
+    if (!handles.count(list[i])) list[kept++] = list[i];
+  list.SetSize(kept);
+}
+
 // The text Windows holds for the item at the position; empty for an owner-drawn item, whose
 // caption is its record's (Windows may still hold the caption the item had before it was drawn).
 std::wstring menuItemText(HMENU menu, int pos);
@@ -27,6 +36,12 @@ std::wstring menuItemText(HMENU menu, int pos);
 // position, by position. The item keeps its check, grey and highlight state, which is its own (a
 // host sets it through Windows); the record's flags become the flags given, with that state.
 BOOL putOnItem(HMENU menu, int pos, MpAppUiMenuData* rec, UINT flags, UINT_PTR id, LPCWSTR item);
+
+// Whether the item data is a record alive (made by the library or a host): only then is it read as
+// one. A host's own owner-drawn item's data never is.
+bool isLiveMenuRecord(ULONG_PTR data);
+// How many records are alive.
+size_t liveMenuRecordCount();
 
 // Every item carries a record of its own. These find which record of the menu an item carries.
 // The index in m_itemRecords of the record the item data stands for, or -1: data the menu does not

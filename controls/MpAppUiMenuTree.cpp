@@ -1,5 +1,6 @@
 // Owner-drawn menu: loading from menu resources, searching, removing and synchronising.
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 #include "MenuTemplateReader.h"
 #include "MpAppUiMenu.h"
@@ -355,12 +356,9 @@ BOOL MpAppUiMenu::RemoveOrDelete(UINT id, UINT flags, BOOL isDelete) {
       if (m_createdSubMenus[k]->m_hMenu != h) continue;
       MpAppUiMenu* sub = m_createdSubMenus[k];
       m_createdSubMenus.RemoveAt(k);
-      // Its items go first, last to first, each as this item goes: a menu the host made and put in
-      // it outlives a removal, as Windows' RemoveMenu leaves it, and goes with a deletion.
-      for (int i = sub->GetMenuItemCount() - 1; i >= 0; --i)
-        sub->RemoveOrDelete((UINT)i, MF_BYPOSITION, isDelete);
+      sub->TakeOutItems(isDelete);
       ::RemoveMenu(m_hMenu, pos, MF_BYPOSITION);  // the handle goes with the object
-      delete sub;
+      delete sub;  // and the records with it, each once
       return TRUE;
     }
   } else if (state != (UINT)-1) {
@@ -379,6 +377,24 @@ BOOL MpAppUiMenu::RemoveOrDelete(UINT id, UINT flags, BOOL isDelete) {
     dropRecord(own);
   }
   return isDelete ? CMenu::DeleteMenu(pos, MF_BYPOSITION) : CMenu::RemoveMenu(pos, MF_BYPOSITION);
+}
+
+// The items go first, last to first, as this menu's item goes: a menu the host made and put in it
+// outlives a removal, as Windows' RemoveMenu leaves it, and goes with a deletion. The menu goes as a
+// whole, so no item's record is looked for: each item costs a look and its removal, and the records
+// and handle lists go with the object.
+void MpAppUiMenu::TakeOutItems(BOOL isDelete) {
+  std::unordered_map<HMENU, MpAppUiMenu*> created;
+  for (INT_PTR k = 0; k < m_createdSubMenus.GetSize(); ++k) created[m_createdSubMenus[k]->m_hMenu] = m_createdSubMenus[k];
+  for (int i = GetMenuItemCount() - 1; i >= 0; --i) {
+    const HMENU h = created.empty() ? nullptr : ::GetSubMenu(m_hMenu, i);
+    const auto own = h ? created.find(h) : created.end();
+    if (own != created.end()) own->second->TakeOutItems(isDelete);
+    if (isDelete && own == created.end())
+      ::DeleteMenu(m_hMenu, i, MF_BYPOSITION);
+    else
+      ::RemoveMenu(m_hMenu, i, MF_BYPOSITION);  // an own sub-menu is destroyed by its object
+  }
 }
 
 int MpAppUiMenu::RemoveMenu(const char* text, MPAPPUI_Seperator sep) {

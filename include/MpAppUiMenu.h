@@ -7,10 +7,12 @@
 #include <afxtempl.h>
 #include "WidgetDeckApi.h"
 
-// The record each owner-drawn item carries as its item data.
+// The record each owner-drawn item carries as its item data. Every record is known to the library
+// while it lives, so that any menu object measures and draws an item from it, whichever menu of the
+// tree holds it.
 class WIDGETDECK_API MpAppUiMenuData {
  public:
-  MpAppUiMenuData() = default;
+  MpAppUiMenuData();
   MpAppUiMenuData(const MpAppUiMenuData&) = delete;
   MpAppUiMenuData& operator=(const MpAppUiMenuData&) = delete;
   virtual ~MpAppUiMenuData();
@@ -221,6 +223,8 @@ class WIDGETDECK_API MpAppUiMenu : public CMenu {
   BOOL AddEffectImages(CImageList* il, int index);
   BOOL RemoveOrDelete(UINT id, UINT flags, BOOL isDelete);
   int RemoveOrDeleteByText(const wchar_t* text, MPAPPUI_Seperator sep, BOOL isDelete);
+  // Takes every item out of this menu, which goes with its pop-up item, last to first.
+  void TakeOutItems(BOOL isDelete);
   // Sub-menu objects this menu created itself (loading, AppendODPopupMenu): only these it deletes.
   CTypedPtrArray<CPtrArray, MpAppUiMenu*> m_createdSubMenus;
 };

@@ -6,6 +6,7 @@
 #include <vector>
 #include "MenuTemplateReader.h"
 #include "MpAppUiMenu.h"
+#include "MpAppUiMenuSupport.h"
 #include "controls_test.h"
 #include "test_ids.h"
 #include "thread_locale.h"
@@ -588,13 +589,15 @@ TEST_F(MenuTest, ARenameThroughTheMenuOutlastsTheNextSynchronisation) {
 // Removing an own pop-up leaves the menus the host put in it alive, as Windows' RemoveMenu does;
 // deleting it destroys them, as Windows' DeleteMenu does.
 TEST_F(MenuTest, RemovingAnOwnPopupLeavesTheHostsSubMenusInItAlive) {
-  for (const int how : {0, 1, 2}) {  // removed by position, by command, deleted
+  for (const int how : {0, 1, 2, 3}) {  // removed by position, by command, by text; deleted
     SCOPED_TRACE(how);
     const INT_PTR listed = MpAppUiMenu::m_AllSubMenus.GetSize();
+    const size_t records = liveMenuRecordCount();
     MpAppUiMenu menu;
     MakePopup(menu, {{L"&Drawn", 5}});
     MpAppUiMenu* own = menu.AppendODPopupMenuW(L"&Own");
     MpAppUiMenu* nested = own->AppendODPopupMenuW(L"&Nested");
+    for (UINT id = 20; id < 30; ++id) (id % 2 ? own : nested)->AppendODMenuW(L"Item", 0, id, -1);
     const HMENU ownHandle = own->m_hMenu, nestedHandle = nested->m_hMenu;
     HMENU hostMenus[] = {::CreatePopupMenu(), ::CreatePopupMenu()};
     for (HMENU h : hostMenus) ::AppendMenuW(h, MF_STRING, 8, L"one.txt");
@@ -602,13 +605,15 @@ TEST_F(MenuTest, RemovingAnOwnPopupLeavesTheHostsSubMenusInItAlive) {
     nested->AppendODMenuW(L"&Kept", MF_POPUP, reinterpret_cast<UINT_PTR>(hostMenus[1]), -1);
     EXPECT_TRUE(how == 0   ? menu.RemoveMenu(1, MF_BYPOSITION)
                 : how == 1 ? menu.RemoveMenu((UINT)(UINT_PTR)ownHandle, MF_BYCOMMAND)
+                : how == 2 ? menu.RemoveMenu(L"&Own") == 1
                            : menu.DeleteMenu(1, MF_BYPOSITION));
     EXPECT_FALSE(::IsMenu(ownHandle) || ::IsMenu(nestedHandle));
     EXPECT_EQ(listed, MpAppUiMenu::m_AllSubMenus.GetSize());
     EXPECT_EQ(1, menu.m_itemRecords.GetSize());
+    EXPECT_EQ(records + 1, liveMenuRecordCount()) << "the removed items' records are not all gone";
     for (HMENU h : hostMenus) {
-      EXPECT_EQ(how != 2, !!::IsMenu(h));
-      if (how == 2) continue;
+      EXPECT_EQ(how != 3, !!::IsMenu(h));
+      if (how == 3) continue;
       EXPECT_TRUE(::AppendMenuW(h, MF_STRING, 10, L"new.txt"));
       EXPECT_EQ(2, ::GetMenuItemCount(h));
       ::DestroyMenu(h);
@@ -635,6 +640,12 @@ TEST_F(MenuTest, AnItemWithoutARecordOfTheMenusIsDrawnWithItsOwnCheckMark) {
     ::SetMenuItemBitmaps(menu.m_hMenu, 0, MF_BYPOSITION, nullptr, dot);
     Draw(menu, afterOther, nullptr, ODS_CHECKED, kChecked);
     EXPECT_TRUE(Same(alone, afterOther)) << "another item's check bitmap was drawn";
+    // A plain item of the same command, without data: Windows draws it, so it is not the item drawn.
+    ::InsertMenuW(menu.m_hMenu, 0, MF_BYPOSITION | MF_STRING, kChecked, L"Plain");
+    ::SetMenuItemBitmaps(menu.m_hMenu, 0, MF_BYPOSITION, nullptr, dot);
+    Draw(menu, afterOther, nullptr, ODS_CHECKED, kChecked);
+    EXPECT_TRUE(Same(alone, afterOther)) << "a plain item's check bitmap was drawn";
+    ::DeleteMenu(menu.m_hMenu, 0, MF_BYPOSITION);
     if (!look) {  // the tick's first stroke, left of where a radio dot would stand
       EXPECT_TRUE(Pixel(alone, 1 + 4, 2 + 2 + 4 + 2, ::GetSysColor(COLOR_MENUTEXT)));
     }
@@ -647,6 +658,64 @@ TEST_F(MenuTest, AnItemWithoutARecordOfTheMenusIsDrawnWithItsOwnCheckMark) {
     EXPECT_TRUE(Same(alone, withHostData)) << "the host's data was drawn as a record";
   }
   ::DeleteObject(dot);
+}
+
+// A host may hand the items of every sub-menu to the one menu object it holds, its bar: an item is
+// measured and drawn from its record the same through the bar as through its own menu, at any depth.
+TEST_F(MenuTest, AnItemIsMeasuredAndDrawnTheSameThroughAnyMenuOfItsTree) {
+  std::vector<unsigned char> hostData(256, 0xCD);
+  for (const UINT look : {0u, 1u}) {
+    SCOPED_TRACE(look);
+    MpAppUiMenu::SetMenuDrawMode(look);
+    MpAppUiMenu bar;
+    ASSERT_TRUE(bar.LoadMenuA(IDR_WD_TEST_MENU));
+    ASSERT_TRUE(bar.LoadToolbar(IDR_WD_TEST_TOOLBAR));  // "&Open" shows an image
+    auto* file = static_cast<MpAppUiMenu*>(bar.GetSubMenu(0));
+    auto* recent = static_cast<MpAppUiMenu*>(file->GetSubMenu(3));
+    // A host's own owner-drawn item with its own data, drawn as an item without a record.
+    ::AppendMenuW(recent->m_hMenu, MF_OWNERDRAW, 4714, reinterpret_cast<LPCWSTR>(hostData.data()));
+    ::AppendMenuW(recent->m_hMenu, MF_OWNERDRAW, 4715, nullptr);
+    const struct {
+      MpAppUiMenu* holder;
+      int pos;
+    } items[] = {{file, 0}, {file, 1}, {file, 2}, {file, 3}, {recent, 0}, {recent, 1}};
+    for (const auto& item : items) {
+      SCOPED_TRACE(item.pos);
+      MENUITEMINFOW info{};
+      info.cbSize = sizeof(info);
+      info.fMask = MIIM_DATA | MIIM_ID | MIIM_SUBMENU;
+      ASSERT_TRUE(::GetMenuItemInfoW(item.holder->m_hMenu, item.pos, TRUE, &info));
+      const UINT itemID = info.hSubMenu ? (UINT)(UINT_PTR)info.hSubMenu : info.wID;
+      MEASUREITEMSTRUCT own{ODT_MENU, 0, itemID, 0, 0, info.dwItemData}, viaBar = own;
+      item.holder->MeasureItem(&own);
+      bar.MeasureItem(&viaBar);
+      EXPECT_EQ(own.itemWidth, viaBar.itemWidth);
+      EXPECT_EQ(own.itemHeight, viaBar.itemHeight);
+      for (const UINT state : {0u, (UINT)ODS_SELECTED, (UINT)ODS_CHECKED}) {
+        Canvas drawnOwn(160, 24), drawnViaBar(160, 24);
+        DRAWITEMSTRUCT dis{};
+        dis.CtlType = ODT_MENU;
+        dis.itemID = itemID;
+        dis.itemState = state;
+        dis.hwndItem = reinterpret_cast<HWND>(item.holder->m_hMenu);  // the menu that holds the item
+        dis.rcItem = {0, 0, 160, 24};
+        dis.itemData = info.dwItemData;
+        dis.hDC = drawnOwn.dc();
+        item.holder->DrawItem(&dis);
+        dis.hDC = drawnViaBar.dc();
+        bar.DrawItem(&dis);
+        EXPECT_TRUE(Same(drawnOwn, drawnViaBar)) << "state " << state;
+      }
+    }
+    // "&Recent" as a caption is wider than an empty one; the separator is no full item.
+    MEASUREITEMSTRUCT popup{ODT_MENU, 0, (UINT)(UINT_PTR)recent->m_hMenu, 0, 0, (ULONG_PTR)ItemData(*file, 3)};
+    MEASUREITEMSTRUCT empty{ODT_MENU, 0, 4715, 0, 0, 0}, separator{ODT_MENU, 0, 0, 0, 0, (ULONG_PTR)ItemData(*file, 1)};
+    bar.MeasureItem(&popup);
+    bar.MeasureItem(&empty);
+    bar.MeasureItem(&separator);
+    EXPECT_GT(popup.itemWidth, empty.itemWidth + 20);
+    EXPECT_LT(separator.itemHeight, empty.itemHeight);
+  }
 }
 
 // An item's check and grey state is its own: a change of its caption or image keeps what the host
