@@ -664,6 +664,34 @@ TEST_F(MenuTest, AnItemWithoutARecordOfTheMenusIsDrawnWithItsOwnCheckMark) {
 // measured and drawn from its record the same through the bar as through its own menu, at any depth.
 TEST_F(MenuTest, AnItemIsMeasuredAndDrawnTheSameThroughAnyMenuOfItsTree) {
   std::vector<unsigned char> hostData(256, 0xCD);
+  // The item at the position of the holder, measured or drawn through the menu object given, as
+  // Windows fills the structures: a pop-up item's id is its sub-menu, hwndItem the holder.
+  auto item = [](MpAppUiMenu& holder, int pos) {
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_DATA | MIIM_ID | MIIM_SUBMENU;
+    EXPECT_TRUE(::GetMenuItemInfoW(holder.m_hMenu, pos, TRUE, &info));
+    if (info.hSubMenu) info.wID = (UINT)(UINT_PTR)info.hSubMenu;
+    return info;
+  };
+  auto measure = [&](MpAppUiMenu& through, MpAppUiMenu& holder, int pos) {
+    const MENUITEMINFOW info = item(holder, pos);
+    MEASUREITEMSTRUCT mis{ODT_MENU, 0, info.wID, 0, 0, info.dwItemData};
+    through.MeasureItem(&mis);
+    return std::make_pair(mis.itemWidth, mis.itemHeight);
+  };
+  auto draw = [&](MpAppUiMenu& through, MpAppUiMenu& holder, int pos, UINT state, Canvas& c) {
+    const MENUITEMINFOW info = item(holder, pos);
+    DRAWITEMSTRUCT dis{};
+    dis.CtlType = ODT_MENU;
+    dis.itemID = info.wID;
+    dis.itemState = state;
+    dis.hwndItem = reinterpret_cast<HWND>(holder.m_hMenu);
+    dis.hDC = c.dc();
+    dis.rcItem = {0, 0, 160, 24};
+    dis.itemData = info.dwItemData;
+    through.DrawItem(&dis);
+  };
   for (const UINT look : {0u, 1u}) {
     SCOPED_TRACE(look);
     MpAppUiMenu::SetMenuDrawMode(look);
@@ -672,49 +700,31 @@ TEST_F(MenuTest, AnItemIsMeasuredAndDrawnTheSameThroughAnyMenuOfItsTree) {
     ASSERT_TRUE(bar.LoadToolbar(IDR_WD_TEST_TOOLBAR));  // "&Open" shows an image
     auto* file = static_cast<MpAppUiMenu*>(bar.GetSubMenu(0));
     auto* recent = static_cast<MpAppUiMenu*>(file->GetSubMenu(3));
-    // A host's own owner-drawn item with its own data, drawn as an item without a record.
+    // A host's own owner-drawn item with its own data, and one without data.
     ::AppendMenuW(recent->m_hMenu, MF_OWNERDRAW, 4714, reinterpret_cast<LPCWSTR>(hostData.data()));
     ::AppendMenuW(recent->m_hMenu, MF_OWNERDRAW, 4715, nullptr);
-    const struct {
-      MpAppUiMenu* holder;
-      int pos;
-    } items[] = {{file, 0}, {file, 1}, {file, 2}, {file, 3}, {recent, 0}, {recent, 1}};
-    for (const auto& item : items) {
-      SCOPED_TRACE(item.pos);
-      MENUITEMINFOW info{};
-      info.cbSize = sizeof(info);
-      info.fMask = MIIM_DATA | MIIM_ID | MIIM_SUBMENU;
-      ASSERT_TRUE(::GetMenuItemInfoW(item.holder->m_hMenu, item.pos, TRUE, &info));
-      const UINT itemID = info.hSubMenu ? (UINT)(UINT_PTR)info.hSubMenu : info.wID;
-      MEASUREITEMSTRUCT own{ODT_MENU, 0, itemID, 0, 0, info.dwItemData}, viaBar = own;
-      item.holder->MeasureItem(&own);
-      bar.MeasureItem(&viaBar);
-      EXPECT_EQ(own.itemWidth, viaBar.itemWidth);
-      EXPECT_EQ(own.itemHeight, viaBar.itemHeight);
+    // "&Open" with its image, the separator, "E&xit", the "&Recent" pop-up, and "One" below it.
+    const std::pair<MpAppUiMenu*, int> items[] = {{file, 0}, {file, 1}, {file, 2}, {file, 3}, {recent, 0}};
+    for (const auto& [holder, pos] : items) {
+      SCOPED_TRACE(pos);
+      EXPECT_EQ(measure(*holder, *holder, pos), measure(bar, *holder, pos));
       for (const UINT state : {0u, (UINT)ODS_SELECTED, (UINT)ODS_CHECKED}) {
-        Canvas drawnOwn(160, 24), drawnViaBar(160, 24);
-        DRAWITEMSTRUCT dis{};
-        dis.CtlType = ODT_MENU;
-        dis.itemID = itemID;
-        dis.itemState = state;
-        dis.hwndItem = reinterpret_cast<HWND>(item.holder->m_hMenu);  // the menu that holds the item
-        dis.rcItem = {0, 0, 160, 24};
-        dis.itemData = info.dwItemData;
-        dis.hDC = drawnOwn.dc();
-        item.holder->DrawItem(&dis);
-        dis.hDC = drawnViaBar.dc();
-        bar.DrawItem(&dis);
-        EXPECT_TRUE(Same(drawnOwn, drawnViaBar)) << "state " << state;
+        Canvas own(160, 24), viaBar(160, 24);
+        draw(*holder, *holder, pos, state, own);
+        draw(bar, *holder, pos, state, viaBar);
+        EXPECT_TRUE(Same(own, viaBar)) << "state " << state;
       }
     }
-    // "&Recent" as a caption is wider than an empty one; the separator is no full item.
-    MEASUREITEMSTRUCT popup{ODT_MENU, 0, (UINT)(UINT_PTR)recent->m_hMenu, 0, 0, (ULONG_PTR)ItemData(*file, 3)};
-    MEASUREITEMSTRUCT empty{ODT_MENU, 0, 4715, 0, 0, 0}, separator{ODT_MENU, 0, 0, 0, 0, (ULONG_PTR)ItemData(*file, 1)};
-    bar.MeasureItem(&popup);
-    bar.MeasureItem(&empty);
-    bar.MeasureItem(&separator);
-    EXPECT_GT(popup.itemWidth, empty.itemWidth + 20);
-    EXPECT_LT(separator.itemHeight, empty.itemHeight);
+    // Sizes from the records: "&Recent" is wider than an item without text, the separator lower.
+    const auto none = measure(bar, *recent, 2);
+    EXPECT_GT(measure(bar, *file, 3).first, none.first + 20);
+    EXPECT_LT(measure(bar, *file, 1).second, none.second);
+    // The host's data is read as no record, whichever object is called.
+    EXPECT_EQ(none, measure(bar, *recent, 1));
+    Canvas hostItem(160, 24), withoutData(160, 24);
+    draw(bar, *recent, 1, ODS_SELECTED, hostItem);
+    draw(bar, *recent, 2, ODS_SELECTED, withoutData);
+    EXPECT_TRUE(Same(hostItem, withoutData)) << "the host's data was drawn as a record";
   }
 }
 
