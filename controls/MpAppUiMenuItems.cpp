@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
+#include <afxmt.h>
 #include "MenuTemplateReader.h"
 #include "MpAppUiMenu.h"
 #include "MpAppUiMenuSupport.h"
@@ -75,7 +76,7 @@ namespace {
 // free its records after the library's own statics are gone. Guarded, as a host may build menus
 // on more than one thread.
 struct LiveRecords {
-  SRWLOCK lock = SRWLOCK_INIT;
+  CCriticalSection lock;
   std::unordered_set<ULONG_PTR> records;
 };
 LiveRecords& liveRecords() {
@@ -86,30 +87,26 @@ LiveRecords& liveRecords() {
 
 bool isLiveMenuRecord(ULONG_PTR data) {
   LiveRecords& live = liveRecords();
-  ::AcquireSRWLockShared(&live.lock);
-  const bool alive = data && live.records.count(data) != 0;
-  ::ReleaseSRWLockShared(&live.lock);
-  return alive;
+  CSingleLock guard(&live.lock, TRUE);
+  return data && live.records.count(data) != 0;
 }
 size_t liveMenuRecordCount() {
   LiveRecords& live = liveRecords();
-  ::AcquireSRWLockShared(&live.lock);
-  const size_t n = live.records.size();
-  ::ReleaseSRWLockShared(&live.lock);
-  return n;
+  CSingleLock guard(&live.lock, TRUE);
+  return live.records.size();
 }
 
 MpAppUiMenuData::MpAppUiMenuData() {
   LiveRecords& live = liveRecords();
-  ::AcquireSRWLockExclusive(&live.lock);
+  CSingleLock guard(&live.lock, TRUE);
   live.records.insert(reinterpret_cast<ULONG_PTR>(this));
-  ::ReleaseSRWLockExclusive(&live.lock);
 }
 MpAppUiMenuData::~MpAppUiMenuData() {
-  LiveRecords& live = liveRecords();
-  ::AcquireSRWLockExclusive(&live.lock);
-  live.records.erase(reinterpret_cast<ULONG_PTR>(this));
-  ::ReleaseSRWLockExclusive(&live.lock);
+  {
+    LiveRecords& live = liveRecords();
+    CSingleLock guard(&live.lock, TRUE);
+    live.records.erase(reinterpret_cast<ULONG_PTR>(this));
+  }
   delete m_imageList;
   delete[] m_text;
 }

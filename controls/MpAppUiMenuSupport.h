@@ -15,12 +15,6 @@ inline CString menuAnsiText(const wchar_t* text) {
   return CString(AfxAnsiFromWide(text, -1, CP_THREAD_ACP).c_str());
 }
 
-// Takes every occurrence of the menu handle out of the list.
-inline void removeHandle(CTypedPtrArray<CPtrArray, HMENU>& list, HMENU h) {
-  for (INT_PTR i = list.GetSize() - 1; i >= 0; --i)
-    if (list[i] == h) list.RemoveAt(i);
-}
-
 // Takes every occurrence of the menu handles out of the list, in one pass.
 inline void removeHandles(CTypedPtrArray<CPtrArray, HMENU>& list, const std::unordered_set<HMENU>& handles) {
   INT_PTR kept = 0;
@@ -28,6 +22,7 @@ inline void removeHandles(CTypedPtrArray<CPtrArray, HMENU>& list, const std::uno
     if (!handles.count(list[i])) list[kept++] = list[i];
   list.SetSize(kept);
 }
+inline void removeHandle(CTypedPtrArray<CPtrArray, HMENU>& list, HMENU h) { removeHandles(list, {h}); }
 
 // The text Windows holds for the item at the position; empty for an owner-drawn item, whose
 // caption is its record's (Windows may still hold the caption the item had before it was drawn).
@@ -44,10 +39,8 @@ bool isLiveMenuRecord(ULONG_PTR data);
 size_t liveMenuRecordCount();
 
 // Every item carries a record of its own. These find which record of the menu an item carries.
-// The index in m_itemRecords of the record the item data stands for, or -1: data the menu does not
-// hold (a host's own owner-drawn item's) is never read as a record.
-INT_PTR heldRecordIndex(const MpAppUiMenu& menu, ULONG_PTR data);
-// The index in m_itemRecords of the record the item at the position carries, or -1.
+// The index in m_itemRecords of the record the item at the position carries, or -1 (data the menu
+// does not hold, a host's own owner-drawn item's, is no record of the menu's).
 INT_PTR carriedRecordIndex(const MpAppUiMenu& menu, int pos);
 // Whether an item of the menu other than the one at `pos` carries the record (pos -1: any item).
 bool carriedByAnotherItem(const MpAppUiMenu& menu, const MpAppUiMenuData* rec, int pos);

@@ -74,12 +74,9 @@ INT_PTR carriedRecordIndex(const MpAppUiMenu& menu, int pos) {
   MENUITEMINFOW info{};
   info.cbSize = sizeof(info);
   info.fMask = MIIM_DATA;
-  return ::GetMenuItemInfoW(menu.m_hMenu, pos, TRUE, &info) ? heldRecordIndex(menu, info.dwItemData) : -1;
-}
-
-INT_PTR heldRecordIndex(const MpAppUiMenu& menu, ULONG_PTR data) {
-  for (INT_PTR i = 0; data && i < menu.m_itemRecords.GetSize(); ++i)
-    if (reinterpret_cast<ULONG_PTR>(menu.m_itemRecords[i]) == data) return i;
+  if (!::GetMenuItemInfoW(menu.m_hMenu, pos, TRUE, &info) || !info.dwItemData) return -1;
+  for (INT_PTR i = 0; i < menu.m_itemRecords.GetSize(); ++i)
+    if (reinterpret_cast<ULONG_PTR>(menu.m_itemRecords[i]) == info.dwItemData) return i;
   return -1;
 }
 
