@@ -1,7 +1,9 @@
 // Owner-drawn menu: the objects all menus share, built when the library is loaded.
 #include "MpAppUiMenu.h"
+#include <afxmt.h>
 #include <new>
 #include "MpAppUiMenuSupport.h"
+#include "WidgetDeckModule.h"
 
 int windowsVersionCodeFor(DWORD version, const OSVERSIONINFOA* info) {
   const DWORD majorVersion = version & 0xFF;
@@ -49,6 +51,15 @@ CImageList MpAppUiMenu::m_AllImages;
 CArray<int, int&> MpAppUiMenu::m_AllImagesID;
 int windowsVersionCode = getWindowsVersionCode();
 CTypedPtrArray<CPtrArray, HMENU> MpAppUiMenu::m_AllSubMenus;
+
+void listSubMenu(HMENU h) {
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
+  MpAppUiMenu::m_AllSubMenus.Add(h);
+}
+void unlistSubMenus(const std::unordered_set<HMENU>& handles) {
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
+  removeHandles(MpAppUiMenu::m_AllSubMenus, handles);
+}
 
 unsigned int MpAppUiMenu::original_drawmode = 0;
 unsigned int MpAppUiMenu::xp_drawmode = 1;

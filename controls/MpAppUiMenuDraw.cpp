@@ -1,13 +1,27 @@
 // Owner-drawn menu: measuring, the classic and flat painters, and the bitmap effects.
+#include <afxmt.h>
 #include <algorithm>
 #include "MpAppUiMenu.h"
 #include "MpAppUiMenuSupport.h"
+#include "WidgetDeckModule.h"
 
 namespace {
 // Ternary raster operations without a name of their own (PSDPxax, DSPDxax): with the colours the
 // callers set, each paints the selected brush where the mask is black and keeps the rest.
 const DWORD kRopBrushWhereMaskBlack = 0xB8074A;
 const DWORD kRopBrushWhereMaskBlackOnBitmap = 0xE20746;
+
+// Does the work on the list under the shared-data lock when it is the list all menus share, which
+// another thread may be adding to at the time; an item's own list is its menu's alone.
+template <class F>
+auto onList(const CImageList* list, F work) {
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), list == &MpAppUiMenu::m_AllImages);
+  return work();
+}
+bool sharedImagesMade() {
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
+  return MpAppUiMenu::m_AllImages.GetSafeHandle() != nullptr;
+}
 
 // The image an item shows: its own list at its index, else the shared list's image.
 struct ItemImage {
@@ -23,11 +37,14 @@ ItemImage imageOf(const MpAppUiMenuData* rec, bool flat) {
     img.index = rec->m_imageIndex;
     img.own = true;
   } else if (rec->m_imageSource < 0 && rec->m_sharedImageIndex >= 0 &&
-             (!flat || rec->m_imageIndex < 0) && MpAppUiMenu::m_AllImages.GetSafeHandle()) {
+             (!flat || rec->m_imageIndex < 0) && sharedImagesMade()) {
     img.list = &MpAppUiMenu::m_AllImages;
     img.index = rec->m_sharedImageIndex;
   }
   return img;
+}
+void draw(const ItemImage& img, CDC* dc, int index, CPoint pt) {
+  onList(img.list, [&] { return img.list->Draw(dc, index, pt, ILD_TRANSPARENT); });
 }
 // How an item's icon column is drawn, one rule for both painters: a checked item without an
 // image shows the menu's check image when the menu has one for its state; an item with an image
@@ -219,7 +236,7 @@ void MpAppUiMenu::DrawItem_Win9xNT2000(LPDRAWITEMSTRUCT dis) {
         if (checked) dc->Draw3dRect(&outer, shadow, light);
         else dc->Draw3dRect(&outer, light, shadow);
       }
-      img.list->Draw(dc, img.index, pt, ILD_TRANSPARENT);
+      draw(img, dc, img.index, pt);
     } else {
       if (checked) {
         fill(dc, box, LightenColor(bg, 0.6));
@@ -228,7 +245,7 @@ void MpAppUiMenu::DrawItem_Win9xNT2000(LPDRAWITEMSTRUCT dis) {
         fill(dc, box, bg);
         frame(dc, outer, bg);
       }
-      img.list->Draw(dc, img.index, pt, ILD_TRANSPARENT);
+      draw(img, dc, img.index, pt);
     }
   }
   if (checked && !img.list && !icon.checkImage) {
@@ -289,7 +306,7 @@ void MpAppUiMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT dis) {
   } else if (icon.hasImage && xp_draw_3D_bitmaps && CanDraw3DImageList(img.index)) {
     threeD = true;
     faded = img.index + 1, shadow = img.index + 2, disabledImage = img.index + 3;
-    if (disabledImage >= img.list->GetImageCount()) threeD = false;
+    if (disabledImage >= onList(img.list, [&] { return img.list->GetImageCount(); })) threeD = false;
   }
   if (selected) {
     fill(dc, item, selFill);
@@ -309,7 +326,7 @@ void MpAppUiMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT dis) {
     m_checkImages->Draw(dc, selected ? 1 : 0, pt, ILD_TRANSPARENT);
   } else if (icon.disabled) {
     if (threeD) {
-      img.list->Draw(dc, disabledImage, pt, ILD_TRANSPARENT);
+      draw(img, dc, disabledImage, pt);
     } else {
       CBitmap bmp;
       if (GetBitmapFromImageList(dc, img.list, img.index, bmp)) {
@@ -328,19 +345,19 @@ void MpAppUiMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT dis) {
       fill(dc, box, selFill);
     }
     if (threeD && !checked) {
-      img.list->Draw(dc, shadow, CPoint(pt.x + 1, pt.y + 1), ILD_TRANSPARENT);
-      img.list->Draw(dc, img.index, CPoint(pt.x - 1, pt.y - 1), ILD_TRANSPARENT);
+      draw(img, dc, shadow, CPoint(pt.x + 1, pt.y + 1));
+      draw(img, dc, img.index, CPoint(pt.x - 1, pt.y - 1));
     } else {
-      img.list->Draw(dc, img.index, pt, ILD_TRANSPARENT);
+      draw(img, dc, img.index, pt);
     }
   } else if (icon.hasImage && checked) {
     fill(dc, box, LightenColor(sel, 0.85));
     frame(dc, box, sel);
-    img.list->Draw(dc, img.index, CPoint(pt.x - 1, pt.y - 1), ILD_TRANSPARENT);
+    draw(img, dc, img.index, CPoint(pt.x - 1, pt.y - 1));
   } else if (icon.hasImage) {
     fill(dc, box, col);
     frame(dc, box, col);
-    img.list->Draw(dc, threeD ? faded : img.index, pt, ILD_TRANSPARENT);
+    draw(img, dc, threeD ? faded : img.index, pt);
   }
   if (checked && !img.list && !icon.checkImage) {
     // The grey tick belongs to the grayed item alone; the menu-wide switch stays the host's.
@@ -411,8 +428,8 @@ BOOL MpAppUiMenu::DrawXPCheckmark(CDC* dc, const CRect& rect, HBITMAP checked, C
 // Bitmap effects
 // ---------------------------------------------------------------------------------------
 BOOL MpAppUiMenu::GetBitmapFromImageList(CDC* dc, CImageList* il, int index, CBitmap& bmp) {
-  if (!dc || !il || !il->GetSafeHandle() || index < 0) return FALSE;
-  HICON icon = il->ExtractIcon(index);
+  if (!dc || !il || index < 0) return FALSE;
+  HICON icon = onList(il, [&] { return il->GetSafeHandle() ? il->ExtractIcon(index) : nullptr; });
   if (!icon) return FALSE;
   CDC mem;
   BOOL ok = mem.CreateCompatibleDC(dc) && bmp.CreateCompatibleBitmap(dc, m_iconX, m_iconY);
@@ -640,20 +657,27 @@ WORD MpAppUiMenu::NumBitmapColors(LPBITMAPINFOHEADER header) {
 // Shared image list
 // ---------------------------------------------------------------------------------------
 int MpAppUiMenu::GlobalImageListOffset(int id) {
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
   for (INT_PTR i = 0; i < m_AllImagesID.GetSize(); ++i)
     if (m_AllImagesID[i] == id) return (int)i;
   return -1;
 }
 BOOL MpAppUiMenu::CanDraw3DImageList(int offset) {
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
   if (offset < 0 || offset + 2 >= m_AllImagesID.GetSize()) return FALSE;
   return m_AllImagesID[offset + 1] == m_AllImagesID[offset] &&
          m_AllImagesID[offset + 2] == m_AllImagesID[offset];
 }
 
+// The images are made first; the look-up of the id and the addition are then one step under the
+// shared-data lock, so that two threads adding one command's image file it once.
 int MpAppUiMenu::AddToGlobalImageList(CImageList* il, int xoffset, int id) {
   if (!il || !il->GetSafeHandle() || xoffset < 0) return -1;
-  if (!m_AllImages.GetSafeHandle()) m_AllImages.Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
-  HICON icon = il->ExtractIcon(xoffset);
+  {
+    CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
+    if (!m_AllImages.GetSafeHandle()) m_AllImages.Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
+  }
+  HICON icon = onList(il, [&] { return il->ExtractIcon(xoffset); });
   if (!icon) return -1;
   const bool effects = IsLunaMenuStyle() && xp_draw_3D_bitmaps;
   CBitmap images[3];
@@ -665,6 +689,7 @@ int MpAppUiMenu::AddToGlobalImageList(CImageList* il, int xoffset, int id) {
     GetShadowBitmap(images[1]);
     GetDisabledBitmap(images[2]);
   }
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
   int result = GlobalImageListOffset(id);
   if (result >= 0) {
     m_AllImages.Replace(result, icon);

@@ -8,6 +8,7 @@
 #include "MenuTemplateReader.h"
 #include "MpAppUiMenu.h"
 #include "MpAppUiMenuSupport.h"
+#include "WidgetDeckModule.h"
 
 IMPLEMENT_DYNAMIC(MpAppUiMenu, CMenu)
 
@@ -44,26 +45,32 @@ void takeButtonImages(MpAppUiMenu& menu, CToolBar& bar, CImageList& list) {
 
 // Check-mark image lists are shared by a menu and the sub-menus it makes: each holder counts,
 // and the list is freed when its last holder lets go, so a failed reload of the parent's list
-// leaves the sub-menus' images intact.
+// leaves the sub-menus' images intact. The counts are the process's: made on first use and never
+// freed (a menu the host keeps in a static lets go after the library's statics are gone), and
+// kept under the shared-data lock, as menus may live on several threads.
 std::map<const CImageList*, int>& checkImageHolders() {
-  static std::map<const CImageList*, int> holders;
-  return holders;
+  static auto* holders = new std::map<const CImageList*, int>;
+  return *holders;
 }
 void holdCheckImages(CImageList* list) {
-  if (list) ++checkImageHolders()[list];
+  if (!list) return;
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
+  ++checkImageHolders()[list];
 }
 // A list nobody counted (set from outside) is freed by its owner only, never by a borrower.
 void releaseCheckImages(CImageList* list, BOOL borrowed) {
   if (!list) return;
-  auto& holders = checkImageHolders();
-  auto it = holders.find(list);
-  if (it == holders.end()) {
-    if (!borrowed) delete list;
-    return;
+  {
+    CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
+    auto& holders = checkImageHolders();
+    auto it = holders.find(list);
+    if (it != holders.end()) {
+      if (--it->second > 0) return;
+      holders.erase(it);
+      borrowed = FALSE;  // the last holder frees it
+    }
   }
-  if (--it->second > 0) return;
-  holders.erase(it);
-  delete list;
+  if (!borrowed) delete list;
 }
 
 }  // namespace
@@ -72,40 +79,32 @@ void releaseCheckImages(CImageList* list, BOOL borrowed) {
 // Records
 // ---------------------------------------------------------------------------------------
 namespace {
-// The records alive. Made on first use and never freed: a menu the host keeps in a static may
-// free its records after the library's own statics are gone. Guarded, as a host may build menus
-// on more than one thread.
-struct LiveRecords {
-  CCriticalSection lock;
-  std::unordered_set<ULONG_PTR> records;
-};
-LiveRecords& liveRecords() {
-  static LiveRecords* live = new LiveRecords;
+// The records alive, under the shared-data lock, as a host may build menus on more than one
+// thread. Made on first use and never freed: a menu the host keeps in a static may free its
+// records after the library's own statics are gone.
+std::unordered_set<ULONG_PTR>& liveRecords() {
+  static auto* live = new std::unordered_set<ULONG_PTR>;
   return *live;
 }
 }  // namespace
 
 bool isLiveMenuRecord(ULONG_PTR data) {
-  LiveRecords& live = liveRecords();
-  CSingleLock guard(&live.lock, TRUE);
-  return data && live.records.count(data) != 0;
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
+  return data && liveRecords().count(data) != 0;
 }
 size_t liveMenuRecordCount() {
-  LiveRecords& live = liveRecords();
-  CSingleLock guard(&live.lock, TRUE);
-  return live.records.size();
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
+  return liveRecords().size();
 }
 
 MpAppUiMenuData::MpAppUiMenuData() {
-  LiveRecords& live = liveRecords();
-  CSingleLock guard(&live.lock, TRUE);
-  live.records.insert(reinterpret_cast<ULONG_PTR>(this));
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
+  liveRecords().insert(reinterpret_cast<ULONG_PTR>(this));
 }
 MpAppUiMenuData::~MpAppUiMenuData() {
   {
-    LiveRecords& live = liveRecords();
-    CSingleLock guard(&live.lock, TRUE);
-    live.records.erase(reinterpret_cast<ULONG_PTR>(this));
+    CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
+    liveRecords().erase(reinterpret_cast<ULONG_PTR>(this));
   }
   delete m_imageList;
   delete[] m_text;
@@ -141,7 +140,7 @@ MpAppUiMenu::~MpAppUiMenu() { DestroyMenu(); }
 BOOL MpAppUiMenu::DestroyMenu() {
   std::unordered_set<HMENU> handles{m_hMenu};
   for (INT_PTR i = 0; i < m_ownSubMenus.GetSize(); ++i) handles.insert(m_ownSubMenus[i]);
-  removeHandles(m_AllSubMenus, handles);
+  unlistSubMenus(handles);
   // Only sub-menu objects made here are ours to delete; the host's stay with the host. Those in
   // the menu go last to first, then the others.
   std::unordered_map<HMENU, INT_PTR> created;
@@ -189,25 +188,27 @@ BOOL MpAppUiMenu::IsWinXPLuna() { return windowsVersionCode == 7 && !IsWindowsCl
 BOOL MpAppUiMenu::IsLunaMenuStyle() {
   return IsWinXPLuna() ? xp_drawmode == 1 : original_drawmode == 1;
 }
+// Read once for the process; menus on two threads may ask first at once.
 BOOL MpAppUiMenu::IsWindowsClassicTheme() {
-  static bool tested = false, classic = false;
-  if (tested) return classic;
-  tested = true;
-  HKEY key = nullptr;
-  if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Plus!\\Themes\\Current", 0,
-                      KEY_READ, &key) != ERROR_SUCCESS)
-    return classic;
-  char value[261] = {};  // one more than read, so that the text always ends
-  DWORD size = 260, type = 0;
-  if (::RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) ==
-          ERROR_SUCCESS &&
-      (type == REG_SZ || type == REG_EXPAND_SZ)) {
-    value[std::min<DWORD>(size, 260)] = '\0';
-    const char* suffix = "Windows Classic.theme";
-    const size_t n = strlen(value), m = strlen(suffix);
-    classic = n >= m && _stricmp(value + n - m, suffix) == 0;
-  }
-  ::RegCloseKey(key);
+  static const bool classic = [] {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Plus!\\Themes\\Current", 0,
+                        KEY_READ, &key) != ERROR_SUCCESS)
+      return false;
+    char value[261] = {};  // one more than read, so that the text always ends
+    DWORD size = 260, type = 0;
+    bool answer = false;
+    if (::RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) ==
+            ERROR_SUCCESS &&
+        (type == REG_SZ || type == REG_EXPAND_SZ)) {
+      value[std::min<DWORD>(size, 260)] = '\0';
+      const char* suffix = "Windows Classic.theme";
+      const size_t n = strlen(value), m = strlen(suffix);
+      answer = n >= m && _stricmp(value + n - m, suffix) == 0;
+    }
+    ::RegCloseKey(key);
+    return answer;
+  }();
   return classic;
 }
 
@@ -225,7 +226,7 @@ MpAppUiMenuData* setUpItem(MpAppUiMenu& menu, const wchar_t* text, UINT& flags, 
   flags = ownerDrawFlags(flags, id);
   if (flags & MF_POPUP) {
     const HMENU sub = reinterpret_cast<HMENU>(id);
-    MpAppUiMenu::m_AllSubMenus.Add(sub);
+    listSubMenu(sub);
     menu.m_ownSubMenus.InsertAt(clamped(position, menu.m_ownSubMenus.GetSize()), sub);
   }
   auto* rec = new MpAppUiMenuData;

@@ -23,6 +23,10 @@ inline void removeHandles(CTypedPtrArray<CPtrArray, HMENU>& list, const std::uno
   list.SetSize(kept);
 }
 inline void removeHandle(CTypedPtrArray<CPtrArray, HMENU>& list, HMENU h) { removeHandles(list, {h}); }
+// The module-wide sub-menu list (MpAppUiMenu::m_AllSubMenus), written under the library's
+// shared-data lock: menus may be made and destroyed on several threads at once.
+void listSubMenu(HMENU h);
+void unlistSubMenus(const std::unordered_set<HMENU>& handles);
 
 // The text Windows holds for the item at the position; empty for an owner-drawn item, whose
 // caption is its record's (Windows may still hold the caption the item had before it was drawn).
@@ -42,7 +46,8 @@ size_t liveMenuRecordCount();
 // The index in m_itemRecords of the record the item at the position carries, or -1 (data the menu
 // does not hold, a host's own owner-drawn item's, is no record of the menu's).
 INT_PTR carriedRecordIndex(const MpAppUiMenu& menu, int pos);
-// Whether an item of the menu other than the one at `pos` carries the record (pos -1: any item).
+// Whether an item of the menu other than the one at `pos` carries the record, one of the menu's
+// (pos -1: any item); one look at each item's data.
 bool carriedByAnotherItem(const MpAppUiMenu& menu, const MpAppUiMenuData* rec, int pos);
 // The record of the item at the position: the one it carries, else the record at that index of
 // the menu's records unless another item carries it; null for none.

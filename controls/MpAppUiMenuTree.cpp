@@ -1,10 +1,14 @@
 // Owner-drawn menu: loading from menu resources, searching, removing and synchronising.
+#include <afxmt.h>
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 #include "MenuTemplateReader.h"
 #include "MpAppUiMenu.h"
 #include "MpAppUiMenuSupport.h"
+#include "WidgetDeckModule.h"
 
 namespace {
 MpAppUiMenu* asMenu(HMENU h) {
@@ -33,6 +37,21 @@ void showPlainOnBar(MpAppUiMenu& bar, int pos, MpAppUiMenuData* rec) {
   const HMENU sub = ::GetSubMenu(bar.m_hMenu, pos);
   putOnItem(bar.m_hMenu, pos, rec, (sub ? MF_POPUP : MF_STRING) | MF_BYPOSITION,
             sub ? reinterpret_cast<UINT_PTR>(sub) : rec->m_commandId, rec->GetText());
+}
+// The item data of the item at the position; 0 for none.
+ULONG_PTR itemData(HMENU menu, int pos) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_DATA;
+  return ::GetMenuItemInfoW(menu, pos, TRUE, &info) ? info.dwItemData : 0;
+}
+// The data of every item of the menu but the one at the position.
+std::unordered_set<ULONG_PTR> otherItemsData(const MpAppUiMenu& menu, int pos) {
+  std::unordered_set<ULONG_PTR> data;
+  const int count = menu.GetMenuItemCount();
+  for (int i = 0; i < count; ++i)
+    if (i != pos) data.insert(itemData(menu.m_hMenu, i));
+  return data;
 }
 // Whether the item at the position is owner-drawn: drawn by the menu from the record it carries.
 bool isOwnerDrawn(HMENU menu, int pos) {
@@ -71,21 +90,21 @@ BOOL putOnItem(HMENU menu, int pos, MpAppUiMenuData* rec, UINT flags, UINT_PTR i
 }
 
 INT_PTR carriedRecordIndex(const MpAppUiMenu& menu, int pos) {
-  MENUITEMINFOW info{};
-  info.cbSize = sizeof(info);
-  info.fMask = MIIM_DATA;
-  if (!::GetMenuItemInfoW(menu.m_hMenu, pos, TRUE, &info) || !info.dwItemData) return -1;
-  for (INT_PTR i = 0; i < menu.m_itemRecords.GetSize(); ++i)
-    if (reinterpret_cast<ULONG_PTR>(menu.m_itemRecords[i]) == info.dwItemData) return i;
+  const ULONG_PTR data = itemData(menu.m_hMenu, pos);
+  if (!data) return -1;
+  // The records mostly stand in item order.
+  const auto& records = menu.m_itemRecords;
+  if (pos >= 0 && pos < records.GetSize() && reinterpret_cast<ULONG_PTR>(records[pos]) == data) return pos;
+  for (INT_PTR i = 0; i < records.GetSize(); ++i)
+    if (reinterpret_cast<ULONG_PTR>(records[i]) == data) return i;
   return -1;
 }
 
 bool carriedByAnotherItem(const MpAppUiMenu& menu, const MpAppUiMenuData* rec, int pos) {
+  const ULONG_PTR data = reinterpret_cast<ULONG_PTR>(rec);
   const int count = menu.GetMenuItemCount();
-  for (int i = 0; i < count; ++i) {
-    const INT_PTR k = i == pos ? -1 : carriedRecordIndex(menu, i);
-    if (k >= 0 && menu.m_itemRecords[k] == rec) return true;
-  }
+  for (int i = 0; i < count; ++i)
+    if (i != pos && itemData(menu.m_hMenu, i) == data) return true;
   return false;
 }
 
@@ -288,24 +307,21 @@ MpAppUiMenu* MpAppUiMenu::GetSubMpAppUiMenu(const wchar_t* text) {
 int MpAppUiMenu::GetMenuPosition(const char* text) { return GetMenuPosition(menuWideText(text).c_str()); }
 int MpAppUiMenu::GetMenuPosition(const wchar_t* text) {
   if (!text) return -1;
-  const int count = GetMenuItemCount();
-  for (int i = 0; i < count; ++i) {
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_DATA;
-    if (!::GetMenuItemInfoW(m_hMenu, i, TRUE, &info)) continue;
-    for (INT_PTR j = 0; j < m_itemRecords.GetSize(); ++j) {
-      MpAppUiMenuData* rec = m_itemRecords[j];
-      if (info.dwItemData == reinterpret_cast<ULONG_PTR>(rec) && rec->GetText() &&
-          wcscmp(rec->GetText(), text) == 0)
-        return i;
-    }
+  // The records with the text, then the first item that carries one: one pass over each.
+  std::unordered_set<ULONG_PTR> named;
+  for (INT_PTR j = 0; j < m_itemRecords.GetSize(); ++j) {
+    const wchar_t* t = m_itemRecords[j]->GetText();
+    if (t && wcscmp(t, text) == 0) named.insert(reinterpret_cast<ULONG_PTR>(m_itemRecords[j]));
   }
+  const int count = named.empty() ? 0 : GetMenuItemCount();
+  for (int i = 0; i < count; ++i)
+    if (named.count(itemData(m_hMenu, i))) return i;
   return -1;
 }
 
 BOOL MpAppUiMenu::IsMenu(CMenu* menu) { return menu && IsMenu(menu->m_hMenu); }
 BOOL MpAppUiMenu::IsMenu(HMENU menu) {
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
   for (INT_PTR i = 0; i < m_AllSubMenus.GetSize(); ++i)
     if (m_AllSubMenus[i] == menu) return TRUE;
   return FALSE;
@@ -329,12 +345,17 @@ BOOL MpAppUiMenu::RemoveOrDelete(UINT id, UINT flags, BOOL isDelete) {
   const int pos = (int)id;
   const UINT state = GetMenuState(pos, MF_BYPOSITION);
   // The record that goes with the item: the one it carries, else one that matches it and that no
-  // item carries. A record another item carries stays with that item.
+  // item carries. A record another item carries stays with that item. Each costs one look at the
+  // other items, so that a host emptying a menu item by item pays no more than a pass an item.
   auto recordOfItem = [&](auto matches) -> INT_PTR {
     const INT_PTR carried = carriedRecordIndex(*this, pos);
     if (carried >= 0) return carriedByAnotherItem(*this, m_itemRecords[carried], pos) ? -1 : carried;
-    for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i)
-      if (matches(i) && !carriedByAnotherItem(*this, m_itemRecords[i], pos)) return i;
+    std::optional<std::unordered_set<ULONG_PTR>> others;  // read at the first record that matches
+    for (INT_PTR i = 0; i < m_itemRecords.GetSize(); ++i) {
+      if (!matches(i)) continue;
+      if (!others) others = otherItemsData(*this, pos);
+      if (!others->count(reinterpret_cast<ULONG_PTR>(m_itemRecords[i]))) return i;
+    }
     return -1;
   };
   auto dropRecord = [&](INT_PTR i) {
@@ -344,7 +365,7 @@ BOOL MpAppUiMenu::RemoveOrDelete(UINT id, UINT flags, BOOL isDelete) {
   };
   if (HMENU h = ::GetSubMenu(m_hMenu, pos)) {
     removeHandle(m_ownSubMenus, h);
-    removeHandle(m_AllSubMenus, h);
+    unlistSubMenus({h});
     dropRecord(recordOfItem([&](INT_PTR i) {
       return (m_itemRecords[i]->m_flags & MF_POPUP) && m_itemRecords[i]->m_commandId == (UINT_PTR)h;
     }));

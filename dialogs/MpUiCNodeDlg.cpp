@@ -13,6 +13,7 @@
 #include "MpStrings.h"
 #include "MpUiResourceBrowser.h"
 #include "MpUiResourceString.h"
+#include "WidgetDeckModule.h"
 #include "resource.h"
 
 namespace {
@@ -53,12 +54,14 @@ HBITMAP drawAsListImage(HICON icon, COLORREF back) {
 // icon copies it (from its resource again, when it came from one) every time, which costs a small
 // dialog's start about as much as its tooltips; so the icon is drawn once for the process as the
 // list would hold it, and added as a bitmap, which costs a tenth. Without a mask the image holds
-// the list's background, so it is drawn again when that changes.
+// the list's background, so it is drawn again when that changes. Choosers on two threads may ask
+// at once: the image is replaced and added under the shared-data lock.
 int addOverlayImage(HIMAGELIST images) {
   static HBITMAP drawn = nullptr;
   static COLORREF drawnOn = CLR_NONE;
   COLORREF back = ::ImageList_GetBkColor(images);
   if (back == CLR_NONE) back = ::GetSysColor(COLOR_WINDOW);
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
   if (!drawn || drawnOn != back) {
     const LPCSTR name = MAKEINTRESOURCEA(IDI_CHOOSER_OVERLAY);
     HICON icon = ::LoadIconA(AfxFindResourceHandle(name, RT_GROUP_ICON), name);

@@ -3,6 +3,7 @@
 #include "WidgetDeckModule.h"
 #include <afxwin.h>
 #include <afxdllx.h>
+#include <afxmt.h>
 #include <string>
 #include "MpLogging.h"
 #include "MpSmartPointers.h"
@@ -44,6 +45,11 @@ BOOL processAttach(HINSTANCE hInstance) {
 void WidgetDeck::reportDroppedException(const char* text) {
   if (!g_spLogger.isNull())
     g_spLogger->log(MpLog::ProgrammingError, MpLog::ProgrammingFlag, text, "WidgetDeckModule.cpp", __LINE__);
+}
+
+CCriticalSection& WidgetDeck::sharedDataLock() {
+  static CCriticalSection* lock = new CCriticalSection;
+  return *lock;
 }
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID lpReserved) {

@@ -1,7 +1,9 @@
 // The customer user-exit page: for each planning step a switch and a command line run before and
 // after it (the output step also in between), each command line with a browse button.
 #include "MpAppUiCustomerPage.h"
+#include <afxmt.h>
 #include <cstring>
+#include "WidgetDeckModule.h"
 #include "resource.h"
 
 namespace {
@@ -62,7 +64,8 @@ const BrowsedScript kScripts[] = {
 };
 static_assert(sizeof(kScripts) / sizeof(kScripts[0]) == 13, "one browse button per exit");
 
-// The folder of the last file chosen, for every browse button of every page in the process.
+// The folder of the last file chosen, for every browse button of every page in the process; read
+// and written under the shared-data lock, as pages on two threads may browse at once.
 CString& rememberedFolder() {
   static CString folder;
   return folder;
@@ -104,7 +107,11 @@ void MpAppUiCustomerPage::OnBrowseClicked(UINT id) {
 }
 
 BOOL MpAppUiCustomerPage::browseScript(CString& path) {
-  CString& folder = rememberedFolder();
+  CString folder;  // a copy: the dialog runs without the lock
+  {
+    CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
+    folder = rememberedFolder();
+  }
   CFileDialog dlg(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST,
                   "Cshell Files (*.csh)|*.csh|Batch Files (*.bat)|*.bat|Application Files (*.exe)|*.exe|"
                   "All Files (*.*)|*.*||");
@@ -113,6 +120,9 @@ BOOL MpAppUiCustomerPage::browseScript(CString& path) {
   if (dlg.DoModal() != IDOK) return FALSE;
   path = dlg.GetPathName();
   const char* text = path;
-  if (const char* sep = std::strrchr(text, '\\')) folder = CString(std::string(text, sep).c_str());
+  if (const char* sep = std::strrchr(text, '\\')) {
+    CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
+    rememberedFolder() = CString(std::string(text, sep).c_str());
+  }
   return TRUE;
 }

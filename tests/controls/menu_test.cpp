@@ -1,8 +1,11 @@
 // Owner-drawn menu: loading, changing, searching and drawing items, and a real pop-up.
 #include <gtest/gtest.h>
+#include <atomic>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
+#include <thread>
 #include <vector>
 #include "MenuTemplateReader.h"
 #include "MpAppUiMenu.h"
@@ -621,6 +624,71 @@ TEST_F(MenuTest, RemovingAnOwnPopupLeavesTheHostsSubMenusInItAlive) {
   }
 }
 
+// A host empties a menu item by item: from the end, from the front, by command and by text. It has
+// copied one item to the end, data and all, and put a plain item of its own with another item's
+// command among them. Each removal frees the records of the items that go, once, and no other: the
+// record two items carry stays until the second goes, and a host's item takes no record with it.
+TEST_F(MenuTest, EmptyingAMenuItemByItemFreesEachRecordOnceAndKeepsOneAnotherItemCarries) {
+  for (const int how : {0, 1, 2, 3}) {
+    SCOPED_TRACE(how);
+    const size_t records = liveMenuRecordCount();
+    MpAppUiMenu menu;
+    menu.CreatePopupMenu();
+    std::vector<std::wstring> texts;
+    for (UINT i = 0; i < 8; ++i) {
+      texts.push_back(L"Item " + std::to_wstring(i));
+      menu.AppendODMenuW(texts.back().c_str(), 0, 60 + i, -1);
+    }
+    MpAppUiMenuData* shared = ItemData(menu, 2);
+    MENUITEMINFOW copy{};
+    copy.cbSize = sizeof(copy);
+    copy.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA;
+    copy.fType = MFT_OWNERDRAW;
+    copy.wID = 99;
+    copy.dwItemData = reinterpret_cast<ULONG_PTR>(shared);
+    ASSERT_TRUE(::InsertMenuItemW(menu.m_hMenu, 8, TRUE, &copy));
+    ASSERT_TRUE(::InsertMenuW(menu.m_hMenu, 4, MF_BYPOSITION | MF_STRING, 61, L"Host's"));
+    // The records alive are those the remaining items carry, each held by the menu once.
+    auto leftAsCarried = [&]() -> ::testing::AssertionResult {
+      std::set<const MpAppUiMenuData*> carried;
+      for (int i = 0; i < menu.GetMenuItemCount(); ++i)
+        if (const MpAppUiMenuData* rec = ItemData(menu, i)) carried.insert(rec);
+      std::set<const MpAppUiMenuData*> held;
+      for (INT_PTR k = 0; k < menu.m_itemRecords.GetSize(); ++k) held.insert(menu.m_itemRecords[k]);
+      if (held != carried || held.size() != (size_t)menu.m_itemRecords.GetSize())
+        return ::testing::AssertionFailure() << held.size() << " records held, " << carried.size() << " carried";
+      if (liveMenuRecordCount() != records + held.size())
+        return ::testing::AssertionFailure() << liveMenuRecordCount() - records << " records alive";
+      return ::testing::AssertionSuccess();
+    };
+    ASSERT_TRUE(leftAsCarried());
+    for (int removed = 0; menu.GetMenuItemCount() > 0; ++removed) {
+      SCOPED_TRACE(removed);
+      const int count = menu.GetMenuItemCount();
+      if (how == 0) {
+        EXPECT_TRUE(menu.RemoveMenu((UINT)count - 1, MF_BYPOSITION));
+      } else if (how == 1) {
+        EXPECT_TRUE(menu.DeleteMenu(0, MF_BYPOSITION));
+      } else if (how == 2) {
+        const UINT id = ::GetMenuItemID(menu.m_hMenu, 0);
+        EXPECT_TRUE(menu.RemoveMenu(id, MF_BYCOMMAND));
+      } else {
+        // By the caption the first item shows; the host's plain item by position.
+        const MpAppUiMenuData* rec = ItemData(menu, 0);
+        if (rec) {
+          EXPECT_EQ(0, menu.DeleteMenu(rec->GetText()));
+        } else {
+          EXPECT_TRUE(menu.DeleteMenu(0, MF_BYPOSITION));
+        }
+      }
+      ASSERT_EQ(count - 1, menu.GetMenuItemCount());
+      ASSERT_TRUE(leftAsCarried());
+    }
+    EXPECT_EQ(0, menu.m_itemRecords.GetSize());
+    EXPECT_EQ(records, liveMenuRecordCount());
+  }
+}
+
 // Drawing reads only the item drawn: an owner-drawn item without a record of the menu's, with no
 // data or with the host's own, is not taken for another item, and the host's data is not read.
 TEST_F(MenuTest, AnItemWithoutARecordOfTheMenusIsDrawnWithItsOwnCheckMark) {
@@ -1079,4 +1147,87 @@ TEST_F(MenuTest, PopupTrackedThroughTheMenuLoopMeasuresDrawsAndReturnsTheCommand
   EXPECT_GT(owner.drawn, 0);
   EXPECT_GE(owner.lastItemHeight, 20u);  // measured by the menu object, not left at 0
   EXPECT_EQ(std::vector<UINT>{ID_WD_EXIT}, owner.commands);
+}
+
+// A host with a second user-interface thread builds menus there as the first does: four threads
+// each build a menu of 12 items with an own pop-up and a deeper one, remove the pop-up every second
+// round and let the menu go, while this thread asks the static IsMenu. The tables all menus share
+// take every thread's changes: nothing crashes (a suite of its own, so a crash ends only this
+// process), IsMenu answers throughout and the tables end as they were. Then every menu loads
+// check-mark images that its pop-ups share, as this thread makes and drops pop-ups sharing its
+// own; last, each round's last command gets an image in the shared list, which the four threads
+// file at once while this thread draws an item from it: each command's image is filed once, and
+// every image drawn from the shared list is the one given.
+TEST(MenuThreads, MenusMadeOnFourThreadsAtOnceLeaveTheSharedTablesAsTheyWere) {
+  const UINT kItems = 10, kLastId = 7400;  // the last item's command: kLastId + round
+  const COLORREF bg = ::GetSysColor(COLOR_MENU);
+  const int iconY = (24 - 4 - 16) / 2 + 2;  // where the classic look draws an unselected icon
+  CImageList icon;
+  RedSquare(icon);
+  Canvas c(160, 24);
+  MpAppUiMenu here;  // made on this thread, its pop-up listed throughout
+  here.CreatePopupMenu();
+  const HMENU listedHere = here.AppendODPopupMenuW(L"&Here")->m_hMenu;
+  here.AppendODMenuW(L"&Drawn", 0, 7399, -1);
+  enum { kPlain, kCheckMarks, kSharedImages };
+  for (const int images : {kPlain, kCheckMarks, kSharedImages}) {
+    SCOPED_TRACE(images);
+    // A round changes the check-image counts a few times only, and files one image: rounds enough
+    // that a race among the threads, were the tables not guarded, shows in nearly every run.
+    const int rounds = images == kCheckMarks ? 600 : images == kSharedImages ? 100 : 300;
+    if (images == kCheckMarks) here.LoadCheckmarkBitmap(IDR_WD_TEST_TOOLBAR, IDR_WD_TEST_TOOLBAR);
+    if (images == kSharedImages) {
+      ASSERT_TRUE(here.ModifyODMenuW(nullptr, 7399, &icon, 0));
+    }
+    const INT_PTR listed = MpAppUiMenu::m_AllSubMenus.GetSize();
+    const size_t records = liveMenuRecordCount();
+    std::atomic<int> running{4}, misdrawn{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+      threads.emplace_back([&] {
+        CImageList own;
+        RedSquare(own);
+        Canvas mine(160, 24);
+        for (int round = 0; round < rounds; ++round) {
+          MpAppUiMenu menu;
+          menu.CreatePopupMenu();
+          if (images == kCheckMarks) menu.LoadCheckmarkBitmap(IDR_WD_TEST_TOOLBAR, IDR_WD_TEST_TOOLBAR);
+          for (UINT i = 0; i < kItems; ++i) menu.AppendODMenuW(L"&Item\tCtrl+I", 0, 7101 + i, -1);
+          MpAppUiMenu* popup = menu.AppendODPopupMenuW(L"&Own");
+          popup->AppendODMenuW(L"Inside", 0, 7201, -1);
+          popup->AppendODPopupMenuW(L"&Deeper")->AppendODMenuW(L"Deep", 0, 7202, -1);
+          const UINT last = kLastId + (UINT)round;
+          menu.AppendODMenuW(L"&Last", 0, last, -1);
+          if (images == kSharedImages && menu.ModifyODMenuW(nullptr, last, &own, 0)) {
+            Draw(menu, mine, menu.FindMenuItem(last), 0, last);
+            if (!ShowsImage(mine, 2, iconY, &own, 0, bg)) ++misdrawn;
+          }
+          if (round % 2) menu.RemoveMenu(kItems, MF_BYPOSITION);
+        }
+        AfxDeleteTempMap();
+        --running;
+      });
+    int unanswered = 0;
+    while (running > 0) {
+      if (!MpAppUiMenu::IsMenu(listedHere)) ++unanswered;
+      if (images == kCheckMarks) {
+        here.AppendODPopupMenuW(L"&Again");
+        here.RemoveMenu(2, MF_BYPOSITION);
+      } else if (images == kSharedImages) {
+        Draw(here, c, here.FindMenuItem(7399), 0, 7399);
+        if (!ShowsImage(c, 2, iconY, &icon, 0, bg)) ++misdrawn;
+      }
+    }
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(0, unanswered);
+    EXPECT_EQ(0, misdrawn.load());
+    EXPECT_EQ(listed, MpAppUiMenu::m_AllSubMenus.GetSize());
+    EXPECT_EQ(records, liveMenuRecordCount());
+    if (images != kSharedImages) continue;
+    std::map<int, int> filed;
+    for (INT_PTR k = 0; k < MpAppUiMenu::m_AllImagesID.GetSize(); ++k) ++filed[MpAppUiMenu::m_AllImagesID[k]];
+    int notOnce = 0;
+    for (int round = 0; round < rounds; ++round) notOnce += filed[(int)kLastId + round] != 1;
+    EXPECT_EQ(0, notOnce) << "commands whose image is not filed once";
+  }
 }
