@@ -593,6 +593,7 @@ BOOL MpAppUiMenu::AddEffectImages(CImageList* il, int index) {
 BOOL MpAppUiMenu::AddBitmapToImageList(CImageList* il, UINT resourceId, BOOL withEffects,
                                        BOOL* effectsAdded) {
   if (effectsAdded) *effectsAdded = FALSE;
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), il == &m_AllImages);  // a host may hand it in
   if (!il || !il->GetSafeHandle()) return FALSE;
   BOOL ok = FALSE;
   if (HBITMAP sys = LoadSysColorBitmap((int)resourceId)) {
@@ -616,6 +617,7 @@ BOOL MpAppUiMenu::AddBitmapToImageList(CImageList* il, UINT resourceId, BOOL wit
 }
 
 BOOL MpAppUiMenu::ImageListDuplicate(CImageList* source, int index, CImageList* target) {
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), source == &m_AllImages || target == &m_AllImages);
   if (!source || !source->GetSafeHandle() || !target || index < 0) return FALSE;
   HICON icon = source->ExtractIcon(index);
   if (!icon) return FALSE;
