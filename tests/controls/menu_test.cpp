@@ -634,19 +634,9 @@ TEST_F(MenuTest, EmptyingAMenuItemByItemFreesEachRecordOnceAndKeepsOneAnotherIte
     const size_t records = liveMenuRecordCount();
     MpAppUiMenu menu;
     menu.CreatePopupMenu();
-    std::vector<std::wstring> texts;
-    for (UINT i = 0; i < 8; ++i) {
-      texts.push_back(L"Item " + std::to_wstring(i));
-      menu.AppendODMenuW(texts.back().c_str(), 0, 60 + i, -1);
-    }
-    MpAppUiMenuData* shared = ItemData(menu, 2);
-    MENUITEMINFOW copy{};
-    copy.cbSize = sizeof(copy);
-    copy.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA;
-    copy.fType = MFT_OWNERDRAW;
-    copy.wID = 99;
-    copy.dwItemData = reinterpret_cast<ULONG_PTR>(shared);
-    ASSERT_TRUE(::InsertMenuItemW(menu.m_hMenu, 8, TRUE, &copy));
+    for (UINT i = 0; i < 8; ++i) menu.AppendODMenuW((L"Item " + std::to_wstring(i)).c_str(), 0, 60 + i, -1);
+    const LPCWSTR shared = reinterpret_cast<LPCWSTR>(ItemData(menu, 2));
+    ASSERT_TRUE(::AppendMenuW(menu.m_hMenu, MF_OWNERDRAW, 99, shared));
     ASSERT_TRUE(::InsertMenuW(menu.m_hMenu, 4, MF_BYPOSITION | MF_STRING, 61, L"Host's"));
     // The records alive are those the remaining items carry, each held by the menu once.
     auto leftAsCarried = [&]() -> ::testing::AssertionResult {
@@ -682,10 +672,8 @@ TEST_F(MenuTest, EmptyingAMenuItemByItemFreesEachRecordOnceAndKeepsOneAnotherIte
         }
       }
       ASSERT_EQ(count - 1, menu.GetMenuItemCount());
-      ASSERT_TRUE(leftAsCarried());
+      ASSERT_TRUE(leftAsCarried());  // at the end: no record held, none alive
     }
-    EXPECT_EQ(0, menu.m_itemRecords.GetSize());
-    EXPECT_EQ(records, liveMenuRecordCount());
   }
 }
 
