@@ -11,13 +11,9 @@ namespace {
 const DWORD kRopBrushWhereMaskBlack = 0xB8074A;
 const DWORD kRopBrushWhereMaskBlackOnBitmap = 0xE20746;
 
-// Does the work on the list under the shared-data lock when it is the list all menus share, which
-// another thread may be adding to at the time; an item's own list is its menu's alone.
-template <class F>
-auto onList(const CImageList* list, F work) {
-  CSingleLock guard(&WidgetDeck::sharedDataLock(), list == &MpAppUiMenu::m_AllImages);
-  return work();
-}
+// Whether the list is the one all menus share, which another thread may be adding to at the time:
+// work on it is done under the shared-data lock. An item's own list is its menu's alone.
+bool isSharedList(const CImageList* list) { return list == &MpAppUiMenu::m_AllImages; }
 bool sharedImagesMade() {
   CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
   return MpAppUiMenu::m_AllImages.GetSafeHandle() != nullptr;
@@ -44,7 +40,8 @@ ItemImage imageOf(const MpAppUiMenuData* rec, bool flat) {
   return img;
 }
 void draw(const ItemImage& img, CDC* dc, int index, CPoint pt) {
-  onList(img.list, [&] { return img.list->Draw(dc, index, pt, ILD_TRANSPARENT); });
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), isSharedList(img.list));
+  img.list->Draw(dc, index, pt, ILD_TRANSPARENT);
 }
 // How an item's icon column is drawn, one rule for both painters: a checked item without an
 // image shows the menu's check image when the menu has one for its state; an item with an image
@@ -306,7 +303,8 @@ void MpAppUiMenu::DrawItem_WinXP(LPDRAWITEMSTRUCT dis) {
   } else if (icon.hasImage && xp_draw_3D_bitmaps && CanDraw3DImageList(img.index)) {
     threeD = true;
     faded = img.index + 1, shadow = img.index + 2, disabledImage = img.index + 3;
-    if (disabledImage >= onList(img.list, [&] { return img.list->GetImageCount(); })) threeD = false;
+    CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);  // the shared list's count
+    if (disabledImage >= img.list->GetImageCount()) threeD = false;
   }
   if (selected) {
     fill(dc, item, selFill);
@@ -428,8 +426,9 @@ BOOL MpAppUiMenu::DrawXPCheckmark(CDC* dc, const CRect& rect, HBITMAP checked, C
 // Bitmap effects
 // ---------------------------------------------------------------------------------------
 BOOL MpAppUiMenu::GetBitmapFromImageList(CDC* dc, CImageList* il, int index, CBitmap& bmp) {
-  if (!dc || !il || index < 0) return FALSE;
-  HICON icon = onList(il, [&] { return il->GetSafeHandle() ? il->ExtractIcon(index) : nullptr; });
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), isSharedList(il));
+  if (!dc || !il || !il->GetSafeHandle() || index < 0) return FALSE;
+  HICON icon = il->ExtractIcon(index);
   if (!icon) return FALSE;
   CDC mem;
   BOOL ok = mem.CreateCompatibleDC(dc) && bmp.CreateCompatibleBitmap(dc, m_iconX, m_iconY);
@@ -593,7 +592,7 @@ BOOL MpAppUiMenu::AddEffectImages(CImageList* il, int index) {
 BOOL MpAppUiMenu::AddBitmapToImageList(CImageList* il, UINT resourceId, BOOL withEffects,
                                        BOOL* effectsAdded) {
   if (effectsAdded) *effectsAdded = FALSE;
-  CSingleLock guard(&WidgetDeck::sharedDataLock(), il == &m_AllImages);  // a host may hand it in
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), isSharedList(il));  // a host may hand it in
   if (!il || !il->GetSafeHandle()) return FALSE;
   BOOL ok = FALSE;
   if (HBITMAP sys = LoadSysColorBitmap((int)resourceId)) {
@@ -617,7 +616,7 @@ BOOL MpAppUiMenu::AddBitmapToImageList(CImageList* il, UINT resourceId, BOOL wit
 }
 
 BOOL MpAppUiMenu::ImageListDuplicate(CImageList* source, int index, CImageList* target) {
-  CSingleLock guard(&WidgetDeck::sharedDataLock(), source == &m_AllImages || target == &m_AllImages);
+  CSingleLock guard(&WidgetDeck::sharedDataLock(), isSharedList(source) || isSharedList(target));
   if (!source || !source->GetSafeHandle() || !target || index < 0) return FALSE;
   HICON icon = source->ExtractIcon(index);
   if (!icon) return FALSE;
@@ -675,11 +674,12 @@ BOOL MpAppUiMenu::CanDraw3DImageList(int offset) {
 // shared-data lock, so that two threads adding one command's image file it once.
 int MpAppUiMenu::AddToGlobalImageList(CImageList* il, int xoffset, int id) {
   if (!il || !il->GetSafeHandle() || xoffset < 0) return -1;
+  HICON icon = nullptr;
   {
     CSingleLock guard(&WidgetDeck::sharedDataLock(), TRUE);
     if (!m_AllImages.GetSafeHandle()) m_AllImages.Create(m_iconX, m_iconY, ILC_COLORDDB | ILC_MASK, 1, 1);
+    icon = il->ExtractIcon(xoffset);  // a host may hand in the shared list
   }
-  HICON icon = onList(il, [&] { return il->ExtractIcon(xoffset); });
   if (!icon) return -1;
   const bool effects = IsLunaMenuStyle() && xp_draw_3D_bitmaps;
   CBitmap images[3];
